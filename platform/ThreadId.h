@@ -1,0 +1,8 @@
+#pragma once
+
+namespace platform {
+
+// Kernel thread identifier of the calling thread (gettid).
+unsigned long CurrentThreadId();
+
+} // namespace platform
