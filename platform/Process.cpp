@@ -62,6 +62,14 @@ bool ResolveProgram(const std::string& name, std::string* path, int* error) {
     return false;
 }
 
+// Sleeps one polling step, on the stop event when there is one.
+bool StopSignalled(AutoResetEvent* stop) {
+    if (stop)
+        return stop->Wait(kPollMs);
+    std::this_thread::sleep_for(std::chrono::milliseconds(kPollMs));
+    return false;
+}
+
 void AppendBackslashes(std::string* arg, std::size_t count) { arg->append(count, '\\'); }
 
 } // namespace
@@ -167,7 +175,7 @@ ChildProcess::WaitResult ChildProcess::Wait(long timeoutMs, AutoResetEvent* stop
     for (;;) {
         if (Reap(false))
             return WaitResult::Exited;
-        if (stop ? stop->Wait(kPollMs) : (usleep(kPollMs * 1000), false))
+        if (StopSignalled(stop))
             return WaitResult::Stopped;
         if (timeoutMs >= 0 && std::chrono::steady_clock::now() >= deadline)
             return Reap(false) ? WaitResult::Exited : WaitResult::TimedOut;

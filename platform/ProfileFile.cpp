@@ -3,6 +3,7 @@
 #include <atomic>
 #include <cerrno>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
 #include <string>
 #include <strings.h>
@@ -151,11 +152,32 @@ bool WriteAll(int fd, const std::string& text) {
     return true;
 }
 
+// Temporary files are "<path>.tmp.<pid>.<n>".
+std::string TempPrefix(const std::string& path) { return path + ".tmp."; }
+
+// Temporary files only exist while their writer holds the lock, so any found
+// under the lock were left by a writer that died.
+void RemoveStaleTemps(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash + 1);
+    const std::string prefix = TempPrefix(path.substr(slash == std::string::npos ? 0 : slash + 1));
+    DIR* dir = opendir(folder.c_str());
+    if (!dir)
+        return;
+    while (const dirent* entry = readdir(dir)) {
+        if (std::strncmp(entry->d_name, prefix.c_str(), prefix.size()) == 0 &&
+            std::strspn(entry->d_name + prefix.size(), "0123456789.") ==
+                std::strlen(entry->d_name + prefix.size()))
+            unlinkat(dirfd(dir), entry->d_name, 0);
+    }
+    closedir(dir);
+}
+
 // Writes a sibling temporary file and renames it over `path`, so the file
 // is always either the old or the new text.
 bool ReplaceFile(const std::string& path, const std::string& text, mode_t mode, bool keepMode) {
     static std::atomic<unsigned> counter{0};
-    std::string temp = path + ".tmp." + std::to_string(getpid()) + "." + std::to_string(++counter);
+    std::string temp = TempPrefix(path) + std::to_string(getpid()) + "." + std::to_string(++counter);
     int fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd < 0)
         return false;
@@ -259,6 +281,7 @@ bool WriteProfileString(const char* path, const char* section, const char* key,
     if (!LoadLines(path, &lines, &mode))
         return false;
     bool existed = mode != kNone;
+    RemoveStaleTemps(path);
     SetValue(&lines, section, key, value);
     return ReplaceFile(path, JoinLines(lines), mode, existed);
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <filesystem>
 #include <string>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -172,8 +173,11 @@ TEST_F(ProfileFileTest, KilledWriterLeavesTheOldOrTheNewFile) {
                                                          << text.size() << " bytes";
         std::string value;
         EXPECT_TRUE(ReadProfileValue(path.c_str(), "s", "Key199", &value));
-        // The lock died with the writer: the next write goes through.
+        // The lock died with the writer: the next write goes through and
+        // clears what the dead writer left.
         EXPECT_TRUE(WriteProfileString(path.c_str(), "s", "after", "1"));
+        for (const auto& entry : std::filesystem::directory_iterator(dir.Path()))
+            EXPECT_EQ(entry.path().filename().string().find(".tmp."), std::string::npos);
     }
 }
 
