@@ -70,7 +70,9 @@ bool StopSignalled(AutoResetEvent* stop) {
     return false;
 }
 
-void AppendBackslashes(std::string* arg, std::size_t count) { arg->append(count, '\\'); }
+void AppendBackslashes(std::string* arg, std::size_t count) {
+    arg->append(count, '\\');
+}
 
 } // namespace
 
@@ -113,10 +115,11 @@ std::vector<std::string> SplitCommandLine(const std::string& commandLine) {
     return args;
 }
 
-ChildProcess::~ChildProcess() { Close(); }
+ChildProcess::~ChildProcess() {
+    Close();
+}
 
-bool ChildProcess::Start(const std::string& commandLine, const std::string& directory,
-                         int* error) {
+bool ChildProcess::Start(const std::string& commandLine, const std::string& directory, int* error) {
     int ignored = 0;
     if (!error)
         error = &ignored;

@@ -20,7 +20,9 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 
 std::string Trim(const std::string& text) {
     std::size_t begin = 0, end = text.size();
@@ -31,7 +33,9 @@ std::string Trim(const std::string& text) {
     return text.substr(begin, end - begin);
 }
 
-bool SameName(const std::string& a, const char* b) { return strcasecmp(a.c_str(), b) == 0; }
+bool SameName(const std::string& a, const char* b) {
+    return strcasecmp(a.c_str(), b) == 0;
+}
 
 // A section line starts with '['; the name runs to ']' (or the end).
 bool SectionName(const std::string& line, std::string* name) {
@@ -153,7 +157,9 @@ bool WriteAll(int fd, const std::string& text) {
 }
 
 // Temporary files are "<path>.tmp.<pid>.<n>".
-std::string TempPrefix(const std::string& path) { return path + ".tmp."; }
+std::string TempPrefix(const std::string& path) {
+    return path + ".tmp.";
+}
 
 // Temporary files only exist while their writer holds the lock, so any found
 // under the lock were left by a writer that died.
@@ -177,7 +183,8 @@ void RemoveStaleTemps(const std::string& path) {
 // is always either the old or the new text.
 bool ReplaceFile(const std::string& path, const std::string& text, mode_t mode, bool keepMode) {
     static std::atomic<unsigned> counter{0};
-    std::string temp = TempPrefix(path) + std::to_string(getpid()) + "." + std::to_string(++counter);
+    std::string temp =
+        TempPrefix(path) + std::to_string(getpid()) + "." + std::to_string(++counter);
     int fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd < 0)
         return false;
@@ -216,7 +223,9 @@ private:
     int m_fd = -1;
 };
 
-bool HasLineBreak(const char* text) { return std::strpbrk(text, "\r\n") != nullptr; }
+bool HasLineBreak(const char* text) {
+    return std::strpbrk(text, "\r\n") != nullptr;
+}
 
 // Names and values that could not be read back as written are refused.
 bool CanWrite(const char* section, const char* key, const char* value) {
@@ -266,8 +275,7 @@ std::size_t GetProfileString(const char* path, const char* section, const char* 
     return CopyToBuffer(value, buffer, size);
 }
 
-bool WriteProfileString(const char* path, const char* section, const char* key,
-                        const char* value) {
+bool WriteProfileString(const char* path, const char* section, const char* key, const char* value) {
     if (!value)
         value = "";
     if (!path || !*path || !CanWrite(section, key, value))

@@ -34,7 +34,8 @@ public:
     void Set(const char* name, const char* value) {
         if (m_saved.find(name) == m_saved.end()) {
             const char* old = std::getenv(name);
-            m_saved[name] = old ? std::make_pair(true, std::string(old)) : std::make_pair(false, std::string());
+            m_saved[name] =
+                old ? std::make_pair(true, std::string(old)) : std::make_pair(false, std::string());
         }
         if (value)
             setenv(name, value, 1);
@@ -132,7 +133,8 @@ TEST(ModulePath, ProgramAndLibraryFiles) {
     char name[PATH_MAX];
     EXPECT_TRUE(GetProgramFileName(name, sizeof name));
     EXPECT_STREQ(name, exe);
-    EXPECT_TRUE(GetModuleFileName(reinterpret_cast<const void*>(&RegistryFilePath), name, sizeof name));
+    EXPECT_TRUE(
+        GetModuleFileName(reinterpret_cast<const void*>(&RegistryFilePath), name, sizeof name));
     EXPECT_STREQ(name, exe);
     EXPECT_TRUE(GetModuleFileName(reinterpret_cast<const void*>(&getpid), name, sizeof name));
     EXPECT_NE(std::string(name).find("libc"), std::string::npos) << name;

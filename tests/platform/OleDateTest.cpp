@@ -120,7 +120,8 @@ TEST(OleDate, InvalidPartsFail) {
     for (const Pair& p : bad) {
         SYSTEMTIME st = Parts(p);
         double vtime = 42;
-        EXPECT_FALSE(SystemTimeToVariantTime(&st, &vtime)) << p.year << "-" << p.month << "-" << p.day;
+        EXPECT_FALSE(SystemTimeToVariantTime(&st, &vtime))
+            << p.year << "-" << p.month << "-" << p.day;
         EXPECT_EQ(vtime, 42);
     }
     SYSTEMTIME st = Parts(kPairs[0]);

@@ -22,7 +22,9 @@ namespace {
 
 const std::string kChild = ZEMBRIK_TEST_CHILD;
 
-std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
+std::string Quoted(const std::string& text) {
+    return "\"" + text + "\"";
+}
 
 std::string CurrentFolder() {
     char cwd[PATH_MAX] = "";
@@ -89,8 +91,8 @@ TEST(ChildProcess, RelativeProgramIsFoundFromTheCallersFolder) {
     ASSERT_EQ(chdir(folder.c_str()), 0);
     ChildProcess child;
     int error = 0;
-    bool started = child.Start("./" + name + " record " + Quoted(dir.File("out.txt")), dir.Path(),
-                               &error);
+    bool started =
+        child.Start("./" + name + " record " + Quoted(dir.File("out.txt")), dir.Path(), &error);
     ASSERT_EQ(chdir(before.c_str()), 0);
     ASSERT_TRUE(started) << error;
     ASSERT_EQ(child.Wait(60000, nullptr), ChildProcess::WaitResult::Exited);

@@ -37,10 +37,12 @@ TEST_F(ProfileFileTest, ValuesLoseBlanksAndOnePairOfQuotes) {
         const char* line;
         const char* value;
     } cases[] = {
-        {"k = v ", "v"},          {"k=\t v w \t", "v w"},     {"k=\"  v  \"", "  v  "},
-        {"k='x'", "x"},           {"k=\"x", "\"x"},            {"k=\"\"", ""},
-        {"k=\"a\"b\"", "a\"b"},   {"k=", ""},                  {"k=\"\"q\"\"", "\"q\""},
-        {"k='x\"", "'x\""},       {"  k  =a=b", "a=b"},        {"k=;not a comment", ";not a comment"},
+        {"k = v ", "v"},          {"k=\t v w \t", "v w"},
+        {"k=\"  v  \"", "  v  "}, {"k='x'", "x"},
+        {"k=\"x", "\"x"},         {"k=\"\"", ""},
+        {"k=\"a\"b\"", "a\"b"},   {"k=", ""},
+        {"k=\"\"q\"\"", "\"q\""}, {"k='x\"", "'x\""},
+        {"  k  =a=b", "a=b"},     {"k=;not a comment", ";not a comment"},
     };
     for (const Case& c : cases) {
         WriteFile(path, std::string("[s]\r\n") + c.line + "\r\n");
@@ -169,8 +171,8 @@ TEST_F(ProfileFileTest, KilledWriterLeavesTheOldOrTheNewFile) {
         waitpid(child, &status, 0);
         ASSERT_TRUE(WIFSIGNALED(status));
         std::string text = ReadFile(path);
-        EXPECT_TRUE(text == oldText || text == newText) << "round " << round << ", "
-                                                         << text.size() << " bytes";
+        EXPECT_TRUE(text == oldText || text == newText)
+            << "round " << round << ", " << text.size() << " bytes";
         std::string value;
         EXPECT_TRUE(ReadProfileValue(path.c_str(), "s", "Key199", &value));
         // The lock died with the writer: the next write goes through and
@@ -191,7 +193,9 @@ TEST_F(ProfileFileTest, WritersInTwoProcessesLoseNoKeys) {
             bool ok = true;
             for (int i = 0; i < kKeys; ++i) {
                 std::string key = std::string(1, 'A' + c) + std::to_string(i);
-                ok = WriteProfileString(path.c_str(), "s", key.c_str(), std::to_string(i).c_str()) && ok;
+                ok =
+                    WriteProfileString(path.c_str(), "s", key.c_str(), std::to_string(i).c_str()) &&
+                    ok;
             }
             _exit(ok ? 0 : 1);
         }
