@@ -5,6 +5,7 @@
 #include <string>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 
 #include "TestSupport.h"
@@ -211,4 +212,18 @@ TEST_F(ProfileFileTest, WritersInTwoProcessesLoseNoKeys) {
             EXPECT_EQ(Get("s", key.c_str()), std::to_string(i)) << key;
         }
     }
+}
+
+TEST_F(ProfileFileTest, WritersInTwoThreadsLoseNoKeys) {
+    const int kKeys = 100;
+    auto writer = [&](char prefix) {
+        for (int i = 0; i < kKeys; ++i)
+            WriteProfileString(path.c_str(), "s", (prefix + std::to_string(i)).c_str(), "v");
+    };
+    std::thread first(writer, 'A'), second(writer, 'B');
+    first.join();
+    second.join();
+    for (char prefix : {'A', 'B'})
+        for (int i = 0; i < kKeys; ++i)
+            EXPECT_EQ(Get("s", (prefix + std::to_string(i)).c_str()), "v") << prefix << i;
 }
