@@ -99,6 +99,20 @@ TEST(ChildProcess, RelativeProgramIsFoundFromTheCallersFolder) {
     EXPECT_EQ(ReadFile(dir.File("out.txt")).substr(0, dir.Path().size()), dir.Path());
 }
 
+TEST(ChildProcess, BareNameIsLookedForInTheCallersFolderFirst) {
+    TempDir dir;
+    const std::string before = CurrentFolder();
+    ASSERT_EQ(chdir(kChild.substr(0, kChild.rfind('/')).c_str()), 0);
+    ChildProcess child;
+    int error = 0;
+    bool started =
+        child.Start(kChild.substr(kChild.rfind('/') + 1) + " exit 4", dir.Path(), &error);
+    ASSERT_EQ(chdir(before.c_str()), 0);
+    ASSERT_TRUE(started) << error;
+    ASSERT_EQ(child.Wait(60000, nullptr), ChildProcess::WaitResult::Exited);
+    EXPECT_EQ(child.ExitCode(), 4);
+}
+
 TEST(ChildProcess, ProgramIsFoundOnThePath) {
     ChildProcess child;
     int error = 0;
