@@ -163,9 +163,23 @@ std::string TempPrefix(const std::string& path) {
 
 // Temporary files only exist while their writer holds the lock, so any found
 // under the lock were left by a writer that died.
+std::string FolderOf(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    return slash == std::string::npos ? "." : path.substr(0, slash + 1);
+}
+
+// Makes the rename itself survive a power cut, not only a crash.
+void SyncFolder(const std::string& path) {
+    int fd = open(FolderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        fsync(fd);
+        close(fd);
+    }
+}
+
 void RemoveStaleTemps(const std::string& path) {
     const std::size_t slash = path.rfind('/');
-    const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash + 1);
+    const std::string folder = FolderOf(path);
     const std::string prefix = TempPrefix(path.substr(slash == std::string::npos ? 0 : slash + 1));
     DIR* dir = opendir(folder.c_str());
     if (!dir)
@@ -191,7 +205,9 @@ bool ReplaceFile(const std::string& path, const std::string& text, mode_t mode, 
     bool ok = (!keepMode || fchmod(fd, mode) == 0) && WriteAll(fd, text) && fsync(fd) == 0;
     ok = close(fd) == 0 && ok;
     ok = ok && rename(temp.c_str(), path.c_str()) == 0;
-    if (!ok)
+    if (ok)
+        SyncFolder(path);
+    else
         unlink(temp.c_str());
     return ok;
 }
