@@ -161,8 +161,6 @@ std::string TempPrefix(const std::string& path) {
     return path + ".tmp.";
 }
 
-// Temporary files only exist while their writer holds the lock, so any found
-// under the lock were left by a writer that died.
 std::string FolderOf(const std::string& path) {
     const std::size_t slash = path.rfind('/');
     return slash == std::string::npos ? "." : path.substr(0, slash + 1);
@@ -177,6 +175,8 @@ void SyncFolder(const std::string& path) {
     }
 }
 
+// Temporary files only exist while their writer holds the lock, so any found
+// under the lock were left by a writer that died.
 void RemoveStaleTemps(const std::string& path) {
     const std::size_t slash = path.rfind('/');
     const std::string folder = FolderOf(path);
