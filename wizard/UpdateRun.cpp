@@ -17,7 +17,8 @@ void UpdateOne(Engine& engine, typename Engine::Record* record, CxList& definiti
 }
 
 template <class CommRec, class Engine>
-uint32_t RunAll(CxList* selected, CxList* definitions, Engine* engine, const FUProgressFn& progress) {
+uint32_t RunAll(CxList* selected, CxList* definitions, Engine* engine,
+                const FUProgressFn& progress) {
     if (!selected || !definitions || !engine)
         return 0;
     const uint32_t count = selected->GetCount();

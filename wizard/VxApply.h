@@ -4,7 +4,8 @@
 #include "common/lotus/CxLNRecords.h"
 #include "wizard/Vxcommon.h"
 
-template <class Engine> bool FUApplyUpdate(typename Engine::Record* record, const tagFUFieldUpdate* def) {
+template <class Engine>
+bool FUApplyUpdate(typename Engine::Record* record, const tagFUFieldUpdate* def) {
     if (!record || !def)
         return false;
     const tagFUFieldInfo* row = Engine::FindUpdateField(def->nFieldKey);

@@ -8,4 +8,7 @@ const tagFUFieldInfo* FUCatalogueAt(const tagFUFieldInfo* rows, int count, int p
 const tagFUFieldInfo* FUCatalogueFind(const tagFUFieldInfo* rows, int count, int key);
 
 // A row whose description is its name and that has no enumeration entries.
-#define FU_ROW(key, type, name, maxLen) {key, type, name, name, maxLen, 0, {}, {}}
+#define FU_ROW(key, type, name, maxLen)                                                            \
+    {                                                                                              \
+        key, type, name, name, maxLen, 0, {}, {}                                                   \
+    }

@@ -13,7 +13,8 @@ std::string InsertAt(const std::string& current, int position, const std::string
 
 } // namespace
 
-std::string FUReplaceAll(const std::string& text, const std::string& find, const std::string& replacement) {
+std::string FUReplaceAll(const std::string& text, const std::string& find,
+                         const std::string& replacement) {
     if (find.empty())
         return text;
     std::string result;
@@ -29,10 +30,15 @@ std::string FUReplaceAll(const std::string& text, const std::string& find, const
 
 std::string FUEditText(const std::string& current, const tagFUFieldUpdate& def) {
     switch (def.nOperation) {
-    case FU_OP_SET: return FUDefinitionText(def.szValue);
-    case FU_OP_APPEND: return current + FUDefinitionText(def.szValue);
-    case FU_OP_INSERT: return InsertAt(current, def.nPosition, FUDefinitionText(def.szValue));
-    case FU_OP_REPLACE: return FUReplaceAll(current, FUDefinitionText(def.szFind), FUDefinitionText(def.szValue));
-    default: return current;
+    case FU_OP_SET:
+        return FUDefinitionText(def.szValue);
+    case FU_OP_APPEND:
+        return current + FUDefinitionText(def.szValue);
+    case FU_OP_INSERT:
+        return InsertAt(current, def.nPosition, FUDefinitionText(def.szValue));
+    case FU_OP_REPLACE:
+        return FUReplaceAll(current, FUDefinitionText(def.szFind), FUDefinitionText(def.szValue));
+    default:
+        return current;
     }
 }

@@ -6,7 +6,9 @@
 
 CxVXCommonUtil::CxVXCommonUtil() : m_pProfiles(new CxFUProfileManager) {}
 
-CxVXCommonUtil::~CxVXCommonUtil() { delete m_pProfiles; }
+CxVXCommonUtil::~CxVXCommonUtil() {
+    delete m_pProfiles;
+}
 
 // A result equal to the current text leaves the field alone, so an update
 // that changes nothing never cuts a long text to `size`.

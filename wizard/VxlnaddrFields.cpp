@@ -1,6 +1,6 @@
 // The updatable fields of contacts, in display order.
-#include "wizard/Vxlnaddr.h"
 #include "wizard/VxCatalogue.h"
+#include "wizard/Vxlnaddr.h"
 
 namespace {
 
@@ -56,10 +56,14 @@ const int kFieldCount = sizeof(kFields) / sizeof(kFields[0]);
 
 } // namespace
 
-int CxVXLNAddrUtil::GetUpdateFieldCount() { return kFieldCount; }
+int CxVXLNAddrUtil::GetUpdateFieldCount() {
+    return kFieldCount;
+}
 
 const tagFUFieldInfo* CxVXLNAddrUtil::GetUpdateFieldInfo(int position) {
     return FUCatalogueAt(kFields, kFieldCount, position);
 }
 
-const tagFUFieldInfo* CxVXLNAddrUtil::FindUpdateField(int key) { return FUCatalogueFind(kFields, kFieldCount, key); }
+const tagFUFieldInfo* CxVXLNAddrUtil::FindUpdateField(int key) {
+    return FUCatalogueFind(kFields, kFieldCount, key);
+}

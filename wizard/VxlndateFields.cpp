@@ -1,6 +1,6 @@
 // The updatable fields of calendar entries, in display order.
-#include "wizard/Vxlndate.h"
 #include "wizard/VxCatalogue.h"
+#include "wizard/Vxlndate.h"
 
 namespace {
 
@@ -16,10 +16,14 @@ const int kFieldCount = sizeof(kFields) / sizeof(kFields[0]);
 
 } // namespace
 
-int CxVXLNDateUtil::GetUpdateFieldCount() { return kFieldCount; }
+int CxVXLNDateUtil::GetUpdateFieldCount() {
+    return kFieldCount;
+}
 
 const tagFUFieldInfo* CxVXLNDateUtil::GetUpdateFieldInfo(int position) {
     return FUCatalogueAt(kFields, kFieldCount, position);
 }
 
-const tagFUFieldInfo* CxVXLNDateUtil::FindUpdateField(int key) { return FUCatalogueFind(kFields, kFieldCount, key); }
+const tagFUFieldInfo* CxVXLNDateUtil::FindUpdateField(int key) {
+    return FUCatalogueFind(kFields, kFieldCount, key);
+}

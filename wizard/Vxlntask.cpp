@@ -8,10 +8,14 @@ char* CxVXLNTaskUtil::GetTextField(tagCxLNTaskRec* record, int key) {
     if (!record)
         return nullptr;
     switch (key) {
-    case 0: return record->szSubject;
-    case 1: return record->szBody;
-    case 6: return record->szTaskType;
-    default: return nullptr;
+    case 0:
+        return record->szSubject;
+    case 1:
+        return record->szBody;
+    case 6:
+        return record->szTaskType;
+    default:
+        return nullptr;
     }
 }
 
@@ -19,10 +23,14 @@ double* CxVXLNTaskUtil::GetDateField(tagCxLNTaskRec* record, int key) {
     if (!record)
         return nullptr;
     switch (key) {
-    case 7: return &record->dtDueDate;
-    case 8: return &record->dtStartDate;
-    case 9: return &record->dtEndDate;
-    default: return nullptr;
+    case 7:
+        return &record->dtDueDate;
+    case 8:
+        return &record->dtStartDate;
+    case 9:
+        return &record->dtEndDate;
+    default:
+        return nullptr;
     }
 }
 
@@ -30,7 +38,9 @@ uint8_t* CxVXLNTaskUtil::GetBoolField(tagCxLNTaskRec* record, int key) {
     return record && key == 5 ? &record->bPrivate : nullptr;
 }
 
-int32_t* CxVXLNTaskUtil::GetIntField(tagCxLNTaskRec*, int) { return nullptr; }
+int32_t* CxVXLNTaskUtil::GetIntField(tagCxLNTaskRec*, int) {
+    return nullptr;
+}
 
 int32_t* CxVXLNTaskUtil::GetEnumField(tagCxLNTaskRec* record, int key) {
     return record && key == 4 ? &record->nImportance : nullptr;
@@ -40,4 +50,6 @@ bool CxVXLNTaskUtil::ApplyUpdate(tagCxLNTaskRec* record, const tagFUFieldUpdate*
     return FUApplyUpdate<CxVXLNTaskUtil>(record, def);
 }
 
-bool CxVXLNTaskUtil::MarkChanged(tagCxLNTaskRec* record) { return FUMarkChanged(record); }
+bool CxVXLNTaskUtil::MarkChanged(tagCxLNTaskRec* record) {
+    return FUMarkChanged(record);
+}

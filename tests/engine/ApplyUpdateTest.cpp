@@ -16,7 +16,8 @@ TEST(ApplyUpdate, ContactFieldsByKey) {
     auto rec = std::make_unique<tagCxLNAddrRec>();
     tagFUFieldUpdate display = TextDefinition(5, FU_OP_SET, std::string(200, 'd').c_str());
     EXPECT_TRUE(engine.ApplyUpdate(rec.get(), &display));
-    EXPECT_EQ(std::string(rec->szDisplayName), std::string(200, 'd')) << "the display name holds 255";
+    EXPECT_EQ(std::string(rec->szDisplayName), std::string(200, 'd'))
+        << "the display name holds 255";
     tagFUFieldUpdate note = TextDefinition(44, FU_OP_APPEND, "n");
     EXPECT_TRUE(engine.ApplyUpdate(rec.get(), &note));
     EXPECT_STREQ(rec->szNote, "n");

@@ -97,7 +97,8 @@ template <class Engine> void ExpectTextFieldsFitTheRecord() {
                 EXPECT_EQ(*Engine::GetDateField(rec, other->nKey), 0.0) << row->szName;
             }
         }
-        EXPECT_EQ(field[row->nMaxLen - 1], '\0') << row->szName << " has no room for its terminator";
+        EXPECT_EQ(field[row->nMaxLen - 1], '\0')
+            << row->szName << " has no room for its terminator";
         delete rec;
     }
 }

@@ -72,10 +72,11 @@ TEST(DescribeUpdate, Texts) {
         {isPrivate, WithBool(1), "Set value to \"True(Yes)\""},
         {&integer, WithInt(-7), "Set value to \"-7\""},
         {importance, WithInt(0), "Set value to \"<Not Specified>\""}, // the row has no entries
-        {&choice, WithInt(2), "Set value to \"High\""},               // the first entry with the value
+        {&choice, WithInt(2), "Set value to \"High\""}, // the first entry with the value
         {&choice, WithInt(3), "Set value to \"<Not Specified>\""},
         {birth, WithDate(kMarch5th2011, 1), "Set value to \"03/05/2011\""},
-        {birth, WithDate(kMarch5th2011, 0), "Set value to \"03/05/2011\""}, // nDateSet is not consulted
+        {birth, WithDate(kMarch5th2011, 0),
+         "Set value to \"03/05/2011\""}, // nDateSet is not consulted
         {birth, WithDate(kJanuary2031, 1), "Set value to \"\""},
         {start, WithDate(kMarch5th2011, 1), "Set value to \"03/05/2011 14:07:09\""},
         {&unknown, WithInt(1), "<Unknown>"},

@@ -31,8 +31,12 @@ const int kDueDate = 7;
 const int kPrivate = 5;
 const int kImportance = 4;
 
-tagFUFieldUpdate Set(const char* v) { return TextDefinition(kSubject, FU_OP_SET, v); }
-tagFUFieldUpdate Append(const char* v, int key = kSubject) { return TextDefinition(key, FU_OP_APPEND, v); }
+tagFUFieldUpdate Set(const char* v) {
+    return TextDefinition(kSubject, FU_OP_SET, v);
+}
+tagFUFieldUpdate Append(const char* v, int key = kSubject) {
+    return TextDefinition(key, FU_OP_APPEND, v);
+}
 tagFUFieldUpdate Insert(const char* v, int at, int key = kSubject) {
     return TextDefinition(key, FU_OP_INSERT, v, "", at);
 }
@@ -84,7 +88,9 @@ std::string Get(tagCxLNTaskRec& rec, int key) {
 
 const std::string k30(30, 'z');
 
-void PrintTo(const EngineCase& c, std::ostream* out) { *out << c.what; }
+void PrintTo(const EngineCase& c, std::ostream* out) {
+    *out << c.what;
+}
 
 class EngineCaseTest : public ::testing::TestWithParam<EngineCase> {};
 
@@ -104,8 +110,13 @@ INSTANTIATE_TEST_SUITE_P(
         EngineCase{"set", kSubject, "Jones", {Set("Smith")}, "Smith"},
         EngineCase{"set empty", kSubject, "Jones", {Set("")}, ""},
         EngineCase{"append", kSubject, "John", {Append("son")}, "Johnson"},
-        EngineCase{"append that does not fit", kTaskType, k30, {Append("abcde", kTaskType)}, k30 + "a"},
-        EngineCase{"append to a full field", kTaskType, k30 + "y", {Append("abcde", kTaskType)}, k30 + "y"},
+        EngineCase{
+            "append that does not fit", kTaskType, k30, {Append("abcde", kTaskType)}, k30 + "a"},
+        EngineCase{"append to a full field",
+                   kTaskType,
+                   k30 + "y",
+                   {Append("abcde", kTaskType)},
+                   k30 + "y"},
         EngineCase{"set then append", kSubject, "x", {Set("A"), Append("B")}, "AB"},
         EngineCase{"append twice", kSubject, "a", {Append("b"), Append("b")}, "abb"},
         EngineCase{"insert at start", kSubject, "Smith", {Insert("Dr. ", 0)}, "Dr. Smith"},
@@ -114,21 +125,34 @@ INSTANTIATE_TEST_SUITE_P(
         EngineCase{"insert past the end", kSubject, "Smith", {Insert("Dr. ", 9)}, "Smith"},
         EngineCase{"insert negative", kSubject, "Smith", {Insert("Dr. ", -1)}, "Smith"},
         EngineCase{"insert into empty", kSubject, "", {Insert("Dr. ", 0)}, ""},
-        EngineCase{"insert cuts old text first", kTaskType, "Smith" + k30.substr(5),
-                   {Insert("Dr. ", 0, kTaskType)}, ("Dr. Smith" + k30.substr(5)).substr(0, 31)},
-        EngineCase{"insert cuts inserted text next", kTaskType, k30, {Insert("abcdefghij", 29, kTaskType)},
+        EngineCase{"insert cuts old text first",
+                   kTaskType,
+                   "Smith" + k30.substr(5),
+                   {Insert("Dr. ", 0, kTaskType)},
+                   ("Dr. Smith" + k30.substr(5)).substr(0, 31)},
+        EngineCase{"insert cuts inserted text next",
+                   kTaskType,
+                   k30,
+                   {Insert("abcdefghij", 29, kTaskType)},
                    k30.substr(0, 29) + "ab"},
         EngineCase{"replace", kSubject, "banana", {Replace("a", "o")}, "bonono"},
-        EngineCase{"replacement holds the find", kSubject, "banana", {Replace("a", "aa")}, "baanaanaa"},
+        EngineCase{
+            "replacement holds the find", kSubject, "banana", {Replace("a", "aa")}, "baanaanaa"},
         EngineCase{"replace is case-sensitive", kSubject, "banana", {Replace("A", "o")}, "banana"},
         EngineCase{"replace resumes after insert", kSubject, "aab", {Replace("ab", "b")}, "ab"},
-        EngineCase{"replace by a longer text", kSubject, "Main St", {Replace("St", "Street")}, "Main Street"},
+        EngineCase{"replace by a longer text",
+                   kSubject,
+                   "Main St",
+                   {Replace("St", "Street")},
+                   "Main Street"},
         EngineCase{"replace shrinking pairs", kSubject, "a----b", {Replace("--", "-")}, "a--b"},
         EngineCase{"replace by nothing", kSubject, "banana", {Replace("an", "")}, "ba"},
         EngineCase{"replace empty find", kSubject, "banana", {Replace("", "x")}, "banana"},
         EngineCase{"replace without match", kSubject, "banana", {Replace("x", "y")}, "banana"},
-        EngineCase{"replace cut", kTaskType, k30, {Replace("z", "zz", kTaskType)}, std::string(31, 'z')},
-        EngineCase{"unknown operation", kSubject, "Smith", {TextDefinition(kSubject, 9, "x")}, "Smith"},
+        EngineCase{
+            "replace cut", kTaskType, k30, {Replace("z", "zz", kTaskType)}, std::string(31, 'z')},
+        EngineCase{
+            "unknown operation", kSubject, "Smith", {TextDefinition(kSubject, 9, "x")}, "Smith"},
         EngineCase{"date without nDateSet", kDueDate, "40000.25", {Date(41000.5, 0)}, "40000.25"},
         EngineCase{"date with its time", kDueDate, "40000.25", {Date(41000.75, 1)}, "41000.75"},
         EngineCase{"private true", kPrivate, "0", {Flag(1)}, "1"},

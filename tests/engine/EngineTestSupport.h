@@ -12,8 +12,8 @@ inline tagFUFieldUpdate NewDefinition(int key) {
     return def;
 }
 
-inline tagFUFieldUpdate TextDefinition(int key, int operation, const char* value, const char* find = "",
-                                       int position = 0) {
+inline tagFUFieldUpdate TextDefinition(int key, int operation, const char* value,
+                                       const char* find = "", int position = 0) {
     tagFUFieldUpdate def = NewDefinition(key);
     def.nOperation = operation;
     CxStrCopy(def.szValue, value);

@@ -59,8 +59,9 @@ TEST(UpdateRun, UpdatesAndMarksTheLinkedSelectedRecords) {
     std::vector<std::pair<uint32_t, uint32_t>> progress;
     CxVXLNTaskUtil engine;
 
-    uint32_t updated = RunFieldUpdates(&selected, &defs.list, &engine,
-                                       [&](uint32_t i, uint32_t n) { progress.emplace_back(i, n); });
+    uint32_t updated = RunFieldUpdates(&selected, &defs.list, &engine, [&](uint32_t i, uint32_t n) {
+        progress.emplace_back(i, n);
+    });
 
     EXPECT_EQ(updated, 2u);
     for (int i : {0, 3}) {
