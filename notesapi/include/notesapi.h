@@ -231,9 +231,11 @@ STATUS LNPUBLIC NSFItemAppend(NOTEHANDLE hNote, WORD ItemFlags, const char* Name
                               WORD NameLength, WORD DataType, const void* Value,
                               DWORD ValueLength);
 STATUS LNPUBLIC NSFItemDelete(NOTEHANDLE hNote, const char* Name, WORD NameLength);
-/* The type word of the first item of the name; FALSE when missing. */
-BOOL LNPUBLIC NSFItemInfo(NOTEHANDLE hNote, const char* Name, WORD NameLength, WORD* retDataType,
-                          DWORD* retValueLength);
+/* The first item of the name: its type word and value length (the type word
+ * included); ERR_ITEM_NOT_FOUND when none. The block ids may be null. */
+STATUS LNPUBLIC NSFItemInfo(NOTEHANDLE hNote, const char* Name, WORD NameLength,
+                            BLOCKID* retbhItem, WORD* retDataType, BLOCKID* retbhValue,
+                            DWORD* retValueLength);
 
 WORD LNPUBLIC ODSLength(WORD type);
 void LNPUBLIC ODSWriteMemory(void* ppDest, WORD type, const void* pSrc, WORD iterations);
