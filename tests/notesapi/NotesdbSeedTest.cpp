@@ -73,8 +73,9 @@ TEST(NotesdbSeed, ContactsCoverTheWholeItemTable) {
         if (categories->type == TYPE_TEXT_LIST)
             listCategories.insert(categories->value);
         longComment = longComment || Find(note, "Comment")->value.size() > 4095;
-        if (const DbItem* birthday = Find(note, "Birthday"))
+        if (const DbItem* birthday = Find(note, "Birthday")) {
             EXPECT_EQ(birthday->type, TYPE_TIME);
+        }
     }
     EXPECT_EQ(seen.size(), sizeof kContactItems / sizeof kContactItems[0]);
     EXPECT_GT(listCategories.size(), 1u);
