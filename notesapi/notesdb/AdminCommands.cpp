@@ -22,17 +22,25 @@ int CreateCommand(const std::string& db) {
     return status == NOERROR ? 0 : Fail("cannot create " + db + ": " + StatusText(status));
 }
 
-int AclCommand(const std::string& db, const std::string& user, const std::string& level) {
+bool FindAccessLevel(const std::string& name, WORD* level) {
     for (const LevelName& entry : kLevels) {
-        if (strcasecmp(entry.name, level.c_str()) != 0)
-            continue;
-        STATUS status = ZNSSetAccess(db.c_str(), user.c_str(), entry.level);
-        return status == NOERROR
-                   ? 0
-                   : Fail("cannot set access of " + user + " in " + db + ": " +
-                          StatusText(status));
+        if (strcasecmp(entry.name, name.c_str()) == 0) {
+            if (level)
+                *level = entry.level;
+            return true;
+        }
     }
-    return Fail("unknown access level \"" + level + "\" (none, reader, editor, manager)");
+    return false;
+}
+
+int AclCommand(const std::string& db, const std::string& user, const std::string& levelName) {
+    WORD level = 0;
+    if (!FindAccessLevel(levelName, &level))
+        return Fail("unknown access level \"" + levelName + "\"");
+    STATUS status = ZNSSetAccess(db.c_str(), user.c_str(), level);
+    return status == NOERROR
+               ? 0
+               : Fail("cannot set access of " + user + " in " + db + ": " + StatusText(status));
 }
 
 int IdCommand(const std::string& file, const std::string& user, const std::string& password) {

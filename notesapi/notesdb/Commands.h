@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "notesapi/include/notesapi.h"
+
 using Args = std::vector<std::string>;
 
 int CreateCommand(const std::string& db);
@@ -14,6 +16,9 @@ int DumpCommand(const std::string& db, const std::string& file);
 int DeleteCommand(const std::string& db, const std::vector<unsigned long>& ids);
 int SeedCommand(const std::string& db, const std::string& kind, unsigned long count,
                 unsigned seed);
+
+// The level of "none", "reader", "editor" or "manager" (any case).
+bool FindAccessLevel(const std::string& name, WORD* level);
 
 // Prints "notesdb: message" to standard error; returns 1.
 int Fail(const std::string& message);

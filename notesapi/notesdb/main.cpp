@@ -157,6 +157,8 @@ const CommandSpec* FindCommand(const std::string& name) {
 // Checks the arguments that only the command knows; 0 when fine.
 int CheckArguments(const Args& a) {
     unsigned long value = 0;
+    if (a[0] == "acl" && !FindAccessLevel(a[3], nullptr))
+        return UsageError("unknown access level \"" + a[3] + "\" (none, reader, editor, manager)");
     if (a[0] == "delete") {
         for (std::size_t i = 2; i < a.size(); ++i)
             if (!ParseNumber(a[i], 0xffffffffUL, &value) || value == 0)
