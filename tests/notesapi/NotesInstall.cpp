@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -39,6 +40,31 @@ std::string NotesInstall::CreateDatabase(const std::string& name) const {
     std::string path = Data(name);
     EXPECT_EQ(ZNSCreateDatabase(path.c_str()), NOERROR) << path;
     return path;
+}
+
+namespace {
+STATUS LNCALLBACK CollectId(void* param, SEARCH_MATCH* match, ITEM_TABLE*) {
+    SEARCH_MATCH m;
+    std::memcpy(&m, match, sizeof m);
+    if (m.SERetFlags & SE_FMATCH)
+        static_cast<std::vector<NOTEID>*>(param)->push_back(m.ID.NoteID);
+    return NOERROR;
+}
+} // namespace
+
+STATUS SearchIds(DBHANDLE db, const std::string& formula, std::vector<NOTEID>& ids) {
+    FORMULAHANDLE hFormula = NULLHANDLE;
+    WORD length = 0, line = 0, column = 0, offset = 0, errorLength = 0;
+    STATUS error = 0;
+    STATUS status = NSFFormulaCompile(nullptr, 0, formula.c_str(), static_cast<WORD>(formula.size()),
+                                      &hFormula, &length, &error, &line, &column, &offset,
+                                      &errorLength);
+    if (status != NOERROR)
+        return status;
+    status = NSFSearch(db, hFormula, nullptr, 0, NOTE_CLASS_DOCUMENT, nullptr, CollectId, &ids,
+                       nullptr);
+    OSMemFree(hFormula);
+    return status;
 }
 
 int RunProgram(const std::string& program, const std::vector<std::string>& args,

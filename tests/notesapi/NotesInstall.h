@@ -27,6 +27,28 @@ private:
     std::string m_oldDir;
 };
 
+// Compiles `formula` and collects the note IDs NSFSearch delivers.
+STATUS SearchIds(DBHANDLE db, const std::string& formula, std::vector<NOTEID>& ids);
+
+// Stores a new note whose items `fill` sets; its note ID, 0 on failure.
+template <class Fill> NOTEID StoreNote(DBHANDLE db, Fill fill) {
+    NOTEHANDLE note = NULLHANDLE;
+    if (NSFNoteCreate(db, &note) != NOERROR)
+        return 0;
+    fill(note);
+    NOTEID before = 0;
+    std::vector<NOTEID> ids;
+    if (SearchIds(db, "SELECT @All", ids) == NOERROR && !ids.empty())
+        before = ids.back();
+    STATUS status = NSFNoteUpdate(note, 0);
+    NSFNoteClose(note);
+    ids.clear();
+    if (status != NOERROR || SearchIds(db, "SELECT @All", ids) != NOERROR || ids.empty() ||
+        ids.back() <= before)
+        return 0;
+    return ids.back();
+}
+
 // Runs a program with the given arguments in `folder`; its exit status,
 // -1 when it did not end normally.
 int RunProgram(const std::string& program, const std::vector<std::string>& args,
