@@ -25,7 +25,9 @@ struct MailCase {
     const char* logLine; // of the calendar kind
 };
 
-std::string LongServer() { return std::string(250, 's'); }
+std::string LongServer() {
+    return std::string(250, 's');
+}
 
 class MailPathTest : public ::testing::TestWithParam<MailCase> {
 protected:
@@ -85,14 +87,14 @@ TEST_P(MailPathTest, TasksAndNotesDeriveTheSamePath) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, MailPathTest,
-    ::testing::Values(
-        MailCase{"local", true, "", "", "mail/jdoe.nsf", "Constructed Mail DB Name: mail/jdoe.nsf"},
-        MailCase{"server", true, "Alpha/Org", "", "Alpha/Org!!mail/jdoe.nsf",
-                 "Constructed Mail DB Name: Alpha/Org!!mail/jdoe.nsf"},
-        MailCase{"given", true, "Alpha", "mail/other.nsf", "mail/other.nsf",
-                 "Input Mail DB Name = mail/other.nsf"},
-        MailCase{"no_library", false, "Alpha", "", "Alpha!!mail/jdoe.nsf",
-                 "Failed to initialize Notes API."},
-        MailCase{"too_long", true, LongServer(), "", LongServer() + "!!mail/jdoe.nsf",
-                 "Failed to call OSPathNetConstruct, error code="}),
+    ::testing::Values(MailCase{"local", true, "", "", "mail/jdoe.nsf",
+                               "Constructed Mail DB Name: mail/jdoe.nsf"},
+                      MailCase{"server", true, "Alpha/Org", "", "Alpha/Org!!mail/jdoe.nsf",
+                               "Constructed Mail DB Name: Alpha/Org!!mail/jdoe.nsf"},
+                      MailCase{"given", true, "Alpha", "mail/other.nsf", "mail/other.nsf",
+                               "Input Mail DB Name = mail/other.nsf"},
+                      MailCase{"no_library", false, "Alpha", "", "Alpha!!mail/jdoe.nsf",
+                               "Failed to initialize Notes API."},
+                      MailCase{"too_long", true, LongServer(), "", LongServer() + "!!mail/jdoe.nsf",
+                               "Failed to call OSPathNetConstruct, error code="}),
     [](const auto& info) { return std::string(info.param.name); });
