@@ -50,6 +50,10 @@ ReaderTable g_readers;
 
 } // namespace
 
-CxLNDataReader* GetLNDataReader(int kind) { return g_readers.Get(kind); }
+CxLNDataReader* GetLNDataReader(int kind) {
+    return g_readers.Get(kind);
+}
 
-void ReleaseLNDataReaders() { g_readers.ReleaseAll(); }
+void ReleaseLNDataReaders() {
+    g_readers.ReleaseAll();
+}

@@ -22,7 +22,9 @@ void CxLNErrorFile::Key(int number, char* key, std::size_t size) {
     CxStrFormat(key, size, "Error.%d", number);
 }
 
-int CxLNErrorFile::ReadCount() { return m_ini.GetInt(kSection, kCountKey, 0); }
+int CxLNErrorFile::ReadCount() {
+    return m_ini.GetInt(kSection, kCountKey, 0);
+}
 
 void CxLNErrorFile::ReadError(int number, char* buffer, std::size_t size) {
     char key[32];
@@ -30,7 +32,9 @@ void CxLNErrorFile::ReadError(int number, char* buffer, std::size_t size) {
     m_ini.ReadString(kSection, key, buffer, static_cast<int>(size < INT_MAX ? size : INT_MAX), "");
 }
 
-void CxLNErrorFile::WriteCount(int count) { m_ini.WriteInt(kSection, kCountKey, count); }
+void CxLNErrorFile::WriteCount(int count) {
+    m_ini.WriteInt(kSection, kCountKey, count);
+}
 
 void CxLNErrorFile::WriteError(int number, const char* text) {
     char key[32];

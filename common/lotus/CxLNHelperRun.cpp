@@ -69,4 +69,6 @@ bool CxLNBaseUtil::RunHelper_(const tagLNHelperKind& kind, bool paramsWritten) {
     return ended;
 }
 
-void CxLNBaseUtil::SetHelperName_(const char* name) { CxStrCopy(m_szHelperName, name); }
+void CxLNBaseUtil::SetHelperName_(const char* name) {
+    CxStrCopy(m_szHelperName, name);
+}

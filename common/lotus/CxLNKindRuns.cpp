@@ -39,7 +39,9 @@ const tagLNHelperKind kNoteKind = {8, "Zembrik.LNNoteHost", nullptr, nullptr, nu
 
 } // namespace
 
-bool CxLNAddrUtil::InvokeHelper_() { return RunHelper_(kAddrKind, WriteParamFile()); }
+bool CxLNAddrUtil::InvokeHelper_() {
+    return RunHelper_(kAddrKind, WriteParamFile());
+}
 
 bool CxLNAddrUtil::LoadAll() {
     return LoadCycle_(
@@ -51,7 +53,9 @@ bool CxLNAddrUtil::SubmitChanges() {
         kAddrKind, [this] { return SaveToFile(nullptr); }, [this] { return InvokeHelper_(); });
 }
 
-bool CxLNDateUtil::InvokeHelper_() { return RunHelper_(kDateKind, WriteParamFile()); }
+bool CxLNDateUtil::InvokeHelper_() {
+    return RunHelper_(kDateKind, WriteParamFile());
+}
 
 bool CxLNDateUtil::LoadAll() {
     return LoadCycle_(
@@ -63,7 +67,9 @@ bool CxLNDateUtil::SubmitChanges() {
         kDateKind, [this] { return SaveToFile(nullptr); }, [this] { return InvokeHelper_(); });
 }
 
-bool CxLNTaskUtil::InvokeHelper_() { return RunHelper_(kTaskKind, WriteParamFile()); }
+bool CxLNTaskUtil::InvokeHelper_() {
+    return RunHelper_(kTaskKind, WriteParamFile());
+}
 
 bool CxLNTaskUtil::LoadAll() {
     return LoadCycle_(
@@ -75,7 +81,9 @@ bool CxLNTaskUtil::SubmitChanges() {
         kTaskKind, [this] { return SaveToFile(nullptr); }, [this] { return InvokeHelper_(); });
 }
 
-bool CxLNNoteUtil::InvokeHelper_() { return RunHelper_(kNoteKind, WriteParamFile()); }
+bool CxLNNoteUtil::InvokeHelper_() {
+    return RunHelper_(kNoteKind, WriteParamFile());
+}
 
 bool CxLNNoteUtil::LoadAll() {
     return LoadCycle_(

@@ -138,8 +138,7 @@ protected:
     std::string Data(const char* name) const { return m_data.File(name); }
     std::string ErrorValue(const char* file, const char* key) const {
         char value[256] = "";
-        platform::GetProfileString(Data(file).c_str(), "Error", key, "(none)", value,
-                                   sizeof value);
+        platform::GetProfileString(Data(file).c_str(), "Error", key, "(none)", value, sizeof value);
         return value;
     }
 

@@ -80,8 +80,8 @@ template <class Util, class Rec> void WriteRecords(Util* util, int count) {
 void Hang(const Params& params) {
     const std::string release = std::string(params.szTempPath) + "release";
     // A test that has ended takes its folder with it.
-    for (int i = 0; i < 3000 && access(release.c_str(), F_OK) != 0 &&
-                    access(params.szTempPath, F_OK) == 0;
+    for (int i = 0;
+         i < 3000 && access(release.c_str(), F_OK) != 0 && access(params.szTempPath, F_OK) == 0;
          ++i)
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
 }
