@@ -90,7 +90,12 @@ bool LNLoadRecFile(CxFile* file, CxList* list, Mgr* mgr, const char* path, int32
     file->ReadInt(&count);
     if (texts.szCount)
         CX_LOG_INFO(texts.szCount, count);
-    bool complete = count <= maxCount;
+    if (count > maxCount) {
+        file->Close();
+        CX_LOG_ERROR("File %s is damaged: it cannot hold %d records.", path, count);
+        return false;
+    }
+    bool complete = true;
     for (int32_t i = 0; complete && i < count; ++i) {
         Rec* rec = static_cast<Rec*>(std::malloc(sizeof(Rec)));
         if (!rec)
