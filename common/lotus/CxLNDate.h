@@ -31,8 +31,12 @@ public:
     // The parameter file of a helper run in the temporary folder.
     bool WriteParamFile();
 
-    CommDateMgr* GetDataMgr() { return m_pDataMgr; }
-    CxList* GetRecList() { return m_pRecList; }
+    CommDateMgr* GetDataMgr() {
+        return m_pDataMgr;
+    }
+    CxList* GetRecList() {
+        return m_pRecList;
+    }
 
 protected:
     bool LoadRecFromFile_(tagCxLNDateRec* rec);

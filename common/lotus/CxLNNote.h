@@ -33,8 +33,12 @@ public:
     // The parameter file of a helper run in the temporary folder.
     bool WriteParamFile();
 
-    CommNoteMgr* GetDataMgr() { return m_pDataMgr; }
-    CxList* GetRecList() { return m_pRecList; }
+    CommNoteMgr* GetDataMgr() {
+        return m_pDataMgr;
+    }
+    CxList* GetRecList() {
+        return m_pRecList;
+    }
 
 protected:
     bool LoadRecFromFile_(tagCxLNNoteRec* rec);

@@ -37,7 +37,8 @@ bool CxLNParamParser::StoreValue(tagLNParamItem* item, const void* value) {
         return true;
     case LN_PARAM_TEXT: {
         const char* text = static_cast<const char*>(value);
-        item->wsValue = platform::Cp1252ToWide(std::string_view(text, strnlen(text, LN_PARAM_TEXT_MAX)));
+        item->wsValue =
+            platform::Cp1252ToWide(std::string_view(text, strnlen(text, LN_PARAM_TEXT_MAX)));
         return true;
     }
     case LN_PARAM_BOOL:
@@ -115,7 +116,9 @@ void CxLNParamParser::ClearParams() {
     m_pItems->RemoveAll(false);
 }
 
-uint32_t CxLNParamParser::GetCount() const { return m_pItems->GetCount(); }
+uint32_t CxLNParamParser::GetCount() const {
+    return m_pItems->GetCount();
+}
 
 bool CxLNParamParser::WriteItem(CxFile* file, const tagLNParamItem* item) const {
     file->WriteInt(item->nID);

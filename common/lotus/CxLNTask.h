@@ -31,8 +31,12 @@ public:
     // The parameter file of a helper run in the temporary folder.
     bool WriteParamFile();
 
-    CommTaskMgr* GetDataMgr() { return m_pDataMgr; }
-    CxList* GetRecList() { return m_pRecList; }
+    CommTaskMgr* GetDataMgr() {
+        return m_pDataMgr;
+    }
+    CxList* GetRecList() {
+        return m_pRecList;
+    }
 
 protected:
     bool LoadRecFromFile_(tagCxLNTaskRec* rec);

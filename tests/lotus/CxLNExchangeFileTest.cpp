@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <ostream>
 #include <string>
 
 #include "LotusBytes.h"
@@ -84,10 +85,10 @@ TEST(ExchangeFile, CalendarWritesCSFlagsBeforeAppointmentType) {
 TEST(ExchangeFile, FlagSlotTakesOnlyItsFirstByte) {
     TempDir dir;
     // A task: 2 int32, 5 texts, importance, then the private flag's slot.
-    WriteFile(dir.File("LNTask.dat"),
-              Int(1) + Int(0) + Int(0) + Repeat(Int(0), 5) + Int(2) +
-                  std::string("\x01\xFF\xFF\xFF", 4) + Int(0) + Repeat(Date(0.0), 3) +
-                  Int(0) + Int(0) + Repeat(Int(0), 3) + Int(0) + Int(0));
+    WriteFile(dir.File("LNTask.dat"), Int(1) + Int(0) + Int(0) + Repeat(Int(0), 5) + Int(2) +
+                                          std::string("\x01\xFF\xFF\xFF", 4) + Int(0) +
+                                          Repeat(Date(0.0), 3) + Int(0) + Int(0) +
+                                          Repeat(Int(0), 3) + Int(0) + Int(0));
     InFolder<CxLNTaskUtil> util(dir);
     ASSERT_TRUE(util.LoadFromFile(nullptr));
     const tagCxLNTaskRec* rec = util.GetFirstRec();
@@ -118,8 +119,7 @@ TEST(ExchangeFile, LongTextIsCutAndFollowingFieldsStayInStep) {
     TempDir dir;
     // szID holds 63 characters; the other 37 are dropped, then the first name follows.
     WriteFile(dir.File("LNAddr.dat"), Int(1) + Int(2) + Int(1) + Text(std::string(100, '7')) +
-                                          Text("Ann") + Repeat(Int(0), 44) +
-                                          Repeat(Date(0.0), 2));
+                                          Text("Ann") + Repeat(Int(0), 44) + Repeat(Date(0.0), 2));
     InFolder<CxLNAddrUtil> util(dir);
     ASSERT_TRUE(util.LoadFromFile(nullptr));
     const tagCxLNAddrRec* rec = util.GetFirstRec();
@@ -336,6 +336,11 @@ struct DamagedCase {
     unsigned kept;
 };
 
+// Keeps the test names that CTest sees free of object bytes.
+void PrintTo(const DamagedCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class DamagedContacts : public ::testing::TestWithParam<DamagedCase> {};
 
 TEST_P(DamagedContacts, StopsAtTheEnd) {
@@ -353,12 +358,11 @@ const std::string kEmptyContact = Repeat(Int(0), 48) + Repeat(Date(0.0), 2);
 
 INSTANTIATE_TEST_SUITE_P(
     Headers, DamagedContacts,
-    ::testing::Values(DamagedCase{"HugeCountOnHeaderOnly", Int(2147483647), 0},
-                      DamagedCase{"TwoOfThree", Int(3) + kEmptyContact + kEmptyContact, 2},
-                      DamagedCase{"CutInsideSecond",
-                                  Int(2) + kEmptyContact + kEmptyContact.substr(0, 100), 1},
-                      DamagedCase{"TextLongerThanFile",
-                                  Int(1) + Int(0) + Int(0) + Int(2147483647) + "abc", 0}),
+    ::testing::Values(
+        DamagedCase{"HugeCountOnHeaderOnly", Int(2147483647), 0},
+        DamagedCase{"TwoOfThree", Int(3) + kEmptyContact + kEmptyContact, 2},
+        DamagedCase{"CutInsideSecond", Int(2) + kEmptyContact + kEmptyContact.substr(0, 100), 1},
+        DamagedCase{"TextLongerThanFile", Int(1) + Int(0) + Int(0) + Int(2147483647) + "abc", 0}),
     [](const ::testing::TestParamInfo<DamagedCase>& info) { return info.param.name; });
 
 TEST(ExchangeFile, DamagedNotesCountIsRefused) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <ostream>
 #include <string>
 #include <sys/stat.h>
 #include <vector>
@@ -24,7 +25,9 @@ using testsupport::WriteFile;
 
 namespace {
 
-std::string TextItem(int32_t id, const std::string& text) { return Int(id) + Int(8) + Text(text); }
+std::string TextItem(int32_t id, const std::string& text) {
+    return Int(id) + Int(8) + Text(text);
+}
 
 std::string GetText(const CxLNParamParser& parser, int32_t id) {
     char text[1024] = "";
@@ -54,9 +57,9 @@ TEST(ParamParser, EveryTypeRoundTripsThroughItsBytes) {
     EXPECT_FALSE(parser.SetParam(6, &n, 2));
     EXPECT_FALSE(parser.SetParam(7, nullptr, LN_PARAM_INT));
     ASSERT_TRUE(parser.SaveToFile(dir.File("p.dat").c_str()));
-    EXPECT_EQ(ReadFile(dir.File("p.dat")),
-              Int(5) + Int(1) + Int(3) + Int(-7) + Int(2) + Int(5) + Date(2.5) +
-                  TextItem(3, "caf\xE9") + Int(4) + Int(11) + Int(1) + TextItem(5, ""));
+    EXPECT_EQ(ReadFile(dir.File("p.dat")), Int(5) + Int(1) + Int(3) + Int(-7) + Int(2) + Int(5) +
+                                               Date(2.5) + TextItem(3, "caf\xE9") + Int(4) +
+                                               Int(11) + Int(1) + TextItem(5, ""));
 
     CxLNParamParser reader;
     ASSERT_TRUE(reader.LoadFromFile(dir.File("p.dat").c_str()));
@@ -136,6 +139,11 @@ struct DamagedParams {
     unsigned kept;
 };
 
+// Keeps the test names that CTest sees free of object bytes.
+void PrintTo(const DamagedParams& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class DamagedParamFile : public ::testing::TestWithParam<DamagedParams> {};
 
 TEST_P(DamagedParamFile, StopsAtTheEnd) {
@@ -150,11 +158,11 @@ TEST_P(DamagedParamFile, StopsAtTheEnd) {
 
 INSTANTIATE_TEST_SUITE_P(
     Counts, DamagedParamFile,
-    ::testing::Values(DamagedParams{"HugeCountOnHeaderOnly", Int(2147483647), 0},
-                      DamagedParams{"TwoOfFourteen", Int(14) + TextItem(1, "a") + TextItem(2, "b"), 2},
-                      DamagedParams{"CutInsideText", Int(2) + TextItem(1, "a") + Int(2) + Int(8) +
-                                                         Int(50) + "short",
-                                    1}),
+    ::testing::Values(
+        DamagedParams{"HugeCountOnHeaderOnly", Int(2147483647), 0},
+        DamagedParams{"TwoOfFourteen", Int(14) + TextItem(1, "a") + TextItem(2, "b"), 2},
+        DamagedParams{"CutInsideText",
+                      Int(2) + TextItem(1, "a") + Int(2) + Int(8) + Int(50) + "short", 1}),
     [](const ::testing::TestParamInfo<DamagedParams>& info) { return info.param.name; });
 
 TEST(ParamParser, FileIsPrivateEvenWhenItExisted) {
@@ -183,9 +191,15 @@ std::vector<std::pair<int32_t, std::string>> Items(const std::string& path) {
     return items;
 }
 
+// The mode a load sets before it writes the file.
+class LoadingContacts : public CxLNAddrUtil {
+public:
+    LoadingContacts() { m_nMode = 1; }
+};
+
 TEST(WriteParamFile, ContactsCarryTheLocalDatabase) {
     TempDir dir;
-    CxLNAddrUtil util;
+    LoadingContacts util;
     util.SetTempFilePath(dir.Folder().c_str());
     util.SetServerName("Srv/Org");
     util.SetUserName("Ann Smith");
@@ -194,18 +208,26 @@ TEST(WriteParamFile, ContactsCarryTheLocalDatabase) {
     util.SetIDFile("/ids/ann.id");
     util.SetDebugLevel(2);
     util.EnableDebug(true);
-    util.LoadAll(); // the base cycle leaves the mode at 0
     ASSERT_TRUE(util.WriteParamFile());
     const std::string path = dir.File("LNAddrParam.dat");
     const std::string bytes = ReadFile(path);
     EXPECT_EQ(bytes.substr(0, 4 + 8 + 4 + 7), Int(14) + TextItem(1000, "Srv/Org"));
     EXPECT_EQ(Mode(path), 0600u);
     const std::vector<std::pair<int32_t, std::string>> expected = {
-        {1000, "Srv/Org"},       {1001, "Ann Smith"},     {1002, ""},
-        {1003, "LNAddr.dat"},    {1004, dir.Folder()},    {1005, "0"},
-        {1006, "LNAddrErr.dat"}, {1007, "LNAddrStatus.dat"}, {1009, "/data/names.nsf"},
-        {1010, ""},              {1011, "appdebug.log"},  {1012, "2"},
-        {1013, "1"},             {1014, "/ids/ann.id"},
+        {1000, "Srv/Org"},
+        {1001, "Ann Smith"},
+        {1002, ""},
+        {1003, "LNAddr.dat"},
+        {1004, dir.Folder()},
+        {1005, "1"},
+        {1006, "LNAddrErr.dat"},
+        {1007, "LNAddrStatus.dat"},
+        {1009, "/data/names.nsf"},
+        {1010, ""},
+        {1011, "appdebug.log"},
+        {1012, "2"},
+        {1013, "1"},
+        {1014, "/ids/ann.id"},
     };
     EXPECT_EQ(Items(path), expected);
 }
@@ -221,12 +243,18 @@ TEST(WriteParamFile, ItemOrderAndCountsPerKind) {
         const char* file;
         std::vector<int32_t> ids;
     } kinds[] = {
-        {&date, [](CxLNBaseUtil* u) { return static_cast<CxLNDateUtil*>(u)->WriteParamFile(); },
-         "LNDateParam.dat", {1000, 1001, 1002, 1003, 1004, 1005, 1006, 1007, 1008, 1010, 1011, 1012, 1013, 1014}},
-        {&task, [](CxLNBaseUtil* u) { return static_cast<CxLNTaskUtil*>(u)->WriteParamFile(); },
-         "LNTaskParam.dat", {1000, 1001, 1002, 1003, 1004, 1005, 1006, 1007, 1008, 1010, 1011, 1012, 1013, 1014}},
-        {&note, [](CxLNBaseUtil* u) { return static_cast<CxLNNoteUtil*>(u)->WriteParamFile(); },
-         "LNNoteParam.dat", {1000, 1001, 1002, 1003, 1004, 1005, 1006, 1007, 1008, 1010, 1011, 1012, 1013}},
+        {&date,
+         [](CxLNBaseUtil* u) { return static_cast<CxLNDateUtil*>(u)->WriteParamFile(); },
+         "LNDateParam.dat",
+         {1000, 1001, 1002, 1003, 1004, 1005, 1006, 1007, 1008, 1010, 1011, 1012, 1013, 1014}},
+        {&task,
+         [](CxLNBaseUtil* u) { return static_cast<CxLNTaskUtil*>(u)->WriteParamFile(); },
+         "LNTaskParam.dat",
+         {1000, 1001, 1002, 1003, 1004, 1005, 1006, 1007, 1008, 1010, 1011, 1012, 1013, 1014}},
+        {&note,
+         [](CxLNBaseUtil* u) { return static_cast<CxLNNoteUtil*>(u)->WriteParamFile(); },
+         "LNNoteParam.dat",
+         {1000, 1001, 1002, 1003, 1004, 1005, 1006, 1007, 1008, 1010, 1011, 1012, 1013}},
     };
     for (auto& kind : kinds) {
         kind.util->SetTempFilePath(dir.Folder().c_str());
@@ -252,7 +280,8 @@ TEST(WriteParamFile, ItemOrderAndCountsPerKind) {
         EXPECT_EQ(at, bytes.size());
         EXPECT_EQ(ids, kind.ids) << kind.file;
     }
-    EXPECT_EQ(Items(dir.File("LNNoteParam.dat"))[8], std::make_pair(1008, std::string("mail/ann.nsf")));
+    EXPECT_EQ(Items(dir.File("LNNoteParam.dat"))[8],
+              std::make_pair(1008, std::string("mail/ann.nsf")));
 }
 
 } // namespace

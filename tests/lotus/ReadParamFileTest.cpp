@@ -22,7 +22,9 @@ using testsupport::WriteFile;
 
 namespace {
 
-std::string TextItem(int32_t id, const std::string& text) { return Int(id) + Int(8) + Text(text); }
+std::string TextItem(int32_t id, const std::string& text) {
+    return Int(id) + Int(8) + Text(text);
+}
 
 std::string ParamFile(const std::vector<std::pair<int32_t, std::string>>& items) {
     std::string bytes = Int(static_cast<int32_t>(items.size()));
@@ -66,8 +68,11 @@ TEST(ReadParamFile, LongTextsAreCutToTheirMembers) {
     TempDir dir;
     lotustest::LogInto log(dir);
     const std::string longText(1023, 'L');
-    WriteFile(dir.File("p.dat"), ParamFile({{1000, longText}, {1001, longText}, {1009, longText},
-                                            {1014, longText}, {1010, dir.Folder()}}));
+    WriteFile(dir.File("p.dat"), ParamFile({{1000, longText},
+                                            {1001, longText},
+                                            {1009, longText},
+                                            {1014, longText},
+                                            {1010, dir.Folder()}}));
     CxLNAddrUtil util;
     ASSERT_TRUE(util.ReadParamFile(dir.File("p.dat").c_str()));
     EXPECT_EQ(std::string(util.GetServerName()), longText.substr(0, 255));
@@ -135,12 +140,14 @@ TEST(ReadParamFile, IDFileDefaultsToTheNotesFolder) {
     IsolatedEnv env;
     TempDir dir;
     lotustest::LogInto log(dir);
-    WriteFile(dir.File("p.dat"), ParamFile({{1008, "mail/a.nsf"}, {1014, ""}, {1010, dir.Folder()}}));
+    WriteFile(dir.File("p.dat"),
+              ParamFile({{1008, "mail/a.nsf"}, {1014, ""}, {1010, dir.Folder()}}));
     CxLNTaskUtil without;
     ASSERT_TRUE(without.ReadParamFile(dir.File("p.dat").c_str()));
     EXPECT_STREQ(without.GetIDFile(), "");
 
-    WriteFile(env.Registry(), "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Lotus\\Notes]\r\nPath=/opt/notes/\r\n");
+    WriteFile(env.Registry(),
+              "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Lotus\\Notes]\r\nPath=/opt/notes/\r\n");
     CxLNTaskUtil with;
     ASSERT_TRUE(with.ReadParamFile(dir.File("p.dat").c_str()));
     EXPECT_STREQ(with.GetIDFile(), "/opt/notes/Data/user.id");
@@ -154,8 +161,9 @@ TEST(ReadParamFile, OnlyTheNotesKindSetsTheLogFileName) {
     IsolatedEnv env;
     TempDir dir;
     lotustest::LogInto log(dir);
-    WriteFile(dir.File("p.dat"),
-              ParamFile({{1008, "m.nsf"}, {1011, "helper.log"}, {1010, dir.Folder()}, {1005, "2"}}));
+    WriteFile(
+        dir.File("p.dat"),
+        ParamFile({{1008, "m.nsf"}, {1011, "helper.log"}, {1010, dir.Folder()}, {1005, "2"}}));
     CxLNDateUtil date;
     ASSERT_TRUE(date.ReadParamFile(dir.File("p.dat").c_str()));
     EXPECT_EQ(date.GetMode(), 2);
