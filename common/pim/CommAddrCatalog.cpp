@@ -3,10 +3,10 @@
 #include "common/pim/CommRecords.h"
 
 // Rows in key order but for 41 before 40, 55 before 54 and 67 before 66.
-#define ROW(key, name, type, field)                                                        \
-    {                                                                                      \
-        {key, name, COMM_FIELD_##type, static_cast<int32_t>(sizeof(tagCommAddrRec::field))}, \
-            offsetof(tagCommAddrRec, field)                                                \
+#define ROW(key, name, type, field)                                                                \
+    {                                                                                              \
+        {key, name, COMM_FIELD_##type, static_cast<int32_t>(sizeof(tagCommAddrRec::field))},       \
+            offsetof(tagCommAddrRec, field)                                                        \
     }
 
 const tagCommAddrField g_aCommAddrFields[] = {

@@ -23,13 +23,20 @@ bool CommBeginText(char* buffer, std::size_t size) {
     return true;
 }
 
-const char* CommYesNo(long value) { return value ? "Yes" : "No"; }
+const char* CommYesNo(long value) {
+    return value ? "Yes" : "No";
+}
 
 const char* CommSourceTypeText(int value) {
     static const char* const kTexts[] = {
-        "Palm",    "Palm(4.1.2 and aboves)", "Outlook", "Windows Address Book", "MSN",
-        "ICQ",     "Yahoo",                  "Google",  "Domino",               "Endora",
-        "CSV",     "XML",                    "VCard",   "Database",             "Tellibox",
+        "Palm",     "Palm(4.1.2 and aboves)",
+        "Outlook",  "Windows Address Book",
+        "MSN",      "ICQ",
+        "Yahoo",    "Google",
+        "Domino",   "Endora",
+        "CSV",      "XML",
+        "VCard",    "Database",
+        "Tellibox",
     };
     const int count = sizeof(kTexts) / sizeof(kTexts[0]);
     return value >= 1 && value <= count ? kTexts[value - 1] : nullptr;

@@ -17,6 +17,7 @@ const char* CommYesNo(long value);
 const char* CommSourceTypeText(int value);
 
 // Copies a record's text field, never reading past the field.
-template <std::size_t N> void CommCopyField(char* buffer, std::size_t size, const char (&field)[N]) {
+template <std::size_t N>
+void CommCopyField(char* buffer, std::size_t size, const char (&field)[N]) {
     CxStrCopyN(buffer, size, field, N - 1);
 }

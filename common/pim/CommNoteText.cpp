@@ -29,11 +29,20 @@ void MomentText(double value, char* buffer, std::size_t size) {
 
 void PutText(const tagCommNoteRec& rec, int key, char* buffer, std::size_t size) {
     switch (key) {
-    case 1: CxStrCopy(buffer, size, CommYesNo(rec.nPrivate)); break;
-    case 2: CommCopyField(buffer, size, rec.szSubject); break;
-    case 3: CommCopyField(buffer, size, rec.szNote); break;
-    case 4: CommCopyField(buffer, size, rec.szCategory); break;
-    default: break; // no text form: stays empty
+    case 1:
+        CxStrCopy(buffer, size, CommYesNo(rec.nPrivate));
+        break;
+    case 2:
+        CommCopyField(buffer, size, rec.szSubject);
+        break;
+    case 3:
+        CommCopyField(buffer, size, rec.szNote);
+        break;
+    case 4:
+        CommCopyField(buffer, size, rec.szCategory);
+        break;
+    default:
+        break; // no text form: stays empty
     }
 }
 
@@ -48,10 +57,18 @@ bool CommNoteMgr::GetCommFieldText(const tagCommNoteRec* record, const tagCommFi
     if (!record || !row || !CommBeginText(buffer, size))
         return false;
     switch (row->nKey) {
-    case 0: CxStrFormat(buffer, size, "#%06x", static_cast<unsigned>(record->nColor)); break;
-    case 5: MomentText(record->dtCreationTime, buffer, size); break;
-    case 6: MomentText(record->dtLastModificationTime, buffer, size); break;
-    default: PutText(*record, row->nKey, buffer, size); break;
+    case 0:
+        CxStrFormat(buffer, size, "#%06x", static_cast<unsigned>(record->nColor));
+        break;
+    case 5:
+        MomentText(record->dtCreationTime, buffer, size);
+        break;
+    case 6:
+        MomentText(record->dtLastModificationTime, buffer, size);
+        break;
+    default:
+        PutText(*record, row->nKey, buffer, size);
+        break;
     }
     return true;
 }

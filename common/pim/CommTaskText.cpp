@@ -7,10 +7,10 @@
 namespace {
 
 const tagCommFieldInfo kRows[] = {
-    {0, "Subject", COMM_FIELD_NONE, 256}, {1, "Note", COMM_FIELD_NONE, 8192},
+    {0, "Subject", COMM_FIELD_NONE, 256},  {1, "Note", COMM_FIELD_NONE, 8192},
     {7, "Category", COMM_FIELD_NONE, 256}, {2, "Priority", COMM_FIELD_NONE, 4},
-    {3, "Completed", COMM_FIELD_NONE, 4}, {4, "DueDate", COMM_FIELD_NONE, 4},
-    {6, "Private", COMM_FIELD_NONE, 4},   {5, "Alarm", COMM_FIELD_NONE, 4},
+    {3, "Completed", COMM_FIELD_NONE, 4},  {4, "DueDate", COMM_FIELD_NONE, 4},
+    {6, "Private", COMM_FIELD_NONE, 4},    {5, "Alarm", COMM_FIELD_NONE, 4},
 };
 const int kRowCount = sizeof(kRows) / sizeof(kRows[0]);
 
@@ -34,14 +34,29 @@ void DueDateText(int32_t seconds, char* buffer, std::size_t size) {
 
 void PutText(const tagCommTaskRec& rec, int key, char* buffer, std::size_t size) {
     switch (key) {
-    case 0: CommCopyField(buffer, size, rec.szSubject); break;
-    case 1: CommCopyField(buffer, size, rec.szNote); break;
-    case 2: CxStrCopy(buffer, size, PriorityText(rec.nPriority)); break;
-    case 3: CxStrCopy(buffer, size, CommYesNo(rec.bCompleted)); break;
-    case 5: CxStrCopy(buffer, size, CommYesNo(rec.bAlarm)); break;
-    case 6: CxStrCopy(buffer, size, CommYesNo(rec.bPrivate)); break;
-    case 7: CommCopyField(buffer, size, rec.szCategory); break;
-    default: break; // no text form: stays empty
+    case 0:
+        CommCopyField(buffer, size, rec.szSubject);
+        break;
+    case 1:
+        CommCopyField(buffer, size, rec.szNote);
+        break;
+    case 2:
+        CxStrCopy(buffer, size, PriorityText(rec.nPriority));
+        break;
+    case 3:
+        CxStrCopy(buffer, size, CommYesNo(rec.bCompleted));
+        break;
+    case 5:
+        CxStrCopy(buffer, size, CommYesNo(rec.bAlarm));
+        break;
+    case 6:
+        CxStrCopy(buffer, size, CommYesNo(rec.bPrivate));
+        break;
+    case 7:
+        CommCopyField(buffer, size, rec.szCategory);
+        break;
+    default:
+        break; // no text form: stays empty
     }
 }
 

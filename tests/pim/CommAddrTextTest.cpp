@@ -51,9 +51,9 @@ TEST(CommAddrCatalog, RowsByKey) {
         int type;
         int size;
     } cases[] = {
-        {7, "Display Name", COMM_FIELD_TEXT, 32}, {8, "Gender", COMM_FIELD_INT, 4},
-        {43, "Note", COMM_FIELD_TEXT, 8192},      {62, "Children's Names", COMM_FIELD_TEXT, 32},
-        {67, "Birthday", COMM_FIELD_DATE, 8},     {81, "Private", COMM_FIELD_FLAG, 4},
+        {7, "Display Name", COMM_FIELD_TEXT, 32},    {8, "Gender", COMM_FIELD_INT, 4},
+        {43, "Note", COMM_FIELD_TEXT, 8192},         {62, "Children's Names", COMM_FIELD_TEXT, 32},
+        {67, "Birthday", COMM_FIELD_DATE, 8},        {81, "Private", COMM_FIELD_FLAG, 4},
         {90, "Custom Label 9", COMM_FIELD_TEXT, 64},
     };
     for (const Case& c : cases) {
@@ -113,9 +113,9 @@ TEST_F(CommAddrTextTest, IntegersAndDates) {
         const char* text;
         bool ok;
     } cases[] = {
-        {78, 9, "Domino", true},          {78, 2, "Palm(4.1.2 and aboves)", true},
-        {78, 15, "Tellibox", true},       {78, 0, "", false},
-        {78, 16, "", false},              {8, 9, "", true}, // "Gender" has an empty text
+        {78, 9, "Domino", true},    {78, 2, "Palm(4.1.2 and aboves)", true},
+        {78, 15, "Tellibox", true}, {78, 0, "", false},
+        {78, 16, "", false},        {8, 9, "", true}, // "Gender" has an empty text
     };
     for (const Case& c : cases) {
         rec.nSourceType = c.sourceType;

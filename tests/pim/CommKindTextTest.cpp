@@ -12,7 +12,8 @@
 
 namespace {
 
-template <class Mgr, class Rec> std::string TextOf(const Rec& rec, int key, std::size_t size = 512) {
+template <class Mgr, class Rec>
+std::string TextOf(const Rec& rec, int key, std::size_t size = 512) {
     tagCommFieldInfo row{};
     row.nKey = key;
     std::string buffer(size, 'x');
@@ -55,8 +56,16 @@ TEST(CommDateText, FieldsByKey) {
         int key;
         const char* text;
     } cases[] = {
-        {1, "Review"},   {2, "14:07:09"}, {3, "15:30:00"}, {4, "03/05/2011 14:07:09"}, {5, "03/05/2011 15:30:00"},
-        {6, "03/05/2011"}, {8, "Yes"},    {10, ""},        {12, "No"},                 {14, "Repeat Info"},
+        {1, "Review"},
+        {2, "14:07:09"},
+        {3, "15:30:00"},
+        {4, "03/05/2011 14:07:09"},
+        {5, "03/05/2011 15:30:00"},
+        {6, "03/05/2011"},
+        {8, "Yes"},
+        {10, ""},
+        {12, "No"},
+        {14, "Repeat Info"},
         {15, ""},
     };
     for (const Case& c : cases)

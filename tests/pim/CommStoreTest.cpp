@@ -74,7 +74,7 @@ TYPED_TEST(CommStoreTest, OwnedUserDataIsCopiedIntoItsOwnBlock) {
     EXPECT_EQ(stored->nUserDataSize, 100);
     EXPECT_EQ(std::memcmp(stored->pUserData, rec.pUserData, 100), 0);
     std::free(rec.pUserData); // the caller's block stays the caller's
-    this->mgr.DelRec(stored);  // frees record and copy; a leak would show
+    this->mgr.DelRec(stored); // frees record and copy; a leak would show
     EXPECT_EQ(this->mgr.GetFirstRec(), nullptr);
 }
 
@@ -130,13 +130,15 @@ TEST(CommManagers, DefaultKeyLists) {
     auto keys = [](const int32_t* p, int n) { return std::vector<int32_t>(p, p + n); };
     EXPECT_EQ(keys(addr.GetMatchKeys(), addr.GetMatchKeyCount()), (std::vector<int32_t>{1, 3, 37}));
     EXPECT_EQ(keys(addr.GetCompareKeys(), addr.GetCompareKeyCount()),
-              (std::vector<int32_t>{24, 25, 26, 37, 34, 35, 53, 55, 13, 11, 12, 10, 9, 18, 16, 17, 15, 14, 23,
-                                    21, 22, 20, 19, 43}));
+              (std::vector<int32_t>{24, 25, 26, 37, 34, 35, 53, 55, 13, 11, 12, 10,
+                                    9,  18, 16, 17, 15, 14, 23, 21, 22, 20, 19, 43}));
     EXPECT_FALSE(addr.GetCopyEmpty());
-    EXPECT_EQ(keys(date.GetMatchKeys(), date.GetMatchKeyCount()), (std::vector<int32_t>{1, 2, 3, 13}));
+    EXPECT_EQ(keys(date.GetMatchKeys(), date.GetMatchKeyCount()),
+              (std::vector<int32_t>{1, 2, 3, 13}));
     EXPECT_EQ(keys(date.GetCompareKeys(), date.GetCompareKeyCount()), (std::vector<int32_t>{9}));
     EXPECT_EQ(keys(task.GetMatchKeys(), task.GetMatchKeyCount()), (std::vector<int32_t>{0}));
-    EXPECT_EQ(keys(task.GetCompareKeys(), task.GetCompareKeyCount()), (std::vector<int32_t>{2, 4, 0, 0}));
+    EXPECT_EQ(keys(task.GetCompareKeys(), task.GetCompareKeyCount()),
+              (std::vector<int32_t>{2, 4, 0, 0}));
     EXPECT_EQ(keys(note.GetMatchKeys(), note.GetMatchKeyCount()), (std::vector<int32_t>{2}));
     EXPECT_EQ(keys(note.GetCompareKeys(), note.GetCompareKeyCount()), (std::vector<int32_t>{3}));
 }
