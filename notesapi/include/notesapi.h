@@ -62,6 +62,9 @@ typedef void* HMODULE;
 #define ERR_NOT_ID_FILE 0x1905
 #define ERR_NOT_INITIALIZED 0x0108
 #define ERR_INVALID_ITEM 0x0223
+#define ERR_BAD_ARGUMENT 0x0109
+#define ERR_FILE_EXISTS 0x010A
+#define ERR_DATABASE_IO 0x0209
 
 typedef struct {
     DWORD Innards[2];
@@ -245,6 +248,39 @@ STATUS LNPUBLIC ConvertTextToTIMEDATE(const void* IntlFormat, const TFMT* TextFo
 STATUS LNPUBLIC ConvertTIMEDATEToText(const void* IntlFormat, const TFMT* TextFormat,
                                       const TIMEDATE* InputTime, char* retTextBuffer,
                                       WORD TextBufferLength, WORD* retTextLength);
+
+/* ------------------------------------------------------------------------
+ * The stand-in's own administration calls: not part of the Notes C API.
+ * notesdb uses them to build stand-in installations. They work without
+ * NotesInit and take file-system paths as given (relative to the current
+ * directory; no notes.ini lookup, no "server!!" prefix).
+ *
+ * notes.ini of a stand-in installation (sections and keys without case):
+ *   [Notes]
+ *   Directory=<data folder; relative to the program folder>
+ *   KeyFilename=<ID file of the default user; relative to Directory>
+ *   ZNSBusyTimeout=<milliseconds to wait for a locked database; 10000>
+ *   [Servers]
+ *   <server name>=<folder holding that server's databases; relative to the
+ *                 program folder>
+ * ---------------------------------------------------------------------- */
+
+/* Access levels of an access list entry. A user not listed gets the level
+ * of the ZNS_DEFAULT_ENTRY entry, else none; an empty list lets everyone in. */
+#define ZNS_ACCESS_NONE 0
+#define ZNS_ACCESS_READER 2
+#define ZNS_ACCESS_EDITOR 4
+#define ZNS_ACCESS_MANAGER 6
+#define ZNS_DEFAULT_ENTRY "-Default-"
+
+/* A new, empty database. ERR_FILE_EXISTS when the file is already there. */
+STATUS LNPUBLIC ZNSCreateDatabase(const char* PathName);
+/* A new ID file for UserName, holding a salted hash of Password (never the
+ * password itself). ERR_FILE_EXISTS when the file is already there. */
+STATUS LNPUBLIC ZNSCreateIDFile(const char* IDFile, const char* UserName, const char* Password);
+/* Sets (adds or replaces) the access list entry of UserName (names compare
+ * without case). Level is one of the ZNS_ACCESS_ values, else ERR_BAD_ARGUMENT. */
+STATUS LNPUBLIC ZNSSetAccess(const char* PathName, const char* UserName, WORD Level);
 
 #ifdef __cplusplus
 }
