@@ -101,7 +101,7 @@ std::string FormatList(const std::string& value, bool* ok) {
 bool FormatTypedValue(const DbItem& item, std::string* out) {
     switch (item.type) {
     case TYPE_TEXT:
-        *out = EscapeText(item.value, "\\") ;
+        *out = EscapeText(item.value, "\\");
         if (!out->empty() && (*out)[0] == '[')
             out->insert(0, "\\");
         return true;
@@ -239,7 +239,9 @@ bool ParseTypedValue(const std::string& text, DbItem* item, std::string* error) 
 
 } // namespace
 
-WORD DefaultItemFlags(WORD type) { return type == TYPE_COMPOSITE ? 0 : ITEM_SUMMARY; }
+WORD DefaultItemFlags(WORD type) {
+    return type == TYPE_COMPOSITE ? 0 : ITEM_SUMMARY;
+}
 
 std::string FormatItem(const DbItem& item) {
     std::string line = EscapeText(item.name, kNameSpecial) + ": ";

@@ -67,11 +67,17 @@ TEST_F(StandInTest, AFolderWithoutNotesIniFailsTheStart) {
 TEST_F(StandInTest, DatesSurviveTheRoundTripToTheSecond) {
     NotesFolder folder(NOTES_LIBRARY);
     ASSERT_TRUE(CxLNApi::Start());
-    std::vector<double> dates = {0.0, Variant(2007, 2, 3, 13, 5, 9), Variant(2007, 2, 3, 0, 0, 0),
-                                 Variant(2007, 2, 3, 0, 30, 0), Variant(2007, 2, 3, 12, 0, 0),
-                                 Variant(2007, 2, 3, 12, 30, 0), Variant(2007, 2, 3, 23, 59, 59),
-                                 Variant(1899, 12, 29, 6, 0, 0), Variant(2000, 2, 29, 0, 59, 59),
-                                 Variant(9999, 12, 31, 23, 59, 59), Variant(100, 1, 1, 0, 0, 1)};
+    std::vector<double> dates = {0.0,
+                                 Variant(2007, 2, 3, 13, 5, 9),
+                                 Variant(2007, 2, 3, 0, 0, 0),
+                                 Variant(2007, 2, 3, 0, 30, 0),
+                                 Variant(2007, 2, 3, 12, 0, 0),
+                                 Variant(2007, 2, 3, 12, 30, 0),
+                                 Variant(2007, 2, 3, 23, 59, 59),
+                                 Variant(1899, 12, 29, 6, 0, 0),
+                                 Variant(2000, 2, 29, 0, 59, 59),
+                                 Variant(9999, 12, 31, 23, 59, 59),
+                                 Variant(100, 1, 1, 0, 0, 1)};
     for (int hour = 0; hour < 24; ++hour)
         dates.push_back(Variant(2024, 3, 31, hour, 7 * hour % 60, 59 - hour));
     for (int year = 1900; year <= 2100; year += 7)
