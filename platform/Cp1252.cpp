@@ -5,10 +5,10 @@ namespace platform {
 namespace {
 
 // 0x80..0x9F; the five unassigned bytes map to the C1 controls of the same value.
-const char16_t kHigh[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+const char16_t kHigh[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                            0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+                            0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                            0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 char32_t FromByte(unsigned char c) {
     return c >= 0x80 && c < 0xA0 ? kHigh[c - 0x80] : c;
@@ -39,8 +39,11 @@ void AppendUtf8(std::string* out, char32_t c) {
 // Decodes one UTF-8 sequence at `*pos`; malformed input gives U+FFFD, one byte consumed.
 char32_t NextUtf8(std::string_view text, std::size_t* pos) {
     const unsigned char lead = static_cast<unsigned char>(text[*pos]);
-    int extra = lead < 0x80 ? 0 : (lead & 0xE0) == 0xC0 ? 1 : (lead & 0xF0) == 0xE0 ? 2
-                : (lead & 0xF8) == 0xF0 ? 3 : -1;
+    int extra = lead < 0x80             ? 0
+                : (lead & 0xE0) == 0xC0 ? 1
+                : (lead & 0xF0) == 0xE0 ? 2
+                : (lead & 0xF8) == 0xF0 ? 3
+                                        : -1;
     static const char32_t kMin[] = {0, 0x80, 0x800, 0x10000};
     if (extra < 0 || *pos + static_cast<std::size_t>(extra) >= text.size()) {
         ++*pos;

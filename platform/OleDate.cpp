@@ -32,7 +32,9 @@ void CivilFromDays(long days, long* year, unsigned* month, unsigned* day) {
     *year = static_cast<long>(yoe) + era * 400 + (*month <= 2);
 }
 
-bool IsLeap(unsigned year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
+bool IsLeap(unsigned year) {
+    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
 
 unsigned DaysInMonth(unsigned year, unsigned month) {
     static const unsigned kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
@@ -77,8 +79,8 @@ bool SystemTimeToVariantTime(const SYSTEMTIME* st, double* vtime) {
     if (!st || !vtime || !IsValid(*st))
         return false;
     const long day = DaysFromCivil(st->wYear, st->wMonth, st->wDay) - kEpoch;
-    const double time =
-        (st->wHour * 3600.0 + st->wMinute * 60.0 + st->wSecond) / static_cast<double>(kSecondsPerDay);
+    const double time = (st->wHour * 3600.0 + st->wMinute * 60.0 + st->wSecond) /
+                        static_cast<double>(kSecondsPerDay);
     *vtime = day >= 0 ? day + time : day - time;
     return true;
 }

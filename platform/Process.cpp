@@ -26,28 +26,29 @@ bool IsExecutable(const std::string& path) {
     return stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && access(path.c_str(), X_OK) == 0;
 }
 
-// The program as an absolute path, resolved here before the child changes folder.
-bool ResolveProgram(const std::string& name, std::string* path, int* error) {
-    if (name.find('/') != std::string::npos) {
-        std::string full = name;
-        if (name[0] != '/') {
-            char cwd[PATH_MAX];
-            if (!getcwd(cwd, sizeof cwd)) {
-                *error = errno;
-                return false;
-            }
-            full = std::string(cwd) + "/" + name;
-        }
-        if (!IsExecutable(full)) {
-            *error = access(full.c_str(), F_OK) == 0 ? EACCES : ENOENT;
-            return false;
-        }
-        *path = full;
-        return true;
+std::string CurrentFolder() {
+    char cwd[PATH_MAX];
+    return getcwd(cwd, sizeof cwd) ? cwd : "";
+}
+
+// A path with a folder in it, made absolute against the caller's folder.
+bool ResolvePath(const std::string& name, std::string* path, int* error) {
+    std::string full = name[0] == '/' ? name : CurrentFolder() + "/" + name;
+    if (!IsExecutable(full)) {
+        *error = access(full.c_str(), F_OK) == 0 ? EACCES : ENOENT;
+        return false;
     }
-    std::string list = EnvironmentValue("PATH");
-    if (list.empty())
-        list = "/usr/bin:/bin";
+    *path = full;
+    return true;
+}
+
+// The program as an absolute path, resolved here before the child changes
+// folder: a bare name is looked for in the caller's folder, then on PATH.
+bool ResolveProgram(const std::string& name, std::string* path, int* error) {
+    if (name.find('/') != std::string::npos)
+        return ResolvePath(name, path, error);
+    std::string searchPath = EnvironmentValue("PATH");
+    std::string list = ".:" + (searchPath.empty() ? std::string("/usr/bin:/bin") : searchPath);
     for (std::size_t start = 0; start <= list.size();) {
         std::size_t colon = list.find(':', start);
         if (colon == std::string::npos)
@@ -55,14 +56,24 @@ bool ResolveProgram(const std::string& name, std::string* path, int* error) {
         std::string folder = list.substr(start, colon - start);
         std::string candidate = (folder.empty() ? std::string(".") : folder) + "/" + name;
         if (IsExecutable(candidate))
-            return ResolveProgram(candidate, path, error);
+            return ResolvePath(candidate, path, error);
         start = colon + 1;
     }
     *error = ENOENT;
     return false;
 }
 
-void AppendBackslashes(std::string* arg, std::size_t count) { arg->append(count, '\\'); }
+// Sleeps one polling step, on the stop event when there is one.
+bool StopSignalled(AutoResetEvent* stop) {
+    if (stop)
+        return stop->Wait(kPollMs);
+    std::this_thread::sleep_for(std::chrono::milliseconds(kPollMs));
+    return false;
+}
+
+void AppendBackslashes(std::string* arg, std::size_t count) {
+    arg->append(count, '\\');
+}
 
 } // namespace
 
@@ -105,10 +116,11 @@ std::vector<std::string> SplitCommandLine(const std::string& commandLine) {
     return args;
 }
 
-ChildProcess::~ChildProcess() { Close(); }
+ChildProcess::~ChildProcess() {
+    Close();
+}
 
-bool ChildProcess::Start(const std::string& commandLine, const std::string& directory,
-                         int* error) {
+bool ChildProcess::Start(const std::string& commandLine, const std::string& directory, int* error) {
     int ignored = 0;
     if (!error)
         error = &ignored;
@@ -167,7 +179,7 @@ ChildProcess::WaitResult ChildProcess::Wait(long timeoutMs, AutoResetEvent* stop
     for (;;) {
         if (Reap(false))
             return WaitResult::Exited;
-        if (stop ? stop->Wait(kPollMs) : (usleep(kPollMs * 1000), false))
+        if (StopSignalled(stop))
             return WaitResult::Stopped;
         if (timeoutMs >= 0 && std::chrono::steady_clock::now() >= deadline)
             return Reap(false) ? WaitResult::Exited : WaitResult::TimedOut;

@@ -2,8 +2,8 @@
 // own (changed in the child only), awaited with a time-out or a stop event.
 #pragma once
 #include <string>
-#include <vector>
 #include <sys/types.h>
+#include <vector>
 
 namespace platform {
 

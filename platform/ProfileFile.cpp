@@ -3,6 +3,7 @@
 #include <atomic>
 #include <cerrno>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
 #include <string>
 #include <strings.h>
@@ -19,7 +20,9 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 
 std::string Trim(const std::string& text) {
     std::size_t begin = 0, end = text.size();
@@ -30,7 +33,9 @@ std::string Trim(const std::string& text) {
     return text.substr(begin, end - begin);
 }
 
-bool SameName(const std::string& a, const char* b) { return strcasecmp(a.c_str(), b) == 0; }
+bool SameName(const std::string& a, const char* b) {
+    return strcasecmp(a.c_str(), b) == 0;
+}
 
 // A section line starts with '['; the name runs to ']' (or the end).
 bool SectionName(const std::string& line, std::string* name) {
@@ -151,18 +156,58 @@ bool WriteAll(int fd, const std::string& text) {
     return true;
 }
 
+// Temporary files are "<path>.tmp.<pid>.<n>".
+std::string TempPrefix(const std::string& path) {
+    return path + ".tmp.";
+}
+
+std::string FolderOf(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    return slash == std::string::npos ? "." : path.substr(0, slash + 1);
+}
+
+// Makes the rename itself survive a power cut, not only a crash.
+void SyncFolder(const std::string& path) {
+    int fd = open(FolderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        fsync(fd);
+        close(fd);
+    }
+}
+
+// Temporary files only exist while their writer holds the lock, so any found
+// under the lock were left by a writer that died.
+void RemoveStaleTemps(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    const std::string folder = FolderOf(path);
+    const std::string prefix = TempPrefix(path.substr(slash == std::string::npos ? 0 : slash + 1));
+    DIR* dir = opendir(folder.c_str());
+    if (!dir)
+        return;
+    while (const dirent* entry = readdir(dir)) {
+        if (std::strncmp(entry->d_name, prefix.c_str(), prefix.size()) == 0 &&
+            std::strspn(entry->d_name + prefix.size(), "0123456789.") ==
+                std::strlen(entry->d_name + prefix.size()))
+            unlinkat(dirfd(dir), entry->d_name, 0);
+    }
+    closedir(dir);
+}
+
 // Writes a sibling temporary file and renames it over `path`, so the file
 // is always either the old or the new text.
 bool ReplaceFile(const std::string& path, const std::string& text, mode_t mode, bool keepMode) {
     static std::atomic<unsigned> counter{0};
-    std::string temp = path + ".tmp." + std::to_string(getpid()) + "." + std::to_string(++counter);
+    std::string temp =
+        TempPrefix(path) + std::to_string(getpid()) + "." + std::to_string(++counter);
     int fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd < 0)
         return false;
     bool ok = (!keepMode || fchmod(fd, mode) == 0) && WriteAll(fd, text) && fsync(fd) == 0;
     ok = close(fd) == 0 && ok;
     ok = ok && rename(temp.c_str(), path.c_str()) == 0;
-    if (!ok)
+    if (ok)
+        SyncFolder(path);
+    else
         unlink(temp.c_str());
     return ok;
 }
@@ -194,7 +239,9 @@ private:
     int m_fd = -1;
 };
 
-bool HasLineBreak(const char* text) { return std::strpbrk(text, "\r\n") != nullptr; }
+bool HasLineBreak(const char* text) {
+    return std::strpbrk(text, "\r\n") != nullptr;
+}
 
 // Names and values that could not be read back as written are refused.
 bool CanWrite(const char* section, const char* key, const char* value) {
@@ -244,8 +291,7 @@ std::size_t GetProfileString(const char* path, const char* section, const char* 
     return CopyToBuffer(value, buffer, size);
 }
 
-bool WriteProfileString(const char* path, const char* section, const char* key,
-                        const char* value) {
+bool WriteProfileString(const char* path, const char* section, const char* key, const char* value) {
     if (!value)
         value = "";
     if (!path || !*path || !CanWrite(section, key, value))
@@ -259,6 +305,7 @@ bool WriteProfileString(const char* path, const char* section, const char* key,
     if (!LoadLines(path, &lines, &mode))
         return false;
     bool existed = mode != kNone;
+    RemoveStaleTemps(path);
     SetValue(&lines, section, key, value);
     return ReplaceFile(path, JoinLines(lines), mode, existed);
 }

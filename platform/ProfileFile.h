@@ -15,8 +15,7 @@ std::size_t GetProfileString(const char* path, const char* section, const char* 
                              const char* def, char* buffer, std::size_t size);
 
 // Creates file, section and key when missing; a null value writes an empty one.
-bool WriteProfileString(const char* path, const char* section, const char* key,
-                        const char* value);
+bool WriteProfileString(const char* path, const char* section, const char* key, const char* value);
 
 // The value of `key` in `section` without a length limit; false when the file,
 // the section or the key is missing.

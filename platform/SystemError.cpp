@@ -8,8 +8,12 @@ namespace platform {
 namespace {
 
 // strerror_r comes in two flavours; each overload picks the text from its own.
-[[maybe_unused]] const char* ErrorText(int result, const char* buffer) { return result == 0 ? buffer : nullptr; }
-[[maybe_unused]] const char* ErrorText(const char* result, const char*) { return result; }
+[[maybe_unused]] const char* ErrorText(int result, const char* buffer) {
+    return result == 0 ? buffer : nullptr;
+}
+[[maybe_unused]] const char* ErrorText(const char* result, const char*) {
+    return result;
+}
 
 } // namespace
 

@@ -104,9 +104,13 @@ void CxDebugUtil::SetFileName(const char* name) {
         CxStrCopy(m_szLogFile, name);
 }
 
-void CxDebugUtil::SetLevel(int level) { m_nLevel = level < 0 ? 0 : level > 3 ? 3 : level; }
+void CxDebugUtil::SetLevel(int level) {
+    m_nLevel = level < 0 ? 0 : level > 3 ? 3 : level;
+}
 
-void CxDebugUtil::Enable(bool on) { m_bEnabled = on; }
+void CxDebugUtil::Enable(bool on) {
+    m_bEnabled = on;
+}
 
 CxDebugUtil* GetDebugUtil() {
     static CxDebugUtil writer;

@@ -32,7 +32,9 @@ void Skip(FILE* stream, uint32_t count) {
 
 CxFile::CxFile() : m_pStream(nullptr) {}
 
-CxFile::~CxFile() { Close(); }
+CxFile::~CxFile() {
+    Close();
+}
 
 bool CxFile::Open(const char* path, const char* mode) {
     if (!path || !*path || !mode || !*mode)
@@ -59,7 +61,9 @@ bool CxFile::ReadInt(int32_t* p) {
     return true;
 }
 
-bool CxFile::ReadBool(int32_t* p) { return ReadInt(p); }
+bool CxFile::ReadBool(int32_t* p) {
+    return ReadInt(p);
+}
 
 bool CxFile::ReadDouble(double* p) {
     if (!m_pStream || !p)
@@ -100,7 +104,9 @@ bool CxFile::WriteInt(int32_t n) {
     return true;
 }
 
-bool CxFile::WriteBool(bool b) { return WriteInt(b ? 1 : 0); }
+bool CxFile::WriteBool(bool b) {
+    return WriteInt(b ? 1 : 0);
+}
 
 bool CxFile::WriteDouble(double d) {
     if (!m_pStream)
@@ -126,7 +132,9 @@ bool CxFile::WriteLine(const char* text) {
     return true;
 }
 
-bool CxFile::AtEnd() const { return !m_pStream || std::feof(m_pStream) || std::ferror(m_pStream); }
+bool CxFile::AtEnd() const {
+    return !m_pStream || std::feof(m_pStream) || std::ferror(m_pStream);
+}
 
 int32_t CxFile::GetFileSize(const char* path) {
     if (!path || !*path)

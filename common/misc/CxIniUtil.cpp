@@ -48,7 +48,9 @@ void CxIniUtil::SetFileName(const char* path) {
         CxStrCopy(m_szIniPath, path);
 }
 
-void CxIniUtil::SetSection(const char* section) { CxStrCopy(m_szSection, section); }
+void CxIniUtil::SetSection(const char* section) {
+    CxStrCopy(m_szSection, section);
+}
 
 const char* CxIniUtil::Section(const char* section) const {
     return section && *section ? section : m_szSection;

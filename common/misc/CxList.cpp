@@ -5,9 +5,12 @@
 
 #include "common/misc/CxAssert.h"
 
-CxList::CxList() : m_pHead(nullptr), m_pTail(nullptr), m_pCurr(nullptr), m_nCount(0), m_nFindIndex(0) {}
+CxList::CxList()
+    : m_pHead(nullptr), m_pTail(nullptr), m_pCurr(nullptr), m_nCount(0), m_nFindIndex(0) {}
 
-CxList::~CxList() { RemoveAll(false); }
+CxList::~CxList() {
+    RemoveAll(false);
+}
 
 void* CxList::GetFirst() {
     m_pCurr = m_pHead;

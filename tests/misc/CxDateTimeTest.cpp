@@ -146,8 +146,7 @@ TEST(CxDateTime, VariantTimeToTimeTInLocalTime) {
 
 TEST(CxDateTime, CompareDateByCalendarDay) {
     SYSTEMTIME late = Make(2011, 3, 5, 23, 59), early = Make(2011, 3, 5, 0, 0),
-               before = Make(2011, 3, 4), nextYear = Make(2012, 1, 1),
-               nextMonth = Make(2011, 4, 1);
+               before = Make(2011, 3, 4), nextYear = Make(2012, 1, 1), nextMonth = Make(2011, 4, 1);
     late.wDayOfWeek = 3;
     EXPECT_EQ(CompareDate(&late, &early), 0);
     EXPECT_EQ(CompareDate(&early, &before), 1);

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <climits>
-#include <filesystem>
 #include <cstdio>
+#include <filesystem>
 #include <regex>
 #include <string>
 #include <sys/wait.h>
@@ -186,7 +186,9 @@ TEST(CxDebugUtil, UnwritableFolderIsSilent) {
     SUCCEED();
 }
 
-TEST(CxDebugUtil, OneWriterPerProcess) { EXPECT_EQ(GetDebugUtil(), GetDebugUtil()); }
+TEST(CxDebugUtil, OneWriterPerProcess) {
+    EXPECT_EQ(GetDebugUtil(), GetDebugUtil());
+}
 
 TEST_F(CxDebugUtilTest, LinesOfTwoProcessesInterleaveWhole) {
     const int kLines = 200;

@@ -20,7 +20,9 @@ struct CxIniUtilTest : ::testing::Test {
 
 } // namespace
 
-TEST_F(CxIniUtilTest, PathIsFolderAndName) { EXPECT_EQ(ini.GetFileName(), dir.File("zembrik.ini")); }
+TEST_F(CxIniUtilTest, PathIsFolderAndName) {
+    EXPECT_EQ(ini.GetFileName(), dir.File("zembrik.ini"));
+}
 
 TEST(CxIniUtil, EmptyFolderMeansTheProgramFolder) {
     char folder[CX_MAX_PATH];
@@ -78,9 +80,17 @@ TEST_F(CxIniUtilTest, ReadIntTakesTheLeadingNumber) {
         const char* text;
         int expected;
     } cases[] = {
-        {"12abc", 12}, {"abc", 0},          {"-5", -5},     {"+7", 7},
-        {"-", 0},      {"  42  ", 42},       {"0x10", 0},    {"2147483647", INT_MAX},
-        {"99999999999999999999", INT_MAX},   {"-99999999999", INT_MIN}, {"\"8\"", 8},
+        {"12abc", 12},
+        {"abc", 0},
+        {"-5", -5},
+        {"+7", 7},
+        {"-", 0},
+        {"  42  ", 42},
+        {"0x10", 0},
+        {"2147483647", INT_MAX},
+        {"99999999999999999999", INT_MAX},
+        {"-99999999999", INT_MIN},
+        {"\"8\"", 8},
     };
     for (const Case& c : cases) {
         ini.WriteString("S", "N", c.text);

@@ -2,8 +2,8 @@
 
 #include <chrono>
 #include <climits>
-#include <cstring>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 #include <thread>
 #include <unistd.h>
@@ -57,10 +57,12 @@ TEST(WinUtil, LotusNotesPathComesFromTheRegistryFile) {
     char path[CX_MAX_PATH] = "junk";
     EXPECT_FALSE(GetLotusNotesPath(path, sizeof path));
     EXPECT_STREQ(path, "");
-    WriteFile(env.Registry(), "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Lotus\\Notes]\r\nPath=/opt/notes/\r\n");
+    WriteFile(env.Registry(),
+              "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Lotus\\Notes]\r\nPath=/opt/notes/\r\n");
     EXPECT_TRUE(GetLotusNotesPath(path, sizeof path));
     EXPECT_STREQ(path, "/opt/notes/");
-    WriteFile(env.Registry(), "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Lotus\\Notes]\r\nPath=/opt/notes\r\n");
+    WriteFile(env.Registry(),
+              "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Lotus\\Notes]\r\nPath=/opt/notes\r\n");
     EXPECT_TRUE(GetLotusNotesPath(path, sizeof path));
     EXPECT_STREQ(path, "/opt/notes/");
     char small[5];
