@@ -32,9 +32,9 @@ const char kUsage[] =
     "                             gives another set\n"
     "\n"
     "Options (before the command):\n"
-    "  --notes DIR                the Notes program folder holding notes.ini (default:\n"
-    "                             the current directory); needed by import, dump,\n"
-    "                             delete and seed\n"
+    "  --notes DIR                the Notes program folder, whose notes.ini gives the\n"
+    "                             servers and the default user of import, dump,\n"
+    "                             delete and seed (default: the current directory)\n"
     "  --id FILE --password PW    work as the user of this ID file\n"
     "  -h, --help                 show this text\n"
     "\n"
@@ -206,9 +206,7 @@ int StartApi(const Options& o, char* program) {
     char* args[] = {program, nullptr};
     STATUS status = NotesInitExtended(1, args);
     if (status != NOERROR)
-        return Fail("cannot start the Notes API (is there a notes.ini in " +
-                    (o.notesDir.empty() ? std::string("the current directory") : o.notesDir) +
-                    "?): " + StatusText(status));
+        return Fail("cannot start the Notes API: " + StatusText(status));
     if (o.idFile.empty())
         return 0;
     char user[MAXUSERNAME] = "";
