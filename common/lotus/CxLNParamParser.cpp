@@ -137,9 +137,19 @@ bool CxLNParamParser::WriteItem(CxFile* file, const tagLNParamItem* item) const 
     }
 }
 
+bool CxLNParamParser::TakePath(const char* path) {
+    if (!path || !*path)
+        return true;
+    // A cut path would name another file.
+    if (std::strlen(path) >= sizeof m_szParamPath)
+        return false;
+    CxStrCopy(m_szParamPath, path);
+    return true;
+}
+
 bool CxLNParamParser::SaveToFile(const char* path) {
-    if (path && *path)
-        CxStrCopy(m_szParamPath, path);
+    if (!TakePath(path))
+        return false;
     // The file carries the Notes password: its owner alone may read it.
     CxFile file;
     if (!CreatePrivateFile(m_szParamPath) || !file.Open(m_szParamPath, "wb"))
@@ -192,8 +202,8 @@ bool CxLNParamParser::ReadItem(CxFile* file) {
 }
 
 bool CxLNParamParser::LoadFromFile(const char* path) {
-    if (path && *path)
-        CxStrCopy(m_szParamPath, path);
+    if (!TakePath(path))
+        return false;
     CxFile file;
     if (!file.Open(m_szParamPath, "rb"))
         return false;

@@ -310,6 +310,20 @@ TEST(ExchangeFile, LogLinesOfLoadAndSave) {
         EXPECT_NE(text.find(line), std::string::npos) << line;
 }
 
+TEST(ExchangeFile, WriteFailureIsReported) {
+    if (!testsupport::FileExists("/dev/full"))
+        GTEST_SKIP() << "no /dev/full";
+    TempDir dir;
+    lotustest::LogInto log(dir);
+    CxLNDateUtil util;
+    util.SetTempFilePath("/dev/");
+    tagCxLNDateRec rec = Zeroed<tagCxLNDateRec>();
+    std::memset(rec.szBody, 'b', sizeof rec.szBody - 1);
+    util.AddRec(&rec);
+    EXPECT_FALSE(util.SaveToFile("full"));
+    EXPECT_NE(log.Text().find("Failed to write file: /dev/full"), std::string::npos);
+}
+
 TEST(ExchangeFile, NotesKindLogsOnlyItsOpenFailure) {
     TempDir dir;
     lotustest::LogInto log(dir);

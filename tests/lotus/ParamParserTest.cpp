@@ -131,6 +131,11 @@ TEST(ParamParser, MissingFileFails) {
     EXPECT_FALSE(parser.LoadFromFile(dir.File("none.dat").c_str()));
     EXPECT_EQ(GetText(parser, 1), "kept");
     EXPECT_FALSE(parser.SaveToFile(dir.File("no/such/p.dat").c_str()));
+    // A path longer than the parser holds is refused rather than cut to another name.
+    const std::string longPath = dir.File(std::string(300, 'p'));
+    EXPECT_FALSE(parser.SaveToFile(longPath.c_str()));
+    EXPECT_FALSE(parser.LoadFromFile(longPath.c_str()));
+    EXPECT_STREQ(parser.GetParamPath(), dir.File("no/such/p.dat").c_str());
 }
 
 struct DamagedParams {
