@@ -33,10 +33,16 @@ public:
     // The parameter file of a helper run in the temporary folder.
     bool WriteParamFile();
     void SetLocalName(const char* text);
-    const char* GetLocalName() const { return m_szLocalName; }
+    const char* GetLocalName() const {
+        return m_szLocalName;
+    }
 
-    CommAddrMgr* GetDataMgr() { return m_pDataMgr; }
-    CxList* GetRecList() { return m_pRecList; }
+    CommAddrMgr* GetDataMgr() {
+        return m_pDataMgr;
+    }
+    CxList* GetRecList() {
+        return m_pRecList;
+    }
 
 protected:
     // One helper run in the current mode; true when the helper ran to its end.

@@ -31,12 +31,24 @@ public:
 #endif
     virtual bool SubmitChanges();
 
-    bool IsValid() const { return m_bValid; }
-    void SetValid(bool valid) { m_bValid = valid; }
-    bool IsDirty() const { return m_bDirty; }
-    void SetDirty(bool dirty) { m_bDirty = dirty; }
-    bool HasError() const { return m_bHasError; }
-    const char* GetLastErrorMsg() const { return m_szLastErrorMsg; }
+    bool IsValid() const {
+        return m_bValid;
+    }
+    void SetValid(bool valid) {
+        m_bValid = valid;
+    }
+    bool IsDirty() const {
+        return m_bDirty;
+    }
+    void SetDirty(bool dirty) {
+        m_bDirty = dirty;
+    }
+    bool HasError() const {
+        return m_bHasError;
+    }
+    const char* GetLastErrorMsg() const {
+        return m_szLastErrorMsg;
+    }
 
     void SetServerName(const char* text);
     void SetUserName(const char* text);
@@ -50,8 +62,12 @@ public:
     void SetDebugPath(const char* text);
     void SetDebugFile(const char* text);
     void SetIDFile(const char* text);
-    void SetDebugLevel(int level) { m_nDebugLevel = level; }
-    void EnableDebug(bool on) { m_bDebugEnabled = on; }
+    void SetDebugLevel(int level) {
+        m_nDebugLevel = level;
+    }
+    void EnableDebug(bool on) {
+        m_bDebugEnabled = on;
+    }
 
 #ifdef LNACCESS_ENGINE
     // Inside a helper host: the error file and the one-line status file that
@@ -62,21 +78,51 @@ public:
     void ReportStatus(const char* text);
 #endif
 
-    const char* GetServerName() const { return m_szServerName; }
-    const char* GetUserName() const { return m_szUserName; }
-    const char* GetPassword() const { return m_szPassword; }
-    const char* GetMailDBName() const { return m_szMailDBName; }
-    const char* GetTempFilePath() const { return m_szTempFilePath; }
-    const char* GetFileName() const { return m_szFileName; }
-    const char* GetParamFile() const { return m_szParamFile; }
-    const char* GetErrorFile() const { return m_szErrorFile; }
-    const char* GetStatusFile() const { return m_szStatusFile; }
-    const char* GetDebugPath() const { return m_szDebugPath; }
-    const char* GetDebugFile() const { return m_szDebugFile; }
-    const char* GetIDFile() const { return m_szIDFile; }
-    int GetDebugLevel() const { return m_nDebugLevel; }
-    bool IsDebugEnabled() const { return m_bDebugEnabled; }
-    int GetMode() const { return m_nMode; }
+    const char* GetServerName() const {
+        return m_szServerName;
+    }
+    const char* GetUserName() const {
+        return m_szUserName;
+    }
+    const char* GetPassword() const {
+        return m_szPassword;
+    }
+    const char* GetMailDBName() const {
+        return m_szMailDBName;
+    }
+    const char* GetTempFilePath() const {
+        return m_szTempFilePath;
+    }
+    const char* GetFileName() const {
+        return m_szFileName;
+    }
+    const char* GetParamFile() const {
+        return m_szParamFile;
+    }
+    const char* GetErrorFile() const {
+        return m_szErrorFile;
+    }
+    const char* GetStatusFile() const {
+        return m_szStatusFile;
+    }
+    const char* GetDebugPath() const {
+        return m_szDebugPath;
+    }
+    const char* GetDebugFile() const {
+        return m_szDebugFile;
+    }
+    const char* GetIDFile() const {
+        return m_szIDFile;
+    }
+    int GetDebugLevel() const {
+        return m_nDebugLevel;
+    }
+    bool IsDebugEnabled() const {
+        return m_bDebugEnabled;
+    }
+    int GetMode() const {
+        return m_nMode;
+    }
 
     // Caller blocks made with malloc; the list owns them from here on.
     void AddRefRecord(void* block);
