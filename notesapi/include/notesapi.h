@@ -62,9 +62,9 @@ typedef void* HMODULE;
 #define ERR_NOT_ID_FILE 0x1905
 #define ERR_NOT_INITIALIZED 0x0108
 #define ERR_INVALID_ITEM 0x0223
-#define ERR_BAD_ARGUMENT 0x0109
-#define ERR_FILE_EXISTS 0x010A
-#define ERR_DATABASE_IO 0x0209
+#define ERR_BAD_ARGUMENT 0x0109 /* a null or unusable argument */
+#define ERR_FILE_EXISTS 0x010A  /* ZNSCreate...: the file is already there */
+#define ERR_DATABASE_IO 0x0209  /* the database file could not be read or written */
 
 typedef struct {
     DWORD Innards[2];
@@ -185,10 +185,14 @@ typedef STATUS(LNCALLBACK* NSFITEMSCANPROC)(WORD Spare, WORD ItemFlags, char* Na
                                             WORD NameLength, void* Value, DWORD ValueLength,
                                             void* RoutineParameter);
 
+/* Reads notes.ini from the current directory (the Notes program folder);
+ * without one the program folder is the data folder. Calls that reach a
+ * database, note, formula or ID file give ERR_NOT_INITIALIZED before it. */
 STATUS LNPUBLIC NotesInitExtended(int argc, char** argv);
 STATUS LNPUBLIC NotesInit(void);
 void LNPUBLIC NotesTerm(void);
 
+/* A relative ID file path resolves against Directory= of notes.ini. */
 STATUS LNPUBLIC SECKFMSwitchToIDFile(char* IDFile, char* Password, char* retUserName,
                                      WORD MaxUserNameLength, DWORD Flags, void* Reserved);
 WORD LNPUBLIC OSLoadString(HMODULE hModule, STATUS StringCode, char* retBuffer,
@@ -197,6 +201,8 @@ STATUS LNPUBLIC OSPathNetConstruct(const char* PortName, const char* ServerName,
                                    const char* FileName, char* retPathName);
 STATUS LNPUBLIC OSMemFree(DHANDLE Handle);
 
+/* ERR_NOACCESS when the current user may not read the database; a locked
+ * database is waited for (ZNSBusyTimeout=) and then ERR_DATABASE_BUSY. */
 STATUS LNPUBLIC NSFDbOpen(const char* PathName, DBHANDLE* rethDB);
 STATUS LNPUBLIC NSFDbClose(DBHANDLE hDB);
 
@@ -206,6 +212,8 @@ STATUS LNPUBLIC NSFFormulaCompile(char* FormulaName, WORD FormulaNameLength,
                                   STATUS* retCompileError, WORD* retCompileErrorLine,
                                   WORD* retCompileErrorColumn, WORD* retCompileErrorOffset,
                                   WORD* retCompileErrorLength);
+/* Form names compare without case; any entry of a text list counts. The
+ * search ignores ViewTitle, SearchFlags and Since; SummaryBuffer is NULL. */
 STATUS LNPUBLIC NSFSearch(DBHANDLE hDB, FORMULAHANDLE hFormula, char* ViewTitle,
                           WORD SearchFlags, WORD NoteClassMask, TIMEDATE* Since,
                           NSFSEARCHPROC EnumRoutine, void* EnumRoutineParameter,
@@ -221,6 +229,7 @@ STATUS LNPUBLIC NSFItemScan(NOTEHANDLE hNote, NSFITEMSCANPROC ActionRoutine,
                             void* RoutineParameter);
 STATUS LNPUBLIC NSFItemSetText(NOTEHANDLE hNote, const char* ItemName, const char* Text,
                                WORD TextLength);
+/* A text item, or the first entry of a text list; 0 for other types. */
 WORD LNPUBLIC NSFItemGetText(NOTEHANDLE hNote, const char* ItemName, char* retBuffer,
                              WORD BufferLength);
 STATUS LNPUBLIC NSFItemSetTime(NOTEHANDLE hNote, const char* ItemName, const TIMEDATE* Time);

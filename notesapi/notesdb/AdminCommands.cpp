@@ -45,5 +45,6 @@ int AclCommand(const std::string& db, const std::string& user, const std::string
 
 int IdCommand(const std::string& file, const std::string& user, const std::string& password) {
     STATUS status = ZNSCreateIDFile(file.c_str(), user.c_str(), password.c_str());
-    return status == NOERROR ? 0 : Fail("cannot create ID file " + file + ": " + StatusText(status));
+    return status == NOERROR ? 0
+                             : Fail("cannot create ID file " + file + ": " + StatusText(status));
 }

@@ -14,8 +14,7 @@ int IdCommand(const std::string& file, const std::string& user, const std::strin
 int ImportCommand(const std::string& db, const std::string& file);
 int DumpCommand(const std::string& db, const std::string& file);
 int DeleteCommand(const std::string& db, const std::vector<unsigned long>& ids);
-int SeedCommand(const std::string& db, const std::string& kind, unsigned long count,
-                unsigned seed);
+int SeedCommand(const std::string& db, const std::string& kind, unsigned long count, unsigned seed);
 
 // The level of "none", "reader", "editor" or "manager" (any case).
 bool FindAccessLevel(const std::string& name, WORD* level);

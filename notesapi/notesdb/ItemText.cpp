@@ -11,7 +11,6 @@
 namespace {
 
 const char kNameSpecial[] = "\\:[#";
-const char kTextSpecial[] = "\\[";
 const char kListSpecial[] = "\\\"";
 
 std::string Hex(const std::string& bytes) {
@@ -97,18 +96,18 @@ std::string FormatList(const std::string& value, bool* ok) {
     return out;
 }
 
-// The value part of the line; empty when the type's form cannot hold it.
+// The value part of the line; false when the type's own form cannot hold it.
 bool FormatTypedValue(const DbItem& item, std::string* out) {
     switch (item.type) {
     case TYPE_TEXT:
-        *out = EscapeText(item.value, "\\") ;
+        *out = EscapeText(item.value, ""); // a leading [ only, below
         if (!out->empty() && (*out)[0] == '[')
             out->insert(0, "\\");
         return true;
     case TYPE_TEXT_LIST: {
         bool ok = false;
         *out = FormatList(item.value, &ok);
-        return ok && item.value.size() <= 0xffff;
+        return ok;
     }
     case TYPE_NUMBER: {
         if (item.value.size() != sizeof(NUMBER))
@@ -239,7 +238,9 @@ bool ParseTypedValue(const std::string& text, DbItem* item, std::string* error) 
 
 } // namespace
 
-WORD DefaultItemFlags(WORD type) { return type == TYPE_COMPOSITE ? 0 : ITEM_SUMMARY; }
+WORD DefaultItemFlags(WORD type) {
+    return type == TYPE_COMPOSITE ? 0 : ITEM_SUMMARY;
+}
 
 std::string FormatItem(const DbItem& item) {
     std::string line = EscapeText(item.name, kNameSpecial) + ": ";

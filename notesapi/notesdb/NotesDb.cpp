@@ -33,9 +33,9 @@ STATUS AppendItems(NOTEHANDLE hNote, const DbNote& note) {
     for (const DbItem& item : note.items) {
         if (item.name.size() > 0xffff)
             return ERR_INVALID_ITEM;
-        STATUS status = NSFItemAppend(hNote, item.flags, item.name.data(),
-                                      static_cast<WORD>(item.name.size()), item.type,
-                                      item.value.data(), static_cast<DWORD>(item.value.size()));
+        STATUS status =
+            NSFItemAppend(hNote, item.flags, item.name.data(), static_cast<WORD>(item.name.size()),
+                          item.type, item.value.data(), static_cast<DWORD>(item.value.size()));
         if (status != NOERROR)
             return status;
     }
@@ -51,7 +51,9 @@ std::string StatusText(STATUS status) {
     return out + " (error code=" + std::to_string(status) + ")";
 }
 
-NotesDb::~NotesDb() { Close(); }
+NotesDb::~NotesDb() {
+    Close();
+}
 
 STATUS NotesDb::Open(const std::string& path) {
     Close();
@@ -68,9 +70,9 @@ STATUS NotesDb::ListDocuments(std::vector<NOTEID>* ids) {
     FORMULAHANDLE hFormula = NULLHANDLE;
     WORD length = 0, line = 0, column = 0, offset = 0, errorLength = 0;
     STATUS compileError = NOERROR;
-    STATUS status = NSFFormulaCompile(nullptr, 0, kAllDocuments, sizeof kAllDocuments - 1,
-                                      &hFormula, &length, &compileError, &line, &column, &offset,
-                                      &errorLength);
+    STATUS status =
+        NSFFormulaCompile(nullptr, 0, kAllDocuments, sizeof kAllDocuments - 1, &hFormula, &length,
+                          &compileError, &line, &column, &offset, &errorLength);
     if (status != NOERROR)
         return status;
     ids->clear();
@@ -105,4 +107,6 @@ STATUS NotesDb::CreateNote(const DbNote& note) {
     return status;
 }
 
-STATUS NotesDb::DeleteNote(NOTEID id) { return NSFNoteDelete(m_hDb, id, 0); }
+STATUS NotesDb::DeleteNote(NOTEID id) {
+    return NSFNoteDelete(m_hDb, id, 0);
+}

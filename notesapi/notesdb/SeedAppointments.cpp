@@ -7,11 +7,10 @@
 
 namespace {
 
-const char* const kSubject[] = {"Team meeting", "Dentist", "Budget review", "Lunch with Rosa",
-                                "Quarterly planning", "Call supplier", "Training",
-                                "Project kick-off"};
-const char* const kPlace[] = {"Room 1.12", "Cafeteria", "Online", "Head office",
-                              "Client site", ""};
+const char* const kSubject[] = {
+    "Team meeting",       "Dentist",       "Budget review", "Lunch with Rosa",
+    "Quarterly planning", "Call supplier", "Training",      "Project kick-off"};
+const char* const kPlace[] = {"Room 1.12", "Cafeteria", "Online", "Head office", "Client site", ""};
 const char* const kZone[] = {"Z=-1$DO=1$DL=3 -1 1 10 -1 1$ZN=W. Europe",
                              "Z=5$DO=1$DL=3 2 1 11 1 1$ZN=Eastern"};
 
@@ -20,8 +19,8 @@ struct RepeatKind {
     const char* unit;
     const char* forUnit;
 };
-const RepeatKind kRepeat[] = {{"D", "D", "D"},   {"W", "W", "W"}, {"M", "MP", "M"},
-                              {"M", "MD", "M"}, {"Y", "Y", "Y"}};
+const RepeatKind kRepeat[] = {
+    {"D", "D", "D"}, {"W", "W", "W"}, {"M", "MP", "M"}, {"M", "MD", "M"}, {"Y", "Y", "Y"}};
 
 void AddRepeat(SeedRandom& r, int year, int month, int day, DbNote* note) {
     const RepeatKind& kind = kRepeat[r.Below(5)];
@@ -75,8 +74,9 @@ void MakeAppointment(unsigned seed, unsigned long index, DbNote* note) {
     if (index % 6 == 0)
         AddText(note, "Resources", "Projector");
     AddTime(note, "StartDate", MakeDateOnly(year, month, day));
-    AddTime(note, "StartTime", TIMEDATE{{static_cast<DWORD>((hour * 60 + minute) * 6000),
-                                         static_cast<DWORD>(ANYDAY)}});
+    AddTime(
+        note, "StartTime",
+        TIMEDATE{{static_cast<DWORD>((hour * 60 + minute) * 6000), static_cast<DWORD>(ANYDAY)}});
     AddTime(note, "StartDateTime", MakeTime(year, month, day, hour, minute, 0));
     AddTime(note, "EndDate", MakeDateOnly(year, month, day));
     AddTime(note, "EndDateTime", MakeTime(year, month, day, endHour, endMinute, 0));

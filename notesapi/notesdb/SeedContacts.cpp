@@ -8,27 +8,27 @@
 
 namespace {
 
-const char* const kFirst[] = {"Anna", "Ben", "Chloe", "David", "Emma", "Felix", "Greta",
-                              "Hugo", "Ines", "Jonas", "Klara", "Lukas", "Mia", "Noah",
-                              "Olivia", "Paul", "Rosa", "Simon", "Tilda", "Ugo"};
-const char* const kLast[] = {"Adler", "Becker", "Castillo", "Dubois", "Eriksen", "Fischer",
-                             "Garcia", "Hansen", "Ivanova", "Jensen", "Keller", "Lambert",
-                             "Moreau", "Novak", "Okafor", "Petrov", "Quinn", "Rossi",
-                             "Schmidt", "Tanaka"};
-const char* const kCompany[] = {"Acme Tools", "Birch & Partner", "Cobalt Systems",
+const char* const kFirst[] = {"Anna",   "Ben",  "Chloe", "David", "Emma",  "Felix", "Greta",
+                              "Hugo",   "Ines", "Jonas", "Klara", "Lukas", "Mia",   "Noah",
+                              "Olivia", "Paul", "Rosa",  "Simon", "Tilda", "Ugo"};
+const char* const kLast[] = {"Adler",   "Becker",  "Castillo", "Dubois",  "Eriksen",
+                             "Fischer", "Garcia",  "Hansen",   "Ivanova", "Jensen",
+                             "Keller",  "Lambert", "Moreau",   "Novak",   "Okafor",
+                             "Petrov",  "Quinn",   "Rossi",    "Schmidt", "Tanaka"};
+const char* const kCompany[] = {"Acme Tools",    "Birch & Partner",   "Cobalt Systems",
                                 "Delta Freight", "Elm Street Bakery", "Fjord Energy"};
-const char* const kJob[] = {"Engineer", "Sales Manager", "Accountant", "Designer",
-                            "Director", "Consultant"};
+const char* const kJob[] = {"Engineer", "Sales Manager", "Accountant",
+                            "Designer", "Director",      "Consultant"};
 const char* const kCity[] = {"Berlin", "Lyon", "Porto", "Oslo", "Boston", "Osaka", "Z\xFCrich"};
 const char* const kState[] = {"BE", "ARA", "PT", "OS", "MA", "OSK", "ZH"};
-const char* const kCountry[] = {"Germany", "France", "Portugal", "Norway", "USA", "Japan",
-                                "Switzerland"};
-const char* const kStreet[] = {"Main Street", "Rue de la Paix", "Avenida da Liberdade",
-                               "Karl Johans gate", "Beacon Street", "Midosuji",
+const char* const kCountry[] = {"Germany", "France", "Portugal",   "Norway",
+                                "USA",     "Japan",  "Switzerland"};
+const char* const kStreet[] = {"Main Street",      "Rue de la Paix", "Avenida da Liberdade",
+                               "Karl Johans gate", "Beacon Street",  "Midosuji",
                                "Bahnhofstrasse"};
 const char* const kDept[] = {"Research", "Sales", "Finance", "Support", "Logistics"};
-const char* const kCategory[] = {"Business", "Personal", "VIP", "Supplier", "Family",
-                                 "Holiday Cards"};
+const char* const kCategory[] = {"Business", "Personal", "VIP",
+                                 "Supplier", "Family",   "Holiday Cards"};
 const char* const kSuffix[] = {"", "", "", "Jr.", "Sr.", "III", "PhD"};
 
 std::string Phone(SeedRandom& r) {
@@ -42,8 +42,8 @@ std::string LongComment(unsigned long index) {
     std::string text;
     char line[96];
     for (int i = 0; text.size() <= 5000; ++i) {
-        std::snprintf(line, sizeof line, "Note %lu.%d: met at the fair, follow up on the offer.\r\n",
-                      index, i);
+        std::snprintf(line, sizeof line,
+                      "Note %lu.%d: met at the fair, follow up on the offer.\r\n", index, i);
         text += line;
     }
     return text;

@@ -100,13 +100,15 @@ void AddRichText(DbNote* note, const std::string& name, const std::string& text)
 
 TIMEDATE MakeTime(int year, int month, int day, int hour, int minute, int second) {
     TIMEDATE t;
-    t.Innards[0] = hour < 0 ? ALLDAY
-                            : static_cast<DWORD>(((hour * 60 + minute) * 60 + second) * 100);
+    t.Innards[0] =
+        hour < 0 ? ALLDAY : static_cast<DWORD>(((hour * 60 + minute) * 60 + second) * 100);
     t.Innards[1] = static_cast<DWORD>(JulianDay(year, month, day));
     return t;
 }
 
-TIMEDATE MakeDateOnly(int year, int month, int day) { return MakeTime(year, month, day, -1, 0, 0); }
+TIMEDATE MakeDateOnly(int year, int month, int day) {
+    return MakeTime(year, month, day, -1, 0, 0);
+}
 
 void DayAfter2020(long days, int* year, int* month, int* day) {
     CivilDate(JulianDay(2020, 1, 1) + days, year, month, day);

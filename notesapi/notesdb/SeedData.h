@@ -1,7 +1,6 @@
 // Deterministic sample documents. Document i of a kind depends only on the
 // seed and i, so a smaller run is a prefix of a larger one.
 #pragma once
-#include <functional>
 #include <string>
 
 #include "DbNote.h"

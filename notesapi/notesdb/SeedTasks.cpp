@@ -6,7 +6,7 @@
 
 namespace {
 
-const char* const kSubject[] = {"Send invoice", "Renew licence", "Book flights",
+const char* const kSubject[] = {"Send invoice", "Renew licence",  "Book flights",
                                 "Write report", "Order supplies", "Call back Ben"};
 const char* const kCategory[] = {"Work", "Home", "Urgent", "Travel"};
 
@@ -34,8 +34,8 @@ void MakeTask(unsigned seed, unsigned long index, DbNote* note) {
     AddText(note, "Categories", r.Pick(kCategory));
     AddText(note, "Importance", std::to_string(1 + index % 3));
     if (hasDue) {
-        AddTime(note, "DueDateTime", MakeTime(year, month, day, static_cast<int>(index % 24),
-                                              30, 0));
+        AddTime(note, "DueDateTime",
+                MakeTime(year, month, day, static_cast<int>(index % 24), 30, 0));
         AddTime(note, "StartDate", MakeDateOnly(year, month, day));
         AddNumber(note, "DueState", 1);
     }

@@ -26,7 +26,9 @@ bool NamedByte(char letter, char* byte) {
 }
 
 // strchr would match the terminator for a zero byte.
-bool IsOneOf(char c, const char* set) { return c != '\0' && std::strchr(set, c); }
+bool IsOneOf(char c, const char* set) {
+    return c != '\0' && std::strchr(set, c);
+}
 
 int HexDigit(char c) {
     if (c >= '0' && c <= '9')

@@ -9,5 +9,4 @@ std::string EscapeText(const std::string& bytes, const char* special);
 // Reads an escaped text from `text` at `*pos` up to the first unescaped
 // character of `stops` (or the end); `*pos` ends on that character. False on
 // a broken escape.
-bool UnescapeText(const std::string& text, std::size_t* pos, const char* stops,
-                  std::string* bytes);
+bool UnescapeText(const std::string& text, std::size_t* pos, const char* stops, std::string* bytes);

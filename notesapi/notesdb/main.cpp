@@ -32,9 +32,9 @@ const char kUsage[] =
     "                             gives another set\n"
     "\n"
     "Options (before the command):\n"
-    "  --notes DIR                the Notes program folder holding notes.ini (default:\n"
-    "                             the current directory); needed by import, dump,\n"
-    "                             delete and seed\n"
+    "  --notes DIR                the Notes program folder, whose notes.ini gives the\n"
+    "                             servers and the default user of import, dump,\n"
+    "                             delete and seed (default: the current directory)\n"
     "  --id FILE --password PW    work as the user of this ID file\n"
     "  -h, --help                 show this text\n"
     "\n"
@@ -42,7 +42,8 @@ const char kUsage[] =
     "names a database of a server listed in notes.ini.\n"
     "\n"
     "Dump form: one block per document, \"[note ID]\" and then one \"Name: value\" line\n"
-    "per item. A plain value is text; \"[list] \\\"a\\\" \\\"b\\\"\" a text list, \"[number] 5\" a\n"
+    "per item. A plain value is text; \"[list] \\\"a\\\" \\\"b\\\"\" a text list, \"[number] 5\" "
+    "a\n"
     "number, \"[time] 2007-02-03 13:05:09\" a time (date or clock alone, or\n"
     "\"raw 0xINNARDS0 0xINNARDS1\"), \"[richtext] HEX\" rich-text records,\n"
     "\"[type=0xTTTT] HEX\" any other type; \"[flags=0xFFFF] \" before a value gives\n"
@@ -95,8 +96,8 @@ bool ParseOptions(int argc, char** argv, Options* o, bool* help) {
     int i = 1;
     for (; i < argc && argv[i][0] == '-' && argv[i][1] != '\0'; ++i) {
         std::string arg = argv[i];
-        std::string* target = arg == "--notes" ? &o->notesDir
-                              : arg == "--id"  ? &o->idFile
+        std::string* target = arg == "--notes"      ? &o->notesDir
+                              : arg == "--id"       ? &o->idFile
                               : arg == "--password" ? &o->password
                                                     : nullptr;
         if (arg == "-h" || arg == "--help") {
@@ -193,8 +194,8 @@ int Dispatch(const Args& a) {
             ids.push_back(std::strtoul(a[i].c_str(), nullptr, 10));
         return DeleteCommand(db, ids);
     }
-    unsigned seed = a.size() > 4 ? static_cast<unsigned>(std::strtoul(a[4].c_str(), nullptr, 10))
-                                 : 1;
+    unsigned seed =
+        a.size() > 4 ? static_cast<unsigned>(std::strtoul(a[4].c_str(), nullptr, 10)) : 1;
     return SeedCommand(db, a[2], std::strtoul(a[3].c_str(), nullptr, 10), seed);
 }
 
@@ -205,9 +206,7 @@ int StartApi(const Options& o, char* program) {
     char* args[] = {program, nullptr};
     STATUS status = NotesInitExtended(1, args);
     if (status != NOERROR)
-        return Fail("cannot start the Notes API (is there a notes.ini in " +
-                    (o.notesDir.empty() ? std::string("the current directory") : o.notesDir) +
-                    "?): " + StatusText(status));
+        return Fail("cannot start the Notes API: " + StatusText(status));
     if (o.idFile.empty())
         return 0;
     char user[MAXUSERNAME] = "";

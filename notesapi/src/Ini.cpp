@@ -15,10 +15,10 @@ std::string Unquote(const std::string& value) {
 } // namespace
 
 bool IniFile::Load(const std::string& path) {
+    m_sections.assign(1, Section());
     std::ifstream in(path, std::ios::binary);
     if (!in)
         return false;
-    m_sections.assign(1, Section());
     std::string line;
     while (std::getline(in, line)) {
         std::string text = Trim(line);

@@ -59,10 +59,11 @@ STATUS StartSession() {
     Session& s = TheSession();
     if (s.initialized)
         return NOERROR;
+    // Without notes.ini (a tool outside an installation) the defaults hold:
+    // the data folder is the program folder, no servers, nobody as user.
     IniFile ini;
     std::string program = CurrentDirectory();
-    if (!ini.Load(JoinPath(program, "notes.ini")))
-        return ERR_NOEXIST;
+    ini.Load(JoinPath(program, "notes.ini"));
     Session fresh;
     fresh.programDir = program;
     fresh.dataDir = JoinPath(program, NotesSetting(ini, "Directory"));

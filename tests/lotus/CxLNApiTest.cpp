@@ -26,7 +26,9 @@ STATUS LNPUBLIC FakeInit(int, char**) {
     ++g_inits;
     return g_initStatus;
 }
-void LNPUBLIC FakeTerm() { ++g_terms; }
+void LNPUBLIC FakeTerm() {
+    ++g_terms;
+}
 WORD LNPUBLIC FakeLoadString(HMODULE, STATUS, char* buffer, WORD size) {
     CxStrCopy(buffer, size, "fake");
     return static_cast<WORD>(std::strlen(buffer));
@@ -76,7 +78,7 @@ TEST_F(CxLNApiTest, AnInstalledTableIsUsedWithoutALibrary) {
     CxLNApi::Stop();
     EXPECT_EQ(g_terms, 1);
     CxLNApi::Stop();
-    EXPECT_EQ(g_terms, 1); // once per start
+    EXPECT_EQ(g_terms, 1);                           // once per start
     EXPECT_EQ(LNApi().OSLoadString, FakeLoadString); // still installed
     CxLNApi::Uninstall();
     EXPECT_EQ(LNApi().OSLoadString, nullptr);

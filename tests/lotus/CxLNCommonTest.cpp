@@ -31,8 +31,8 @@ STATUS LNPUBLIC FakeTextToTime(const void*, const TFMT*, char** text, WORD lengt
     return g_fake.status;
 }
 
-STATUS LNPUBLIC FakeTimeToText(const void*, const TFMT*, const TIMEDATE*, char* buffer,
-                               WORD size, WORD* length) {
+STATUS LNPUBLIC FakeTimeToText(const void*, const TFMT*, const TIMEDATE*, char* buffer, WORD size,
+                               WORD* length) {
     std::size_t n = std::min<std::size_t>(g_fake.answer.size(), size);
     std::memcpy(buffer, g_fake.answer.data(), n);
     *length = g_fake.answerLength ? g_fake.answerLength : static_cast<WORD>(n);
@@ -121,8 +121,8 @@ TEST_F(CxLNCommonTest, OtherFormsAreRefusedWithTheirText) {
                                  "2007-02-03 13:15:00 PM"};
     for (const char* text : texts) {
         EXPECT_EQ(Read(text), -1) << text;
-        EXPECT_NE(m_log.Text().find(std::string("[!!!] - Unknown Notes Date/Time format: ") +
-                                    text + "\r\n"),
+        EXPECT_NE(m_log.Text().find(std::string("[!!!] - Unknown Notes Date/Time format: ") + text +
+                                    "\r\n"),
                   std::string::npos)
             << text;
     }
@@ -132,7 +132,8 @@ TEST_F(CxLNCommonTest, ImpossibleCalendarPartsFailTheRead) {
     for (const char* text : {"13/45/2007", "02/30/2007 10:00:00 AM", "02/03/2007 11:75:00 PM"}) {
         EXPECT_EQ(Read(text), -1) << text;
         EXPECT_NE(m_log.Text().find(std::string("Failed to convert System time to Variant time. "
-                                                "NotesTime=") + text),
+                                                "NotesTime=") +
+                                    text),
                   std::string::npos);
     }
 }

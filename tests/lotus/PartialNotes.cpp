@@ -2,6 +2,8 @@
 #include "notesapi/include/notesapi.h"
 
 extern "C" {
-STATUS LNPUBLIC NotesInitExtended(int, char**) { return NOERROR; }
+STATUS LNPUBLIC NotesInitExtended(int, char**) {
+    return NOERROR;
+}
 void LNPUBLIC NotesTerm(void) {}
 }

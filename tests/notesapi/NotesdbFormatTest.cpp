@@ -57,7 +57,9 @@ std::string List(const std::vector<std::string>& entries) {
     return v;
 }
 
-TIMEDATE Time(DWORD a, DWORD b) { return TIMEDATE{{a, b}}; }
+TIMEDATE Time(DWORD a, DWORD b) {
+    return TIMEDATE{{a, b}};
+}
 
 } // namespace
 

@@ -25,17 +25,67 @@ std::string Lines(const DbNote& note) {
     return text;
 }
 
-const char* const kContactItems[] = {
-    "Type", "Form", "Comment", "FullNameInput", "CompanyName", "JobTitle", "FirstName",
-    "MiddleInitial", "LastName", "Title", "Suffix", "MailAddress", "InternetAddress",
-    "primaryPhoneNumber", "primaryAddress", "email_1", "MiscPhone1", "MiscPhone2", "MiscPhone3",
-    "email_5", "OfficePhoneNumber", "PhoneNumber", "CellPhoneNumber", "OfficeFAXPhoneNumber",
-    "PhoneNumber_6", "PhoneNumber_8", "HomeFAXPhoneNumber", "PersPager", "PhoneNumber_9",
-    "PhoneNumber_10", "SametimeLogin", "Department", "Location", "Manager", "Assistant",
-    "WebSite", "Blogsite", "Spouse", "Children", "Birthday", "Anniversary", "Custom1", "Custom2",
-    "Custom3", "OfficeStreetAddress", "OfficeCity", "OfficeState", "OfficeZIP", "OfficeCountry",
-    "StreetAddress", "City", "State", "ZIP", "Country", "OtherStreetAddress", "OtherCity",
-    "OtherState", "OtherZIP", "OtherCountry", "Categories", "FullName"};
+const char* const kContactItems[] = {"Type",
+                                     "Form",
+                                     "Comment",
+                                     "FullNameInput",
+                                     "CompanyName",
+                                     "JobTitle",
+                                     "FirstName",
+                                     "MiddleInitial",
+                                     "LastName",
+                                     "Title",
+                                     "Suffix",
+                                     "MailAddress",
+                                     "InternetAddress",
+                                     "primaryPhoneNumber",
+                                     "primaryAddress",
+                                     "email_1",
+                                     "MiscPhone1",
+                                     "MiscPhone2",
+                                     "MiscPhone3",
+                                     "email_5",
+                                     "OfficePhoneNumber",
+                                     "PhoneNumber",
+                                     "CellPhoneNumber",
+                                     "OfficeFAXPhoneNumber",
+                                     "PhoneNumber_6",
+                                     "PhoneNumber_8",
+                                     "HomeFAXPhoneNumber",
+                                     "PersPager",
+                                     "PhoneNumber_9",
+                                     "PhoneNumber_10",
+                                     "SametimeLogin",
+                                     "Department",
+                                     "Location",
+                                     "Manager",
+                                     "Assistant",
+                                     "WebSite",
+                                     "Blogsite",
+                                     "Spouse",
+                                     "Children",
+                                     "Birthday",
+                                     "Anniversary",
+                                     "Custom1",
+                                     "Custom2",
+                                     "Custom3",
+                                     "OfficeStreetAddress",
+                                     "OfficeCity",
+                                     "OfficeState",
+                                     "OfficeZIP",
+                                     "OfficeCountry",
+                                     "StreetAddress",
+                                     "City",
+                                     "State",
+                                     "ZIP",
+                                     "Country",
+                                     "OtherStreetAddress",
+                                     "OtherCity",
+                                     "OtherState",
+                                     "OtherZIP",
+                                     "OtherCountry",
+                                     "Categories",
+                                     "FullName"};
 
 } // namespace
 
@@ -96,9 +146,9 @@ TEST(NotesdbSeed, AppointmentsMixRepeatsAccessBodiesAndResponses) {
             const DbItem* repeatFor = Find(note, "RepeatFor");
             ASSERT_NE(repeatFor, nullptr);
             EXPECT_EQ(repeatFor->type, TYPE_NUMBER);
-            for (const char* name : {"RepeatUnit", "RepeatInterval", "RepeatStartDate",
-                                     "RepeatHow", "RepeatUntil", "RepeatForUnit",
-                                     "RepeatWeekends", "RepeatCustom"})
+            for (const char* name :
+                 {"RepeatUnit", "RepeatInterval", "RepeatStartDate", "RepeatHow", "RepeatUntil",
+                  "RepeatForUnit", "RepeatWeekends", "RepeatCustom"})
                 EXPECT_NE(Find(note, name), nullptr) << name;
             EXPECT_EQ(repeats->value, "1");
         } else {

@@ -74,14 +74,17 @@ TEST_F(Paths, AnUnknownServerDoesNotRespond) {
     EXPECT_NE(std::string(text).find("not responding"), std::string::npos) << text;
 }
 
-TEST(NotesIni, WithoutNotesIniTheApiDoesNotStart) {
+TEST(NotesIni, WithoutNotesIniTheProgramFolderHoldsTheDatabases) {
     testsupport::TempDir dir;
+    ASSERT_EQ(ZNSCreateDatabase(dir.File("here.nsf").c_str()), NOERROR);
     char old[4096];
     ASSERT_NE(getcwd(old, sizeof old), nullptr);
     ASSERT_EQ(chdir(dir.Path().c_str()), 0);
-    EXPECT_EQ(NotesInitExtended(0, nullptr), ERR_NOEXIST);
+    EXPECT_EQ(NotesInitExtended(0, nullptr), NOERROR);
     DBHANDLE db = NULLHANDLE;
-    EXPECT_EQ(NSFDbOpen("names.nsf", &db), ERR_NOT_INITIALIZED);
+    EXPECT_EQ(NSFDbOpen("here.nsf", &db), NOERROR);
+    EXPECT_EQ(NSFDbOpen("Alpha/Org!!here.nsf", &db), ERR_SERVER_NOT_RESPONDING);
+    NotesTerm();
     ASSERT_EQ(chdir(old), 0);
 }
 
