@@ -344,25 +344,28 @@ TEST_F(HelperRun, ReportedErrorsLeaveTheLastOneAndFailTheSubmit) {
 }
 
 TEST_F(HelperRun, ErrorCountsDecideHasError) {
+    const std::string longText(1500, 'x');
     struct Case {
-        const char* script;
+        std::string script;
         bool hasError;
-        const char* last;
+        std::string last;
     } cases[] = {
         {"init;records=1", false, ""},
         {"raw=Error.Count=0;raw=Error.1=ignored;records=1", false, ""},
         {"raw=Error.Count=-3;records=1", false, ""},
+        {"raw=Error.Count=many;records=1", false, ""},
         {"records=1", false, ""}, // no error file at all
         {"init;error=only;records=1", true, "only"},
         {"raw=Error.Count=2;raw=Error.1=one;records=1", true, ""},
+        {"init;error=" + longText + ";records=1", true, longText.substr(0, 1023)},
     };
     for (const Case& c : cases) {
-        Script(c.script);
+        Script(c.script.c_str());
         TestAddr addr;
         Prepare(&addr);
         EXPECT_TRUE(addr.LoadAll()) << c.script;
         EXPECT_EQ(addr.HasError(), c.hasError) << c.script;
-        EXPECT_STREQ(addr.GetLastErrorMsg(), c.last) << c.script;
+        EXPECT_EQ(addr.GetLastErrorMsg(), c.last) << c.script;
     }
 }
 
