@@ -6,8 +6,8 @@
 
 struct SYSTEMTIME {
     uint16_t wYear;
-    uint16_t wMonth;      // 1..12
-    uint16_t wDayOfWeek;  // 0 Sunday .. 6
+    uint16_t wMonth;     // 1..12
+    uint16_t wDayOfWeek; // 0 Sunday .. 6
     uint16_t wDay;
     uint16_t wHour;
     uint16_t wMinute;

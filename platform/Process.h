@@ -3,10 +3,15 @@
 #pragma once
 #include <string>
 #include <sys/types.h>
+#include <vector>
 
 namespace platform {
 
 class AutoResetEvent;
+
+// Splits a command line as Windows does: blanks separate arguments, double
+// quotes group them, backslashes escape a quote only in front of one.
+std::vector<std::string> SplitCommandLine(const std::string& commandLine);
 
 class ChildProcess {
 public:
@@ -33,10 +38,15 @@ public:
 
     bool IsStarted() const { return m_pid > 0; }
     pid_t Pid() const { return m_pid; }
+    // The exit code after Exited; 128 + the signal for a child killed by one.
+    int ExitCode() const { return m_nExitCode; }
 
 private:
+    bool Reap(bool block);
+
     pid_t m_pid = -1;
     bool m_bReaped = false;
+    int m_nExitCode = -1;
 };
 
 } // namespace platform

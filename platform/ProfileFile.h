@@ -5,6 +5,7 @@
 // file and rename) under an advisory lock on "<path>.lock".
 #pragma once
 #include <cstddef>
+#include <string>
 
 namespace platform {
 
@@ -14,7 +15,10 @@ std::size_t GetProfileString(const char* path, const char* section, const char* 
                              const char* def, char* buffer, std::size_t size);
 
 // Creates file, section and key when missing; a null value writes an empty one.
-bool WriteProfileString(const char* path, const char* section, const char* key,
-                        const char* value);
+bool WriteProfileString(const char* path, const char* section, const char* key, const char* value);
+
+// The value of `key` in `section` without a length limit; false when the file,
+// the section or the key is missing.
+bool ReadProfileValue(const char* path, const char* section, const char* key, std::string* value);
 
 } // namespace platform

@@ -11,8 +11,7 @@ public:
     void SetSection(const char* section);
     const char* GetFileName() const { return m_szIniPath; }
 
-    int ReadString(const char* section, const char* key, char* buffer, int size,
-                   const char* def);
+    int ReadString(const char* section, const char* key, char* buffer, int size, const char* def);
     bool ReadInt(const char* section, const char* key, int* result, int def);
     int GetInt(const char* section, const char* key, int def);
     bool GetBool(const char* section, const char* key, bool def);

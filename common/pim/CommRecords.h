@@ -118,10 +118,10 @@ struct tagCommDateRec {
     int32_t nRepeatWeekday;
     int32_t nRepeatDay;
     int32_t nRepeatMonth;
-    int32_t nPrivate;        // 8
-    char szCategory[128];    // 11
-    int32_t nImportance;     // 10
-    int32_t nSource;         // 9 for records converted from Lotus Notes
+    int32_t nPrivate;     // 8
+    char szCategory[128]; // 11
+    int32_t nImportance;  // 10
+    int32_t nSource;      // 9 for records converted from Lotus Notes
     void* pUserData;
     int32_t nUserDataSize;
 };

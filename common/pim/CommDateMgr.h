@@ -1,0 +1,43 @@
+// Holds the common calendar records of one data object, in the order added.
+#pragma once
+#include <cstddef>
+#include <cstdint>
+
+#include "common/pim/CommFieldInfo.h"
+#include "common/pim/CommRecords.h"
+
+class CxList;
+
+class CommDateMgr {
+public:
+    enum { KEY_CAPACITY = 14 }; // room for every key of the kind
+
+    CommDateMgr();
+    ~CommDateMgr();
+    CommDateMgr(const CommDateMgr&) = delete;
+    CommDateMgr& operator=(const CommDateMgr&) = delete;
+
+    void Clear();
+    tagCommDateRec* AddRec(const tagCommDateRec* record);
+    void DelRec(tagCommDateRec* record);
+    tagCommDateRec* GetFirstRec();
+    tagCommDateRec* GetNextRec();
+    CxList* GetRecords() { return m_pRecords; }
+    int GetMatchKeyCount() const { return m_nMatchKeyCount; }
+    const int32_t* GetMatchKeys() const { return m_anMatchKeys; }
+    int GetCompareKeyCount() const { return m_nCompareKeyCount; }
+    const int32_t* GetCompareKeys() const { return m_anCompareKeys; }
+#ifndef LNACCESS_ENGINE
+    // Catalogue lookup and text forms: the wizard's build only.
+    static bool GetCommFieldInfo(int key, tagCommFieldInfo* row);
+    static bool GetCommFieldText(const tagCommDateRec* record, const tagCommFieldInfo* row,
+                                 char* buffer, std::size_t size);
+#endif
+
+private:
+    CxList* m_pRecords;
+    int32_t m_anMatchKeys[KEY_CAPACITY];
+    int32_t m_nMatchKeyCount;
+    int32_t m_anCompareKeys[KEY_CAPACITY];
+    int32_t m_nCompareKeyCount;
+};

@@ -1,0 +1,184 @@
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <chrono>
+#include <climits>
+#include <csignal>
+#include <string>
+#include <thread>
+#include <unistd.h>
+
+#include "TestSupport.h"
+#include "platform/AutoResetEvent.h"
+#include "platform/Process.h"
+
+using platform::AutoResetEvent;
+using platform::ChildProcess;
+using platform::SplitCommandLine;
+using testsupport::ReadFile;
+using testsupport::TempDir;
+
+namespace {
+
+const std::string kChild = ZEMBRIK_TEST_CHILD;
+
+std::string Quoted(const std::string& text) {
+    return "\"" + text + "\"";
+}
+
+std::string CurrentFolder() {
+    char cwd[PATH_MAX] = "";
+    return getcwd(cwd, sizeof cwd) ? cwd : "";
+}
+
+} // namespace
+
+TEST(SplitCommandLine, FollowsTheWindowsRules) {
+    using Args = std::vector<std::string>;
+    struct Case {
+        const char* line;
+        Args args;
+    } cases[] = {
+        {"a b  c", {"a", "b", "c"}},
+        {"\"/x/Zembrik.LNAddrHost\" \"/d/LN-VX/LNAddrParam.dat\"",
+         {"/x/Zembrik.LNAddrHost", "/d/LN-VX/LNAddrParam.dat"}},
+        {"\"a b\"c d", {"a bc", "d"}},
+        {"\"\"", {""}},
+        {"a\\\\b", {"a\\\\b"}},
+        {"a\\\"b", {"a\"b"}},
+        {"a\\\\\"b c\"", {"a\\b c"}},
+        {"  \t ", {}},
+        {"\"open", {"open"}},
+        {"tail\\", {"tail\\"}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(SplitCommandLine(c.line), c.args) << c.line;
+}
+
+TEST(ChildProcess, ProgramThatEndsAtOnce) {
+    ChildProcess child;
+    int error = -1;
+    ASSERT_TRUE(child.Start(Quoted(kChild) + " exit 3", "", &error));
+    EXPECT_EQ(error, 0);
+    EXPECT_TRUE(child.IsStarted());
+    EXPECT_EQ(child.Wait(60000, nullptr), ChildProcess::WaitResult::Exited);
+    EXPECT_EQ(child.ExitCode(), 3);
+    EXPECT_EQ(child.Wait(0, nullptr), ChildProcess::WaitResult::Exited); // stays ended
+    child.Close();
+    EXPECT_FALSE(child.IsStarted());
+    EXPECT_EQ(child.Wait(0, nullptr), ChildProcess::WaitResult::Failed);
+}
+
+TEST(ChildProcess, RunsInItsOwnFolderWithItsArguments) {
+    TempDir dir;
+    const std::string before = CurrentFolder();
+    ChildProcess child;
+    int error = 0;
+    ASSERT_TRUE(child.Start(Quoted(kChild) + " record " + Quoted(dir.File("out.txt")) +
+                                " \"two words\" plain",
+                            dir.Path(), &error));
+    ASSERT_EQ(child.Wait(60000, nullptr), ChildProcess::WaitResult::Exited);
+    EXPECT_EQ(child.ExitCode(), 0);
+    EXPECT_EQ(ReadFile(dir.File("out.txt")), dir.Path() + "\nstdin:0\n[two words]\n[plain]\n");
+    EXPECT_EQ(CurrentFolder(), before);
+}
+
+TEST(ChildProcess, RelativeProgramIsFoundFromTheCallersFolder) {
+    TempDir dir;
+    const std::string before = CurrentFolder();
+    const std::string folder = kChild.substr(0, kChild.rfind('/'));
+    const std::string name = kChild.substr(kChild.rfind('/') + 1);
+    ASSERT_EQ(chdir(folder.c_str()), 0);
+    ChildProcess child;
+    int error = 0;
+    bool started =
+        child.Start("./" + name + " record " + Quoted(dir.File("out.txt")), dir.Path(), &error);
+    ASSERT_EQ(chdir(before.c_str()), 0);
+    ASSERT_TRUE(started) << error;
+    ASSERT_EQ(child.Wait(60000, nullptr), ChildProcess::WaitResult::Exited);
+    EXPECT_EQ(ReadFile(dir.File("out.txt")).substr(0, dir.Path().size()), dir.Path());
+}
+
+TEST(ChildProcess, BareNameIsLookedForInTheCallersFolderFirst) {
+    TempDir dir;
+    const std::string before = CurrentFolder();
+    ASSERT_EQ(chdir(kChild.substr(0, kChild.rfind('/')).c_str()), 0);
+    ChildProcess child;
+    int error = 0;
+    bool started =
+        child.Start(kChild.substr(kChild.rfind('/') + 1) + " exit 4", dir.Path(), &error);
+    ASSERT_EQ(chdir(before.c_str()), 0);
+    ASSERT_TRUE(started) << error;
+    ASSERT_EQ(child.Wait(60000, nullptr), ChildProcess::WaitResult::Exited);
+    EXPECT_EQ(child.ExitCode(), 4);
+}
+
+TEST(ChildProcess, ProgramIsFoundOnThePath) {
+    ChildProcess child;
+    int error = 0;
+    ASSERT_TRUE(child.Start("true", "/", &error)) << error;
+    EXPECT_EQ(child.Wait(60000, nullptr), ChildProcess::WaitResult::Exited);
+    EXPECT_EQ(child.ExitCode(), 0);
+}
+
+TEST(ChildProcess, TimeOutLeavesTheChildRunning) {
+    ChildProcess child;
+    ASSERT_TRUE(child.Start(Quoted(kChild) + " sleep 30000", "", nullptr));
+    EXPECT_EQ(child.Wait(50, nullptr), ChildProcess::WaitResult::TimedOut);
+    EXPECT_EQ(kill(child.Pid(), 0), 0);
+    kill(child.Pid(), SIGKILL);
+    EXPECT_EQ(child.Wait(-1, nullptr), ChildProcess::WaitResult::Exited);
+    EXPECT_EQ(child.ExitCode(), 128 + SIGKILL);
+}
+
+TEST(ChildProcess, StopEventEndsTheWait) {
+    ChildProcess child;
+    AutoResetEvent stop;
+    ASSERT_TRUE(child.Start(Quoted(kChild) + " sleep 30000", "", nullptr));
+    std::thread setter([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        stop.Set();
+    });
+    EXPECT_EQ(child.Wait(-1, &stop), ChildProcess::WaitResult::Stopped);
+    setter.join();
+    EXPECT_EQ(kill(child.Pid(), 0), 0);
+    kill(child.Pid(), SIGKILL);
+    EXPECT_EQ(child.Wait(-1, &stop), ChildProcess::WaitResult::Exited);
+}
+
+TEST(ChildProcess, ClosedChildIsReapedInTheBackground) {
+    pid_t pid;
+    {
+        ChildProcess child;
+        ASSERT_TRUE(child.Start(Quoted(kChild) + " sleep 30000", "", nullptr));
+        pid = child.Pid();
+        child.Close();
+        EXPECT_FALSE(child.IsStarted());
+        EXPECT_EQ(kill(pid, 0), 0);
+    }
+    kill(pid, SIGKILL);
+    // Gone for good only once reaped; a zombie would still answer kill(pid, 0).
+    int result = 0;
+    for (int i = 0; i < 1000 && (result = kill(pid, 0)) == 0; ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    EXPECT_EQ(result, -1);
+    EXPECT_EQ(errno, ESRCH);
+}
+
+TEST(ChildProcess, FailuresGiveTheErrno) {
+    TempDir dir;
+    ChildProcess child;
+    int error = 0;
+    EXPECT_FALSE(child.Start(Quoted(dir.File("missing")), "", &error));
+    EXPECT_EQ(error, ENOENT);
+    EXPECT_FALSE(child.Start("no-such-program-anywhere", "", &error));
+    EXPECT_EQ(error, ENOENT);
+    EXPECT_FALSE(child.Start(Quoted(kChild) + " exit 0", dir.File("missing"), &error));
+    EXPECT_EQ(error, ENOENT);
+    testsupport::WriteFile(dir.File("plain"), "not a program");
+    EXPECT_FALSE(child.Start(Quoted(dir.File("plain")), "", &error));
+    EXPECT_EQ(error, EACCES);
+    EXPECT_FALSE(child.Start("   ", "", &error));
+    EXPECT_EQ(error, ENOENT);
+    EXPECT_FALSE(child.IsStarted());
+}
