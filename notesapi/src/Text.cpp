@@ -54,6 +54,11 @@ void PutWord(std::vector<uint8_t>& out, uint16_t value) {
     out.push_back(static_cast<uint8_t>(value >> 8));
 }
 
+void PutDword(std::vector<uint8_t>& out, uint32_t value) {
+    PutWord(out, static_cast<uint16_t>(value & 0xffff));
+    PutWord(out, static_cast<uint16_t>(value >> 16));
+}
+
 uint16_t GetWord(const uint8_t* bytes) {
     return static_cast<uint16_t>(bytes[0] | (bytes[1] << 8));
 }

@@ -19,6 +19,7 @@ std::string Trim(const std::string& text);
 std::string NameArgument(const char* name, std::size_t length);
 
 void PutWord(std::vector<uint8_t>& out, uint16_t value);
+void PutDword(std::vector<uint8_t>& out, uint32_t value);
 uint16_t GetWord(const uint8_t* bytes);
 uint32_t GetDword(const uint8_t* bytes);
 
