@@ -49,6 +49,15 @@ std::string NameArgument(const char* name, std::size_t length) {
     return std::string(name, length);
 }
 
+std::size_t CopyText(char* dst, std::size_t size, const std::string& src) {
+    if (!dst || size == 0)
+        return 0;
+    std::size_t n = src.size() < size - 1 ? src.size() : size - 1;
+    std::memcpy(dst, src.data(), n);
+    dst[n] = '\0';
+    return n;
+}
+
 void PutWord(std::vector<uint8_t>& out, uint16_t value) {
     out.push_back(static_cast<uint8_t>(value & 0xff));
     out.push_back(static_cast<uint8_t>(value >> 8));

@@ -18,6 +18,11 @@ std::string Trim(const std::string& text);
 // first zero byte; MAXWORD (or 0 with a terminated text) means terminated.
 std::string NameArgument(const char* name, std::size_t length);
 
+// Copies at most size-1 characters into `dst` and terminates; nothing
+// when `dst` is null or `size` 0. Returns the characters copied. (The
+// library links no project library, so it keeps its own bounded copy.)
+std::size_t CopyText(char* dst, std::size_t size, const std::string& src);
+
 void PutWord(std::vector<uint8_t>& out, uint16_t value);
 void PutDword(std::vector<uint8_t>& out, uint32_t value);
 uint16_t GetWord(const uint8_t* bytes);
