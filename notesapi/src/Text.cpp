@@ -23,12 +23,6 @@ bool EqualNoCase(const std::string& a, const std::string& b) {
     return EqualNoCase(a.data(), a.size(), b.data(), b.size());
 }
 
-std::string Lower(std::string text) {
-    for (char& c : text)
-        c = LowerChar(c);
-    return text;
-}
-
 std::string Trim(const std::string& text) {
     const char* blanks = " \t\r\n";
     std::size_t first = text.find_first_not_of(blanks);

@@ -11,7 +11,6 @@ namespace zns {
 // store and the in-memory notes agree on item and user names.
 bool EqualNoCase(const std::string& a, const std::string& b);
 bool EqualNoCase(const char* a, std::size_t aLength, const char* b, std::size_t bLength);
-std::string Lower(std::string text);
 std::string Trim(const std::string& text);
 
 // A name passed with a length: the characters up to the length or the
