@@ -162,7 +162,7 @@ protected:
     bool m_bOldEnabled = false;
 };
 
-TEST_F(HelperRun, LoadAllStartsTheHelperAsSpecifiedAndReadsItsRecords) {
+TEST_F(HelperRun, LoadAllStartsTheHelperInTheNotesFolderAndReadsItsRecords) {
     Script("record;init;records=3");
     TestAddr addr;
     Prepare(&addr);
