@@ -1,0 +1,47 @@
+// The contacts kind: its Notes records, their exchange data file and their
+// common records.
+#pragma once
+#include "common/lotus/CxLNBaseUtil.h"
+#include "common/lotus/CxLNRecords.h"
+#include "common/pim/CommAddrMgr.h"
+
+class CxFile;
+
+class CxLNAddrUtil : public CxLNBaseUtil {
+public:
+    CxLNAddrUtil();
+    ~CxLNAddrUtil() override;
+
+    bool ClearAll() override;
+#ifdef LNACCESS_ENGINE
+    bool ReadParamFile(const char* path);
+    static bool FromCommRec(tagCommAddrRec* common, tagCxLNAddrRec* notes);
+#endif
+    static bool ToCommRec(tagCxLNAddrRec* notes, tagCommAddrRec* common);
+
+    static bool InitRec(tagCxLNAddrRec* rec);
+    tagCxLNAddrRec* AddRec(const tagCxLNAddrRec* rec);
+    void DelRec(tagCxLNAddrRec* rec);
+    tagCxLNAddrRec* GetFirstRec();
+    tagCxLNAddrRec* GetNextRec();
+    tagCxLNAddrRec* GetPrevRec();
+    tagCxLNAddrRec* GetLastRec();
+    bool LoadFromFile(const char* name);
+    bool SaveToFile(const char* name);
+    // The parameter file of a helper run in the temporary folder.
+    bool WriteParamFile();
+    void SetLocalName(const char* text);
+    const char* GetLocalName() const { return m_szLocalName; }
+
+    CommAddrMgr* GetDataMgr() { return m_pDataMgr; }
+    CxList* GetRecList() { return m_pRecList; }
+
+protected:
+    bool LoadRecFromFile_(tagCxLNAddrRec* rec);
+    bool SaveRecToFile_(tagCxLNAddrRec* rec);
+
+    CommAddrMgr* m_pDataMgr;
+    CxFile* m_pFile;
+    CxList* m_pRecList;
+    char m_szLocalName[260];
+};

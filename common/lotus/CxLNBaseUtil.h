@@ -1,0 +1,125 @@
+// Base of the Notes data classes: one object per record kind and database,
+// holding the access options a helper host needs, the names of the files it
+// exchanges with the helper in one temporary folder, the helper's log settings,
+// the run mode and the last error the helper reported.
+//
+// The same declaration serves both builds. The Notes access library compiles
+// it with LNACCESS_ENGINE and gets the database-side slots as well; the
+// wizard's virtual table holds only the destructor, LoadAll, ClearAll and
+// SubmitChanges.
+#pragma once
+#include <cstddef>
+#include <cstdint>
+
+class CxList;
+class CxLNParamParser;
+
+class CxLNBaseUtil {
+public:
+    CxLNBaseUtil();
+    virtual ~CxLNBaseUtil();
+    CxLNBaseUtil(const CxLNBaseUtil&) = delete;
+    CxLNBaseUtil& operator=(const CxLNBaseUtil&) = delete;
+
+    virtual bool LoadAll();
+    virtual bool ClearAll();
+#ifdef LNACCESS_ENGINE
+    virtual bool LoadFromDB();
+    virtual bool SaveToDB();
+#endif
+    virtual bool SubmitChanges();
+
+    bool IsValid() const { return m_bValid; }
+    void SetValid(bool valid) { m_bValid = valid; }
+    bool IsDirty() const { return m_bDirty; }
+    void SetDirty(bool dirty) { m_bDirty = dirty; }
+    bool HasError() const { return m_bHasError; }
+    const char* GetLastErrorMsg() const { return m_szLastErrorMsg; }
+
+    void SetServerName(const char* text);
+    void SetUserName(const char* text);
+    void SetPassword(const char* text);
+    void SetMailDBName(const char* text);
+    void SetTempFilePath(const char* text);
+    void SetFileName(const char* text);
+    void SetParamFile(const char* text);
+    void SetErrorFile(const char* text);
+    void SetStatusFile(const char* text);
+    void SetDebugPath(const char* text);
+    void SetDebugFile(const char* text);
+    void SetIDFile(const char* text);
+    void SetDebugLevel(int level) { m_nDebugLevel = level; }
+    void EnableDebug(bool on) { m_bDebugEnabled = on; }
+
+    const char* GetServerName() const { return m_szServerName; }
+    const char* GetUserName() const { return m_szUserName; }
+    const char* GetPassword() const { return m_szPassword; }
+    const char* GetMailDBName() const { return m_szMailDBName; }
+    const char* GetTempFilePath() const { return m_szTempFilePath; }
+    const char* GetFileName() const { return m_szFileName; }
+    const char* GetParamFile() const { return m_szParamFile; }
+    const char* GetErrorFile() const { return m_szErrorFile; }
+    const char* GetStatusFile() const { return m_szStatusFile; }
+    const char* GetDebugPath() const { return m_szDebugPath; }
+    const char* GetDebugFile() const { return m_szDebugFile; }
+    const char* GetIDFile() const { return m_szIDFile; }
+    int GetDebugLevel() const { return m_nDebugLevel; }
+    bool IsDebugEnabled() const { return m_bDebugEnabled; }
+    int GetMode() const { return m_nMode; }
+
+    // Caller blocks made with malloc; the list owns them from here on.
+    void AddRefRecord(void* block);
+    void* GetFirstRefRecord();
+    void* GetNextRefRecord();
+    void* GetPrevRefRecord();
+    void* GetLastRefRecord();
+
+protected:
+    // Constructor step of every kind: its four file names and the folder of
+    // the running program as the temporary folder.
+    void SetKindFiles_(const char* dataFile, const char* errorFile, const char* statusFile,
+                       const char* paramFile);
+    // Folder followed directly by `name` (the folder ends with its separator).
+    void TempFilePath_(const char* name, char* path, std::size_t size) const;
+    void RemoveTempFile_(const char* name) const;
+    // The exchange data file to use for `name` (null or empty: m_szFileName).
+    const char* ExchangeFileName_(const char* name) const;
+
+    // Writes the parameter file of a helper run. `localName` is given only by
+    // the contacts kind (item 1009); the others carry the mail database (1008).
+    bool WriteParams_(const char* localName, bool withIDFile);
+
+#ifdef LNACCESS_ENGINE
+    // Steps of reading a parameter file inside a helper host.
+    bool LoadParams_(const char* path, CxLNParamParser* parser);
+    void ReadCommonParams_(CxLNParamParser* parser);
+    void ConfigureLog_(bool withFileName);
+    bool ResolveMailDBName_();
+    // Turns the user name into the mail database path; Notes is asked for it
+    // in a later stage of the engine, until then the name stays empty.
+    bool ConstructMailDBName_();
+    void ReadIDFile_(CxLNParamParser* parser);
+#endif
+
+    bool m_bValid;
+    bool m_bDirty;
+    bool m_bHasError;
+    CxList* m_pRefList;
+    char m_szServerName[256];
+    char m_szUserName[256];
+    char m_szPassword[256];
+    char m_szMailDBName[256];
+    char m_szTempFilePath[256];
+    char m_szFileName[256];
+    char m_szParamFile[256];
+    char m_szErrorFile[256];
+    char m_szStatusFile[256];
+    char m_szLastErrorMsg[1024];
+    int32_t m_nErrorCount;
+    char m_szDebugPath[256];
+    char m_szDebugFile[256];
+    char m_szIDFile[256];
+    int32_t m_nDebugLevel;
+    bool m_bDebugEnabled;
+    int32_t m_nMode;
+};

@@ -1,0 +1,132 @@
+// What the four Notes data classes do alike with their record lists: copies
+// on the C heap, the link of each Notes record with its common record, and
+// the walk over an exchange data file.
+#pragma once
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+
+#include "common/misc/CxDebugUtil.h"
+#include "common/misc/CxFile.h"
+#include "common/misc/CxList.h"
+
+// Log lines of one kind's file operations; a null line is not written.
+struct tagLNFileTexts {
+    const char* szCount;
+    const char* szLoadDone;
+    const char* szSaveDone;
+    const char* szLoadOpenFailed;
+    const char* szSaveOpenFailed;
+};
+
+template <class Rec> bool LNInitRec(Rec* rec) {
+    if (!rec)
+        return false;
+    std::memset(rec, 0, sizeof(Rec));
+    return true;
+}
+
+template <class Rec> Rec* LNAddRec(CxList* list, const Rec* rec) {
+    if (!rec)
+        return nullptr;
+    Rec* copy = static_cast<Rec*>(std::malloc(sizeof(Rec)));
+    if (!copy)
+        return nullptr;
+    std::memcpy(copy, rec, sizeof(Rec));
+    if (!list->Add(copy)) {
+        std::free(copy);
+        return nullptr;
+    }
+    return copy;
+}
+
+// Only a record the list holds is ours to free, and so is its common record.
+template <class Comm, class Rec, class Mgr> void LNDelRec(CxList* list, Mgr* mgr, Rec* rec) {
+    if (!rec || !list->Remove(rec))
+        return;
+    if (Comm* comm = static_cast<Comm*>(rec->pCommRec)) {
+        comm->pUserData = nullptr;
+        comm->nUserDataSize = 0;
+        mgr->DelRec(comm);
+    }
+    std::free(rec);
+}
+
+template <class Rec> void LNClearRecs(CxList* list) {
+    for (void* p = list->GetFirst(); p; p = list->GetNext())
+        std::free(p);
+    list->RemoveAll(false);
+}
+
+// Adds the common record of `rec` to the manager and a copy of `rec` to the
+// list, each pointing at the other; the link is not owned (size 0).
+template <class Comm, class Rec, class Mgr>
+Rec* LNAddLinked(CxList* list, Mgr* mgr, Rec* rec, bool (*toComm)(Rec*, Comm*)) {
+    Comm comm;
+    std::memset(&comm, 0, sizeof comm);
+    toComm(rec, &comm);
+    Comm* stored = mgr->AddRec(&comm);
+    rec->pCommRec = stored;
+    Rec* added = LNAddRec(list, rec);
+    if (stored) {
+        stored->pUserData = added;
+        stored->nUserDataSize = 0;
+    }
+    return added;
+}
+
+// Reads `path` into linked records. A count larger than the file holds is
+// not trusted: reading stops where the file ends (or, for a kind whose
+// records take no bytes, beyond `maxCount`), nothing is added after that
+// point and the load fails.
+template <class Comm, class Rec, class Mgr, class ReadRec>
+bool LNLoadRecFile(CxFile* file, CxList* list, Mgr* mgr, const char* path, int32_t maxCount,
+                   const tagLNFileTexts& texts, ReadRec readRec, bool (*toComm)(Rec*, Comm*)) {
+    if (!file->Open(path, "rb")) {
+        CX_LOG_ERROR(texts.szLoadOpenFailed, path);
+        return false;
+    }
+    int32_t count = 0;
+    file->ReadInt(&count);
+    if (texts.szCount)
+        CX_LOG_INFO(texts.szCount, count);
+    bool complete = count <= maxCount;
+    for (int32_t i = 0; complete && i < count; ++i) {
+        Rec* rec = static_cast<Rec*>(std::malloc(sizeof(Rec)));
+        if (!rec)
+            break;
+        LNInitRec(rec);
+        const bool read = readRec(rec);
+        complete = !file->AtEnd();
+        if (read && complete)
+            LNAddLinked(list, mgr, rec, toComm);
+        std::free(rec);
+    }
+    file->Close();
+    if (!complete) {
+        CX_LOG_ERROR("File %s is damaged: it ends before its %d records.", path, count);
+        return false;
+    }
+    if (texts.szLoadDone)
+        CX_LOG_INFO("%s", texts.szLoadDone);
+    return true;
+}
+
+template <class Rec, class WriteRec>
+bool LNSaveRecFile(CxFile* file, CxList* list, const char* path, const tagLNFileTexts& texts,
+                   WriteRec writeRec) {
+    if (!file->Open(path, "wb")) {
+        CX_LOG_ERROR(texts.szSaveOpenFailed, path);
+        return false;
+    }
+    const int32_t count = static_cast<int32_t>(list->GetCount());
+    file->WriteInt(count);
+    if (texts.szCount)
+        CX_LOG_INFO(texts.szCount, count);
+    for (void* p = list->GetFirst(); p; p = list->GetNext())
+        writeRec(static_cast<Rec*>(p));
+    file->Close();
+    if (texts.szSaveDone)
+        CX_LOG_INFO("%s", texts.szSaveDone);
+    return true;
+}

@@ -1,0 +1,44 @@
+// The tasks kind: its Notes records, their exchange data file and their
+// common records.
+#pragma once
+#include "common/lotus/CxLNBaseUtil.h"
+#include "common/lotus/CxLNRecords.h"
+#include "common/pim/CommTaskMgr.h"
+
+class CxFile;
+
+class CxLNTaskUtil : public CxLNBaseUtil {
+public:
+    CxLNTaskUtil();
+    ~CxLNTaskUtil() override;
+
+    bool ClearAll() override;
+#ifdef LNACCESS_ENGINE
+    bool ReadParamFile(const char* path);
+    static bool FromCommRec(tagCommTaskRec* common, tagCxLNTaskRec* notes);
+#endif
+    static bool ToCommRec(tagCxLNTaskRec* notes, tagCommTaskRec* common);
+
+    static bool InitRec(tagCxLNTaskRec* rec);
+    tagCxLNTaskRec* AddRec(const tagCxLNTaskRec* rec);
+    void DelRec(tagCxLNTaskRec* rec);
+    tagCxLNTaskRec* GetFirstRec();
+    tagCxLNTaskRec* GetNextRec();
+    tagCxLNTaskRec* GetPrevRec();
+    tagCxLNTaskRec* GetLastRec();
+    bool LoadFromFile(const char* name);
+    bool SaveToFile(const char* name);
+    // The parameter file of a helper run in the temporary folder.
+    bool WriteParamFile();
+
+    CommTaskMgr* GetDataMgr() { return m_pDataMgr; }
+    CxList* GetRecList() { return m_pRecList; }
+
+protected:
+    bool LoadRecFromFile_(tagCxLNTaskRec* rec);
+    bool SaveRecToFile_(tagCxLNTaskRec* rec);
+
+    CommTaskMgr* m_pDataMgr;
+    CxFile* m_pFile;
+    CxList* m_pRecList;
+};
