@@ -1,0 +1,39 @@
+// What every helper host does: read the parameter file named on its command
+// line, remove it at once (it carries the Notes password), run, end.
+#pragma once
+#include <cstdio>
+
+#include "common/misc/CxDebugUtil.h"
+
+namespace hosts {
+
+// A data object that could not read its parameters still knows its error file
+// when the file was readable; tell the wizard through it.
+template <class Util> void ReportBadParams(Util& util, const char* path) {
+    CX_LOG_ERROR("Can not read parameter file: %s", path);
+    if (util.GetTempFilePath()[0] && util.GetErrorFile()[0]) {
+        util.InitErrorReport();
+        char text[600];
+        std::snprintf(text, sizeof text, "Can not read parameter file: %s", path);
+        util.ReportError(text);
+        util.FiniErrorReport();
+    }
+}
+
+// Returns the process exit code: 0 when the run succeeded.
+template <class Util, class RunFn> int HostMain(int argc, char** argv, RunFn run) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s PARAMETER-FILE\n", argc > 0 ? argv[0] : "host");
+        return 2;
+    }
+    Util util;
+    bool read = util.ReadParamFile(argv[1]);
+    std::remove(argv[1]);
+    if (!read) {
+        ReportBadParams(util, argv[1]);
+        return 1;
+    }
+    return run(util) ? 0 : 1;
+}
+
+} // namespace hosts
