@@ -93,24 +93,39 @@ bool CxLNAddrUtil::ClearAll() {
     return true;
 }
 
-bool CxLNAddrUtil::InitRec(tagCxLNAddrRec* rec) { return LNInitRec(rec); }
+bool CxLNAddrUtil::InitRec(tagCxLNAddrRec* rec) {
+    return LNInitRec(rec);
+}
 
-tagCxLNAddrRec* CxLNAddrUtil::AddRec(const tagCxLNAddrRec* rec) { return LNAddRec(m_pRecList, rec); }
+tagCxLNAddrRec* CxLNAddrUtil::AddRec(const tagCxLNAddrRec* rec) {
+    return LNAddRec(m_pRecList, rec);
+}
 
-void CxLNAddrUtil::DelRec(tagCxLNAddrRec* rec) { LNDelRec<tagCommAddrRec>(m_pRecList, m_pDataMgr, rec); }
+void CxLNAddrUtil::DelRec(tagCxLNAddrRec* rec) {
+    LNDelRec<tagCommAddrRec>(m_pRecList, m_pDataMgr, rec);
+}
 
-tagCxLNAddrRec* CxLNAddrUtil::GetFirstRec() { return static_cast<tagCxLNAddrRec*>(m_pRecList->GetFirst()); }
-tagCxLNAddrRec* CxLNAddrUtil::GetNextRec() { return static_cast<tagCxLNAddrRec*>(m_pRecList->GetNext()); }
-tagCxLNAddrRec* CxLNAddrUtil::GetPrevRec() { return static_cast<tagCxLNAddrRec*>(m_pRecList->GetPrev()); }
-tagCxLNAddrRec* CxLNAddrUtil::GetLastRec() { return static_cast<tagCxLNAddrRec*>(m_pRecList->GetLast()); }
+tagCxLNAddrRec* CxLNAddrUtil::GetFirstRec() {
+    return static_cast<tagCxLNAddrRec*>(m_pRecList->GetFirst());
+}
+tagCxLNAddrRec* CxLNAddrUtil::GetNextRec() {
+    return static_cast<tagCxLNAddrRec*>(m_pRecList->GetNext());
+}
+tagCxLNAddrRec* CxLNAddrUtil::GetPrevRec() {
+    return static_cast<tagCxLNAddrRec*>(m_pRecList->GetPrev());
+}
+tagCxLNAddrRec* CxLNAddrUtil::GetLastRec() {
+    return static_cast<tagCxLNAddrRec*>(m_pRecList->GetLast());
+}
 
 bool CxLNAddrUtil::LoadFromFile(const char* name) {
     name = ExchangeFileName_(name);
     CX_LOG_INFO("Start loading Lotus Notes Contacts from temperary file: %s", name);
     char path[512];
     TempFilePath_(name, path, sizeof path);
-    return LNLoadRecFile(m_pFile, m_pRecList, m_pDataMgr, path, INT32_MAX, kTexts,
-                         [this](tagCxLNAddrRec* rec) { return LoadRecFromFile_(rec); }, &ToCommRec);
+    return LNLoadRecFile(
+        m_pFile, m_pRecList, m_pDataMgr, path, INT32_MAX, kTexts,
+        [this](tagCxLNAddrRec* rec) { return LoadRecFromFile_(rec); }, &ToCommRec);
 }
 
 bool CxLNAddrUtil::SaveToFile(const char* name) {
@@ -118,8 +133,9 @@ bool CxLNAddrUtil::SaveToFile(const char* name) {
     CX_LOG_INFO("Start saving Lotus Notes Contacts information to file: %s", name);
     char path[512];
     TempFilePath_(name, path, sizeof path);
-    return LNSaveRecFile<tagCxLNAddrRec>(m_pFile, m_pRecList, path, kTexts,
-                               [this](tagCxLNAddrRec* rec) { return SaveRecToFile_(rec); });
+    return LNSaveRecFile<tagCxLNAddrRec>(
+        m_pFile, m_pRecList, path, kTexts,
+        [this](tagCxLNAddrRec* rec) { return SaveRecToFile_(rec); });
 }
 
 bool CxLNAddrUtil::LoadRecFromFile_(tagCxLNAddrRec* rec) {
@@ -136,7 +152,9 @@ bool CxLNAddrUtil::SaveRecToFile_(tagCxLNAddrRec* rec) {
     return true;
 }
 
-bool CxLNAddrUtil::WriteParamFile() { return WriteParams_(m_szLocalName, true); }
+bool CxLNAddrUtil::WriteParamFile() {
+    return WriteParams_(m_szLocalName, true);
+}
 
 void CxLNAddrUtil::SetLocalName(const char* text) {
     if (text)

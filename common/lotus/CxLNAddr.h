@@ -12,7 +12,9 @@ public:
     CxLNAddrUtil();
     ~CxLNAddrUtil() override;
 
+    bool LoadAll() override;
     bool ClearAll() override;
+    bool SubmitChanges() override;
 #ifdef LNACCESS_ENGINE
     bool ReadParamFile(const char* path);
     static bool FromCommRec(tagCommAddrRec* common, tagCxLNAddrRec* notes);
@@ -31,12 +33,20 @@ public:
     // The parameter file of a helper run in the temporary folder.
     bool WriteParamFile();
     void SetLocalName(const char* text);
-    const char* GetLocalName() const { return m_szLocalName; }
+    const char* GetLocalName() const {
+        return m_szLocalName;
+    }
 
-    CommAddrMgr* GetDataMgr() { return m_pDataMgr; }
-    CxList* GetRecList() { return m_pRecList; }
+    CommAddrMgr* GetDataMgr() {
+        return m_pDataMgr;
+    }
+    CxList* GetRecList() {
+        return m_pRecList;
+    }
 
 protected:
+    // One helper run in the current mode; true when the helper ran to its end.
+    bool InvokeHelper_();
     bool LoadRecFromFile_(tagCxLNAddrRec* rec);
     bool SaveRecToFile_(tagCxLNAddrRec* rec);
 

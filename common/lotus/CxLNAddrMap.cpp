@@ -3,9 +3,11 @@
 #include "common/lotus/CxLNRecords.h"
 #include "common/pim/CommRecords.h"
 
-#define ROW(notes, comm, toNotes, toComm)                                                      \
-    {offsetof(tagCxLNAddrRec, notes), sizeof(tagCxLNAddrRec::notes),                            \
-     offsetof(tagCommAddrRec, comm), sizeof(tagCommAddrRec::comm), toNotes, toComm}
+#define ROW(notes, comm, toNotes, toComm)                                                          \
+    {                                                                                              \
+        offsetof(tagCxLNAddrRec, notes), sizeof(tagCxLNAddrRec::notes),                            \
+            offsetof(tagCommAddrRec, comm), sizeof(tagCommAddrRec::comm), toNotes, toComm          \
+    }
 
 const tagLNAddrTextMap kLNAddrTextMap[] = {
     ROW(szFirstName, szFirstName, 63, 31),

@@ -23,9 +23,9 @@ BindingState& State() {
 // Resolves every function; names the first one missing.
 bool ResolveAll(void* library, CxLNApiTable* table) {
 #define CX_LN_API_RESOLVE(name)                                                                    \
-    table->name = reinterpret_cast<decltype(table->name)>(dlsym(library, #name));                 \
+    table->name = reinterpret_cast<decltype(table->name)>(dlsym(library, #name));                  \
     if (!table->name) {                                                                            \
-        CX_LOG_ERROR("Lotus Notes library %s has no function %s", kLibraryPath, #name);           \
+        CX_LOG_ERROR("Lotus Notes library %s has no function %s", kLibraryPath, #name);            \
         return false;                                                                              \
     }
     CX_LN_API_FUNCTIONS(CX_LN_API_RESOLVE)
@@ -98,6 +98,10 @@ void CxLNApi::Uninstall() {
     ReleaseLibrary(state);
 }
 
-bool CxLNApi::IsStarted() { return State().started; }
+bool CxLNApi::IsStarted() {
+    return State().started;
+}
 
-const CxLNApiTable& LNApi() { return State().table; }
+const CxLNApiTable& LNApi() {
+    return State().table;
+}

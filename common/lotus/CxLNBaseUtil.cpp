@@ -8,11 +8,11 @@
 #include "common/misc/WinUtil.h"
 
 CxLNBaseUtil::CxLNBaseUtil()
-    : m_bValid(false), m_bDirty(true), m_bHasError(false), m_pRefList(new CxList),
-      m_szServerName(), m_szUserName(), m_szPassword(), m_szMailDBName(), m_szTempFilePath(),
-      m_szFileName(), m_szParamFile(), m_szErrorFile(), m_szStatusFile(), m_szLastErrorMsg(),
-      m_nErrorCount(0), m_szDebugPath(), m_szDebugFile(), m_szIDFile(), m_nDebugLevel(3),
-      m_bDebugEnabled(false), m_nMode(0) {
+    : m_bValid(false), m_bDirty(true), m_bHasError(false), m_pRefList(new CxList), m_szServerName(),
+      m_szUserName(), m_szPassword(), m_szMailDBName(), m_szTempFilePath(), m_szFileName(),
+      m_szParamFile(), m_szErrorFile(), m_szStatusFile(), m_szLastErrorMsg(), m_nErrorCount(0),
+      m_szDebugPath(), m_szDebugFile(), m_szIDFile(), m_nDebugLevel(3), m_bDebugEnabled(false),
+      m_nMode(0), m_szHelperName() {
     CxStrCopy(m_szDebugFile, "appdebug.log");
 }
 
@@ -21,7 +21,9 @@ CxLNBaseUtil::~CxLNBaseUtil() {
     delete m_pRefList;
 }
 
-bool CxLNBaseUtil::LoadAll() { return true; }
+bool CxLNBaseUtil::LoadAll() {
+    return true;
+}
 
 bool CxLNBaseUtil::ClearAll() {
     m_pRefList->RemoveAll(true);
@@ -39,30 +41,64 @@ void CxLNBaseUtil::RemoveTempFile_(const char* name) const {
     std::remove(path);
 }
 
-bool CxLNBaseUtil::SubmitChanges() { return m_bValid; }
+bool CxLNBaseUtil::SubmitChanges() {
+    return m_bValid;
+}
 
-void CxLNBaseUtil::SetServerName(const char* text) { CxStrCopy(m_szServerName, text); }
-void CxLNBaseUtil::SetUserName(const char* text) { CxStrCopy(m_szUserName, text); }
-void CxLNBaseUtil::SetPassword(const char* text) { CxStrCopy(m_szPassword, text); }
-void CxLNBaseUtil::SetMailDBName(const char* text) { CxStrCopy(m_szMailDBName, text); }
-void CxLNBaseUtil::SetTempFilePath(const char* text) { CxStrCopy(m_szTempFilePath, text); }
-void CxLNBaseUtil::SetFileName(const char* text) { CxStrCopy(m_szFileName, text); }
-void CxLNBaseUtil::SetParamFile(const char* text) { CxStrCopy(m_szParamFile, text); }
-void CxLNBaseUtil::SetErrorFile(const char* text) { CxStrCopy(m_szErrorFile, text); }
-void CxLNBaseUtil::SetStatusFile(const char* text) { CxStrCopy(m_szStatusFile, text); }
-void CxLNBaseUtil::SetDebugPath(const char* text) { CxStrCopy(m_szDebugPath, text); }
-void CxLNBaseUtil::SetDebugFile(const char* text) { CxStrCopy(m_szDebugFile, text); }
-void CxLNBaseUtil::SetIDFile(const char* text) { CxStrCopy(m_szIDFile, text); }
+void CxLNBaseUtil::SetServerName(const char* text) {
+    CxStrCopy(m_szServerName, text);
+}
+void CxLNBaseUtil::SetUserName(const char* text) {
+    CxStrCopy(m_szUserName, text);
+}
+void CxLNBaseUtil::SetPassword(const char* text) {
+    CxStrCopy(m_szPassword, text);
+}
+void CxLNBaseUtil::SetMailDBName(const char* text) {
+    CxStrCopy(m_szMailDBName, text);
+}
+void CxLNBaseUtil::SetTempFilePath(const char* text) {
+    CxStrCopy(m_szTempFilePath, text);
+}
+void CxLNBaseUtil::SetFileName(const char* text) {
+    CxStrCopy(m_szFileName, text);
+}
+void CxLNBaseUtil::SetParamFile(const char* text) {
+    CxStrCopy(m_szParamFile, text);
+}
+void CxLNBaseUtil::SetErrorFile(const char* text) {
+    CxStrCopy(m_szErrorFile, text);
+}
+void CxLNBaseUtil::SetStatusFile(const char* text) {
+    CxStrCopy(m_szStatusFile, text);
+}
+void CxLNBaseUtil::SetDebugPath(const char* text) {
+    CxStrCopy(m_szDebugPath, text);
+}
+void CxLNBaseUtil::SetDebugFile(const char* text) {
+    CxStrCopy(m_szDebugFile, text);
+}
+void CxLNBaseUtil::SetIDFile(const char* text) {
+    CxStrCopy(m_szIDFile, text);
+}
 
 void CxLNBaseUtil::AddRefRecord(void* block) {
     if (block)
         m_pRefList->Add(block);
 }
 
-void* CxLNBaseUtil::GetFirstRefRecord() { return m_pRefList->GetFirst(); }
-void* CxLNBaseUtil::GetNextRefRecord() { return m_pRefList->GetNext(); }
-void* CxLNBaseUtil::GetPrevRefRecord() { return m_pRefList->GetPrev(); }
-void* CxLNBaseUtil::GetLastRefRecord() { return m_pRefList->GetLast(); }
+void* CxLNBaseUtil::GetFirstRefRecord() {
+    return m_pRefList->GetFirst();
+}
+void* CxLNBaseUtil::GetNextRefRecord() {
+    return m_pRefList->GetNext();
+}
+void* CxLNBaseUtil::GetPrevRefRecord() {
+    return m_pRefList->GetPrev();
+}
+void* CxLNBaseUtil::GetLastRefRecord() {
+    return m_pRefList->GetLast();
+}
 
 void CxLNBaseUtil::SetKindFiles_(const char* dataFile, const char* errorFile,
                                  const char* statusFile, const char* paramFile) {

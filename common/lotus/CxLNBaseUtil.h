@@ -10,9 +10,11 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 
 class CxList;
 class CxLNParamParser;
+struct tagLNHelperKind;
 
 class CxLNBaseUtil {
 public:
@@ -29,12 +31,24 @@ public:
 #endif
     virtual bool SubmitChanges();
 
-    bool IsValid() const { return m_bValid; }
-    void SetValid(bool valid) { m_bValid = valid; }
-    bool IsDirty() const { return m_bDirty; }
-    void SetDirty(bool dirty) { m_bDirty = dirty; }
-    bool HasError() const { return m_bHasError; }
-    const char* GetLastErrorMsg() const { return m_szLastErrorMsg; }
+    bool IsValid() const {
+        return m_bValid;
+    }
+    void SetValid(bool valid) {
+        m_bValid = valid;
+    }
+    bool IsDirty() const {
+        return m_bDirty;
+    }
+    void SetDirty(bool dirty) {
+        m_bDirty = dirty;
+    }
+    bool HasError() const {
+        return m_bHasError;
+    }
+    const char* GetLastErrorMsg() const {
+        return m_szLastErrorMsg;
+    }
 
     void SetServerName(const char* text);
     void SetUserName(const char* text);
@@ -48,24 +62,67 @@ public:
     void SetDebugPath(const char* text);
     void SetDebugFile(const char* text);
     void SetIDFile(const char* text);
-    void SetDebugLevel(int level) { m_nDebugLevel = level; }
-    void EnableDebug(bool on) { m_bDebugEnabled = on; }
+    void SetDebugLevel(int level) {
+        m_nDebugLevel = level;
+    }
+    void EnableDebug(bool on) {
+        m_bDebugEnabled = on;
+    }
 
-    const char* GetServerName() const { return m_szServerName; }
-    const char* GetUserName() const { return m_szUserName; }
-    const char* GetPassword() const { return m_szPassword; }
-    const char* GetMailDBName() const { return m_szMailDBName; }
-    const char* GetTempFilePath() const { return m_szTempFilePath; }
-    const char* GetFileName() const { return m_szFileName; }
-    const char* GetParamFile() const { return m_szParamFile; }
-    const char* GetErrorFile() const { return m_szErrorFile; }
-    const char* GetStatusFile() const { return m_szStatusFile; }
-    const char* GetDebugPath() const { return m_szDebugPath; }
-    const char* GetDebugFile() const { return m_szDebugFile; }
-    const char* GetIDFile() const { return m_szIDFile; }
-    int GetDebugLevel() const { return m_nDebugLevel; }
-    bool IsDebugEnabled() const { return m_bDebugEnabled; }
-    int GetMode() const { return m_nMode; }
+#ifdef LNACCESS_ENGINE
+    // Inside a helper host: the error file and the one-line status file that
+    // the wizard reads.
+    void InitErrorReport();
+    void ReportError(const char* text);
+    void FiniErrorReport();
+    void ReportStatus(const char* text);
+#endif
+
+    const char* GetServerName() const {
+        return m_szServerName;
+    }
+    const char* GetUserName() const {
+        return m_szUserName;
+    }
+    const char* GetPassword() const {
+        return m_szPassword;
+    }
+    const char* GetMailDBName() const {
+        return m_szMailDBName;
+    }
+    const char* GetTempFilePath() const {
+        return m_szTempFilePath;
+    }
+    const char* GetFileName() const {
+        return m_szFileName;
+    }
+    const char* GetParamFile() const {
+        return m_szParamFile;
+    }
+    const char* GetErrorFile() const {
+        return m_szErrorFile;
+    }
+    const char* GetStatusFile() const {
+        return m_szStatusFile;
+    }
+    const char* GetDebugPath() const {
+        return m_szDebugPath;
+    }
+    const char* GetDebugFile() const {
+        return m_szDebugFile;
+    }
+    const char* GetIDFile() const {
+        return m_szIDFile;
+    }
+    int GetDebugLevel() const {
+        return m_nDebugLevel;
+    }
+    bool IsDebugEnabled() const {
+        return m_bDebugEnabled;
+    }
+    int GetMode() const {
+        return m_nMode;
+    }
 
     // Caller blocks made with malloc; the list owns them from here on.
     void AddRefRecord(void* block);
@@ -75,6 +132,19 @@ public:
     void* GetLastRefRecord();
 
 protected:
+    using LNStep = std::function<bool()>;
+
+    // The load/submit cycle common to the kinds; `invoke` runs the kind's
+    // helper and is true only when the helper ran to its end.
+    bool LoadCycle_(const tagLNHelperKind& kind, const LNStep& invoke, const LNStep& load);
+    bool SubmitCycle_(const tagLNHelperKind& kind, const LNStep& save, const LNStep& invoke);
+    // One helper run after the kind wrote (or failed to write) its parameter file.
+    bool RunHelper_(const tagLNHelperKind& kind, bool paramsWritten);
+    void _ResetErrorInfo();
+    void _UpdateErrorInfo();
+    // Runs another program than the kind's own helper host; empty: the kind's.
+    void SetHelperName_(const char* name);
+
     // Constructor step of every kind: its four file names and the folder of
     // the running program as the temporary folder.
     void SetKindFiles_(const char* dataFile, const char* errorFile, const char* statusFile,
@@ -122,4 +192,5 @@ protected:
     int32_t m_nDebugLevel;
     bool m_bDebugEnabled;
     int32_t m_nMode;
+    char m_szHelperName[260];
 };

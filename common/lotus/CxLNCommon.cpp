@@ -13,7 +13,9 @@
 namespace {
 
 // Hour on the 12-hour clock: 13..23 lose 12; 0..12 stay.
-int TwelveHour(int hour) { return hour > 12 ? hour - 12 : hour; }
+int TwelveHour(int hour) {
+    return hour > 12 ? hour - 12 : hour;
+}
 
 // Hour on the 24-hour clock from a 12-hour hour and its day-half marker.
 // "12:30:00 AM" is half past midnight, so an AM hour 12 becomes 0.
@@ -79,9 +81,8 @@ bool VariantTimeToTIMEDATE(double vtime, TIMEDATE* result) {
         return false;
     }
     char text[MAXALPHATIMEDATE];
-    CxStrFormat(text, sizeof text, "%02d/%02d/%04d %02d:%02d:%02d %s", st.wMonth, st.wDay,
-                st.wYear, TwelveHour(st.wHour), st.wMinute, st.wSecond,
-                st.wHour < 12 ? "AM" : "PM");
+    CxStrFormat(text, sizeof text, "%02d/%02d/%04d %02d:%02d:%02d %s", st.wMonth, st.wDay, st.wYear,
+                TwelveHour(st.wHour), st.wMinute, st.wSecond, st.wHour < 12 ? "AM" : "PM");
     char* cursor = text;
     STATUS status = LNApi().ConvertTextToTIMEDATE(nullptr, nullptr, &cursor,
                                                   static_cast<WORD>(std::strlen(text)), result);

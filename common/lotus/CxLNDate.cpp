@@ -74,24 +74,39 @@ bool CxLNDateUtil::ClearAll() {
     return true;
 }
 
-bool CxLNDateUtil::InitRec(tagCxLNDateRec* rec) { return LNInitRec(rec); }
+bool CxLNDateUtil::InitRec(tagCxLNDateRec* rec) {
+    return LNInitRec(rec);
+}
 
-tagCxLNDateRec* CxLNDateUtil::AddRec(const tagCxLNDateRec* rec) { return LNAddRec(m_pRecList, rec); }
+tagCxLNDateRec* CxLNDateUtil::AddRec(const tagCxLNDateRec* rec) {
+    return LNAddRec(m_pRecList, rec);
+}
 
-void CxLNDateUtil::DelRec(tagCxLNDateRec* rec) { LNDelRec<tagCommDateRec>(m_pRecList, m_pDataMgr, rec); }
+void CxLNDateUtil::DelRec(tagCxLNDateRec* rec) {
+    LNDelRec<tagCommDateRec>(m_pRecList, m_pDataMgr, rec);
+}
 
-tagCxLNDateRec* CxLNDateUtil::GetFirstRec() { return static_cast<tagCxLNDateRec*>(m_pRecList->GetFirst()); }
-tagCxLNDateRec* CxLNDateUtil::GetNextRec() { return static_cast<tagCxLNDateRec*>(m_pRecList->GetNext()); }
-tagCxLNDateRec* CxLNDateUtil::GetPrevRec() { return static_cast<tagCxLNDateRec*>(m_pRecList->GetPrev()); }
-tagCxLNDateRec* CxLNDateUtil::GetLastRec() { return static_cast<tagCxLNDateRec*>(m_pRecList->GetLast()); }
+tagCxLNDateRec* CxLNDateUtil::GetFirstRec() {
+    return static_cast<tagCxLNDateRec*>(m_pRecList->GetFirst());
+}
+tagCxLNDateRec* CxLNDateUtil::GetNextRec() {
+    return static_cast<tagCxLNDateRec*>(m_pRecList->GetNext());
+}
+tagCxLNDateRec* CxLNDateUtil::GetPrevRec() {
+    return static_cast<tagCxLNDateRec*>(m_pRecList->GetPrev());
+}
+tagCxLNDateRec* CxLNDateUtil::GetLastRec() {
+    return static_cast<tagCxLNDateRec*>(m_pRecList->GetLast());
+}
 
 bool CxLNDateUtil::LoadFromFile(const char* name) {
     name = ExchangeFileName_(name);
     CX_LOG_INFO("Start loading Lotus Notes Calendar from temperary file: %s", name);
     char path[512];
     TempFilePath_(name, path, sizeof path);
-    return LNLoadRecFile(m_pFile, m_pRecList, m_pDataMgr, path, INT32_MAX, kTexts,
-                         [this](tagCxLNDateRec* rec) { return LoadRecFromFile_(rec); }, &ToCommRec);
+    return LNLoadRecFile(
+        m_pFile, m_pRecList, m_pDataMgr, path, INT32_MAX, kTexts,
+        [this](tagCxLNDateRec* rec) { return LoadRecFromFile_(rec); }, &ToCommRec);
 }
 
 bool CxLNDateUtil::SaveToFile(const char* name) {
@@ -99,8 +114,9 @@ bool CxLNDateUtil::SaveToFile(const char* name) {
     CX_LOG_INFO("Start saving Lotus Notes Calendar information to file: %s", name);
     char path[512];
     TempFilePath_(name, path, sizeof path);
-    return LNSaveRecFile<tagCxLNDateRec>(m_pFile, m_pRecList, path, kTexts,
-                               [this](tagCxLNDateRec* rec) { return SaveRecToFile_(rec); });
+    return LNSaveRecFile<tagCxLNDateRec>(
+        m_pFile, m_pRecList, path, kTexts,
+        [this](tagCxLNDateRec* rec) { return SaveRecToFile_(rec); });
 }
 
 bool CxLNDateUtil::LoadRecFromFile_(tagCxLNDateRec* rec) {
@@ -117,4 +133,6 @@ bool CxLNDateUtil::SaveRecToFile_(tagCxLNDateRec* rec) {
     return true;
 }
 
-bool CxLNDateUtil::WriteParamFile() { return WriteParams_(nullptr, true); }
+bool CxLNDateUtil::WriteParamFile() {
+    return WriteParams_(nullptr, true);
+}

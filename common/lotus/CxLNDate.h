@@ -12,7 +12,9 @@ public:
     CxLNDateUtil();
     ~CxLNDateUtil() override;
 
+    bool LoadAll() override;
     bool ClearAll() override;
+    bool SubmitChanges() override;
 #ifdef LNACCESS_ENGINE
     bool ReadParamFile(const char* path);
     static bool FromCommRec(tagCommDateRec* common, tagCxLNDateRec* notes);
@@ -31,10 +33,16 @@ public:
     // The parameter file of a helper run in the temporary folder.
     bool WriteParamFile();
 
-    CommDateMgr* GetDataMgr() { return m_pDataMgr; }
-    CxList* GetRecList() { return m_pRecList; }
+    CommDateMgr* GetDataMgr() {
+        return m_pDataMgr;
+    }
+    CxList* GetRecList() {
+        return m_pRecList;
+    }
 
 protected:
+    // One helper run in the current mode; true when the helper ran to its end.
+    bool InvokeHelper_();
     bool LoadRecFromFile_(tagCxLNDateRec* rec);
     bool SaveRecToFile_(tagCxLNDateRec* rec);
 

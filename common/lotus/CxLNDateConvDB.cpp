@@ -16,7 +16,8 @@ struct tagRepeatUnits {
 
 // Notes unit texts of the common repeat kinds 1 to 6.
 const tagRepeatUnits kRepeatUnits[] = {
-    {"D", "D", "D"}, {"W", "W", "W"}, {"M", "MP", "M"}, {"M", "MD", "M"}, {"Y", "Y", "Y"}, {"Y", "Y", "Y"},
+    {"D", "D", "D"},  {"W", "W", "W"}, {"M", "MP", "M"},
+    {"M", "MD", "M"}, {"Y", "Y", "Y"}, {"Y", "Y", "Y"},
 };
 
 void RepeatFromComm(const tagCommDateRec* common, tagCxLNDateRec* notes) {

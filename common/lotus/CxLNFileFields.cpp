@@ -68,8 +68,7 @@ void LNReadFields(CxFile* file, void* rec, const tagLNFileField* fields, std::si
         ReadField(file, base + fields[i].nOffset, fields[i]);
 }
 
-void LNWriteFields(CxFile* file, const void* rec, const tagLNFileField* fields,
-                   std::size_t count) {
+void LNWriteFields(CxFile* file, const void* rec, const tagLNFileField* fields, std::size_t count) {
     const unsigned char* base = static_cast<const unsigned char*>(rec);
     for (std::size_t i = 0; i < count; ++i)
         WriteField(file, base + fields[i].nOffset, fields[i]);

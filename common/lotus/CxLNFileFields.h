@@ -14,15 +14,18 @@ struct tagLNFileField {
     std::size_t nSize;   // bytes of the field (the text buffer's capacity)
 };
 
-#define LN_INT(Rec, f) {LN_FIELD_INT, offsetof(Rec, f), sizeof(Rec::f)}
-#define LN_DATE(Rec, f) {LN_FIELD_DATE, offsetof(Rec, f), sizeof(Rec::f)}
-#define LN_TEXT(Rec, f) {LN_FIELD_TEXT, offsetof(Rec, f), sizeof(Rec::f)}
-#define LN_FLAG(Rec, f) {LN_FIELD_FLAG, offsetof(Rec, f), sizeof(Rec::f)}
+#define LN_INT(Rec, f)                                                                             \
+    { LN_FIELD_INT, offsetof(Rec, f), sizeof(Rec::f) }
+#define LN_DATE(Rec, f)                                                                            \
+    { LN_FIELD_DATE, offsetof(Rec, f), sizeof(Rec::f) }
+#define LN_TEXT(Rec, f)                                                                            \
+    { LN_FIELD_TEXT, offsetof(Rec, f), sizeof(Rec::f) }
+#define LN_FLAG(Rec, f)                                                                            \
+    { LN_FIELD_FLAG, offsetof(Rec, f), sizeof(Rec::f) }
 
 // A text of length L > 0 fills the field (cut to its capacity, the rest of
 // the L bytes dropped); L <= 0 leaves it. A flag takes the first byte of its
 // 4-byte slot. Fields the file does not hold stay as they were.
 void LNReadFields(CxFile* file, void* rec, const tagLNFileField* fields, std::size_t count);
 // Texts are written up to their terminator, never past their field.
-void LNWriteFields(CxFile* file, const void* rec, const tagLNFileField* fields,
-                   std::size_t count);
+void LNWriteFields(CxFile* file, const void* rec, const tagLNFileField* fields, std::size_t count);

@@ -3,4 +3,6 @@
 // until then the name stays empty and the run goes on without it.
 #include "CxLNBaseUtil.h"
 
-bool CxLNBaseUtil::ConstructMailDBName_() { return true; }
+bool CxLNBaseUtil::ConstructMailDBName_() {
+    return true;
+}

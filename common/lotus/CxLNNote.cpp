@@ -39,7 +39,9 @@ bool CxLNNoteUtil::ClearAll() {
     return true;
 }
 
-bool CxLNNoteUtil::InitRec(tagCxLNNoteRec* rec) { return LNInitRec(rec); }
+bool CxLNNoteUtil::InitRec(tagCxLNNoteRec* rec) {
+    return LNInitRec(rec);
+}
 
 tagCxLNNoteRec* CxLNNoteUtil::AddRec(const tagCxLNNoteRec* rec) {
     return LNAddRec(m_pRecList, rec);
@@ -65,9 +67,9 @@ tagCxLNNoteRec* CxLNNoteUtil::GetLastRec() {
 bool CxLNNoteUtil::LoadFromFile(const char* name) {
     char path[512];
     TempFilePath_(ExchangeFileName_(name), path, sizeof path);
-    return LNLoadRecFile(m_pFile, m_pRecList, m_pDataMgr, path, kMaxNoteRecords, kTexts,
-                         [this](tagCxLNNoteRec* rec) { return LoadRecFromFile_(rec); },
-                         &ToCommRec);
+    return LNLoadRecFile(
+        m_pFile, m_pRecList, m_pDataMgr, path, kMaxNoteRecords, kTexts,
+        [this](tagCxLNNoteRec* rec) { return LoadRecFromFile_(rec); }, &ToCommRec);
 }
 
 bool CxLNNoteUtil::SaveToFile(const char* name) {
@@ -79,11 +81,17 @@ bool CxLNNoteUtil::SaveToFile(const char* name) {
 }
 
 // The notes kind carries no document content.
-bool CxLNNoteUtil::LoadRecFromFile_(tagCxLNNoteRec* rec) { return rec && m_pFile; }
+bool CxLNNoteUtil::LoadRecFromFile_(tagCxLNNoteRec* rec) {
+    return rec && m_pFile;
+}
 
-bool CxLNNoteUtil::SaveRecToFile_(tagCxLNNoteRec* rec) { return rec && m_pFile; }
+bool CxLNNoteUtil::SaveRecToFile_(tagCxLNNoteRec* rec) {
+    return rec && m_pFile;
+}
 
-bool CxLNNoteUtil::WriteParamFile() { return WriteParams_(nullptr, false); }
+bool CxLNNoteUtil::WriteParamFile() {
+    return WriteParams_(nullptr, false);
+}
 
 bool CxLNNoteUtil::ToCommRec(tagCxLNNoteRec* notes, tagCommNoteRec* common) {
     if (!notes || !common)

@@ -12,7 +12,9 @@ public:
     CxLNNoteUtil();
     ~CxLNNoteUtil() override;
 
+    bool LoadAll() override;
     bool ClearAll() override;
+    bool SubmitChanges() override;
 #ifdef LNACCESS_ENGINE
     bool LoadFromDB() override;
     bool SaveToDB() override;
@@ -33,10 +35,16 @@ public:
     // The parameter file of a helper run in the temporary folder.
     bool WriteParamFile();
 
-    CommNoteMgr* GetDataMgr() { return m_pDataMgr; }
-    CxList* GetRecList() { return m_pRecList; }
+    CommNoteMgr* GetDataMgr() {
+        return m_pDataMgr;
+    }
+    CxList* GetRecList() {
+        return m_pRecList;
+    }
 
 protected:
+    // One helper run in the current mode; true when the helper ran to its end.
+    bool InvokeHelper_();
     bool LoadRecFromFile_(tagCxLNNoteRec* rec);
     bool SaveRecToFile_(tagCxLNNoteRec* rec);
 

@@ -14,6 +14,10 @@ bool CxLNNoteUtil::ReadParamFile(const char* path) {
     return ResolveMailDBName_();
 }
 
-bool CxLNNoteUtil::LoadFromDB() { return true; }
+bool CxLNNoteUtil::LoadFromDB() {
+    return true;
+}
 
-bool CxLNNoteUtil::SaveToDB() { return true; }
+bool CxLNNoteUtil::SaveToDB() {
+    return true;
+}

@@ -37,7 +37,8 @@ bool CxLNParamParser::StoreValue(tagLNParamItem* item, const void* value) {
         return true;
     case LN_PARAM_TEXT: {
         const char* text = static_cast<const char*>(value);
-        item->wsValue = platform::Cp1252ToWide(std::string_view(text, strnlen(text, LN_PARAM_TEXT_MAX)));
+        item->wsValue =
+            platform::Cp1252ToWide(std::string_view(text, strnlen(text, LN_PARAM_TEXT_MAX)));
         return true;
     }
     case LN_PARAM_BOOL:
@@ -115,7 +116,9 @@ void CxLNParamParser::ClearParams() {
     m_pItems->RemoveAll(false);
 }
 
-uint32_t CxLNParamParser::GetCount() const { return m_pItems->GetCount(); }
+uint32_t CxLNParamParser::GetCount() const {
+    return m_pItems->GetCount();
+}
 
 bool CxLNParamParser::WriteItem(CxFile* file, const tagLNParamItem* item) const {
     file->WriteInt(item->nID);
@@ -134,9 +137,19 @@ bool CxLNParamParser::WriteItem(CxFile* file, const tagLNParamItem* item) const 
     }
 }
 
+bool CxLNParamParser::TakePath(const char* path) {
+    if (!path || !*path)
+        return true;
+    // A cut path would name another file.
+    if (std::strlen(path) >= sizeof m_szParamPath)
+        return false;
+    CxStrCopy(m_szParamPath, path);
+    return true;
+}
+
 bool CxLNParamParser::SaveToFile(const char* path) {
-    if (path && *path)
-        CxStrCopy(m_szParamPath, path);
+    if (!TakePath(path))
+        return false;
     // The file carries the Notes password: its owner alone may read it.
     CxFile file;
     if (!CreatePrivateFile(m_szParamPath) || !file.Open(m_szParamPath, "wb"))
@@ -189,8 +202,8 @@ bool CxLNParamParser::ReadItem(CxFile* file) {
 }
 
 bool CxLNParamParser::LoadFromFile(const char* path) {
-    if (path && *path)
-        CxStrCopy(m_szParamPath, path);
+    if (!TakePath(path))
+        return false;
     CxFile file;
     if (!file.Open(m_szParamPath, "rb"))
         return false;

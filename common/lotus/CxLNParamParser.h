@@ -64,6 +64,8 @@ public:
     const char* GetParamPath() const { return m_szParamPath; }
 
 private:
+    // A non-empty path replaces the last one; false for one that does not fit.
+    bool TakePath(const char* path);
     static bool StoreValue(tagLNParamItem* item, const void* value);
     bool WriteItem(CxFile* file, const tagLNParamItem* item) const;
     bool ReadItem(CxFile* file);

@@ -90,17 +90,19 @@ bool LNLoadRecFile(CxFile* file, CxList* list, Mgr* mgr, const char* path, int32
     file->ReadInt(&count);
     if (texts.szCount)
         CX_LOG_INFO(texts.szCount, count);
-    bool complete = count <= maxCount;
+    if (count > maxCount) {
+        file->Close();
+        CX_LOG_ERROR("File %s is damaged: it cannot hold %d records.", path, count);
+        return false;
+    }
+    bool complete = true;
     for (int32_t i = 0; complete && i < count; ++i) {
-        Rec* rec = static_cast<Rec*>(std::malloc(sizeof(Rec)));
-        if (!rec)
-            break;
-        LNInitRec(rec);
-        const bool read = readRec(rec);
+        Rec rec;
+        LNInitRec(&rec);
+        const bool read = readRec(&rec);
         complete = !file->AtEnd();
         if (read && complete)
-            LNAddLinked(list, mgr, rec, toComm);
-        std::free(rec);
+            LNAddLinked(list, mgr, &rec, toComm);
     }
     file->Close();
     if (!complete) {
@@ -125,7 +127,13 @@ bool LNSaveRecFile(CxFile* file, CxList* list, const char* path, const tagLNFile
         CX_LOG_INFO(texts.szCount, count);
     for (void* p = list->GetFirst(); p; p = list->GetNext())
         writeRec(static_cast<Rec*>(p));
+    // A full disk must not pass for a written file.
+    const bool written = !file->AtEnd();
     file->Close();
+    if (!written) {
+        CX_LOG_ERROR("Failed to write file: %s", path);
+        return false;
+    }
     if (texts.szSaveDone)
         CX_LOG_INFO("%s", texts.szSaveDone);
     return true;

@@ -64,24 +64,39 @@ bool CxLNTaskUtil::ClearAll() {
     return true;
 }
 
-bool CxLNTaskUtil::InitRec(tagCxLNTaskRec* rec) { return LNInitRec(rec); }
+bool CxLNTaskUtil::InitRec(tagCxLNTaskRec* rec) {
+    return LNInitRec(rec);
+}
 
-tagCxLNTaskRec* CxLNTaskUtil::AddRec(const tagCxLNTaskRec* rec) { return LNAddRec(m_pRecList, rec); }
+tagCxLNTaskRec* CxLNTaskUtil::AddRec(const tagCxLNTaskRec* rec) {
+    return LNAddRec(m_pRecList, rec);
+}
 
-void CxLNTaskUtil::DelRec(tagCxLNTaskRec* rec) { LNDelRec<tagCommTaskRec>(m_pRecList, m_pDataMgr, rec); }
+void CxLNTaskUtil::DelRec(tagCxLNTaskRec* rec) {
+    LNDelRec<tagCommTaskRec>(m_pRecList, m_pDataMgr, rec);
+}
 
-tagCxLNTaskRec* CxLNTaskUtil::GetFirstRec() { return static_cast<tagCxLNTaskRec*>(m_pRecList->GetFirst()); }
-tagCxLNTaskRec* CxLNTaskUtil::GetNextRec() { return static_cast<tagCxLNTaskRec*>(m_pRecList->GetNext()); }
-tagCxLNTaskRec* CxLNTaskUtil::GetPrevRec() { return static_cast<tagCxLNTaskRec*>(m_pRecList->GetPrev()); }
-tagCxLNTaskRec* CxLNTaskUtil::GetLastRec() { return static_cast<tagCxLNTaskRec*>(m_pRecList->GetLast()); }
+tagCxLNTaskRec* CxLNTaskUtil::GetFirstRec() {
+    return static_cast<tagCxLNTaskRec*>(m_pRecList->GetFirst());
+}
+tagCxLNTaskRec* CxLNTaskUtil::GetNextRec() {
+    return static_cast<tagCxLNTaskRec*>(m_pRecList->GetNext());
+}
+tagCxLNTaskRec* CxLNTaskUtil::GetPrevRec() {
+    return static_cast<tagCxLNTaskRec*>(m_pRecList->GetPrev());
+}
+tagCxLNTaskRec* CxLNTaskUtil::GetLastRec() {
+    return static_cast<tagCxLNTaskRec*>(m_pRecList->GetLast());
+}
 
 bool CxLNTaskUtil::LoadFromFile(const char* name) {
     name = ExchangeFileName_(name);
     CX_LOG_INFO("Start loading Lotus Notes Tasks from temperary file: %s", name);
     char path[512];
     TempFilePath_(name, path, sizeof path);
-    return LNLoadRecFile(m_pFile, m_pRecList, m_pDataMgr, path, INT32_MAX, kTexts,
-                         [this](tagCxLNTaskRec* rec) { return LoadRecFromFile_(rec); }, &ToCommRec);
+    return LNLoadRecFile(
+        m_pFile, m_pRecList, m_pDataMgr, path, INT32_MAX, kTexts,
+        [this](tagCxLNTaskRec* rec) { return LoadRecFromFile_(rec); }, &ToCommRec);
 }
 
 bool CxLNTaskUtil::SaveToFile(const char* name) {
@@ -89,8 +104,9 @@ bool CxLNTaskUtil::SaveToFile(const char* name) {
     CX_LOG_INFO("Start saving Lotus Notes Tasks information to file: %s", name);
     char path[512];
     TempFilePath_(name, path, sizeof path);
-    return LNSaveRecFile<tagCxLNTaskRec>(m_pFile, m_pRecList, path, kTexts,
-                               [this](tagCxLNTaskRec* rec) { return SaveRecToFile_(rec); });
+    return LNSaveRecFile<tagCxLNTaskRec>(
+        m_pFile, m_pRecList, path, kTexts,
+        [this](tagCxLNTaskRec* rec) { return SaveRecToFile_(rec); });
 }
 
 bool CxLNTaskUtil::LoadRecFromFile_(tagCxLNTaskRec* rec) {
@@ -107,4 +123,6 @@ bool CxLNTaskUtil::SaveRecToFile_(tagCxLNTaskRec* rec) {
     return true;
 }
 
-bool CxLNTaskUtil::WriteParamFile() { return WriteParams_(nullptr, true); }
+bool CxLNTaskUtil::WriteParamFile() {
+    return WriteParams_(nullptr, true);
+}

@@ -16,4 +16,6 @@ void LNCopyText(char (&dst)[D], const char (&src)[S], std::size_t maxChars) {
 // A text field read as a decimal number by the C library (0 for no number).
 int LNTextToInt(const char* field, std::size_t size);
 
-template <std::size_t S> int LNTextToInt(const char (&field)[S]) { return LNTextToInt(field, S); }
+template <std::size_t S> int LNTextToInt(const char (&field)[S]) {
+    return LNTextToInt(field, S);
+}

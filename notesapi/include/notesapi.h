@@ -62,6 +62,9 @@ typedef void* HMODULE;
 #define ERR_NOT_ID_FILE 0x1905
 #define ERR_NOT_INITIALIZED 0x0108
 #define ERR_INVALID_ITEM 0x0223
+#define ERR_BAD_ARGUMENT 0x0109 /* a null or unusable argument */
+#define ERR_FILE_EXISTS 0x010A  /* ZNSCreate...: the file is already there */
+#define ERR_DATABASE_IO 0x0209  /* the database file could not be read or written */
 
 typedef struct {
     DWORD Innards[2];
@@ -182,10 +185,14 @@ typedef STATUS(LNCALLBACK* NSFITEMSCANPROC)(WORD Spare, WORD ItemFlags, char* Na
                                             WORD NameLength, void* Value, DWORD ValueLength,
                                             void* RoutineParameter);
 
+/* Reads notes.ini from the current directory (the Notes program folder);
+ * without one the program folder is the data folder. Calls that reach a
+ * database, note, formula or ID file give ERR_NOT_INITIALIZED before it. */
 STATUS LNPUBLIC NotesInitExtended(int argc, char** argv);
 STATUS LNPUBLIC NotesInit(void);
 void LNPUBLIC NotesTerm(void);
 
+/* A relative ID file path resolves against Directory= of notes.ini. */
 STATUS LNPUBLIC SECKFMSwitchToIDFile(char* IDFile, char* Password, char* retUserName,
                                      WORD MaxUserNameLength, DWORD Flags, void* Reserved);
 WORD LNPUBLIC OSLoadString(HMODULE hModule, STATUS StringCode, char* retBuffer,
@@ -194,6 +201,8 @@ STATUS LNPUBLIC OSPathNetConstruct(const char* PortName, const char* ServerName,
                                    const char* FileName, char* retPathName);
 STATUS LNPUBLIC OSMemFree(DHANDLE Handle);
 
+/* ERR_NOACCESS when the current user may not read the database; a locked
+ * database is waited for (ZNSBusyTimeout=) and then ERR_DATABASE_BUSY. */
 STATUS LNPUBLIC NSFDbOpen(const char* PathName, DBHANDLE* rethDB);
 STATUS LNPUBLIC NSFDbClose(DBHANDLE hDB);
 
@@ -203,6 +212,8 @@ STATUS LNPUBLIC NSFFormulaCompile(char* FormulaName, WORD FormulaNameLength,
                                   STATUS* retCompileError, WORD* retCompileErrorLine,
                                   WORD* retCompileErrorColumn, WORD* retCompileErrorOffset,
                                   WORD* retCompileErrorLength);
+/* Form names compare without case; any entry of a text list counts. The
+ * search ignores ViewTitle, SearchFlags and Since; SummaryBuffer is NULL. */
 STATUS LNPUBLIC NSFSearch(DBHANDLE hDB, FORMULAHANDLE hFormula, char* ViewTitle,
                           WORD SearchFlags, WORD NoteClassMask, TIMEDATE* Since,
                           NSFSEARCHPROC EnumRoutine, void* EnumRoutineParameter,
@@ -218,6 +229,7 @@ STATUS LNPUBLIC NSFItemScan(NOTEHANDLE hNote, NSFITEMSCANPROC ActionRoutine,
                             void* RoutineParameter);
 STATUS LNPUBLIC NSFItemSetText(NOTEHANDLE hNote, const char* ItemName, const char* Text,
                                WORD TextLength);
+/* A text item, or the first entry of a text list; 0 for other types. */
 WORD LNPUBLIC NSFItemGetText(NOTEHANDLE hNote, const char* ItemName, char* retBuffer,
                              WORD BufferLength);
 STATUS LNPUBLIC NSFItemSetTime(NOTEHANDLE hNote, const char* ItemName, const TIMEDATE* Time);
@@ -240,11 +252,48 @@ STATUS LNPUBLIC NSFItemInfo(NOTEHANDLE hNote, const char* Name, WORD NameLength,
 WORD LNPUBLIC ODSLength(WORD type);
 void LNPUBLIC ODSWriteMemory(void* ppDest, WORD type, const void* pSrc, WORD iterations);
 
+/* The stand-in reads and writes the forms of a client set to month/day/year
+ * and the 12-hour clock whatever the formats: "MM/DD/YYYY hh:mm:ss AM" or
+ * "MM/DD/YYYY" out; those, "MM/DD/YYYY hh:mm AM" and 24-hour times in.
+ * Text after the time other than blanks is ERR_TDI_CONV. */
 STATUS LNPUBLIC ConvertTextToTIMEDATE(const void* IntlFormat, const TFMT* TextFormat,
                                       char** Text, WORD MaxLength, TIMEDATE* retTIMEDATE);
 STATUS LNPUBLIC ConvertTIMEDATEToText(const void* IntlFormat, const TFMT* TextFormat,
                                       const TIMEDATE* InputTime, char* retTextBuffer,
                                       WORD TextBufferLength, WORD* retTextLength);
+
+/* ------------------------------------------------------------------------
+ * The stand-in's own administration calls: not part of the Notes C API.
+ * notesdb uses them to build stand-in installations. They work without
+ * NotesInit and take file-system paths as given (relative to the current
+ * directory; no notes.ini lookup, no "server!!" prefix).
+ *
+ * notes.ini of a stand-in installation (sections and keys without case):
+ *   [Notes]
+ *   Directory=<data folder; relative to the program folder>
+ *   KeyFilename=<ID file of the default user; relative to Directory>
+ *   ZNSBusyTimeout=<milliseconds to wait for a locked database; 10000>
+ *   [Servers]
+ *   <server name>=<folder holding that server's databases; relative to the
+ *                 program folder>
+ * ---------------------------------------------------------------------- */
+
+/* Access levels of an access list entry. A user not listed gets the level
+ * of the ZNS_DEFAULT_ENTRY entry, else none; an empty list lets everyone in. */
+#define ZNS_ACCESS_NONE 0
+#define ZNS_ACCESS_READER 2
+#define ZNS_ACCESS_EDITOR 4
+#define ZNS_ACCESS_MANAGER 6
+#define ZNS_DEFAULT_ENTRY "-Default-"
+
+/* A new, empty database. ERR_FILE_EXISTS when the file is already there. */
+STATUS LNPUBLIC ZNSCreateDatabase(const char* PathName);
+/* A new ID file for UserName, holding a salted hash of Password (never the
+ * password itself). ERR_FILE_EXISTS when the file is already there. */
+STATUS LNPUBLIC ZNSCreateIDFile(const char* IDFile, const char* UserName, const char* Password);
+/* Sets (adds or replaces) the access list entry of UserName (names compare
+ * without case). Level is one of the ZNS_ACCESS_ values, else ERR_BAD_ARGUMENT. */
+STATUS LNPUBLIC ZNSSetAccess(const char* PathName, const char* UserName, WORD Level);
 
 #ifdef __cplusplus
 }

@@ -1,0 +1,23 @@
+// The subcommands of notesdb. Each returns the exit status: 0 done, 1 the
+// operation failed (a message went to standard error).
+#pragma once
+#include <string>
+#include <vector>
+
+#include "notesapi/include/notesapi.h"
+
+using Args = std::vector<std::string>;
+
+int CreateCommand(const std::string& db);
+int AclCommand(const std::string& db, const std::string& user, const std::string& level);
+int IdCommand(const std::string& file, const std::string& user, const std::string& password);
+int ImportCommand(const std::string& db, const std::string& file);
+int DumpCommand(const std::string& db, const std::string& file);
+int DeleteCommand(const std::string& db, const std::vector<unsigned long>& ids);
+int SeedCommand(const std::string& db, const std::string& kind, unsigned long count, unsigned seed);
+
+// The level of "none", "reader", "editor" or "manager" (any case).
+bool FindAccessLevel(const std::string& name, WORD* level);
+
+// Prints "notesdb: message" to standard error; returns 1.
+int Fail(const std::string& message);

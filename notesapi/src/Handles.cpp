@@ -1,0 +1,46 @@
+#include "notesapi/src/Handles.h"
+
+#include "notesapi/src/Store.h"
+
+#include <unordered_map>
+
+namespace zns {
+
+namespace {
+
+struct HandleTable {
+    std::unordered_map<DHANDLE, std::unique_ptr<HandleObject>> objects;
+    DHANDLE next = 1;
+};
+
+HandleTable& Table() {
+    static HandleTable table;
+    return table;
+}
+
+} // namespace
+
+DHANDLE AddHandle(std::unique_ptr<HandleObject> object) {
+    HandleTable& t = Table();
+    DHANDLE handle = t.next++;
+    if (t.next == NULLHANDLE)
+        t.next = 1;
+    t.objects.emplace(handle, std::move(object));
+    return handle;
+}
+
+bool RemoveHandle(DHANDLE handle) {
+    return Table().objects.erase(handle) > 0;
+}
+
+void CloseAllHandles() {
+    Table().objects.clear();
+}
+
+HandleObject* FindHandleObject(DHANDLE handle) {
+    HandleTable& t = Table();
+    auto it = t.objects.find(handle);
+    return it == t.objects.end() ? nullptr : it->second.get();
+}
+
+} // namespace zns

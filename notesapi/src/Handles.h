@@ -1,0 +1,44 @@
+// The handle table: every open database, note and compiled formula is an
+// object behind a number. Numbers are never handed out twice in a process,
+// so a stale handle finds nothing instead of somebody else's object.
+#pragma once
+#include "notesapi/src/Api.h"
+#include "notesapi/src/Formula.h"
+#include "notesapi/src/Note.h"
+
+#include <memory>
+#include <string>
+
+namespace zns {
+
+class Store;
+
+struct HandleObject {
+    virtual ~HandleObject() = default;
+};
+
+struct DatabaseObject : HandleObject {
+    std::shared_ptr<Store> store;
+    int access = 0; // the current user's level, fixed at open
+};
+
+struct NoteObject : HandleObject {
+    std::shared_ptr<Store> store;
+    int access = 0;
+    NoteData data;
+};
+
+struct FormulaObject : HandleObject {
+    Formula formula;
+};
+
+DHANDLE AddHandle(std::unique_ptr<HandleObject> object);
+bool RemoveHandle(DHANDLE handle);
+void CloseAllHandles();
+HandleObject* FindHandleObject(DHANDLE handle);
+
+template <class T> T* FindHandle(DHANDLE handle) {
+    return dynamic_cast<T*>(FindHandleObject(handle));
+}
+
+} // namespace zns

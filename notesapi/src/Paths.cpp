@@ -1,0 +1,77 @@
+#include "notesapi/src/Paths.h"
+
+#include "notesapi/src/Session.h"
+#include "notesapi/src/Text.h"
+
+#include <algorithm>
+
+namespace zns {
+
+std::string NormalisePath(const std::string& path) {
+    std::string result = path;
+    std::replace(result.begin(), result.end(), '\\', '/');
+    return result;
+}
+
+std::string JoinPath(const std::string& folder, const std::string& name) {
+    if (folder.empty() || (!name.empty() && name[0] == '/'))
+        return name;
+    if (name.empty())
+        return folder;
+    if (folder.back() == '/')
+        return folder + name;
+    return folder + "/" + name;
+}
+
+std::string ResolveLocalPath(const std::string& given) {
+    return JoinPath(TheSession().dataDir, NormalisePath(given));
+}
+
+namespace {
+
+bool FindServer(const std::string& name, std::string& folder) {
+    for (const auto& server : TheSession().servers) {
+        if (EqualNoCase(server.first, name)) {
+            folder = server.second;
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+STATUS ResolveDatabasePath(const std::string& given, std::string& file) {
+    std::size_t bang = given.find("!!");
+    if (bang == std::string::npos || bang == 0) {
+        std::string local = bang == 0 ? given.substr(2) : given;
+        file = ResolveLocalPath(local);
+        return NOERROR;
+    }
+    std::string folder;
+    if (!FindServer(Trim(given.substr(0, bang)), folder))
+        return ERR_SERVER_NOT_RESPONDING;
+    // A server serves only its own folder, so a leading slash is no escape.
+    std::string rest = NormalisePath(given.substr(bang + 2));
+    rest.erase(0, rest.find_first_not_of('/'));
+    file = JoinPath(folder, rest);
+    return NOERROR;
+}
+
+} // namespace zns
+
+STATUS LNPUBLIC OSPathNetConstruct(const char* PortName, const char* ServerName,
+                                   const char* FileName, char* retPathName) {
+    (void)PortName;
+    if (!retPathName)
+        return ERR_BAD_ARGUMENT;
+    std::string file = FileName ? FileName : "";
+    std::string path = (ServerName && *ServerName) ? std::string(ServerName) + "!!" + file : file;
+    // A cut path would name another database: refuse instead.
+    if (path.size() >= MAXPATH) {
+        retPathName[0] = '\0';
+        return ERR_BAD_ARGUMENT;
+    }
+    zns::CopyText(retPathName, MAXPATH, path);
+    return NOERROR;
+}

@@ -1,0 +1,21 @@
+// Where a database path given to the API lives on disk.
+#pragma once
+#include "notesapi/src/Api.h"
+
+#include <string>
+
+namespace zns {
+
+// Backslashes become slashes: Notes paths are often written the Windows way.
+std::string NormalisePath(const std::string& path);
+// `name` as is when absolute or when `folder` is empty, else folder/name.
+std::string JoinPath(const std::string& folder, const std::string& name);
+
+// Relative paths resolve against Directory= of notes.ini, absolute paths
+// stay, "server!!path" resolves in the server's folder from [Servers].
+// ERR_SERVER_NOT_RESPONDING for a server notes.ini does not know.
+STATUS ResolveDatabasePath(const std::string& given, std::string& file);
+// An ID file path: relative paths resolve against Directory=.
+std::string ResolveLocalPath(const std::string& given);
+
+} // namespace zns

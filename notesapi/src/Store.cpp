@@ -1,0 +1,277 @@
+#include "notesapi/src/Store.h"
+
+#include "notesapi/src/Sql.h"
+#include "notesapi/src/Text.h"
+
+#include <cstdio>
+#include <sys/stat.h>
+
+namespace zns {
+
+namespace {
+
+const char* const kFormat = "zembrik-notes-1";
+
+// AUTOINCREMENT keeps note IDs from ever being reused, deleted notes stay
+// as rows so an old ID reports a deleted note rather than nothing.
+const char* const kSchema =
+    "PRAGMA journal_mode=WAL;"
+    "BEGIN;"
+    "CREATE TABLE meta(key TEXT PRIMARY KEY, value TEXT);"
+    "CREATE TABLE notes(id INTEGER PRIMARY KEY AUTOINCREMENT, class INTEGER NOT NULL,"
+    " deleted INTEGER NOT NULL DEFAULT 0, sequence INTEGER NOT NULL DEFAULT 1);"
+    "CREATE TABLE items(note INTEGER NOT NULL REFERENCES notes(id), ord INTEGER NOT NULL,"
+    " name TEXT NOT NULL, type INTEGER NOT NULL, flags INTEGER NOT NULL, value BLOB NOT NULL,"
+    " PRIMARY KEY(note, ord));"
+    "CREATE INDEX items_by_name ON items(name COLLATE NOCASE);"
+    "CREATE TABLE acl(user TEXT PRIMARY KEY COLLATE NOCASE, level INTEGER NOT NULL);"
+    "INSERT INTO meta VALUES('format', 'zembrik-notes-1');"
+    "COMMIT;";
+
+bool FileExists(const std::string& path) {
+    struct stat info;
+    return stat(path.c_str(), &info) == 0;
+}
+
+bool IsRegularFile(const std::string& path) {
+    struct stat info;
+    return stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+STATUS Finish(Transaction& txn, STATUS status) {
+    if (status != NOERROR)
+        return status;
+    return SqlStatus(txn.Commit());
+}
+
+} // namespace
+
+Store::~Store() {
+    sqlite3_close_v2(m_db);
+}
+
+STATUS Store::Create(const std::string& path) {
+    if (path.empty())
+        return ERR_BAD_ARGUMENT;
+    if (FileExists(path))
+        return ERR_FILE_EXISTS;
+    sqlite3* db = nullptr;
+    int rc = sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE,
+                             nullptr);
+    if (rc == SQLITE_OK)
+        rc = sqlite3_exec(db, kSchema, nullptr, nullptr, nullptr);
+    sqlite3_close_v2(db);
+    if (rc != SQLITE_OK) {
+        std::remove(path.c_str());
+        return ERR_DATABASE_IO;
+    }
+    return NOERROR;
+}
+
+STATUS Store::Open(const std::string& path, int busyTimeoutMs, std::shared_ptr<Store>& store) {
+    if (!FileExists(path))
+        return ERR_NOEXIST;
+    if (!IsRegularFile(path))
+        return ERR_NOT_NSF;
+    sqlite3* db = nullptr;
+    int rc = sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr);
+    std::shared_ptr<Store> opened(new Store(db));
+    if (rc != SQLITE_OK)
+        return rc == SQLITE_CANTOPEN ? ERR_NOEXIST : SqlStatus(rc);
+    sqlite3_busy_timeout(db, busyTimeoutMs);
+    sqlite3_extended_result_codes(db, 0);
+    STATUS status = opened->CheckFormat();
+    if (status != NOERROR)
+        return status;
+    sqlite3_exec(db, "PRAGMA synchronous=NORMAL", nullptr, nullptr, nullptr);
+    store = opened;
+    return NOERROR;
+}
+
+// Only reads: a foreign file is never touched.
+STATUS Store::CheckFormat() {
+    Statement st(m_db, "SELECT value FROM meta WHERE key='format'");
+    int rc = st.Step();
+    if (rc == SQLITE_ROW)
+        return st.Text(0) == kFormat ? NOERROR : ERR_NOT_NSF;
+    if (rc == SQLITE_DONE)
+        return ERR_NOT_NSF;
+    return SqlStatus(rc);
+}
+
+STATUS Store::NoteState(NOTEID id, int64_t& sequence) {
+    Statement st(m_db, "SELECT deleted, sequence FROM notes WHERE id=?");
+    st.Bind(1, static_cast<int64_t>(id));
+    int rc = st.Step();
+    if (rc == SQLITE_DONE)
+        return ERR_INVALID_NOTE;
+    if (rc != SQLITE_ROW)
+        return SqlStatus(rc);
+    if (st.Integer(0) != 0)
+        return ERR_NOTE_DELETED;
+    sequence = st.Integer(1);
+    return NOERROR;
+}
+
+STATUS Store::ReadItems(NOTEID id, std::vector<Item>& items) {
+    Statement st(m_db, "SELECT name, flags, value FROM items WHERE note=? ORDER BY ord");
+    st.Bind(1, static_cast<int64_t>(id));
+    int rc;
+    while ((rc = st.Step()) == SQLITE_ROW) {
+        Item item;
+        item.name = st.Text(0);
+        item.flags = static_cast<WORD>(st.Integer(1));
+        item.value = st.Blob(2);
+        if (item.value.size() < 2)
+            return ERR_NOT_NSF;
+        items.push_back(std::move(item));
+    }
+    return SqlStatus(rc);
+}
+
+STATUS Store::WriteItems(NOTEID id, const std::vector<Item>& items) {
+    Statement clear(m_db, "DELETE FROM items WHERE note=?");
+    clear.Bind(1, static_cast<int64_t>(id));
+    int rc = clear.Step();
+    if (rc != SQLITE_DONE)
+        return SqlStatus(rc);
+    int64_t order = 0;
+    Statement st(m_db, "INSERT INTO items VALUES(?, ?, ?, ?, ?, ?)");
+    for (const Item& item : items) {
+        st.Reset();
+        st.Bind(1, static_cast<int64_t>(id));
+        st.Bind(2, order++);
+        st.Bind(3, item.name);
+        st.Bind(4, static_cast<int64_t>(item.Type()));
+        st.Bind(5, static_cast<int64_t>(item.flags));
+        st.BindBlob(6, item.value);
+        rc = st.Step();
+        if (rc != SQLITE_DONE)
+            return SqlStatus(rc);
+    }
+    return NOERROR;
+}
+
+STATUS Store::ReadNote(NOTEID id, NoteData& note) {
+    Transaction txn(m_db, false);
+    if (txn.BeginResult() != SQLITE_OK)
+        return SqlStatus(txn.BeginResult());
+    NoteData read;
+    read.id = id;
+    STATUS status = NoteState(id, read.sequence);
+    if (status == NOERROR)
+        status = ReadItems(id, read.items);
+    status = Finish(txn, status);
+    if (status == NOERROR)
+        note = std::move(read);
+    return status;
+}
+
+STATUS Store::WriteNote(NoteData& note, bool force) {
+    Transaction txn(m_db, true);
+    if (txn.BeginResult() != SQLITE_OK)
+        return SqlStatus(txn.BeginResult());
+    NOTEID id = note.id;
+    int64_t sequence = 1;
+    STATUS status = NOERROR;
+    if (id == 0) {
+        Statement st(m_db, "INSERT INTO notes(class) VALUES(?)");
+        st.Bind(1, static_cast<int64_t>(note.noteClass));
+        int rc = st.Step();
+        if (rc != SQLITE_DONE)
+            return SqlStatus(rc);
+        id = static_cast<NOTEID>(sqlite3_last_insert_rowid(m_db));
+    } else {
+        int64_t stored = 0;
+        status = NoteState(id, stored);
+        if (status == NOERROR && !force && stored != note.sequence)
+            status = ERR_CONFLICT;
+        sequence = stored + 1;
+        if (status == NOERROR) {
+            Statement st(m_db, "UPDATE notes SET sequence=? WHERE id=?");
+            st.Bind(1, sequence);
+            st.Bind(2, static_cast<int64_t>(id));
+            status = SqlStatus(st.Step());
+        }
+    }
+    if (status == NOERROR)
+        status = WriteItems(id, note.items);
+    status = Finish(txn, status);
+    if (status == NOERROR) {
+        note.id = id;
+        note.sequence = sequence;
+    }
+    return status;
+}
+
+STATUS Store::DeleteNote(NOTEID id) {
+    Transaction txn(m_db, true);
+    if (txn.BeginResult() != SQLITE_OK)
+        return SqlStatus(txn.BeginResult());
+    int64_t sequence = 0;
+    STATUS status = NoteState(id, sequence);
+    if (status == NOERROR) {
+        Statement st(m_db, "UPDATE notes SET deleted=1, sequence=sequence+1 WHERE id=?");
+        st.Bind(1, static_cast<int64_t>(id));
+        status = SqlStatus(st.Step());
+    }
+    if (status == NOERROR)
+        status = WriteItems(id, {});
+    return Finish(txn, status);
+}
+
+STATUS Store::ListNotes(WORD classMask, const std::string& itemName,
+                        std::vector<NoteSummary>& notes) {
+    Transaction txn(m_db, false);
+    if (txn.BeginResult() != SQLITE_OK)
+        return SqlStatus(txn.BeginResult());
+    Statement st(m_db,
+                 "SELECT n.id, i.name, i.flags, i.value FROM notes n LEFT JOIN items i"
+                 " ON i.note=n.id AND i.ord=(SELECT MIN(ord) FROM items"
+                 " WHERE note=n.id AND name=? COLLATE NOCASE)"
+                 " WHERE n.deleted=0 AND (n.class & ?)<>0 ORDER BY n.id");
+    st.Bind(1, itemName);
+    st.Bind(2, static_cast<int64_t>(classMask));
+    std::vector<NoteSummary> found;
+    int rc;
+    while ((rc = st.Step()) == SQLITE_ROW) {
+        NoteSummary summary;
+        summary.id = static_cast<NOTEID>(st.Integer(0));
+        summary.hasItem = !st.IsNull(3) && !itemName.empty();
+        if (summary.hasItem) {
+            summary.item.name = st.Text(1);
+            summary.item.flags = static_cast<WORD>(st.Integer(2));
+            summary.item.value = st.Blob(3);
+            summary.hasItem = summary.item.value.size() >= 2;
+        }
+        found.push_back(std::move(summary));
+    }
+    STATUS status = Finish(txn, SqlStatus(rc));
+    if (status == NOERROR)
+        notes = std::move(found);
+    return status;
+}
+
+STATUS Store::ReadAccess(std::vector<AccessEntry>& entries) {
+    Statement st(m_db, "SELECT user, level FROM acl ORDER BY user");
+    std::vector<AccessEntry> read;
+    int rc;
+    while ((rc = st.Step()) == SQLITE_ROW)
+        read.push_back(AccessEntry{st.Text(0), static_cast<int>(st.Integer(1))});
+    STATUS status = SqlStatus(rc);
+    if (status == NOERROR)
+        entries = std::move(read);
+    return status;
+}
+
+STATUS Store::SetAccess(const std::string& user, int level) {
+    Transaction txn(m_db, true);
+    if (txn.BeginResult() != SQLITE_OK)
+        return SqlStatus(txn.BeginResult());
+    Statement st(m_db, "INSERT OR REPLACE INTO acl(user, level) VALUES(?, ?)");
+    st.Bind(1, user);
+    st.Bind(2, static_cast<int64_t>(level));
+    return Finish(txn, SqlStatus(st.Step()));
+}
+
+} // namespace zns

@@ -1,0 +1,97 @@
+#include "NotesInstall.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace notestest {
+
+NotesInstall::NotesInstall(const std::string& extraIni) {
+    char buffer[4096];
+    m_oldDir = getcwd(buffer, sizeof buffer) ? buffer : "/";
+    mkdir(Data().c_str(), 0700);
+    mkdir(Server().c_str(), 0700);
+    testsupport::WriteFile(m_dir.File("notes.ini"),
+                           "[Notes]\r\nDirectory=Data\r\n" + extraIni +
+                               "\r\n[Servers]\r\nAlpha/Org=servers/alpha\r\n");
+    if (chdir(m_dir.Path().c_str()) != 0)
+        ADD_FAILURE() << "cannot enter " << m_dir.Path();
+}
+
+NotesInstall::~NotesInstall() {
+    NotesTerm();
+    if (chdir(m_oldDir.c_str()) != 0)
+        ADD_FAILURE() << "cannot return to " << m_oldDir;
+}
+
+std::string NotesInstall::Data(const std::string& name) const {
+    return name.empty() ? m_dir.File("Data") : m_dir.File("Data/" + name);
+}
+
+std::string NotesInstall::Server(const std::string& name) const {
+    mkdir(m_dir.File("servers").c_str(), 0700);
+    return name.empty() ? m_dir.File("servers/alpha") : m_dir.File("servers/alpha/" + name);
+}
+
+std::string NotesInstall::CreateDatabase(const std::string& name) const {
+    std::string path = Data(name);
+    EXPECT_EQ(ZNSCreateDatabase(path.c_str()), NOERROR) << path;
+    return path;
+}
+
+namespace {
+STATUS LNCALLBACK CollectId(void* param, SEARCH_MATCH* match, ITEM_TABLE*) {
+    SEARCH_MATCH m;
+    std::memcpy(&m, match, sizeof m);
+    if (m.SERetFlags & SE_FMATCH)
+        static_cast<std::vector<NOTEID>*>(param)->push_back(m.ID.NoteID);
+    return NOERROR;
+}
+} // namespace
+
+STATUS SearchIds(DBHANDLE db, const std::string& formula, std::vector<NOTEID>& ids) {
+    FORMULAHANDLE hFormula = NULLHANDLE;
+    WORD length = 0, line = 0, column = 0, offset = 0, errorLength = 0;
+    STATUS error = 0;
+    STATUS status = NSFFormulaCompile(nullptr, 0, formula.c_str(), static_cast<WORD>(formula.size()),
+                                      &hFormula, &length, &error, &line, &column, &offset,
+                                      &errorLength);
+    if (status != NOERROR)
+        return status;
+    status = NSFSearch(db, hFormula, nullptr, 0, NOTE_CLASS_DOCUMENT, nullptr, CollectId, &ids,
+                       nullptr);
+    OSMemFree(hFormula);
+    return status;
+}
+
+int RunProgram(const std::string& program, const std::vector<std::string>& args,
+               const std::string& folder) {
+    pid_t pid = fork();
+    if (pid < 0)
+        return -1;
+    if (pid == 0) {
+        std::vector<char*> argv;
+        argv.push_back(const_cast<char*>(program.c_str()));
+        for (const std::string& a : args)
+            argv.push_back(const_cast<char*>(a.c_str()));
+        argv.push_back(nullptr);
+        if (chdir(folder.c_str()) == 0)
+            execv(program.c_str(), argv.data());
+        _exit(127);
+    }
+    int status = 0;
+    if (waitpid(pid, &status, 0) != pid || !WIFEXITED(status))
+        return -1;
+    return WEXITSTATUS(status);
+}
+
+std::string StatusText(STATUS status) {
+    char text[256];
+    OSLoadString(nullptr, ERR(status), text, sizeof text);
+    return std::to_string(status) + " " + text;
+}
+
+} // namespace notestest
