@@ -20,6 +20,16 @@ template <class Util> void ReportBadParams(Util& util, const char* path) {
     }
 }
 
+template <class Util, class RunFn> bool ReadAndRun(Util& util, const char* path, RunFn run) {
+    bool read = util.ReadParamFile(path);
+    std::remove(path);
+    if (!read) {
+        ReportBadParams(util, path);
+        return false;
+    }
+    return run(util);
+}
+
 // Returns the process exit code: 0 when the run succeeded.
 template <class Util, class RunFn> int HostMain(int argc, char** argv, RunFn run) {
     if (argc != 2) {
@@ -27,13 +37,12 @@ template <class Util, class RunFn> int HostMain(int argc, char** argv, RunFn run
         return 2;
     }
     Util util;
-    bool read = util.ReadParamFile(argv[1]);
-    std::remove(argv[1]);
-    if (!read) {
-        ReportBadParams(util, argv[1]);
-        return 1;
-    }
-    return run(util) ? 0 : 1;
+    bool ok = ReadAndRun(util, argv[1], run);
+    // Destroying a data object removes its status and error files; they are
+    // the wizard's to read once this process has ended.
+    util.SetStatusFile(nullptr);
+    util.SetErrorFile(nullptr);
+    return ok ? 0 : 1;
 }
 
 } // namespace hosts
