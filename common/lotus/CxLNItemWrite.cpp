@@ -42,6 +42,21 @@ bool HoldsText(NOTEHANDLE note, const char* item, const char* value, std::size_t
     return std::strcmp(stored.data(), value) == 0;
 }
 
+bool HoldsTime(NOTEHANDLE note, const char* item, const TIMEDATE& time) {
+    int order = 1;
+    return LNApi().NSFItemTimeCompare(note, item, &time, &order) && order == 0;
+}
+
+// A date item without a time of day loads as that day at midnight; the same
+// day at midnight is the same value, so a birthday keeps its form.
+bool HoldsDateOf(NOTEHANDLE note, const char* item, double date, const TIMEDATE& time) {
+    if (date != static_cast<double>(static_cast<long long>(date)))
+        return false;
+    TIMEDATE day = time;
+    day.Innards[0] = ALLDAY;
+    return HoldsTime(note, item, day);
+}
+
 } // namespace
 
 void LNWriteTextItem(const tagLNItemWriter& writer, const char* item, const char* value,
@@ -66,8 +81,7 @@ void LNWriteTimeItem(const tagLNItemWriter& writer, const char* item, double dat
     TIMEDATE time;
     if (!VariantTimeToTIMEDATE(date, &time))
         return;
-    int order = 1;
-    if (LNApi().NSFItemTimeCompare(writer.hNote, item, &time, &order) && order == 0)
+    if (HoldsTime(writer.hNote, item, time) || HoldsDateOf(writer.hNote, item, date, time))
         return;
     STATUS status = LNApi().NSFItemSetTime(writer.hNote, item, &time);
     if (status != NOERROR)
