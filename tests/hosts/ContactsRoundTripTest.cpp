@@ -10,6 +10,7 @@
 
 #include "NotesInstall.h"
 #include "common/lotus/CxLNAddr.h"
+#include "common/lotus/CxLNNote.h"
 #include "common/misc/CxList.h"
 #include "common/misc/CxString.h"
 #include "wizard/UpdateRun.h"
@@ -124,4 +125,18 @@ TEST(ContactsRoundTrip, AWrongDatabaseLoadsNothing) {
     util.SetLocalName("missing.nsf");
     EXPECT_FALSE(util.LoadAll());
     EXPECT_EQ(util.GetRecList()->GetCount(), 0u);
+}
+
+TEST(NotesHost, LoadsNoRecordsAndLeavesAFreshErrorReport) {
+    NotesInstall notes;
+    CxLNNoteUtil util;
+    util.SetTempFilePath(notes.WizardFolder().c_str());
+    util.SetUserName("Nina Novak");
+    ASSERT_TRUE(util.LoadAll());
+    EXPECT_EQ(util.GetRecList()->GetCount(), 0u);
+    EXPECT_FALSE(util.HasError());
+    EXPECT_NE(testsupport::ReadFile(notes.WizardFolder() + "LNNoteErr.dat").find("Error.Count=0"),
+              std::string::npos);
+    // The helper removed the parameter file, with the password in it, at once.
+    EXPECT_FALSE(testsupport::FileExists(notes.WizardFolder() + "LNNoteParam.dat"));
 }
