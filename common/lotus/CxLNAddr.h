@@ -6,6 +6,10 @@
 #include "common/pim/CommAddrMgr.h"
 
 class CxFile;
+#ifdef LNACCESS_ENGINE
+struct tagLNRecField;
+template <class Util, class Comm, class Rec> struct LNRecordEdit;
+#endif
 
 class CxLNAddrUtil : public CxLNBaseUtil {
 public:
@@ -16,6 +20,20 @@ public:
 #ifdef LNACCESS_ENGINE
     bool ReadParamFile(const char* path);
     static bool FromCommRec(tagCommAddrRec* common, tagCxLNAddrRec* notes);
+
+    // Field catalogue and single-record editing.
+    static unsigned long GetFieldCount();
+    static const tagLNRecField* GetFieldInfo(unsigned long position);
+    static bool GetFieldInfo(unsigned long position, tagLNRecField* out);
+    static const char* GetFieldName(unsigned long position);
+    static char* GetFieldText(tagCxLNAddrRec* record, unsigned long id);
+    static void* GetFieldValue(tagCxLNAddrRec* record, unsigned long id);
+    static bool SetFieldValueByText(unsigned long id, const char* text, tagCommAddrRec* common);
+    bool AddRecord(tagCommAddrRec* common, bool submit);
+    bool UpdateRecord(tagCommAddrRec* common, int position, bool submit);
+    bool DelRecord(tagCommAddrRec* common, bool submit);
+    bool SyncRecord(tagCommAddrRec* common, bool submit);
+    template <class Util, class Comm, class Rec> friend struct LNRecordEdit;
 #endif
     static bool ToCommRec(tagCxLNAddrRec* notes, tagCommAddrRec* common);
 
@@ -45,6 +63,9 @@ public:
 protected:
     bool LoadRecFromFile_(tagCxLNAddrRec* rec);
     bool SaveRecToFile_(tagCxLNAddrRec* rec);
+    // After a write-back that succeeded: written records are done (nAction 0)
+    // and records whose documents were deleted go, with their common records.
+    void ResetWrittenRecords_();
 
     CommAddrMgr* m_pDataMgr;
     CxFile* m_pFile;
