@@ -66,27 +66,27 @@ const tagLNCatalog kCatalog = {kRows, sizeof kRows / sizeof kRows[0] + 1, true};
 #define SET(id, member, chars) LN_COMM_TEXT_ROW(tagCommAddrRec, id, member, chars)
 
 const tagLNCommTextRow kCommTexts[] = {
-    SET(1, szFirstName, 31),         SET(2, szMiddleName, 31),
-    SET(3, szLastName, 31),          SET(4, szSuffix, 31),
-    SET(5, szDisplayName, 31),       SET(6, szCompany, 63),
-    SET(7, szDepartment, 31),        SET(8, szTitle, 31),
-    SET(10, szAssistantName, 31),    SET(11, szManagerName, 31),
-    SET(12, szEmail, 63),            SET(13, szEmail2, 63),
-    SET(15, szEmail3, 63),           SET(17, szWorkStreet, 255),
-    SET(18, szWorkCity, 31),         SET(19, szWorkState, 31),
-    SET(20, szWorkCountry, 31),      SET(21, szWorkPostal, 15),
-    SET(22, szHomeStreet, 255),      SET(23, szHomeCity, 31),
-    SET(24, szHomeState, 31),        SET(25, szHomeCountry, 31),
-    SET(26, szHomePostal, 15),       SET(27, szOtherStreet, 255),
-    SET(28, szOtherCity, 31),        SET(29, szOtherState, 31),
-    SET(30, szOtherCountry, 31),     SET(31, szOtherPostal, 15),
-    SET(32, szPrimaryPhone, 23),     SET(33, szWorkPhone, 23),
-    SET(34, szHomePhone, 23),        SET(35, szMobilePhone, 23),
-    SET(36, szWorkFax, 23),          SET(37, szHomeFax, 23),
-    SET(38, szPager, 23),            SET(39, szIM1, 31),
-    SET(40, szWorkHomePage, 255),    SET(41, szPersonalHomePage, 255),
-    SET(42, szSpouseName, 31),       SET(43, szChildrenNames, 31),
-    SET(44, szNote, 8191),           SET(45, szCategory, 255),
+    SET(1, szFirstName, 31),      SET(2, szMiddleName, 31),
+    SET(3, szLastName, 31),       SET(4, szSuffix, 31),
+    SET(5, szDisplayName, 31),    SET(6, szCompany, 63),
+    SET(7, szDepartment, 31),     SET(8, szTitle, 31),
+    SET(10, szAssistantName, 31), SET(11, szManagerName, 31),
+    SET(12, szEmail, 63),         SET(13, szEmail2, 63),
+    SET(15, szEmail3, 63),        SET(17, szWorkStreet, 255),
+    SET(18, szWorkCity, 31),      SET(19, szWorkState, 31),
+    SET(20, szWorkCountry, 31),   SET(21, szWorkPostal, 15),
+    SET(22, szHomeStreet, 255),   SET(23, szHomeCity, 31),
+    SET(24, szHomeState, 31),     SET(25, szHomeCountry, 31),
+    SET(26, szHomePostal, 15),    SET(27, szOtherStreet, 255),
+    SET(28, szOtherCity, 31),     SET(29, szOtherState, 31),
+    SET(30, szOtherCountry, 31),  SET(31, szOtherPostal, 15),
+    SET(32, szPrimaryPhone, 23),  SET(33, szWorkPhone, 23),
+    SET(34, szHomePhone, 23),     SET(35, szMobilePhone, 23),
+    SET(36, szWorkFax, 23),       SET(37, szHomeFax, 23),
+    SET(38, szPager, 23),         SET(39, szIM1, 31),
+    SET(40, szWorkHomePage, 255), SET(41, szPersonalHomePage, 255),
+    SET(42, szSpouseName, 31),    SET(43, szChildrenNames, 31),
+    SET(44, szNote, 8191),        SET(45, szCategory, 255),
 };
 
 #undef SET
@@ -117,8 +117,7 @@ void* CxLNAddrUtil::GetFieldValue(tagCxLNAddrRec*, unsigned long) {
     return nullptr;
 }
 
-bool CxLNAddrUtil::SetFieldValueByText(unsigned long id, const char* text,
-                                       tagCommAddrRec* common) {
-    return LNSetCommText(kCommTexts, sizeof kCommTexts / sizeof kCommTexts[0], kCatalog.nCount,
-                         id, text, common);
+bool CxLNAddrUtil::SetFieldValueByText(unsigned long id, const char* text, tagCommAddrRec* common) {
+    return LNSetCommText(kCommTexts, sizeof kCommTexts / sizeof kCommTexts[0], kCatalog.nCount, id,
+                         text, common);
 }

@@ -23,9 +23,20 @@ const tagLNFieldRow kRows[] = {
     ROW(10, "Start Time", DATE, dtStartTime),
     ROW(11, "Start Time Zone", TEXT, szStartTimeZone),
     ROW(12, "End Time Zone", TEXT, szEndTimeZone),
-    LN_EMPTY_ROW, LN_EMPTY_ROW, LN_EMPTY_ROW, LN_EMPTY_ROW, LN_EMPTY_ROW,
-    LN_EMPTY_ROW, LN_EMPTY_ROW, LN_EMPTY_ROW, LN_EMPTY_ROW, LN_EMPTY_ROW,
-    LN_EMPTY_ROW, LN_EMPTY_ROW, LN_EMPTY_ROW, LN_EMPTY_ROW,
+    LN_EMPTY_ROW,
+    LN_EMPTY_ROW,
+    LN_EMPTY_ROW,
+    LN_EMPTY_ROW,
+    LN_EMPTY_ROW,
+    LN_EMPTY_ROW,
+    LN_EMPTY_ROW,
+    LN_EMPTY_ROW,
+    LN_EMPTY_ROW,
+    LN_EMPTY_ROW,
+    LN_EMPTY_ROW,
+    LN_EMPTY_ROW,
+    LN_EMPTY_ROW,
+    LN_EMPTY_ROW,
 };
 
 #undef ROW
@@ -64,8 +75,7 @@ void* CxLNDateUtil::GetFieldValue(tagCxLNDateRec*, unsigned long) {
     return nullptr;
 }
 
-bool CxLNDateUtil::SetFieldValueByText(unsigned long id, const char* text,
-                                       tagCommDateRec* common) {
-    return LNSetCommText(kCommTexts, sizeof kCommTexts / sizeof kCommTexts[0], kCatalog.nCount,
-                         id, text, common);
+bool CxLNDateUtil::SetFieldValueByText(unsigned long id, const char* text, tagCommDateRec* common) {
+    return LNSetCommText(kCommTexts, sizeof kCommTexts / sizeof kCommTexts[0], kCatalog.nCount, id,
+                         text, common);
 }

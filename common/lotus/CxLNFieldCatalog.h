@@ -34,9 +34,7 @@ struct tagLNCatalog {
             offsetof(Rec, member)                                                                  \
     }
 #define LN_EMPTY_ROW                                                                               \
-    {                                                                                              \
-        {0, "", 0, 0, {}}, 0                                                                       \
-    }
+    { {0, "", 0, 0, {}}, 0 }
 
 // Null for position 0 and any position not below the count.
 const tagLNRecField* LNCatalogEntry(const tagLNCatalog& catalog, unsigned long position);
@@ -58,9 +56,7 @@ struct tagLNCommTextRow {
 };
 
 #define LN_COMM_TEXT_ROW(Comm, id, member, chars)                                                  \
-    {                                                                                              \
-        id, offsetof(Comm, member), sizeof(Comm::member), chars                                    \
-    }
+    { id, offsetof(Comm, member), sizeof(Comm::member), chars }
 
 // SetFieldValueByText of every kind: false for a null text or record, an id
 // not below `count` or without a row.

@@ -6,7 +6,9 @@
 
 #include "common/lotus/CxLNRecList.h"
 #include "common/lotus/CxLNRecords.h"
+#include "common/pim/CommMatch.h"
 #include "common/pim/CommRecStore.h"
+#include "common/pim/CommRecords.h"
 
 inline void LNMarkSource(tagCommAddrRec* rec) {
     rec->nSourceType = 9;
@@ -109,8 +111,8 @@ template <class Util, class Comm, class Rec> struct LNRecordEdit {
         const int found = util->m_pDataMgr->FindRec(common, &position);
         if (found == COMM_FIND_PRESENT)
             return false;
-        const bool changed = found == COMM_FIND_NEW ? AddLocal(util, common)
-                                                    : UpdateLocal(util, common, position);
+        const bool changed =
+            found == COMM_FIND_NEW ? AddLocal(util, common) : UpdateLocal(util, common, position);
         if (!changed)
             return false;
         if (submit)

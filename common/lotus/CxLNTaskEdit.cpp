@@ -1,6 +1,6 @@
 // Single-record editing of tasks (library build).
-#include "CxLNTask.h"
 #include "CxLNRecordEdit.h"
+#include "CxLNTask.h"
 
 namespace {
 using Edit = LNRecordEdit<CxLNTaskUtil, tagCommTaskRec, tagCxLNTaskRec>;

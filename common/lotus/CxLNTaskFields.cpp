@@ -25,9 +25,19 @@ const tagLNFieldRow kRows[] = {
     ROW(14, "Alarm Description", TEXT, szAlarmDescription),
     ROW(15, "Alarm Offset", INT, nAlarmOffset),
     ROW(16, "Alarm String", TEXT, szAlarmString),
-    LN_EMPTY_ROW, LN_EMPTY_ROW, LN_EMPTY_ROW, LN_EMPTY_ROW, LN_EMPTY_ROW,
-    LN_EMPTY_ROW, LN_EMPTY_ROW, LN_EMPTY_ROW, LN_EMPTY_ROW, LN_EMPTY_ROW,
-    LN_EMPTY_ROW, LN_EMPTY_ROW, LN_EMPTY_ROW,
+    LN_EMPTY_ROW,
+    LN_EMPTY_ROW,
+    LN_EMPTY_ROW,
+    LN_EMPTY_ROW,
+    LN_EMPTY_ROW,
+    LN_EMPTY_ROW,
+    LN_EMPTY_ROW,
+    LN_EMPTY_ROW,
+    LN_EMPTY_ROW,
+    LN_EMPTY_ROW,
+    LN_EMPTY_ROW,
+    LN_EMPTY_ROW,
+    LN_EMPTY_ROW,
 };
 
 #undef ROW

@@ -76,6 +76,7 @@ template <class Rec> Rec* CommRecAt(CxList* records, int position) {
 // are not copied; the stored text stays terminated.
 void CommTakeText(char* stored, const char* given, std::size_t size, bool copyEmpty);
 
-template <std::size_t N> void CommTakeText(char (&stored)[N], const char (&given)[N], bool copyEmpty) {
+template <std::size_t N>
+void CommTakeText(char (&stored)[N], const char (&given)[N], bool copyEmpty) {
     CommTakeText(stored, given, N, copyEmpty);
 }

@@ -79,8 +79,8 @@ TEST(FieldCatalog, CalendarSizesAreTheRecordFields) {
         int32_t size;
     };
     const Case cases[] = {
-        {1, "Subject", LN_FIELD_TEXT, 256},      {3, "Repeats", LN_FIELD_TEXT, 10},
-        {5, "Body", LN_FIELD_TEXT, 20480},       {6, "End Date", LN_FIELD_DATE, 8},
+        {1, "Subject", LN_FIELD_TEXT, 256},         {3, "Repeats", LN_FIELD_TEXT, 10},
+        {5, "Body", LN_FIELD_TEXT, 20480},          {6, "End Date", LN_FIELD_DATE, 8},
         {12, "Start Time Zone", LN_FIELD_TEXT, 64}, {13, "End Time Zone", LN_FIELD_TEXT, 64},
     };
     for (const Case& c : cases) {

@@ -46,19 +46,54 @@ template <class Rec> struct Rule {
 
 TEST(CommMatch, ContactComparisons) {
     const Rule<tagCommAddrRec> rules[] = {
-        {"case ignored", 1, [](auto* a, auto* b) { std::strcpy(a->szFirstName, "Anna");
-                                                   std::strcpy(b->szFirstName, "ANNA"); }, true},
-        {"text differs", 1, [](auto* a, auto* b) { std::strcpy(a->szFirstName, "Anna");
-                                                   std::strcpy(b->szFirstName, "Anne"); }, false},
-        {"line breaks skipped", 43, [](auto* a, auto* b) { std::strcpy(a->szNote, "one\r\ntwo");
-                                                           std::strcpy(b->szNote, "onetwo\n"); }, true},
-        {"lone line feed skipped", 9, [](auto* a, auto* b) { std::strcpy(a->szWorkStreet, "Main\nSt");
-                                                             std::strcpy(b->szWorkStreet, "MainSt"); }, true},
-        {"longer text differs", 37, [](auto* a, auto* b) { std::strcpy(a->szEmail, "a@x");
-                                                           std::strcpy(b->szEmail, "a@x.org"); }, false},
-        {"gender exact", 8, [](auto* a, auto* b) { a->nGender = 1; b->nGender = 2; }, false},
-        {"birthday exact", 67, [](auto* a, auto* b) { a->dtBirthday = 100.0; b->dtBirthday = 100.5; }, false},
-        {"key without comparison", 999, [](auto* a, auto* b) { a->nGender = 1; b->nGender = 2; }, true},
+        {"case ignored", 1,
+         [](auto* a, auto* b) {
+             std::strcpy(a->szFirstName, "Anna");
+             std::strcpy(b->szFirstName, "ANNA");
+         },
+         true},
+        {"text differs", 1,
+         [](auto* a, auto* b) {
+             std::strcpy(a->szFirstName, "Anna");
+             std::strcpy(b->szFirstName, "Anne");
+         },
+         false},
+        {"line breaks skipped", 43,
+         [](auto* a, auto* b) {
+             std::strcpy(a->szNote, "one\r\ntwo");
+             std::strcpy(b->szNote, "onetwo\n");
+         },
+         true},
+        {"lone line feed skipped", 9,
+         [](auto* a, auto* b) {
+             std::strcpy(a->szWorkStreet, "Main\nSt");
+             std::strcpy(b->szWorkStreet, "MainSt");
+         },
+         true},
+        {"longer text differs", 37,
+         [](auto* a, auto* b) {
+             std::strcpy(a->szEmail, "a@x");
+             std::strcpy(b->szEmail, "a@x.org");
+         },
+         false},
+        {"gender exact", 8,
+         [](auto* a, auto* b) {
+             a->nGender = 1;
+             b->nGender = 2;
+         },
+         false},
+        {"birthday exact", 67,
+         [](auto* a, auto* b) {
+             a->dtBirthday = 100.0;
+             b->dtBirthday = 100.5;
+         },
+         false},
+        {"key without comparison", 999,
+         [](auto* a, auto* b) {
+             a->nGender = 1;
+             b->nGender = 2;
+         },
+         true},
     };
     CommAddrMgr mgr;
     for (const auto& rule : rules) {
@@ -83,28 +118,79 @@ TEST(CommMatch, ContactCaseSwitch) {
 
 TEST(CommMatch, CalendarComparisons) {
     const Rule<tagCommDateRec> rules[] = {
-        {"start by day only", 2, [](auto* a, auto* b) { a->stStart = Time(2024, 5, 1, 9);
-                                                        b->stStart = Time(2024, 5, 1, 17); }, true},
-        {"start on another day", 2, [](auto* a, auto* b) { a->stStart = Time(2024, 5, 1, 9);
-                                                           b->stStart = Time(2024, 5, 2, 9); }, false},
-        {"end by day only", 3, [](auto* a, auto* b) { a->stEnd = Time(2024, 5, 1, 9);
-                                                      b->stEnd = Time(2024, 5, 1, 23); }, true},
-        {"end in another month", 3, [](auto* a, auto* b) { a->stEnd = Time(2024, 5, 1, 9);
-                                                           b->stEnd = Time(2024, 6, 1, 9); }, false},
-        {"start date and time", 4, [](auto* a, auto* b) { a->stStart = Time(2024, 5, 1, 9);
-                                                          b->stStart = Time(2024, 5, 1, 10); }, false},
-        {"note skips line breaks", 7, [](auto* a, auto* b) { std::strcpy(a->szNote, "A\r\nB");
-                                                             std::strcpy(b->szNote, "ab"); }, true},
-        {"location keeps line breaks", 9, [](auto* a, auto* b) { std::strcpy(a->szLocation, "A\nB");
-                                                                 std::strcpy(b->szLocation, "AB"); }, false},
-        {"description ignores case", 1, [](auto* a, auto* b) { std::strcpy(a->szDescription, "Meet");
-                                                               std::strcpy(b->szDescription, "MEET"); }, true},
-        {"all day exact", 13, [](auto* a, auto* b) { a->nAllDayEvent = 0; b->nAllDayEvent = 1; }, false},
-        {"repeat interval", 14, [](auto* a, auto* b) { a->nRepeatKind = b->nRepeatKind = 1;
-                                                       a->nRepeatInterval = 1; b->nRepeatInterval = 2; }, false},
-        {"repeat month", 14, [](auto* a, auto* b) { a->nRepeatMonth = 3; b->nRepeatMonth = 4; }, false},
-        {"repeat same", 14, [](auto* a, auto* b) { a->nRepeatKind = b->nRepeatKind = 2;
-                                                   a->nRepeatWeekday = b->nRepeatWeekday = 4; }, true},
+        {"start by day only", 2,
+         [](auto* a, auto* b) {
+             a->stStart = Time(2024, 5, 1, 9);
+             b->stStart = Time(2024, 5, 1, 17);
+         },
+         true},
+        {"start on another day", 2,
+         [](auto* a, auto* b) {
+             a->stStart = Time(2024, 5, 1, 9);
+             b->stStart = Time(2024, 5, 2, 9);
+         },
+         false},
+        {"end by day only", 3,
+         [](auto* a, auto* b) {
+             a->stEnd = Time(2024, 5, 1, 9);
+             b->stEnd = Time(2024, 5, 1, 23);
+         },
+         true},
+        {"end in another month", 3,
+         [](auto* a, auto* b) {
+             a->stEnd = Time(2024, 5, 1, 9);
+             b->stEnd = Time(2024, 6, 1, 9);
+         },
+         false},
+        {"start date and time", 4,
+         [](auto* a, auto* b) {
+             a->stStart = Time(2024, 5, 1, 9);
+             b->stStart = Time(2024, 5, 1, 10);
+         },
+         false},
+        {"note skips line breaks", 7,
+         [](auto* a, auto* b) {
+             std::strcpy(a->szNote, "A\r\nB");
+             std::strcpy(b->szNote, "ab");
+         },
+         true},
+        {"location keeps line breaks", 9,
+         [](auto* a, auto* b) {
+             std::strcpy(a->szLocation, "A\nB");
+             std::strcpy(b->szLocation, "AB");
+         },
+         false},
+        {"description ignores case", 1,
+         [](auto* a, auto* b) {
+             std::strcpy(a->szDescription, "Meet");
+             std::strcpy(b->szDescription, "MEET");
+         },
+         true},
+        {"all day exact", 13,
+         [](auto* a, auto* b) {
+             a->nAllDayEvent = 0;
+             b->nAllDayEvent = 1;
+         },
+         false},
+        {"repeat interval", 14,
+         [](auto* a, auto* b) {
+             a->nRepeatKind = b->nRepeatKind = 1;
+             a->nRepeatInterval = 1;
+             b->nRepeatInterval = 2;
+         },
+         false},
+        {"repeat month", 14,
+         [](auto* a, auto* b) {
+             a->nRepeatMonth = 3;
+             b->nRepeatMonth = 4;
+         },
+         false},
+        {"repeat same", 14,
+         [](auto* a, auto* b) {
+             a->nRepeatKind = b->nRepeatKind = 2;
+             a->nRepeatWeekday = b->nRepeatWeekday = 4;
+         },
+         true},
     };
     CommDateMgr mgr;
     for (const auto& rule : rules) {
