@@ -16,7 +16,9 @@ public:
     CxLNAddrUtil();
     ~CxLNAddrUtil() override;
 
+    bool LoadAll() override;
     bool ClearAll() override;
+    bool SubmitChanges() override;
 #ifdef LNACCESS_ENGINE
     bool ReadParamFile(const char* path);
     static bool FromCommRec(tagCommAddrRec* common, tagCxLNAddrRec* notes);
@@ -61,6 +63,8 @@ public:
     }
 
 protected:
+    // One helper run in the current mode; true when the helper ran to its end.
+    bool InvokeHelper_();
     bool LoadRecFromFile_(tagCxLNAddrRec* rec);
     bool SaveRecToFile_(tagCxLNAddrRec* rec);
     // After a write-back that succeeded: written records are done (nAction 0)

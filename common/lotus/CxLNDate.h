@@ -16,7 +16,9 @@ public:
     CxLNDateUtil();
     ~CxLNDateUtil() override;
 
+    bool LoadAll() override;
     bool ClearAll() override;
+    bool SubmitChanges() override;
 #ifdef LNACCESS_ENGINE
     bool ReadParamFile(const char* path);
     static bool FromCommRec(tagCommDateRec* common, tagCxLNDateRec* notes);
@@ -57,6 +59,8 @@ public:
     }
 
 protected:
+    // One helper run in the current mode; true when the helper ran to its end.
+    bool InvokeHelper_();
     bool LoadRecFromFile_(tagCxLNDateRec* rec);
     bool SaveRecToFile_(tagCxLNDateRec* rec);
     // After a write-back that succeeded: written records are done (nAction 0)

@@ -16,7 +16,9 @@ public:
     CxLNNoteUtil();
     ~CxLNNoteUtil() override;
 
+    bool LoadAll() override;
     bool ClearAll() override;
+    bool SubmitChanges() override;
 #ifdef LNACCESS_ENGINE
     bool LoadFromDB() override;
     bool SaveToDB() override;
@@ -59,6 +61,8 @@ public:
     }
 
 protected:
+    // One helper run in the current mode; true when the helper ran to its end.
+    bool InvokeHelper_();
     bool LoadRecFromFile_(tagCxLNNoteRec* rec);
     bool SaveRecToFile_(tagCxLNNoteRec* rec);
     // After a write-back that succeeded: written records are done (nAction 0)
