@@ -28,9 +28,9 @@ template <class Util, class Comm, class Rec> struct LNRecordEdit {
     }
 
     // Writes the exchange data file and runs the write-back; after a
-    // successful one the written records are settled.
+    // successful one (no helper error either) the written records are settled.
     static bool Submit(Util* util) {
-        if (!util->SaveToFile(nullptr) || !util->SubmitChanges())
+        if (!util->SaveToFile(nullptr) || !util->SubmitChanges() || util->HasError())
             return false;
         util->ResetWrittenRecords_();
         return true;

@@ -54,6 +54,6 @@ void CommTakeText(char* stored, const char* given, std::size_t size, bool copyEm
     if (size == 0)
         return;
     if (copyEmpty || given[0] != '\0')
-        std::memcpy(stored, given, size);
+        std::memmove(stored, given, size); // the two may be one record
     stored[size - 1] = '\0';
 }

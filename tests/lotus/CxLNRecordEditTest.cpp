@@ -27,10 +27,12 @@ public:
     }
     bool SubmitChanges() override {
         ++submits;
+        Util::m_bHasError = helperError;
         return outcome;
     }
     int submits = 0;
     bool outcome = true;
+    bool helperError = false;
 };
 
 tagCommAddrRec Contact(const char* first, const char* last, const char* email) {
@@ -237,6 +239,30 @@ TEST_F(RecordEdit, SyncRecordKeepsAChangeWhoseSubmitFailed) {
     EXPECT_EQ(addr.submits, 2);
     EXPECT_EQ(NotesAt(addr, 0)->nAction, LN_ACTION_NONE);
     EXPECT_STREQ(NotesAt(addr, 0)->szNote, "new note");
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(RecordEdit, AWriteBackWithHelperErrorsKeepsTheRecords) {
+    tagCommAddrRec anna = Contact("Anna", "Berg", "anna@example.org");
+    ASSERT_TRUE(addr.AddRecord(&anna, false));
+    addr.helperError = true;
+    EXPECT_FALSE(addr.DelRecord(addr.GetDataMgr()->GetFirstRec(), true));
+    ASSERT_EQ(addr.GetRecList()->GetCount(), 1u);
+    EXPECT_EQ(NotesAt(addr, 0)->nAction, LN_ACTION_DELETE);
+}
+
+TEST_F(RecordEdit, UpdateRecordWithTheStoredRecordItself) {
+    tagCommAddrRec anna = Contact("Anna", "Berg", "anna@example.org");
+    ASSERT_TRUE(addr.AddRecord(&anna, false));
+    tagCommAddrRec* stored = addr.GetDataMgr()->GetFirstRec();
+    std::strcpy(stored->szWorkCity, "Oslo");
+    ASSERT_TRUE(addr.UpdateRecord(stored, 0, false));
+    EXPECT_STREQ(NotesAt(addr, 0)->szBusinessCity, "Oslo");
+    EXPECT_STREQ(stored->szWorkCity, "Oslo");
+    EXPECT_EQ(stored->pUserData, NotesAt(addr, 0));
 }
 
 } // namespace
