@@ -4,32 +4,12 @@
 #include <cstdint>
 
 #include "common/pim/CommFieldInfo.h"
+#include "common/pim/CommRecMgr.h"
 #include "common/pim/CommRecords.h"
-#ifdef LNACCESS_ENGINE
-#include "common/pim/CommMatch.h"
-#endif
 
-class CxList;
-
-class CommAddrMgr {
+class CommAddrMgr : public CommRecMgr<tagCommAddrRec, 90> {
 public:
-    enum { KEY_CAPACITY = 90 }; // room for every key of the kind
-
     CommAddrMgr();
-    ~CommAddrMgr();
-    CommAddrMgr(const CommAddrMgr&) = delete;
-    CommAddrMgr& operator=(const CommAddrMgr&) = delete;
-
-    void Clear();
-    tagCommAddrRec* AddRec(const tagCommAddrRec* record);
-    void DelRec(tagCommAddrRec* record);
-    tagCommAddrRec* GetFirstRec();
-    tagCommAddrRec* GetNextRec();
-    CxList* GetRecords() { return m_pRecords; }
-    int GetMatchKeyCount() const { return m_nMatchKeyCount; }
-    const int32_t* GetMatchKeys() const { return m_anMatchKeys; }
-    int GetCompareKeyCount() const { return m_nCompareKeyCount; }
-    const int32_t* GetCompareKeys() const { return m_anCompareKeys; }
     // Whether empty texts of another record overwrite filled ones on update.
     bool GetCopyEmpty() const { return m_bCopyEmpty; }
     void SetCopyEmpty(bool on) { m_bCopyEmpty = on; }
@@ -52,11 +32,6 @@ public:
 #endif
 
 private:
-    CxList* m_pRecords;
-    int32_t m_anMatchKeys[KEY_CAPACITY];
-    int32_t m_nMatchKeyCount;
-    int32_t m_anCompareKeys[KEY_CAPACITY];
-    int32_t m_nCompareKeyCount;
     bool m_bCopyEmpty;
     bool m_bMatchCase = false; // the same in both builds, so the layout is too
 };

@@ -1,5 +1,7 @@
 #include "CommRecStore.h"
 
+#include <cstring>
+
 void* CommCopyUserData(const void* data, int size) {
     if (!data || size <= 0)
         return nullptr;

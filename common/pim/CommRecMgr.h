@@ -1,0 +1,102 @@
+// What the four common-record managers share: the records of one data object
+// in the order added, and the kind's match and compare key lists.
+//
+// Records live on the C heap in a CxList and take their user data with them
+// only when they own it (nUserDataSize > 0); a mere link (size 0) is copied
+// as a pointer and never freed.
+//
+// Not polymorphic on purpose: a kind that needs a virtual destructor declares
+// its own, the others keep none. The protected destructor stops deletion
+// through this base.
+#pragma once
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+
+#include "common/misc/CxList.h"
+#include "common/pim/CommRecStore.h"
+#ifdef LNACCESS_ENGINE
+#include "common/pim/CommMatch.h" // the results of the kinds' FindRec
+#endif
+
+template <class Rec, int KeyCapacity> class CommRecMgr {
+public:
+    enum { KEY_CAPACITY = KeyCapacity }; // room for every key of the kind
+
+    CommRecMgr(const CommRecMgr&) = delete;
+    CommRecMgr& operator=(const CommRecMgr&) = delete;
+
+    void Clear();
+    Rec* AddRec(const Rec* record);
+    // Only a record the list holds is freed: anything else is not ours.
+    void DelRec(Rec* record);
+    Rec* GetFirstRec() { return static_cast<Rec*>(m_pRecords->GetFirst()); }
+    Rec* GetNextRec() { return static_cast<Rec*>(m_pRecords->GetNext()); }
+    CxList* GetRecords() { return m_pRecords; }
+    int GetMatchKeyCount() const { return m_nMatchKeyCount; }
+    const int32_t* GetMatchKeys() const { return m_anMatchKeys; }
+    int GetCompareKeyCount() const { return m_nCompareKeyCount; }
+    const int32_t* GetCompareKeys() const { return m_anCompareKeys; }
+
+protected:
+    // Starts empty with the kind's default key lists.
+    template <int M, int C>
+    CommRecMgr(const int32_t (&matchKeys)[M], const int32_t (&compareKeys)[C]);
+    ~CommRecMgr();
+
+    CxList* m_pRecords;
+    int32_t m_anMatchKeys[KeyCapacity];
+    int32_t m_nMatchKeyCount;
+    int32_t m_anCompareKeys[KeyCapacity];
+    int32_t m_nCompareKeyCount;
+};
+
+template <class Rec, int KeyCapacity>
+template <int M, int C>
+CommRecMgr<Rec, KeyCapacity>::CommRecMgr(const int32_t (&matchKeys)[M],
+                                         const int32_t (&compareKeys)[C])
+    : m_pRecords(new CxList), m_anMatchKeys(), m_nMatchKeyCount(0), m_anCompareKeys(),
+      m_nCompareKeyCount(0) {
+    static_assert(M <= KeyCapacity && C <= KeyCapacity, "a default key list overflows");
+    CommSetKeys(m_anMatchKeys, &m_nMatchKeyCount, KeyCapacity, matchKeys, M);
+    CommSetKeys(m_anCompareKeys, &m_nCompareKeyCount, KeyCapacity, compareKeys, C);
+}
+
+template <class Rec, int KeyCapacity> CommRecMgr<Rec, KeyCapacity>::~CommRecMgr() {
+    Clear();
+    delete m_pRecords;
+}
+
+template <class Rec, int KeyCapacity> void CommRecMgr<Rec, KeyCapacity>::Clear() {
+    for (void* p = m_pRecords->GetFirst(); p; p = m_pRecords->GetNext())
+        CommFreeRec(static_cast<Rec*>(p));
+    m_pRecords->RemoveAll(false);
+}
+
+template <class Rec, int KeyCapacity>
+Rec* CommRecMgr<Rec, KeyCapacity>::AddRec(const Rec* record) {
+    if (!record)
+        return nullptr;
+    Rec* copy = static_cast<Rec*>(std::malloc(sizeof(Rec)));
+    if (!copy)
+        return nullptr;
+    std::memcpy(copy, record, sizeof(Rec));
+    if (record->nUserDataSize > 0) {
+        copy->pUserData = CommCopyUserData(record->pUserData, record->nUserDataSize);
+        if (!copy->pUserData && record->pUserData) {
+            std::free(copy);
+            return nullptr;
+        }
+    }
+    if (!m_pRecords->Add(copy)) {
+        CommFreeRec(copy);
+        return nullptr;
+    }
+    return copy;
+}
+
+template <class Rec, int KeyCapacity> void CommRecMgr<Rec, KeyCapacity>::DelRec(Rec* record) {
+    if (!record || !m_pRecords->Remove(record))
+        return;
+    CommFreeRec(record);
+}
