@@ -12,7 +12,9 @@ public:
     CxLNAddrUtil();
     ~CxLNAddrUtil() override;
 
+    bool LoadAll() override;
     bool ClearAll() override;
+    bool SubmitChanges() override;
 #ifdef LNACCESS_ENGINE
     bool ReadParamFile(const char* path);
     static bool FromCommRec(tagCommAddrRec* common, tagCxLNAddrRec* notes);
@@ -43,6 +45,8 @@ public:
     }
 
 protected:
+    // One helper run in the current mode; true when the helper ran to its end.
+    bool InvokeHelper_();
     bool LoadRecFromFile_(tagCxLNAddrRec* rec);
     bool SaveRecToFile_(tagCxLNAddrRec* rec);
 

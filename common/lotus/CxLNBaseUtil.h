@@ -10,9 +10,11 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 
 class CxList;
 class CxLNParamParser;
+struct tagLNHelperKind;
 
 class CxLNBaseUtil {
 public:
@@ -66,6 +68,15 @@ public:
     void EnableDebug(bool on) {
         m_bDebugEnabled = on;
     }
+
+#ifdef LNACCESS_ENGINE
+    // Inside a helper host: the error file and the one-line status file that
+    // the wizard reads.
+    void InitErrorReport();
+    void ReportError(const char* text);
+    void FiniErrorReport();
+    void ReportStatus(const char* text);
+#endif
 
     const char* GetServerName() const {
         return m_szServerName;
@@ -121,6 +132,19 @@ public:
     void* GetLastRefRecord();
 
 protected:
+    using LNStep = std::function<bool()>;
+
+    // The load/submit cycle common to the kinds; `invoke` runs the kind's
+    // helper and is true only when the helper ran to its end.
+    bool LoadCycle_(const tagLNHelperKind& kind, const LNStep& invoke, const LNStep& load);
+    bool SubmitCycle_(const tagLNHelperKind& kind, const LNStep& save, const LNStep& invoke);
+    // One helper run after the kind wrote (or failed to write) its parameter file.
+    bool RunHelper_(const tagLNHelperKind& kind, bool paramsWritten);
+    void _ResetErrorInfo();
+    void _UpdateErrorInfo();
+    // Runs another program than the kind's own helper host; empty: the kind's.
+    void SetHelperName_(const char* name);
+
     // Constructor step of every kind: its four file names and the folder of
     // the running program as the temporary folder.
     void SetKindFiles_(const char* dataFile, const char* errorFile, const char* statusFile,
@@ -168,4 +192,5 @@ protected:
     int32_t m_nDebugLevel;
     bool m_bDebugEnabled;
     int32_t m_nMode;
+    char m_szHelperName[260];
 };

@@ -12,7 +12,9 @@ public:
     CxLNDateUtil();
     ~CxLNDateUtil() override;
 
+    bool LoadAll() override;
     bool ClearAll() override;
+    bool SubmitChanges() override;
 #ifdef LNACCESS_ENGINE
     bool ReadParamFile(const char* path);
     static bool FromCommRec(tagCommDateRec* common, tagCxLNDateRec* notes);
@@ -39,6 +41,8 @@ public:
     }
 
 protected:
+    // One helper run in the current mode; true when the helper ran to its end.
+    bool InvokeHelper_();
     bool LoadRecFromFile_(tagCxLNDateRec* rec);
     bool SaveRecToFile_(tagCxLNDateRec* rec);
 

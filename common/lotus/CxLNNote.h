@@ -12,7 +12,9 @@ public:
     CxLNNoteUtil();
     ~CxLNNoteUtil() override;
 
+    bool LoadAll() override;
     bool ClearAll() override;
+    bool SubmitChanges() override;
 #ifdef LNACCESS_ENGINE
     bool LoadFromDB() override;
     bool SaveToDB() override;
@@ -41,6 +43,8 @@ public:
     }
 
 protected:
+    // One helper run in the current mode; true when the helper ran to its end.
+    bool InvokeHelper_();
     bool LoadRecFromFile_(tagCxLNNoteRec* rec);
     bool SaveRecToFile_(tagCxLNNoteRec* rec);
 

@@ -12,7 +12,9 @@ public:
     CxLNTaskUtil();
     ~CxLNTaskUtil() override;
 
+    bool LoadAll() override;
     bool ClearAll() override;
+    bool SubmitChanges() override;
 #ifdef LNACCESS_ENGINE
     bool ReadParamFile(const char* path);
     static bool FromCommRec(tagCommTaskRec* common, tagCxLNTaskRec* notes);
@@ -39,6 +41,8 @@ public:
     }
 
 protected:
+    // One helper run in the current mode; true when the helper ran to its end.
+    bool InvokeHelper_();
     bool LoadRecFromFile_(tagCxLNTaskRec* rec);
     bool SaveRecToFile_(tagCxLNTaskRec* rec);
 

@@ -23,12 +23,6 @@ bool EqualNoCase(const std::string& a, const std::string& b) {
     return EqualNoCase(a.data(), a.size(), b.data(), b.size());
 }
 
-std::string Lower(std::string text) {
-    for (char& c : text)
-        c = LowerChar(c);
-    return text;
-}
-
 std::string Trim(const std::string& text) {
     const char* blanks = " \t\r\n";
     std::size_t first = text.find_first_not_of(blanks);
@@ -47,6 +41,15 @@ std::string NameArgument(const char* name, std::size_t length) {
     if (zero)
         length = static_cast<std::size_t>(static_cast<const char*>(zero) - name);
     return std::string(name, length);
+}
+
+std::size_t CopyText(char* dst, std::size_t size, const std::string& src) {
+    if (!dst || size == 0)
+        return 0;
+    std::size_t n = src.size() < size - 1 ? src.size() : size - 1;
+    std::memcpy(dst, src.data(), n);
+    dst[n] = '\0';
+    return n;
 }
 
 void PutWord(std::vector<uint8_t>& out, uint16_t value) {

@@ -62,15 +62,14 @@ TEST(BaseUtil, KindDefaults) {
     }
 }
 
-TEST(BaseUtil, BaseCycleBeforeTheHelperExists) {
-    CxLNTaskUtil util;
-    CxLNBaseUtil& base = util;
+TEST(BaseUtil, BaseCycleOfTheFrameAlone) {
+    CxLNBaseUtil base;
     EXPECT_TRUE(base.LoadAll());
     EXPECT_FALSE(base.SubmitChanges());
-    util.SetValid(true);
+    base.SetValid(true);
     EXPECT_TRUE(base.SubmitChanges());
-    util.SetDirty(false);
-    EXPECT_FALSE(util.IsDirty());
+    base.SetDirty(false);
+    EXPECT_FALSE(base.IsDirty());
 }
 
 TEST(BaseUtil, SettersCutEmptyAndKeep) {

@@ -1,0 +1,60 @@
+// Runs one helper host program: starts it hidden in the Lotus Notes program
+// folder with the parameter file on its command line and waits for its end.
+// One object per record kind and process; the last parameter and exchange data
+// files of the kind go with it.
+#pragma once
+#include <cstdint>
+#include <memory>
+
+namespace platform {
+class AutoResetEvent;
+class ChildProcess;
+} // namespace platform
+
+class CxLNDataReader {
+public:
+    // How a run ended; only Exited means the helper ran to its end.
+    enum Outcome { NotStarted, Exited, Stopped, TimedOut, WaitFailed };
+
+    CxLNDataReader();
+    virtual ~CxLNDataReader();
+    CxLNDataReader(const CxLNDataReader&) = delete;
+    CxLNDataReader& operator=(const CxLNDataReader&) = delete;
+
+    void SetHelperName(const char* name);
+    void SetTempPath(const char* folder);
+    void SetParamFileName(const char* name);
+    void SetDataFileName(const char* name);
+    // Longest wait in milliseconds (30 minutes unless changed).
+    void SetTimeout(int32_t ms) { m_nTimeout = ms; }
+
+    const char* GetHelperName() const { return m_szHelperName; }
+    const char* GetTempPath() const { return m_szTempPath; }
+    const char* GetParamFileName() const { return m_szParamFileName; }
+    const char* GetDataFileName() const { return m_szDataFileName; }
+    int32_t GetTimeout() const { return m_nTimeout; }
+
+    void Stop();
+    // Blocks the calling thread until the helper ends or the wait does.
+    Outcome Execute();
+
+private:
+    Outcome Run_();
+    Outcome Wait_();
+    void RemoveFile_(const char* name) const;
+
+    char m_szHelperName[260];
+    char m_szTempPath[260];
+    char m_szParamFileName[260];
+    char m_szDataFileName[260];
+    int32_t m_nTimeout;
+    // A child process carries no separate thread handle here.
+    std::unique_ptr<platform::ChildProcess> m_hProcess;
+    std::unique_ptr<platform::AutoResetEvent> m_hStopEvent;
+};
+
+// Record kinds as bit values: 1 contacts, 2 calendar, 4 tasks, 8 notes.
+// The reader of a kind, made on first use; null for any other value.
+CxLNDataReader* GetLNDataReader(int kind);
+// Destroys the readers of every kind; runs by itself when the process ends.
+void ReleaseLNDataReaders();

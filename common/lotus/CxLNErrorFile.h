@@ -1,0 +1,26 @@
+// The error file a helper host leaves for the wizard: an initialisation file
+// with one section holding the number of errors and each text by its number.
+#pragma once
+#include <cstddef>
+
+#include "common/misc/CxIniUtil.h"
+
+class CxLNErrorFile {
+public:
+    // The file is `folder` followed directly by `name`. A path too long for
+    // the settings-file reader is not used at all: cut, it would name another file.
+    CxLNErrorFile(const char* folder, const char* name);
+
+    // 0 when the file or the count is missing.
+    int ReadCount();
+    // Error `number` (from 1), empty when missing, cut to size-1 characters.
+    void ReadError(int number, char* buffer, std::size_t size);
+    void WriteCount(int count);
+    void WriteError(int number, const char* text);
+
+private:
+    static void Key(int number, char* key, std::size_t size);
+
+    CxIniUtil m_ini;
+    bool m_bUsable;
+};

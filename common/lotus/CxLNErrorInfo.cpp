@@ -1,0 +1,20 @@
+// Wizard side of the error file: what the last helper run reported.
+#include "CxLNBaseUtil.h"
+
+#include "common/lotus/CxLNErrorFile.h"
+
+void CxLNBaseUtil::_ResetErrorInfo() {
+    m_bHasError = false;
+    m_szLastErrorMsg[0] = '\0';
+}
+
+void CxLNBaseUtil::_UpdateErrorInfo() {
+    _ResetErrorInfo();
+    CxLNErrorFile file(m_szTempFilePath, m_szErrorFile);
+    const int count = file.ReadCount();
+    if (count <= 0)
+        return;
+    // The object keeps the last error the helper reported.
+    file.ReadError(count, m_szLastErrorMsg, sizeof m_szLastErrorMsg);
+    m_bHasError = true;
+}

@@ -1,0 +1,96 @@
+// Each kind's helper host and the log lines of its load/submit cycle.
+#include "common/lotus/CxLNAddr.h"
+#include "common/lotus/CxLNDate.h"
+#include "common/lotus/CxLNHelperKind.h"
+#include "common/lotus/CxLNNote.h"
+#include "common/lotus/CxLNTask.h"
+
+namespace {
+
+const tagLNHelperKind kAddrKind = {
+    1,
+    "Zembrik.LNAddrHost",
+    "Start loading Lotus Notes Contacts.",
+    "Load Lotus Notes Contacts information successfully.",
+    "Failed to load Lotus Notes Contacts information.",
+    "Submit changes to Lotus Notes contacts database",
+};
+
+const tagLNHelperKind kDateKind = {
+    2,
+    "Zembrik.LNDateHost",
+    "Start loading Lotus Notes Calendar.",
+    "Load Lotus Notes Calendar information successfully.",
+    "Failed to load Lotus Notes Calendar information.",
+    "Submit changes to Lotus Notes calendar database",
+};
+
+const tagLNHelperKind kTaskKind = {
+    4,
+    "Zembrik.LNTaskHost",
+    "Start loading Lotus Notes Tasks.",
+    "Load Lotus Notes Tasks information successfully.",
+    "Failed to load Lotus Notes Tasks information.",
+    "Submit changes to Lotus Notes task database",
+};
+
+// The notes kind runs the same cycle without its log lines.
+const tagLNHelperKind kNoteKind = {8, "Zembrik.LNNoteHost", nullptr, nullptr, nullptr, nullptr};
+
+} // namespace
+
+bool CxLNAddrUtil::InvokeHelper_() {
+    return RunHelper_(kAddrKind, WriteParamFile());
+}
+
+bool CxLNAddrUtil::LoadAll() {
+    return LoadCycle_(
+        kAddrKind, [this] { return InvokeHelper_(); }, [this] { return LoadFromFile(nullptr); });
+}
+
+bool CxLNAddrUtil::SubmitChanges() {
+    return SubmitCycle_(
+        kAddrKind, [this] { return SaveToFile(nullptr); }, [this] { return InvokeHelper_(); });
+}
+
+bool CxLNDateUtil::InvokeHelper_() {
+    return RunHelper_(kDateKind, WriteParamFile());
+}
+
+bool CxLNDateUtil::LoadAll() {
+    return LoadCycle_(
+        kDateKind, [this] { return InvokeHelper_(); }, [this] { return LoadFromFile(nullptr); });
+}
+
+bool CxLNDateUtil::SubmitChanges() {
+    return SubmitCycle_(
+        kDateKind, [this] { return SaveToFile(nullptr); }, [this] { return InvokeHelper_(); });
+}
+
+bool CxLNTaskUtil::InvokeHelper_() {
+    return RunHelper_(kTaskKind, WriteParamFile());
+}
+
+bool CxLNTaskUtil::LoadAll() {
+    return LoadCycle_(
+        kTaskKind, [this] { return InvokeHelper_(); }, [this] { return LoadFromFile(nullptr); });
+}
+
+bool CxLNTaskUtil::SubmitChanges() {
+    return SubmitCycle_(
+        kTaskKind, [this] { return SaveToFile(nullptr); }, [this] { return InvokeHelper_(); });
+}
+
+bool CxLNNoteUtil::InvokeHelper_() {
+    return RunHelper_(kNoteKind, WriteParamFile());
+}
+
+bool CxLNNoteUtil::LoadAll() {
+    return LoadCycle_(
+        kNoteKind, [this] { return InvokeHelper_(); }, [this] { return LoadFromFile(nullptr); });
+}
+
+bool CxLNNoteUtil::SubmitChanges() {
+    return SubmitCycle_(
+        kNoteKind, [this] { return SaveToFile(nullptr); }, [this] { return InvokeHelper_(); });
+}
