@@ -5,14 +5,14 @@
 #include <cstdint>
 
 struct AppSettings {
-    int32_t AppFlag;        // record kind: 1 contacts, 2 calendar, 4 tasks
-    char NotesPath[256];    // the Notes program, started from the finish page
+    int32_t AppFlag;     // record kind: 1 contacts, 2 calendar, 4 tasks
+    char NotesPath[256]; // the Notes program, started from the finish page
     char ServerName[64];
     char UserName[64];
-    char Password[64];      // never saved
+    char Password[64]; // never saved
     char AddrFile[256];
     char MailDBName[256];
-    bool PasswordRequired;  // never saved
+    bool PasswordRequired; // never saved
     char IDFile[256];
     bool EnableDebug;
     int32_t LogLevel;

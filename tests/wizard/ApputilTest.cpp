@@ -79,10 +79,11 @@ TEST(Apputil, SavesInOrderWithoutThePassword) {
     std::strcpy(s.MailDBName, "mail/j.nsf");
     std::strcpy(s.IDFile, "/j.id");
     ASSERT_TRUE(SaveSettings(&s, dir.File("zembrik.ini").c_str()));
-    EXPECT_EQ(ReadFile(dir.File("zembrik.ini")),
-              "[LN-VX]\r\nAppFlag=2\r\nEnableDebug=1\r\nLogLevel=1\r\nNotesPath=/opt/notes/notes\r\n"
-              "ServerName=Hub\r\nUserName=Jane\r\nAddrFile=/a.nsf\r\nMailDBName=mail/j.nsf\r\n"
-              "IDFile=/j.id\r\n");
+    EXPECT_EQ(
+        ReadFile(dir.File("zembrik.ini")),
+        "[LN-VX]\r\nAppFlag=2\r\nEnableDebug=1\r\nLogLevel=1\r\nNotesPath=/opt/notes/notes\r\n"
+        "ServerName=Hub\r\nUserName=Jane\r\nAddrFile=/a.nsf\r\nMailDBName=mail/j.nsf\r\n"
+        "IDFile=/j.id\r\n");
     const AppSettings back = Load(dir.File("zembrik.ini"));
     EXPECT_STREQ(back.Password, "");
     EXPECT_FALSE(back.PasswordRequired);
@@ -118,7 +119,8 @@ TEST(Apputil, DefaultPathsFollowTheNotesFolderAndTheLocalData) {
     char buffer[260] = "";
     EXPECT_FALSE(GetDefaultNotesExe(buffer, sizeof buffer));
     EXPECT_FALSE(GetDefaultIDFile(buffer, sizeof buffer));
-    WriteFile(env.Registry(), "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Lotus\\Notes]\r\nPath=/opt/notes\r\n");
+    WriteFile(env.Registry(),
+              "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Lotus\\Notes]\r\nPath=/opt/notes\r\n");
     ASSERT_TRUE(GetDefaultNotesExe(buffer, sizeof buffer));
     EXPECT_STREQ(buffer, "/opt/notes/notes");
     ASSERT_TRUE(GetDefaultIDFile(buffer, sizeof buffer));

@@ -18,7 +18,8 @@ struct Result {
 
 Result Batch(const std::string& args) {
     Result r;
-    const std::string command = std::string("'") + VXLN_BATCH_PROGRAM + "' " + args + " 2>&1 </dev/null";
+    const std::string command =
+        std::string("'") + VXLN_BATCH_PROGRAM + "' " + args + " 2>&1 </dev/null";
     FILE* pipe = popen(command.c_str(), "r");
     if (!pipe)
         return r;
@@ -44,10 +45,12 @@ protected:
 
 TEST_F(BatchEndToEnd, UpdatesTheChosenContactsInTheDatabase) {
     const std::string before = notes.Dump("names.nsf");
-    const Result r = Batch("contacts " + Db() + " --where 'Last Name=ivanova' --set 'Last Name=Miller'");
+    const Result r =
+        Batch("contacts " + Db() + " --where 'Last Name=ivanova' --set 'Last Name=Miller'");
     ASSERT_EQ(r.status, 0) << r.out;
-    EXPECT_NE(r.out.find("Application Type: Lotus Notes Contacts\nFields to Update: 1 fields in total\n"),
-              std::string::npos)
+    EXPECT_NE(
+        r.out.find("Application Type: Lotus Notes Contacts\nFields to Update: 1 fields in total\n"),
+        std::string::npos)
         << r.out;
     EXPECT_NE(r.out.find("Result: Records updating successfully.\n"), std::string::npos) << r.out;
     const std::string after = notes.Dump("names.nsf");
@@ -58,9 +61,11 @@ TEST_F(BatchEndToEnd, UpdatesTheChosenContactsInTheDatabase) {
 
 TEST_F(BatchEndToEnd, DryRunLeavesTheDatabaseAlone) {
     const std::string before = notes.Dump("names.nsf");
-    const Result r = Batch("contacts " + Db() + " --dry-run --where 'Last Name=Ivanova' --append 'Last Name=-X'");
+    const Result r = Batch("contacts " + Db() +
+                           " --dry-run --where 'Last Name=Ivanova' --append 'Last Name=-X'");
     ASSERT_EQ(r.status, 0) << r.out;
-    EXPECT_NE(r.out.find("  Last Name: \"Ivanova\" -> \"Ivanova-X\"\n"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("  Last Name: \"Ivanova\" -> \"Ivanova-X\"\n"), std::string::npos)
+        << r.out;
     EXPECT_EQ(notes.Dump("names.nsf"), before);
 }
 

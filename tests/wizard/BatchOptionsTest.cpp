@@ -16,9 +16,9 @@ bool Parse(std::vector<const char*> args, tagBatchOptions* o, std::string* error
 TEST(BatchOptions, KindAccessAndUpdatesInOrder) {
     tagBatchOptions o;
     std::string error;
-    ASSERT_TRUE(Parse({"--server", "Hub", "contacts", "--user=Jane Doe", "--set", "Last Name=Miller",
-                       "--updates", "u.txt", "--true=Private", "--where", "Company=Acme", "--dry-run",
-                       "--mail-db="},
+    ASSERT_TRUE(Parse({"--server", "Hub", "contacts", "--user=Jane Doe", "--set",
+                       "Last Name=Miller", "--updates", "u.txt", "--true=Private", "--where",
+                       "Company=Acme", "--dry-run", "--mail-db="},
                       &o, &error))
         << error;
     EXPECT_EQ(o.kind, "contacts");
@@ -42,7 +42,8 @@ TEST(BatchOptions, KindAccessAndUpdatesInOrder) {
 TEST(BatchOptions, PasswordModesAndFlags) {
     tagBatchOptions o;
     std::string error;
-    ASSERT_TRUE(Parse({"--password-stdin", "--help", "--version", "--list-fields", "tasks"}, &o, &error));
+    ASSERT_TRUE(
+        Parse({"--password-stdin", "--help", "--version", "--list-fields", "tasks"}, &o, &error));
     EXPECT_EQ(o.passwordMode, BATCH_PASSWORD_STDIN);
     EXPECT_TRUE(o.bHelp);
     EXPECT_TRUE(o.bVersion);
@@ -58,8 +59,12 @@ TEST(BatchOptions, UsageErrors) {
         std::vector<const char*> args;
         const char* message;
     } cases[] = {
-        {{"--password", "x"}, "The password is never taken from the command line; use --password-stdin or type it at the prompt."},
-        {{"--password=x"}, "The password is never taken from the command line; use --password-stdin or type it at the prompt."},
+        {{"--password", "x"},
+         "The password is never taken from the command line; use --password-stdin or type it at "
+         "the prompt."},
+        {{"--password=x"},
+         "The password is never taken from the command line; use --password-stdin or type it at "
+         "the prompt."},
         {{"--colour"}, "Unknown option \"--colour\"."},
         {{"--dry-run=yes"}, "Unknown option \"--dry-run=yes\"."},
         {{"contacts", "--set"}, "The option --set needs a value."},
@@ -76,11 +81,12 @@ TEST(BatchOptions, UsageErrors) {
 
 TEST(BatchOptions, TheHelpDocumentsEveryOption) {
     const std::string usage = kBatchUsage;
-    for (const char* option : {"--notes-path", "--contacts-db", "--server", "--user", "--mail-db",
-                               "--id-file", "--password-stdin", "--no-password", "--set", "--append",
-                               "--insert", "--replace", "--date", "--datetime", "--true", "--false",
-                               "--choice", "--updates", "--where", "--dry-run", "--list-fields",
-                               "--help", "--version"})
+    for (const char* option :
+         {"--notes-path",  "--contacts-db",    "--server",      "--user",     "--mail-db",
+          "--id-file",     "--password-stdin", "--no-password", "--set",      "--append",
+          "--insert",      "--replace",        "--date",        "--datetime", "--true",
+          "--false",       "--choice",         "--updates",     "--where",    "--dry-run",
+          "--list-fields", "--help",           "--version"})
         EXPECT_NE(usage.find(option), std::string::npos) << option;
 }
 

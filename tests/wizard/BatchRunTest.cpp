@@ -40,7 +40,8 @@ protected:
         std::FILE* err = std::tmpfile();
         std::fputs(input.c_str(), in);
         std::rewind(in);
-        const int rc = RunBatch(static_cast<int>(args.size()), args.data(), {in, out, err}, &factory);
+        const int rc =
+            RunBatch(static_cast<int>(args.size()), args.data(), {in, out, err}, &factory);
         this->out = Drain(out);
         this->err = Drain(err);
         std::fclose(in);
@@ -115,7 +116,9 @@ TEST_F(BatchRunTest, AFailedLoadExitsWithOneAndSaysWhy) {
 }
 
 TEST_F(BatchRunTest, NoMatchingRecordIsNoFailure) {
-    EXPECT_EQ(Run({"contacts", "--no-password", "--where", "Last Name=Nobody", "--set", "Last Name=X"}), 0);
+    EXPECT_EQ(
+        Run({"contacts", "--no-password", "--where", "Last Name=Nobody", "--set", "Last Name=X"}),
+        0);
     EXPECT_EQ(err, "vxln-batch: no record matches; nothing was updated.\n");
     EXPECT_EQ(factory.journal.submits, 0);
 }
@@ -128,10 +131,13 @@ TEST_F(BatchRunTest, UsageErrorsExitWithTwoBeforeAnyLoad) {
         {{"--set", "Last Name=X"}, "Give the record kind: contacts, calendar or tasks."},
         {{"notes", "--set", "Subject=X"}, "Unknown record kind \"notes\"."},
         {{"contacts"}, "Please add some field updating information."},
-        {{"contacts", "--set", "Last Name=X", "--where", "Shoe Size=9"}, "Unknown column \"Shoe Size\" in --where."},
-        {{"contacts", "--set", "Last Name=X", "--where", "Company"}, "Write the condition as COLUMN=VALUE."},
+        {{"contacts", "--set", "Last Name=X", "--where", "Shoe Size=9"},
+         "Unknown column \"Shoe Size\" in --where."},
+        {{"contacts", "--set", "Last Name=X", "--where", "Company"},
+         "Write the condition as COLUMN=VALUE."},
         {{"contacts", "--append", "Last Name="},
-         "--append \"Last Name=\": The append string value can not be empty. Please enter some content."},
+         "--append \"Last Name=\": The append string value can not be empty. Please enter some "
+         "content."},
         {{"--list-fields", "notes"}, "Unknown record kind \"notes\"."},
     };
     for (const Case& k : cases) {
@@ -146,8 +152,10 @@ TEST_F(BatchRunTest, UpdatesFromAFile) {
     testsupport::WriteFile(env.Dir().File("u.txt"), "# contacts\nset Last Name=Miller\nbogus\n");
     EXPECT_EQ(Run({"contacts", "--updates", env.Dir().File("u.txt").c_str()}), 2);
     EXPECT_NE(err.find("u.txt:3: unknown update \"bogus\"."), std::string::npos);
-    testsupport::WriteFile(env.Dir().File("u.txt"), "set Last Name=Miller\r\nappend Last Name=!\r\n");
-    EXPECT_EQ(Run({"contacts", "--no-password", "--updates", env.Dir().File("u.txt").c_str()}), 0) << err;
+    testsupport::WriteFile(env.Dir().File("u.txt"),
+                           "set Last Name=Miller\r\nappend Last Name=!\r\n");
+    EXPECT_EQ(Run({"contacts", "--no-password", "--updates", env.Dir().File("u.txt").c_str()}), 0)
+        << err;
     EXPECT_EQ(LastNames(), (std::vector<std::string>{"Miller!", "Miller!", "Miller!"}));
 }
 

@@ -94,31 +94,41 @@ TEST(BatchUpdates, RefusalsSayWhy) {
         const char* text;
         const char* message;
     } cases[] = {
-        {"contacts", "append", "First Name=",
-         "The append string value can not be empty. Please enter some content."},
-        {"contacts", "insert", "First Name@2=",
-         "The insert string value can not be empty. Please enter some content."},
+        {"contacts", "append",
+         "First Name=", "The append string value can not be empty. Please enter some content."},
+        {"contacts", "insert",
+         "First Name@2=", "The insert string value can not be empty. Please enter some content."},
         {"contacts", "replace", "First Name:=x",
          "The replace find value can not be empty. Please enter some content."},
-        {"contacts", "set", "Nickname=x", "Unknown field \"Nickname\" for contacts; see --list-fields contacts."},
+        {"contacts", "set", "Nickname=x",
+         "Unknown field \"Nickname\" for contacts; see --list-fields contacts."},
         {"contacts", "set", "Last Name", "Write the update as FIELD=VALUE."},
-        {"contacts", "insert", "Last Name@x=y", "The insert position must be a whole number, 0 or more."},
-        {"contacts", "insert", "Last Name@-1=y", "The insert position must be a whole number, 0 or more."},
+        {"contacts", "insert", "Last Name@x=y",
+         "The insert position must be a whole number, 0 or more."},
+        {"contacts", "insert", "Last Name@-1=y",
+         "The insert position must be a whole number, 0 or more."},
         {"contacts", "insert", "Last Name@3", "Write the insert as FIELD@POSITION=TEXT."},
         {"contacts", "replace", "Last Name:x", "Write the replace as FIELD:FIND=REPLACEMENT."},
         {"contacts", "date", "Last Name=2020-01-01",
-         "\"date\" does not fit the String field \"Last Name\"; use set, append, insert or replace."},
-        {"contacts", "set", "Birth Date=x", "\"set\" does not fit the Date field \"Birth Date\"; use date."},
+         "\"date\" does not fit the String field \"Last Name\"; use set, append, insert or "
+         "replace."},
+        {"contacts", "set", "Birth Date=x",
+         "\"set\" does not fit the Date field \"Birth Date\"; use date."},
         {"contacts", "date", "Birth Date=2021-02-29", "Write the date as YYYY-MM-DD."},
         {"contacts", "date", "Birth Date=17.05.1980", "Write the date as YYYY-MM-DD."},
         {"contacts", "date", "Birth Date=1980-05-17 10:00", "Write the date as YYYY-MM-DD."},
         {"calendar", "date", "Start Date & Time=2027-01-05",
          "\"date\" does not fit the Date & Time field \"Start Date & Time\"; use datetime."},
-        {"calendar", "datetime", "Start Date & Time=2027-01-05", "Write the date and time as YYYY-MM-DD HH:MM[:SS]."},
-        {"calendar", "datetime", "Start Date & Time=2027-01-05 24:00", "Write the date and time as YYYY-MM-DD HH:MM[:SS]."},
-        {"tasks", "choice", "Importance=High", "The field \"Importance\" offers no choices to set."},
-        {"tasks", "set", "Private=1", "\"set\" does not fit the Boolean field \"Private\"; use true or false."},
-        {"tasks", "true", "Subject", "\"true\" does not fit the String field \"Subject\"; use set, append, insert or replace."},
+        {"calendar", "datetime", "Start Date & Time=2027-01-05",
+         "Write the date and time as YYYY-MM-DD HH:MM[:SS]."},
+        {"calendar", "datetime", "Start Date & Time=2027-01-05 24:00",
+         "Write the date and time as YYYY-MM-DD HH:MM[:SS]."},
+        {"tasks", "choice", "Importance=High",
+         "The field \"Importance\" offers no choices to set."},
+        {"tasks", "set", "Private=1",
+         "\"set\" does not fit the Boolean field \"Private\"; use true or false."},
+        {"tasks", "true", "Subject",
+         "\"true\" does not fit the String field \"Subject\"; use set, append, insert or replace."},
         {"tasks", "drop", "Subject=x", "Unknown update \"drop\"."},
     };
     for (const Refused& k : cases) {
@@ -133,20 +143,22 @@ TEST(BatchUpdates, RefusalsSayWhy) {
 TEST(BatchUpdates, TextsFromTheTerminalAreStoredInTheRecordsCodePage) {
     tagFUFieldUpdate def;
     std::string error;
-    ASSERT_TRUE(ParseBatchUpdate(*FindBatchKind("contacts"), {"set", "Last Name=M\xC3\xBCller \xE2\x82\xAC", ""},
-                                 &def, &error));
+    ASSERT_TRUE(ParseBatchUpdate(*FindBatchKind("contacts"),
+                                 {"set", "Last Name=M\xC3\xBCller \xE2\x82\xAC", ""}, &def,
+                                 &error));
     EXPECT_STREQ(def.szValue, "M\xFCller \x80");
-    ASSERT_TRUE(ParseBatchUpdate(*FindBatchKind("contacts"), {"set", "Note=" + std::string(400, 'n'), ""},
-                                 &def, &error));
+    ASSERT_TRUE(ParseBatchUpdate(*FindBatchKind("contacts"),
+                                 {"set", "Note=" + std::string(400, 'n'), ""}, &def, &error));
     EXPECT_EQ(std::string(def.szValue), std::string(255, 'n'));
 }
 
 TEST(BatchUpdates, UpdatesFileOneALine) {
     std::vector<tagBatchUpdateSpec> specs;
     std::string error;
-    ASSERT_TRUE(ParseBatchUpdatesText("# names\r\nset Last Name=Miller\r\n\r\n  append First Name=ny\n"
-                                      "insert Company Name@0=The \ntrue Private",
-                                      "u.txt", &specs, &error));
+    ASSERT_TRUE(
+        ParseBatchUpdatesText("# names\r\nset Last Name=Miller\r\n\r\n  append First Name=ny\n"
+                              "insert Company Name@0=The \ntrue Private",
+                              "u.txt", &specs, &error));
     ASSERT_EQ(specs.size(), 4u);
     EXPECT_EQ(specs[0].op, "set");
     EXPECT_EQ(specs[0].text, "Last Name=Miller");

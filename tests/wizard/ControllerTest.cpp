@@ -19,7 +19,8 @@ class ControllerTest : public ::testing::Test {
 protected:
     void SetUp() override {
         for (int p = 0; p < WIZARD_PAGE_COUNT; ++p) {
-            pages[p] = std::make_unique<FakePage>(kPageNames[p], static_cast<WizardPage>(p), c, log);
+            pages[p] =
+                std::make_unique<FakePage>(kPageNames[p], static_cast<WizardPage>(p), c, log);
             c.SetPage(static_cast<WizardPage>(p), pages[p].get());
         }
         c.SetView(&view);
@@ -111,8 +112,9 @@ TEST_F(ControllerTest, EveryForwardStepAsksTheRightPages) {
     ExpectView(1, WIZARD_PAGE_SOURCE, true, true, "&Cancel");
 
     c.GoToStep(2);
-    EXPECT_EQ(log.Take(), "source.leave start text:Loading Lotus Notes Contacts... pause:200 status:" +
-                              Folder() + "LNAddrStatus.dat run stop fields.enter");
+    EXPECT_EQ(log.Take(),
+              "source.leave start text:Loading Lotus Notes Contacts... pause:200 status:" +
+                  Folder() + "LNAddrStatus.dat run stop fields.enter");
     ExpectView(2, WIZARD_PAGE_UPDATE_FIELD, true, true, "&Cancel");
     EXPECT_EQ(c.GetAddrUtil()->GetRecList()->GetCount(), 2u);
 
@@ -234,8 +236,9 @@ TEST_F(ControllerTest, PassesTheAccessOptionsOfCalendarWithoutPause) {
     c.GoToStep(1);
     log.Take();
     c.GoToStep(2);
-    EXPECT_EQ(log.Take(), "source.leave start text:Loading Lotus Notes Calendar... status:" + Folder() +
-                              "LNDateStatus.dat run stop"); // no exchange file: the load fails
+    EXPECT_EQ(log.Take(),
+              "source.leave start text:Loading Lotus Notes Calendar... status:" + Folder() +
+                  "LNDateStatus.dat run stop"); // no exchange file: the load fails
     EXPECT_EQ(factory.journal.idFile, "/ids/jane.id");
     EXPECT_EQ(factory.journal.server, "Hub");
 }
@@ -258,7 +261,8 @@ TEST_F(ControllerTest, AFailedLoadKeepsTheAccessPageAndSaysWhy) {
         {LN_KIND_TASK, "", "", "Jane", "", false, "",
          "Give the Domino server and the user name, or the path of the mail database.", 0},
         {LN_KIND_ADDR, "/x.nsf", "", "", "", true, "File does not exist", "File does not exist", 1},
-        {LN_KIND_TASK, "", "", "", "m.nsf", true, "", "Failed to load Lotus Notes Tasks information.", 1},
+        {LN_KIND_TASK, "", "", "", "m.nsf", true, "",
+         "Failed to load Lotus Notes Tasks information.", 1},
     };
     for (const Case& k : cases) {
         SCOPED_TRACE(k.expected);

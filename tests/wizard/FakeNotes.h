@@ -76,7 +76,8 @@ public:
 };
 
 // Writes the exchange file of `Util` into `folder` with the given records.
-template <class Util, class Rec> bool WriteExchangeFile(const std::string& folder, const Rec* recs, int n) {
+template <class Util, class Rec>
+bool WriteExchangeFile(const std::string& folder, const Rec* recs, int n) {
     Util writer;
     writer.SetTempFilePath(folder.c_str());
     for (int i = 0; i < n; ++i)

@@ -80,7 +80,8 @@ bool ParseBatchCondition(int kind, const std::string& text, tagBatchCondition* c
     return true;
 }
 
-unsigned SelectBatchRecords(CxWizardController& c, const std::vector<tagBatchCondition>& conditions) {
+unsigned SelectBatchRecords(CxWizardController& c,
+                            const std::vector<tagBatchCondition>& conditions) {
     CxList* selected = c.GetSelectedRecords();
     switch (c.GetSettings().AppFlag) {
     case LN_KIND_ADDR:

@@ -11,9 +11,12 @@
 namespace {
 
 const tagBatchKind kKinds[] = {
-    {LN_KIND_ADDR, "contacts", CxVXLNAddrUtil::GetUpdateFieldCount, CxVXLNAddrUtil::GetUpdateFieldInfo},
-    {LN_KIND_DATE, "calendar", CxVXLNDateUtil::GetUpdateFieldCount, CxVXLNDateUtil::GetUpdateFieldInfo},
-    {LN_KIND_TASK, "tasks", CxVXLNTaskUtil::GetUpdateFieldCount, CxVXLNTaskUtil::GetUpdateFieldInfo},
+    {LN_KIND_ADDR, "contacts", CxVXLNAddrUtil::GetUpdateFieldCount,
+     CxVXLNAddrUtil::GetUpdateFieldInfo},
+    {LN_KIND_DATE, "calendar", CxVXLNDateUtil::GetUpdateFieldCount,
+     CxVXLNDateUtil::GetUpdateFieldInfo},
+    {LN_KIND_TASK, "tasks", CxVXLNTaskUtil::GetUpdateFieldCount,
+     CxVXLNTaskUtil::GetUpdateFieldInfo},
 };
 
 } // namespace

@@ -5,8 +5,8 @@
 struct tagFUFieldInfo;
 
 struct tagBatchKind {
-    int nKind;         // 1, 2 or 4
-    const char* name;  // "contacts", "calendar", "tasks"
+    int nKind;        // 1, 2 or 4
+    const char* name; // "contacts", "calendar", "tasks"
     int (*count)();
     const tagFUFieldInfo* (*at)(int position);
 };

@@ -73,9 +73,8 @@ int Finish(CxWizardController& c, const tagBatchIO& io) {
         RunWizardUpdate(c, [&bar](uint32_t i, uint32_t n) { bar.Step(i, n); });
     bar.Finish();
     c.GoToStep(WIZARD_STEP_FINISH);
-    const tagFinishTexts texts = MakeFinishTexts(c.GetSettings().AppFlag,
-                                                 c.GetUpdateDefinitions()->GetCount(),
-                                                 result.nSelected, &result);
+    const tagFinishTexts texts = MakeFinishTexts(
+        c.GetSettings().AppFlag, c.GetUpdateDefinitions()->GetCount(), result.nSelected, &result);
     std::fputs(BatchFinishReport(texts).c_str(), io.out);
     return result.bSubmitFailed ? BATCH_EXIT_FAILED : BATCH_EXIT_OK;
 }
@@ -83,7 +82,8 @@ int Finish(CxWizardController& c, const tagBatchIO& io) {
 int DryRun(CxWizardController& c, const tagBatchIO& io) {
     unsigned changed = 0;
     std::fputs(RunBatchDryRun(c, &changed).c_str(), io.out);
-    std::fprintf(io.out, "Dry run: %u of %u selected records would change; nothing was written back.\n",
+    std::fprintf(io.out,
+                 "Dry run: %u of %u selected records would change; nothing was written back.\n",
                  changed, c.GetSelectedRecords()->GetCount());
     return BATCH_EXIT_OK;
 }

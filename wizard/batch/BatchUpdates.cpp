@@ -222,9 +222,8 @@ bool ParseBatchUpdate(const tagBatchKind& kind, const tagBatchUpdateSpec& spec,
         return Fail(error, "Unknown field \"" + platform::Cp1252ToUtf8(BatchTrim(field)) +
                                "\" for " + kind.name + "; see --list-fields " + kind.name + ".");
     if (!OpFitsType(spec.op, row->nType))
-        return Fail(error, "\"" + spec.op + "\" does not fit the " +
-                               GetFieldTypeName(row->nType) + " field \"" +
-                               platform::Cp1252ToUtf8(row->szName) + "\"; use " +
+        return Fail(error, "\"" + spec.op + "\" does not fit the " + GetFieldTypeName(row->nType) +
+                               " field \"" + platform::Cp1252ToUtf8(row->szName) + "\"; use " +
                                OpsForType(row->nType) + ".");
     tagFUFieldUpdate work;
     CxWizardController::InitDefinition(&work);
@@ -251,7 +250,8 @@ bool ParseBatchUpdatesText(const std::string& text, const std::string& name,
         const std::string origin = name + ":" + std::to_string(number);
         const std::size_t start = line.find_first_not_of(" \t");
         const std::size_t blank = line.find_first_of(" \t", start);
-        const std::string op = line.substr(start, blank == std::string::npos ? blank : blank - start);
+        const std::string op =
+            line.substr(start, blank == std::string::npos ? blank : blank - start);
         if (!IsBatchUpdateOp(op))
             return Fail(error, origin + ": unknown update \"" + op + "\".");
         const std::string rest = blank == std::string::npos ? "" : line.substr(blank + 1);
