@@ -186,3 +186,35 @@ TEST(BatchUpdates, ListsEveryFieldOfAKind) {
 }
 
 } // namespace
+
+namespace {
+
+// A catalogue with choices, which no kind of the system has yet.
+const tagFUFieldInfo kChoiceRows[] = {
+    {7, FU_TYPE_ENUM, "Priority", "Priority", 4, 3, {1, 2, 3}, {"High", "Normal", "Low"}},
+    {8, FU_TYPE_INTEGER, "Count", "Count", 4, 0, {}, {}},
+};
+int ChoiceCount() {
+    return 2;
+}
+const tagFUFieldInfo* ChoiceAt(int i) {
+    return i >= 0 && i < 2 ? &kChoiceRows[i] : nullptr;
+}
+const tagBatchKind kChoiceKind = {1, "choices", ChoiceCount, ChoiceAt};
+
+TEST(BatchUpdates, ChoicesByNameAndNumbers) {
+    tagFUFieldUpdate def;
+    std::string error;
+    ASSERT_TRUE(ParseBatchUpdate(kChoiceKind, {"choice", "priority=low", ""}, &def, &error));
+    EXPECT_EQ(def.nFieldKey, 7);
+    EXPECT_EQ(def.nValue, 3);
+    EXPECT_FALSE(ParseBatchUpdate(kChoiceKind, {"choice", "Priority=Urgent", ""}, &def, &error));
+    EXPECT_EQ(error,
+              "\"Urgent\" is not a choice of \"Priority\"; the choices are: High, Normal, Low.");
+    ASSERT_TRUE(ParseBatchUpdate(kChoiceKind, {"set", "Count= -12 ", ""}, &def, &error));
+    EXPECT_EQ(def.nValue, -12);
+    EXPECT_FALSE(ParseBatchUpdate(kChoiceKind, {"set", "Count=12x", ""}, &def, &error));
+    EXPECT_EQ(error, "Write the value as a whole number.");
+}
+
+} // namespace
