@@ -17,6 +17,9 @@ public:
     bool SubmitChanges() override;
 #ifdef LNACCESS_ENGINE
     bool ReadParamFile(const char* path);
+    bool Run();
+    bool LoadFromDB() override;
+    bool SaveToDB() override;
     static bool FromCommRec(tagCommAddrRec* common, tagCxLNAddrRec* notes);
 #endif
     static bool ToCommRec(tagCxLNAddrRec* notes, tagCommAddrRec* common);
@@ -49,6 +52,11 @@ protected:
     bool InvokeHelper_();
     bool LoadRecFromFile_(tagCxLNAddrRec* rec);
     bool SaveRecToFile_(tagCxLNAddrRec* rec);
+#ifdef LNACCESS_ENGINE
+    // The parts of a load and a write-back while the API is started.
+    bool SearchDB_();
+    bool WriteDB_();
+#endif
 
     CommAddrMgr* m_pDataMgr;
     CxFile* m_pFile;

@@ -34,14 +34,6 @@ void CxLNBaseUtil::ConfigureLog_(bool withFileName) {
         log->SetFileName(m_szDebugFile);
 }
 
-bool CxLNBaseUtil::ResolveMailDBName_() {
-    if (*m_szMailDBName)
-        return true;
-    if (!*m_szUserName)
-        return false;
-    return ConstructMailDBName_();
-}
-
 void CxLNBaseUtil::ReadIDFile_(CxLNParamParser* parser) {
     GetTextParam(parser, LN_PARAM_ID_FILE, m_szIDFile, sizeof m_szIDFile);
     if (*m_szIDFile)

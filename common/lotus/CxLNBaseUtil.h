@@ -164,10 +164,11 @@ protected:
     bool LoadParams_(const char* path, CxLNParamParser* parser);
     void ReadCommonParams_(CxLNParamParser* parser);
     void ConfigureLog_(bool withFileName);
-    bool ResolveMailDBName_();
-    // Turns the user name into the mail database path; Notes is asked for it
-    // in a later stage of the engine, until then the name stays empty.
-    bool ConstructMailDBName_();
+    // The mail database path, derived from the user name when none is given;
+    // false when both are empty. Calendar and tasks log the path, the calendar
+    // also a failed OSPathNetConstruct.
+    bool ResolveMailDBName_(bool logPath, bool logConstructFailure);
+    void ConstructMailDBName_(bool logConstructFailure);
     void ReadIDFile_(CxLNParamParser* parser);
 #endif
 

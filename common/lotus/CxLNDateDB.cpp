@@ -10,7 +10,7 @@ bool CxLNDateUtil::ReadParamFile(const char* path) {
     ReadCommonParams_(&parser);
     GetTextParam(&parser, LN_PARAM_MAIL_DB, m_szMailDBName, sizeof m_szMailDBName);
     ConfigureLog_(false);
-    if (!ResolveMailDBName_())
+    if (!ResolveMailDBName_(true, true))
         return false;
     ReadIDFile_(&parser);
     return true;

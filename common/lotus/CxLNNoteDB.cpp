@@ -11,7 +11,7 @@ bool CxLNNoteUtil::ReadParamFile(const char* path) {
     ReadCommonParams_(&parser);
     GetTextParam(&parser, LN_PARAM_MAIL_DB, m_szMailDBName, sizeof m_szMailDBName);
     ConfigureLog_(true);
-    return ResolveMailDBName_();
+    return ResolveMailDBName_(false, false);
 }
 
 bool CxLNNoteUtil::LoadFromDB() {

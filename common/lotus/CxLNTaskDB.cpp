@@ -10,7 +10,7 @@ bool CxLNTaskUtil::ReadParamFile(const char* path) {
     ReadCommonParams_(&parser);
     GetTextParam(&parser, LN_PARAM_MAIL_DB, m_szMailDBName, sizeof m_szMailDBName);
     ConfigureLog_(false);
-    if (!ResolveMailDBName_())
+    if (!ResolveMailDBName_(true, false))
         return false;
     ReadIDFile_(&parser);
     return true;

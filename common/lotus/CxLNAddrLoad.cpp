@@ -1,0 +1,91 @@
+// Load of the Person documents of the contacts database.
+#include "CxLNAddr.h"
+
+#include <cstring>
+
+#include "common/lotus/CxLNAddrItems.h"
+#include "common/lotus/CxLNApi.h"
+#include "common/misc/CxDebugUtil.h"
+
+namespace {
+
+const char kFormula[] = "Select Form=\"Person\"";
+const char kSearching[] = "Search Lotus Notes contact database ...";
+
+// The object whose load is in progress; the document visit adds to it.
+CxLNAddrUtil* g_pRunning = nullptr;
+
+STATUS LNCALLBACK VisitDocument(void* argument, SEARCH_MATCH* match, ITEM_TABLE*) {
+    if (!g_pRunning)
+        return 1;
+    NOTEID id = 0;
+    if (!LNMatchedNote(match, &id))
+        return NOERROR;
+    const DBHANDLE db = *static_cast<const DBHANDLE*>(argument);
+    tagCxLNAddrRec rec;
+    if (LNReadDocument(g_pRunning, db, id, kLNAddrItems, &rec, sizeof rec, rec.szID,
+                       sizeof rec.szID))
+        g_pRunning->AddRec(&rec);
+    return NOERROR;
+}
+
+bool CompileFormula(FORMULAHANDLE* formula) {
+    WORD length = 0, line = 0, column = 0, offset = 0, errorLength = 0;
+    STATUS compileError = NOERROR;
+    STATUS status = LNApi().NSFFormulaCompile(
+        nullptr, 0, kFormula, static_cast<WORD>(std::strlen(kFormula)), formula, &length,
+        &compileError, &line, &column, &offset, &errorLength);
+    if (status != NOERROR)
+        CX_LOG_ERROR("Can not compile search filter: error code=%d", status);
+    return status == NOERROR;
+}
+
+} // namespace
+
+bool CxLNAddrUtil::LoadFromDB() {
+    if (!*m_szLocalName)
+        return false;
+    ReportStatus("Initializing Lotus Notes API...");
+    if (!CxLNApi::Start()) {
+        CX_LOG_ERROR("Failed to initialize Notes API.");
+        return false;
+    }
+    const bool loaded = SearchDB_();
+    CxLNApi::Stop();
+    return loaded;
+}
+
+bool CxLNAddrUtil::SearchDB_() {
+    ReportStatus("Open Lotus Notes Contacts database.");
+    DBHANDLE db = NULLHANDLE;
+    STATUS status = LNApi().NSFDbOpen(m_szLocalName, &db);
+    if (status != NOERROR) {
+        CX_LOG_ERROR("Can not open Lotus Notes Contacts file: %s, error code=%d", m_szLocalName,
+                     status);
+        return false;
+    }
+    FORMULAHANDLE formula = NULLHANDLE;
+    if (!CompileFormula(&formula)) {
+        LNApi().NSFDbClose(db);
+        return false;
+    }
+    g_pRunning = this;
+    CX_LOG_INFO("%s", kSearching);
+    ReportStatus(kSearching);
+    status = LNApi().NSFSearch(db, formula, nullptr, 0, NOTE_CLASS_DOCUMENT, nullptr, VisitDocument,
+                               &db, nullptr);
+    g_pRunning = nullptr;
+    LNApi().OSMemFree(formula);
+    if (status != NOERROR) {
+        CX_LOG_ERROR("Failed to search Lotus Notes Contacts database, error code=%d", status);
+        LNApi().NSFDbClose(db);
+        return false;
+    }
+    status = LNApi().NSFDbClose(db);
+    if (status != NOERROR) {
+        CX_LOG_ERROR("Failed to close Lotus Notes Contacts database, error code=%d", status);
+        return false;
+    }
+    CX_LOG_INFO("Close Lotus Notes Contacts database successfully.");
+    return true;
+}

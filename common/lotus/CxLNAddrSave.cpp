@@ -1,0 +1,65 @@
+// Write-back of contact records into Person documents.
+#include "CxLNAddr.h"
+
+#include "common/lotus/CxLNAddrItems.h"
+#include "common/lotus/CxLNApi.h"
+#include "common/lotus/CxLNWriteBack.h"
+#include "common/misc/CxDebugUtil.h"
+#include "common/misc/CxList.h"
+#include "common/misc/CxString.h"
+
+namespace {
+
+bool WriteItems(const void* rec, const tagLNItemWriter& writer) {
+    return LNWriteAddrItems(static_cast<const tagCxLNAddrRec*>(rec), writer);
+}
+
+const tagLNWriteBackKind kWriteBack = {
+    "Create new Notes contact item.",
+    "Modify existed Notes contact item, item ID = %d",
+    "Delete existed Notes contact item, item ID = %d",
+    LNWritePersonItems,
+    WriteItems,
+};
+
+} // namespace
+
+bool CxLNAddrUtil::SaveToDB() {
+    if (!*m_szLocalName) {
+        CX_LOG_ERROR("Invalid Lotus Notes Contacts database name.");
+        return false;
+    }
+    if (!CxLNApi::Start()) {
+        CX_LOG_ERROR("Failed to initialize Notes API.");
+        return false;
+    }
+    const bool saved = WriteDB_();
+    CxLNApi::Stop();
+    return saved;
+}
+
+bool CxLNAddrUtil::WriteDB_() {
+    CX_LOG_INFO("Open Lotus Notes Contacts database: %s", m_szLocalName);
+    DBHANDLE db = NULLHANDLE;
+    STATUS status = LNApi().NSFDbOpen(m_szLocalName, &db);
+    if (status != NOERROR) {
+        char message[512];
+        CxStrFormat(message, sizeof message,
+                    "Can no open Lotus Notes Contacts Database file: %s, error code=%d",
+                    m_szLocalName, status);
+        CX_LOG_ERROR("%s", message);
+        ReportError(message);
+        return false;
+    }
+    for (void* p = m_pRecList->GetFirst(); p; p = m_pRecList->GetNext()) {
+        const tagCxLNAddrRec* rec = static_cast<const tagCxLNAddrRec*>(p);
+        LNWriteBackRecord(this, db, kWriteBack, {rec->nAction, rec->nOrigin, rec->szID}, rec);
+    }
+    status = LNApi().NSFDbClose(db);
+    if (status != NOERROR) {
+        CX_LOG_ERROR("Failed to close Lotus Notes Contacts database, error code=%d", status);
+        return false;
+    }
+    CX_LOG_INFO("Close Notes Contact database successfully.");
+    return true;
+}

@@ -1,0 +1,87 @@
+#include "CxLNWriteBack.h"
+
+#include <climits>
+#include <cstdlib>
+
+#include "common/lotus/CxLNApi.h"
+#include "common/lotus/CxLNBaseUtil.h"
+#include "common/lotus/CxLNRecords.h"
+#include "common/misc/CxDebugUtil.h"
+#include "common/misc/CxString.h"
+
+namespace {
+
+// szID as a decimal number; no number and out-of-range texts give 0.
+long NoteNumber(const char* szID) {
+    if (!szID)
+        return 0;
+    char* end = nullptr;
+    const long number = std::strtol(szID, &end, 10);
+    return number > 0 && number <= static_cast<long>(UINT_MAX) ? number : 0;
+}
+
+void SaveAndClose(CxLNBaseUtil* owner, NOTEHANDLE note) {
+    STATUS status = LNApi().NSFNoteUpdate(note, 0);
+    if (status != NOERROR)
+        LNReportCallFailure(owner, "NSFNoteUpdate", status);
+    status = LNApi().NSFNoteClose(note);
+    if (status != NOERROR)
+        LNReportCallFailure(owner, "NSFNoteClose", status);
+}
+
+void CreateDocument(CxLNBaseUtil* owner, DBHANDLE db, const tagLNWriteBackKind& kind,
+                    const void* rec) {
+    CX_LOG_INFO("%s", kind.szCreate);
+    NOTEHANDLE note = NULLHANDLE;
+    STATUS status = LNApi().NSFNoteCreate(db, &note);
+    if (status != NOERROR) {
+        LNReportCallFailure(owner, "NSFNoteCreate", status);
+        return;
+    }
+    kind.pCreateItems(note);
+    kind.pWriteItems(rec, tagLNItemWriter{note, 0, owner});
+    SaveAndClose(owner, note);
+}
+
+void ModifyDocument(CxLNBaseUtil* owner, DBHANDLE db, const tagLNWriteBackKind& kind, long number,
+                    const void* rec) {
+    CX_LOG_INFO(kind.szModify, static_cast<int>(number));
+    const NOTEID id = static_cast<NOTEID>(number);
+    NOTEHANDLE note = NULLHANDLE;
+    STATUS status = LNApi().NSFNoteOpen(db, id, 0, &note);
+    if (status != NOERROR) {
+        LNReportCallFailure(owner, "NSFNoteOpen", status);
+        return;
+    }
+    kind.pWriteItems(rec, tagLNItemWriter{note, id, owner});
+    SaveAndClose(owner, note);
+}
+
+void DeleteDocument(CxLNBaseUtil* owner, DBHANDLE db, const tagLNWriteBackKind& kind, long number) {
+    CX_LOG_INFO(kind.szDelete, static_cast<int>(number));
+    if (number <= 0)
+        return;
+    STATUS status = LNApi().NSFNoteDelete(db, static_cast<NOTEID>(number), 0);
+    if (status != NOERROR)
+        LNReportCallFailure(owner, "NSFNoteDelete", status);
+}
+
+} // namespace
+
+void LNReportCallFailure(CxLNBaseUtil* owner, const char* call, STATUS status) {
+    char message[256];
+    CxStrFormat(message, sizeof message, "Failed to call %s, error code=%d", call, status);
+    CX_LOG_ERROR("%s", message);
+    if (owner)
+        owner->ReportError(message);
+}
+
+void LNWriteBackRecord(CxLNBaseUtil* owner, DBHANDLE db, const tagLNWriteBackKind& kind,
+                       const tagLNRecHeader& header, const void* rec) {
+    if (header.nAction == LN_ACTION_WRITE && header.nOrigin == LN_ORIGIN_NEW)
+        CreateDocument(owner, db, kind, rec);
+    else if (header.nAction == LN_ACTION_WRITE && header.nOrigin == LN_ORIGIN_MODIFIED)
+        ModifyDocument(owner, db, kind, NoteNumber(header.szID), rec);
+    else if (header.nAction == LN_ACTION_DELETE)
+        DeleteDocument(owner, db, kind, NoteNumber(header.szID));
+}

@@ -1,0 +1,29 @@
+// The write-back decision for one record: create, modify or delete its
+// document by the record's action and origin. Per-record failures are
+// logged and reported; the caller goes on with the next record.
+#pragma once
+#include <cstdint>
+
+#include "common/lotus/CxLNItemWrite.h"
+
+class CxLNBaseUtil;
+
+struct tagLNWriteBackKind {
+    const char* szCreate; // level 2 log lines; modify and delete take the note ID
+    const char* szModify;
+    const char* szDelete;
+    void (*pCreateItems)(NOTEHANDLE note); // items of a new document
+    bool (*pWriteItems)(const void* rec, const tagLNItemWriter& writer);
+};
+
+struct tagLNRecHeader {
+    int32_t nAction;
+    int32_t nOrigin;
+    const char* szID;
+};
+
+void LNWriteBackRecord(CxLNBaseUtil* owner, DBHANDLE db, const tagLNWriteBackKind& kind,
+                       const tagLNRecHeader& header, const void* rec);
+
+// Logs "Failed to call <call>, error code=%d" as an error line and reports it.
+void LNReportCallFailure(CxLNBaseUtil* owner, const char* call, STATUS status);

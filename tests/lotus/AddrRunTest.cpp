@@ -1,0 +1,54 @@
+// One helper run of the contacts kind: load into the exchange data file, or
+// write it back.
+#include "AddrDBFixture.h"
+
+#include <cstring>
+
+TEST_F(AddrDBTest, RunInOtherModesFailsAfterClearingTheErrorFile) {
+    for (int mode : {0, 3}) {
+        testsupport::WriteFile(m_temp.File("LNAddrErr.dat"),
+                               "[Error]\r\nError.Count=1\r\nError.1=old\r\n");
+        m_util.SetMode(mode);
+        EXPECT_FALSE(m_util.Run()) << mode;
+        EXPECT_EQ(ErrorValue("Error.Count"), "0");
+        EXPECT_EQ(ErrorValue("Error.1"), "");
+        EXPECT_FALSE(testsupport::FileExists(DataFile()));
+    }
+}
+
+TEST_F(AddrDBTest, ALoadRunWritesTheRecordsToTheExchangeFile) {
+    NOTEID id = AddNote([](NOTEHANDLE note) { AppendText(note, "FirstName", "Ann"); });
+    m_util.SetMode(1);
+    ASSERT_TRUE(m_util.Run()) << m_log.Text();
+
+    CxLNAddrUtil client;
+    client.SetTempFilePath(m_temp.Folder().c_str());
+    ASSERT_TRUE(client.LoadFromFile(nullptr));
+    ASSERT_NE(client.GetFirstRec(), nullptr);
+    EXPECT_STREQ(client.GetFirstRec()->szFirstName, "Ann");
+    EXPECT_EQ(std::string(client.GetFirstRec()->szID), std::to_string(id));
+}
+
+TEST_F(AddrDBTest, ALoadRunWhoseDatabaseDoesNotOpenWritesNoExchangeFile) {
+    m_util.SetLocalName("missing.nsf");
+    m_util.SetMode(1);
+    EXPECT_FALSE(m_util.Run());
+    EXPECT_FALSE(testsupport::FileExists(DataFile()));
+}
+
+TEST_F(AddrDBTest, AWriteBackRunWritesTheExchangeFileIntoTheDatabase) {
+    NOTEID id = AddNote([](NOTEHANDLE note) { AppendText(note, "FirstName", "Ann"); });
+    CxLNAddrUtil client;
+    client.SetTempFilePath(m_temp.Folder().c_str());
+    tagCxLNAddrRec rec = WriteRec(LN_ORIGIN_MODIFIED, id);
+    std::strcpy(rec.szFirstName, "Anna");
+    client.AddRec(&rec);
+    ASSERT_TRUE(client.SaveToFile(nullptr));
+
+    m_util.SetMode(2);
+    ASSERT_TRUE(m_util.Run()) << m_log.Text();
+    const Dump dump = DumpNote(id);
+    const DumpedItem* first = FindItem(dump, "FirstName");
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(first->value, "Anna");
+}
