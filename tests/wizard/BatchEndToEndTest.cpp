@@ -69,6 +69,18 @@ TEST_F(BatchEndToEnd, DryRunLeavesTheDatabaseAlone) {
     EXPECT_EQ(notes.Dump("names.nsf"), before);
 }
 
+TEST_F(BatchEndToEnd, AWriteBackThatNotesRefusesIsReportedAsFailed) {
+    notes.Notesdb("acl '" + notes.DataFile("names.nsf") + "' -Default- reader");
+    const std::string before = notes.Dump("names.nsf");
+    const Result r =
+        Batch("contacts " + Db() + " --where 'Last Name=Ivanova' --set 'Last Name=Miller'");
+    EXPECT_EQ(r.status, 1) << r.out;
+    EXPECT_NE(r.out.find("Records Upated: 1 records in total\nResult: "), std::string::npos)
+        << r.out;
+    EXPECT_EQ(r.out.find("Records updating successfully."), std::string::npos) << r.out;
+    EXPECT_EQ(notes.Dump("names.nsf"), before);
+}
+
 TEST_F(BatchEndToEnd, AMissingDatabaseFailsTheLoad) {
     const Result r = Batch("contacts --contacts-db '" + notes.DataFile("missing.nsf") +
                            "' --set 'Last Name=Miller'");
