@@ -175,6 +175,16 @@ TEST_F(BatchRunTest, EmptyPathsTakeTheAccessPagesDefaults) {
     EXPECT_EQ(Run({"contacts", "--set", "Last Name=X"}), 0) << err;
     EXPECT_EQ(factory.journal.localName, env.LocalAppData() + "/Lotus/Notes/Data/names.nsf");
     EXPECT_EQ(factory.journal.password, ""); // no terminal: no password
+    EXPECT_FALSE(testsupport::FileExists(m_folder + "zembrik.ini"));
+}
+
+TEST_F(BatchRunTest, TheWizardsSettingsAreReadButNeverWritten) {
+    const std::string ini = m_folder + "zembrik.ini";
+    const std::string text = "[LN-VX]\r\nAppFlag=2\r\nAddrFile=/from/settings.nsf\r\n";
+    testsupport::WriteFile(ini, text);
+    EXPECT_EQ(Run({"contacts", "--set", "Last Name=X"}), 0) << err;
+    EXPECT_EQ(factory.journal.localName, "/from/settings.nsf");
+    EXPECT_EQ(testsupport::ReadFile(ini), text);
 }
 
 TEST_F(BatchRunTest, HelpVersionAndFieldList) {

@@ -138,7 +138,8 @@ const char* const kBatchUsage =
 Changes fields of many Lotus Notes records in one run, as the wizard does.
 KIND is contacts, calendar or tasks.
 
-Lotus Notes access (options not given keep the wizard's saved settings):
+Lotus Notes access (options not given take the wizard's saved settings,
+which vxln-batch reads but never changes):
   --notes-path PATH     the Lotus Notes program
   --contacts-db PATH    the contacts database (contacts)
   --server NAME         the Domino server (calendar, tasks)
