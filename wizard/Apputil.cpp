@@ -23,11 +23,17 @@ template <std::size_t N> void ReadText(CxIniUtil& ini, const char* key, char (&f
     ini.ReadString(kSection, key, field, static_cast<int>(N), "");
 }
 
-bool EnsureFolder(const std::string& path) {
+bool IsFolder(const std::string& path) {
     struct stat st;
-    if (stat(path.c_str(), &st) == 0)
-        return S_ISDIR(st.st_mode);
-    return mkdir(path.c_str(), 0700) == 0 || errno == EEXIST;
+    return stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+// Another process may make the folder at the same moment; a file of that
+// name is no folder.
+bool EnsureFolder(const std::string& path) {
+    if (IsFolder(path) || mkdir(path.c_str(), 0700) == 0)
+        return true;
+    return errno == EEXIST && IsFolder(path);
 }
 
 // A path that does not fit its buffer is refused rather than cut, since a cut

@@ -102,12 +102,17 @@ TEST(Apputil, TheDataFolderIsCreatedBelowTheApplicationData) {
 }
 
 TEST(Apputil, ADataFolderThatCannotBeMadeLeavesTheBufferAlone) {
-    testsupport::IsolatedEnv env;
-    mkdir(env.AppData().c_str(), 0700);
-    WriteFile(env.AppData() + "/zembrik", "a file where the folder should be");
-    char folder[260] = "untouched";
-    EXPECT_FALSE(GetDataFolder(folder));
-    EXPECT_STREQ(folder, "untouched");
+    for (const char* blocked : {"/zembrik", "/zembrik/LN-VX"}) {
+        SCOPED_TRACE(blocked);
+        testsupport::IsolatedEnv env;
+        mkdir(env.AppData().c_str(), 0700);
+        mkdir((env.AppData() + "/zembrik").c_str(), 0700);
+        rmdir((env.AppData() + blocked).c_str());
+        WriteFile(env.AppData() + blocked, "a file where the folder should be");
+        char folder[260] = "untouched";
+        EXPECT_FALSE(GetDataFolder(folder));
+        EXPECT_STREQ(folder, "untouched");
+    }
     char ini[260];
     GetSettingsFile("", ini, sizeof ini);
     const std::string path = ini;

@@ -1,13 +1,16 @@
 // The step machine and the load, driven through fake pages and a fake view.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <memory>
 
 #include "FakeNotes.h"
 #include "TestSupport.h"
 #include "WizardFakes.h"
 #include "common/misc/CxList.h"
+#include "common/misc/WinUtil.h"
 #include "wizard/Vxcommon.h"
 
 namespace {
@@ -186,6 +189,39 @@ TEST_F(ControllerTest, NextOnTheAccessPageReloadsAndEmptiesTheLists) {
     EXPECT_EQ(c.GetUpdateDefinitions()->GetCount(), 0u);
     EXPECT_EQ(c.GetSelectedRecords()->GetCount(), 0u);
     EXPECT_EQ(c.GetAddrUtil()->GetRecList()->GetCount(), 2u);
+}
+
+TEST_F(ControllerTest, UpdateMoreStartsOverWithTheSameKind) {
+    ToProc();
+    c.GoToStep(5);
+    log.Take();
+    c.GoToStep(0); // the finish page's "Update More"
+    EXPECT_EQ(log.Take(), "mode.enter");
+    EXPECT_EQ(c.GetSettings().AppFlag, LN_KIND_ADDR);
+    c.GoToStep(1);
+    c.GoToStep(2);
+    EXPECT_EQ(c.GetStep(), 2);
+    EXPECT_EQ(factory.journal.loads, 2);
+    EXPECT_EQ(c.GetUpdateDefinitions()->GetCount(), 0u);
+    EXPECT_EQ(c.GetSelectedRecords()->GetCount(), 0u);
+}
+
+TEST_F(ControllerTest, WithoutDataFolderTheObjectsKeepTheirOwnFolders) {
+    const std::string folder = Folder();
+    ASSERT_EQ(std::remove((folder + "LN-VX.probe").c_str()), -1);
+    std::filesystem::remove_all(folder);
+    testsupport::WriteFile(folder.substr(0, folder.size() - 1),
+                           "a file where the folder should be");
+    CxStrCopy(c.GetSettings().AddrFile, "/data/names.nsf");
+    c.GoToStep(1);
+    log.Take();
+    c.GoToStep(2);
+    EXPECT_EQ(log.Take(),
+              "source.leave start text:Loading Lotus Notes Contacts... pause:200 run stop");
+    char own[260];
+    GetModulePath(nullptr, own);
+    EXPECT_EQ(factory.journal.tempPath, own);
+    EXPECT_EQ(factory.journal.debugPath, "");
 }
 
 TEST_F(ControllerTest, TheSelectionPageFollowsTheKind) {
