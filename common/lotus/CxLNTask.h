@@ -6,6 +6,10 @@
 #include "common/pim/CommTaskMgr.h"
 
 class CxFile;
+#ifdef LNACCESS_ENGINE
+struct tagLNRecField;
+template <class Util, class Comm, class Rec> struct LNRecordEdit;
+#endif
 
 class CxLNTaskUtil : public CxLNBaseUtil {
 public:
@@ -18,6 +22,20 @@ public:
 #ifdef LNACCESS_ENGINE
     bool ReadParamFile(const char* path);
     static bool FromCommRec(tagCommTaskRec* common, tagCxLNTaskRec* notes);
+
+    // Field catalogue and single-record editing.
+    static unsigned long GetFieldCount();
+    static const tagLNRecField* GetFieldInfo(unsigned long position);
+    static bool GetFieldInfo(unsigned long position, tagLNRecField* out);
+    static const char* GetFieldName(unsigned long position);
+    static char* GetFieldText(tagCxLNTaskRec* record, unsigned long id);
+    static void* GetFieldValue(tagCxLNTaskRec* record, unsigned long id);
+    static bool SetFieldValueByText(unsigned long id, const char* text, tagCommTaskRec* common);
+    bool AddRecord(tagCommTaskRec* common, bool submit);
+    bool UpdateRecord(tagCommTaskRec* common, int position, bool submit);
+    bool DelRecord(tagCommTaskRec* common, bool submit);
+    bool SyncRecord(tagCommTaskRec* common, bool submit);
+    template <class Util, class Comm, class Rec> friend struct LNRecordEdit;
 #endif
     static bool ToCommRec(tagCxLNTaskRec* notes, tagCommTaskRec* common);
 
@@ -45,6 +63,9 @@ protected:
     bool InvokeHelper_();
     bool LoadRecFromFile_(tagCxLNTaskRec* rec);
     bool SaveRecToFile_(tagCxLNTaskRec* rec);
+    // After a write-back that succeeded: written records are done (nAction 0)
+    // and records whose documents were deleted go, with their common records.
+    void ResetWrittenRecords_();
 
     CommTaskMgr* m_pDataMgr;
     CxFile* m_pFile;

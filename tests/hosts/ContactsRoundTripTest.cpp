@@ -116,6 +116,13 @@ TEST(ContactsRoundTrip, WritesBackExactlyTheChangedItems) {
     const std::vector<std::string>& created = after["[note 13]"];
     EXPECT_EQ(created, (std::vector<std::string>{"Form: Person", "Type: Person", "FirstName: Nina",
                                                  "LastName: Novak"}));
+
+    // The write-back settled what it wrote: another one creates nothing more.
+    for (tagCxLNAddrRec* rec = util.GetFirstRec(); rec; rec = util.GetNextRec())
+        EXPECT_EQ(rec->nAction, 0);
+    util.SetDirty(true);
+    ASSERT_TRUE(util.SubmitChanges()) << util.GetLastErrorMsg();
+    EXPECT_EQ(Documents(notes.Dump("names.nsf")), after);
 }
 
 TEST(ContactsRoundTrip, AWrongDatabaseLoadsNothing) {
