@@ -1,0 +1,40 @@
+// The wizard's settings record, its settings file and the paths it derives
+// from the system: the data folder and the defaults of the access page.
+#pragma once
+#include <cstddef>
+#include <cstdint>
+
+struct AppSettings {
+    int32_t AppFlag;     // record kind: 1 contacts, 2 calendar, 4 tasks
+    char NotesPath[256]; // the Notes program, started from the finish page
+    char ServerName[64];
+    char UserName[64];
+    char Password[64]; // never saved
+    char AddrFile[256];
+    char MailDBName[256];
+    bool PasswordRequired; // never saved
+    char IDFile[256];
+    bool EnableDebug;
+    int32_t LogLevel;
+};
+
+// Section "LN-VX" of the settings file at `iniPath`; missing keys give the
+// defaults, an AppFlag other than 1, 2 or 4 becomes 1.
+void LoadSettings(AppSettings* settings, const char* iniPath);
+// Writes every saved key in a fixed order; false when the file cannot be written.
+bool SaveSettings(const AppSettings* settings, const char* iniPath);
+
+// The data folder, ending in '/', created when missing; `buffer` holds 260
+// bytes and is left untouched on failure.
+bool GetDataFolder(char* buffer);
+// The settings file: "zembrik.ini" in the data folder when there is one,
+// else in the program's folder.
+void GetSettingsFile(const char* dataFolder, char* buffer, std::size_t size);
+
+bool GetDefaultNotesExe(char* buffer, std::size_t size);
+bool GetDefaultAddrFile(char* buffer, std::size_t size);
+bool GetDefaultIDFile(char* buffer, std::size_t size);
+
+// The product home page with the "?ref=app" query, opened with the shell.
+extern const char* const kHomePageAddress;
+bool OpenHomePage();

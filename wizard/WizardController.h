@@ -1,0 +1,116 @@
+// The wizard controller: the step machine, the state every page shares, the
+// load of the Notes records, start-up and shut-down. It knows no toolkit: it
+// reaches the windows only through WizardInterfaces.h.
+#pragma once
+#include <functional>
+
+#include "wizard/Apputil.h"
+#include "wizard/WizardInterfaces.h"
+#include "wizard/WizardSteps.h"
+
+class CxList;
+class CxLNBaseUtil;
+class CxLNAddrUtil;
+class CxLNDateUtil;
+class CxLNTaskUtil;
+class CxVXLNAddrUtil;
+class CxVXLNDateUtil;
+class CxVXLNTaskUtil;
+class CxFUProfileManager;
+struct tagFUFieldInfo;
+struct tagFUFieldUpdate;
+
+// Makes the data objects of a load; null when one cannot be made. Tests give
+// objects whose LoadAll reads prepared files instead of running a helper.
+class ILNDataFactory {
+public:
+    virtual ~ILNDataFactory() = default;
+    virtual CxLNAddrUtil* CreateAddrUtil();
+    virtual CxLNDateUtil* CreateDateUtil();
+    virtual CxLNTaskUtil* CreateTaskUtil();
+};
+
+class CxWizardController {
+public:
+    typedef std::function<void(int milliseconds)> PauseFn;
+
+    CxWizardController();
+    ~CxWizardController();
+    CxWizardController(const CxWizardController&) = delete;
+    CxWizardController& operator=(const CxWizardController&) = delete;
+
+    // Wiring, before Start; none of them is owned. A missing page accepts
+    // every call, a missing view shows nothing.
+    void SetView(IWizardView* view) { m_pView = view; }
+    void SetPage(WizardPage page, IWizardPage* instance);
+    void SetWaitWindow(IWaitWindow* wait);
+    void SetDataFactory(ILNDataFactory* factory);
+    void SetPause(PauseFn pause) { m_pause = std::move(pause); }
+
+    // Data folder, settings file, settings, log writer, then step 0.
+    void Start();
+    // Saves the settings and frees the loaded data.
+    void Shutdown();
+
+    void GoToStep(int step);
+    void UpdateView();
+    void SetStepText(const char* text);
+    bool LoadNotesData();
+    void FreeNotesData();
+    static void InitDefinition(tagFUFieldUpdate* definition);
+    // A cleared definition on the C heap, as UpdateDefinitions owns them;
+    // null without memory.
+    static tagFUFieldUpdate* NewDefinition();
+    const tagFUFieldInfo* FindFieldInfo(int key) const;
+
+    int GetStep() const { return m_nStep; }
+    AppSettings& GetSettings() { return m_settings; }
+    const char* GetSettingsFile() const { return m_szSettingsFile; }
+    // Empty when the data folder is not available.
+    const char* GetDataFolderPath() const { return m_szDataFolder; }
+    // Why the last load failed; empty after a load that succeeded.
+    const char* GetLoadError() const { return m_szLoadError; }
+
+    CxLNAddrUtil* GetAddrUtil() const { return m_pAddrUtil; }
+    CxLNDateUtil* GetDateUtil() const { return m_pDateUtil; }
+    CxLNTaskUtil* GetTaskUtil() const { return m_pTaskUtil; }
+    // The data object of the current kind, null before a load.
+    CxLNBaseUtil* GetCurrentUtil() const;
+    CxVXLNAddrUtil* GetAddrEngine() const { return m_pAddrEngine; }
+    CxVXLNDateUtil* GetDateEngine() const { return m_pDateEngine; }
+    CxVXLNTaskUtil* GetTaskEngine() const { return m_pTaskEngine; }
+    CxFUProfileManager* GetProfiles() const { return m_pProfiles; }
+    CxList* GetSelectedRecords() const { return m_pSelectedRecords; }
+    CxList* GetUpdateDefinitions() const { return m_pUpdateDefinitions; }
+
+private:
+    bool ChangePages_(int target);
+    bool Exchange_(WizardPage page, bool leaving);
+    bool CreateDataObjects_();
+    bool CreateRunState_();
+    // Passes the access options to the chosen kind's object and loads it.
+    bool LoadChosenKind_(const char* dataFolder, bool haveFolder);
+    void SetLoadError_(const char* text);
+
+    AppSettings m_settings;
+    char m_szDataFolder[260];
+    char m_szSettingsFile[260];
+    char m_szLoadError[1024];
+    int m_nStep;
+
+    IWizardView* m_pView;
+    IWizardPage* m_apPages[WIZARD_PAGE_COUNT];
+    IWaitWindow* m_pWait;
+    ILNDataFactory* m_pFactory;
+    PauseFn m_pause;
+
+    CxLNAddrUtil* m_pAddrUtil;
+    CxLNDateUtil* m_pDateUtil;
+    CxLNTaskUtil* m_pTaskUtil;
+    CxList* m_pSelectedRecords;   // references only
+    CxList* m_pUpdateDefinitions; // owns its definitions (C heap)
+    CxVXLNAddrUtil* m_pAddrEngine;
+    CxVXLNDateUtil* m_pDateEngine;
+    CxVXLNTaskUtil* m_pTaskEngine;
+    CxFUProfileManager* m_pProfiles;
+};

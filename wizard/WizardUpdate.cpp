@@ -1,0 +1,71 @@
+#include "WizardUpdate.h"
+
+#include "common/lotus/CxLNBaseUtil.h"
+#include "common/misc/CxList.h"
+#include "common/misc/CxString.h"
+#include "wizard/WizardController.h"
+#include "wizard/WizardSteps.h"
+
+const char* const kUpdateSucceeded = "Records updating successfully.";
+
+namespace {
+
+const char kSubmitFailed[] = "Failed to write the changes back to Lotus Notes.";
+
+uint32_t RunForKind(CxWizardController& c, const FUProgressFn& progress) {
+    CxList* selected = c.GetSelectedRecords();
+    CxList* definitions = c.GetUpdateDefinitions();
+    switch (c.GetSettings().AppFlag) {
+    case LN_KIND_ADDR:
+        return RunFieldUpdates(selected, definitions, c.GetAddrEngine(), progress);
+    case LN_KIND_DATE:
+        return RunFieldUpdates(selected, definitions, c.GetDateEngine(), progress);
+    case LN_KIND_TASK:
+        return RunFieldUpdates(selected, definitions, c.GetTaskEngine(), progress);
+    default:
+        return 0;
+    }
+}
+
+std::string Counted(const char* format, uint32_t n) {
+    char text[64];
+    CxStrFormat(text, sizeof text, format, static_cast<int>(n));
+    return text;
+}
+
+} // namespace
+
+int FUProgressPercent(uint32_t index, uint32_t count) {
+    if (count == 0)
+        return 0;
+    const double step = 100.0 / count;
+    return static_cast<int>((index + 1.0) * step);
+}
+
+tagWizardUpdateResult RunWizardUpdate(CxWizardController& controller,
+                                      const FUProgressFn& progress) {
+    tagWizardUpdateResult result{};
+    CxList* selected = controller.GetSelectedRecords();
+    result.nSelected = selected ? selected->GetCount() : 0;
+    result.nUpdated = RunForKind(controller, progress);
+    CxLNBaseUtil* util = controller.GetCurrentUtil();
+    if (result.nUpdated == 0 || !util)
+        return result;
+    result.bSubmitted = true;
+    const bool submitted = util->SubmitChanges();
+    if (!submitted || util->HasError()) {
+        result.bSubmitFailed = true;
+        result.sError = util->GetLastErrorMsg()[0] ? util->GetLastErrorMsg() : kSubmitFailed;
+    }
+    return result;
+}
+
+tagFinishTexts MakeFinishTexts(int kind, uint32_t definitions, uint32_t selected,
+                               const tagWizardUpdateResult* result) {
+    tagFinishTexts texts;
+    texts.sApp = GetKindName(kind);
+    texts.sFields = Counted("%d fields in total", definitions);
+    texts.sRecords = Counted("%d records in total", selected);
+    texts.sResult = result && result->bSubmitFailed ? result->sError : kUpdateSucceeded;
+    return texts;
+}

@@ -1,0 +1,41 @@
+// The update run of the progress page and the texts of the finish page,
+// without any window: the wizard's pages and the command-line front end
+// share them.
+#pragma once
+#include <cstdint>
+#include <string>
+
+#include "wizard/UpdateRun.h"
+
+class CxWizardController;
+
+struct tagWizardUpdateResult {
+    uint32_t nSelected; // entries of SelectedRecords
+    uint32_t nUpdated;  // records that had a Notes record and were updated
+    bool bSubmitted;    // a write-back ran
+    bool bSubmitFailed; // ... and it failed
+    std::string sError; // why it failed
+};
+
+// (index + 1) * (100 / count) in floating point, cut towards zero; 0 when
+// there is nothing to count.
+int FUProgressPercent(uint32_t index, uint32_t count);
+
+// Applies every definition to every selected record of the current kind,
+// then writes the changes back when at least one record was updated. A
+// write-back fails when SubmitChanges says so or the helper reported an error.
+tagWizardUpdateResult RunWizardUpdate(CxWizardController& controller,
+                                      const FUProgressFn& progress = FUProgressFn());
+
+struct tagFinishTexts {
+    std::string sApp;
+    std::string sFields;
+    std::string sRecords;
+    std::string sResult;
+};
+
+extern const char* const kUpdateSucceeded; // "Records updating successfully."
+
+// The four result texts of the finish page; `result` null reads as success.
+tagFinishTexts MakeFinishTexts(int kind, uint32_t definitions, uint32_t selected,
+                               const tagWizardUpdateResult* result);

@@ -1,0 +1,155 @@
+#include "BatchDiff.h"
+
+#include <cstring>
+#include <vector>
+
+#include "common/misc/CxList.h"
+#include "common/misc/CxString.h"
+#include "common/pim/CommRecords.h"
+#include "platform/OleDate.h"
+#include "wizard/UpdateRun.h"
+#include "wizard/Vxlnaddr.h"
+#include "wizard/Vxlndate.h"
+#include "wizard/Vxlntask.h"
+#include "wizard/WizardController.h"
+#include "wizard/batch/BatchText.h"
+
+namespace {
+
+std::string Quoted(const std::string& text) {
+    return "\"" + text + "\"";
+}
+
+std::string EnumText(const tagFUFieldInfo& row, int32_t value) {
+    for (int e = 0; e < row.nEnumCount && e < FU_MAX_ENUM; ++e)
+        if (row.nEnumValues[e] == value)
+            return BatchFieldText(row.szEnumNames[e], sizeof row.szEnumNames[e]);
+    return std::to_string(value);
+}
+
+template <class Engine>
+std::string ValueText(typename Engine::Record* rec, const tagFUFieldInfo& row) {
+    switch (row.nType) {
+    case FU_TYPE_STRING: {
+        const char* field = Engine::GetTextField(rec, row.nKey);
+        return field ? Quoted(BatchFieldText(field, static_cast<std::size_t>(row.nMaxLen))) : "";
+    }
+    case FU_TYPE_DATE:
+    case FU_TYPE_DATETIME: {
+        const double* field = Engine::GetDateField(rec, row.nKey);
+        return field ? BatchDateText(*field, row.nType == FU_TYPE_DATETIME) : "";
+    }
+    case FU_TYPE_BOOLEAN: {
+        const uint8_t* field = Engine::GetBoolField(rec, row.nKey);
+        return field ? (*field ? "true" : "false") : "";
+    }
+    case FU_TYPE_INTEGER: {
+        const int32_t* field = Engine::GetIntField(rec, row.nKey);
+        return field ? std::to_string(*field) : "";
+    }
+    case FU_TYPE_ENUM: {
+        const int32_t* field = Engine::GetEnumField(rec, row.nKey);
+        return field ? EnumText(row, *field) : "";
+    }
+    default:
+        return "";
+    }
+}
+
+// The catalogue rows the definitions touch, each once, in definition order.
+template <class Engine> std::vector<const tagFUFieldInfo*> TouchedRows(CxList* definitions) {
+    std::vector<const tagFUFieldInfo*> rows;
+    for (uint32_t i = 0; definitions && i < definitions->GetCount(); ++i) {
+        auto* def = static_cast<const tagFUFieldUpdate*>(definitions->GetAt(i));
+        const tagFUFieldInfo* row = def ? Engine::FindUpdateField(def->nFieldKey) : nullptr;
+        bool seen = false;
+        for (const tagFUFieldInfo* r : rows)
+            seen = seen || r == row;
+        if (row && !seen)
+            rows.push_back(row);
+    }
+    return rows;
+}
+
+template <class Engine>
+std::vector<std::string> Texts(typename Engine::Record* rec,
+                               const std::vector<const tagFUFieldInfo*>& rows) {
+    std::vector<std::string> texts;
+    for (const tagFUFieldInfo* row : rows)
+        texts.push_back(rec ? ValueText<Engine>(rec, *row) : "");
+    return texts;
+}
+
+template <class CommRec, class Engine>
+std::string DryRun(CxList* selected, CxList* definitions, Engine* engine, unsigned* changed) {
+    typedef typename Engine::Record Record;
+    // Only the touched fields' texts are kept from before, not whole records.
+    const std::vector<const tagFUFieldInfo*> rows = TouchedRows<Engine>(definitions);
+    std::vector<Record*> records;
+    std::vector<std::vector<std::string>> before;
+    for (uint32_t i = 0; selected && i < selected->GetCount(); ++i) {
+        auto* common = static_cast<CommRec*>(selected->GetAt(i));
+        Record* rec = common ? static_cast<Record*>(common->pUserData) : nullptr;
+        records.push_back(rec);
+        before.push_back(Texts<Engine>(rec, rows));
+    }
+    RunFieldUpdates(selected, definitions, engine);
+
+    std::string report;
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        if (!records[i])
+            continue;
+        const std::vector<std::string> after = Texts<Engine>(records[i], rows);
+        std::string lines;
+        for (std::size_t r = 0; r < rows.size(); ++r)
+            if (before[i][r] != after[r])
+                lines += "  " + BatchFieldText(rows[r]->szName, sizeof rows[r]->szName) + ": " +
+                         before[i][r] + " -> " + after[r] + "\n";
+        if (lines.empty())
+            continue;
+        ++*changed;
+        report += "Record " + std::to_string(i + 1) + " (note ID " +
+                  BatchFieldText(records[i]->szID, sizeof records[i]->szID) + "):\n" + lines;
+    }
+    return report;
+}
+
+} // namespace
+
+std::string BatchDateText(double value, bool withTime) {
+    SYSTEMTIME st;
+    if (value == 0.0)
+        return "(none)";
+    if (!VariantTimeToSystemTime(value, &st))
+        return "(invalid)";
+    char text[32];
+    if (withTime)
+        CxStrFormat(text, sizeof text, "%04u-%02u-%02u %02u:%02u:%02u", st.wYear, st.wMonth,
+                    st.wDay, st.wHour, st.wMinute, st.wSecond);
+    else
+        CxStrFormat(text, sizeof text, "%04u-%02u-%02u", st.wYear, st.wMonth, st.wDay);
+    return text;
+}
+
+std::string RunBatchDryRun(CxWizardController& c, unsigned* changed) {
+    unsigned count = 0;
+    std::string report;
+    CxList* selected = c.GetSelectedRecords();
+    CxList* definitions = c.GetUpdateDefinitions();
+    switch (c.GetSettings().AppFlag) {
+    case LN_KIND_ADDR:
+        report = DryRun<tagCommAddrRec>(selected, definitions, c.GetAddrEngine(), &count);
+        break;
+    case LN_KIND_DATE:
+        report = DryRun<tagCommDateRec>(selected, definitions, c.GetDateEngine(), &count);
+        break;
+    case LN_KIND_TASK:
+        report = DryRun<tagCommTaskRec>(selected, definitions, c.GetTaskEngine(), &count);
+        break;
+    default:
+        break;
+    }
+    if (changed)
+        *changed = count;
+    return report;
+}

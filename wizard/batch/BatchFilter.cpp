@@ -1,0 +1,102 @@
+#include "BatchFilter.h"
+
+#include <vector>
+
+#include "common/lotus/CxLNAddr.h"
+#include "common/lotus/CxLNDate.h"
+#include "common/lotus/CxLNTask.h"
+#include "common/misc/CxList.h"
+#include "platform/Cp1252.h"
+#include "wizard/WizardController.h"
+#include "wizard/batch/BatchText.h"
+
+namespace {
+
+// Above every key of the record-list catalogues.
+const int kMaxColumnKey = 256;
+// Room for the longest text form of a column.
+const std::size_t kTextSize = 20480;
+
+template <class Mgr> bool FindColumn(const std::string& name, tagCommFieldInfo* row) {
+    for (int key = 0; key < kMaxColumnKey; ++key) {
+        tagCommFieldInfo probe;
+        if (Mgr::GetCommFieldInfo(key, &probe) && BatchSameText(name, probe.szName)) {
+            *row = probe;
+            return true;
+        }
+    }
+    return false;
+}
+
+template <class Mgr, class Rec>
+bool Meets(const Rec* rec, const std::vector<tagBatchCondition>& conditions,
+           std::vector<char>& text) {
+    for (const tagBatchCondition& c : conditions) {
+        if (!Mgr::GetCommFieldText(rec, &c.row, text.data(), text.size()))
+            return false;
+        if (!BatchSameText(text.data(), c.value))
+            return false;
+    }
+    return true;
+}
+
+template <class Mgr, class Rec>
+unsigned Select(Mgr* mgr, CxList* selected, const std::vector<tagBatchCondition>& conditions) {
+    if (!mgr || !selected)
+        return 0;
+    std::vector<char> text(kTextSize + 1);
+    unsigned count = 0;
+    CxList* records = mgr->GetRecords();
+    for (uint32_t i = 0; records && i < records->GetCount(); ++i) {
+        const Rec* rec = static_cast<const Rec*>(records->GetAt(i));
+        if (rec && Meets<Mgr>(rec, conditions, text) && selected->Add(const_cast<Rec*>(rec)))
+            ++count;
+    }
+    return count;
+}
+
+} // namespace
+
+bool ParseBatchCondition(int kind, const std::string& text, tagBatchCondition* condition,
+                         std::string* error) {
+    const std::size_t eq = text.find('=');
+    if (eq == std::string::npos) {
+        *error = "Write the condition as COLUMN=VALUE.";
+        return false;
+    }
+    const std::string column = BatchTrim(platform::Utf8ToCp1252(text.substr(0, eq)));
+    bool found = false;
+    if (kind == LN_KIND_ADDR)
+        found = FindColumn<CommAddrMgr>(column, &condition->row);
+    else if (kind == LN_KIND_DATE)
+        found = FindColumn<CommDateMgr>(column, &condition->row);
+    else if (kind == LN_KIND_TASK)
+        found = FindColumn<CommTaskMgr>(column, &condition->row);
+    if (!found) {
+        *error = "Unknown column \"" + platform::Cp1252ToUtf8(column) + "\" in --where.";
+        return false;
+    }
+    condition->value = platform::Utf8ToCp1252(text.substr(eq + 1));
+    return true;
+}
+
+unsigned SelectBatchRecords(CxWizardController& c,
+                            const std::vector<tagBatchCondition>& conditions) {
+    CxList* selected = c.GetSelectedRecords();
+    switch (c.GetSettings().AppFlag) {
+    case LN_KIND_ADDR:
+        return c.GetAddrUtil() ? Select<CommAddrMgr, tagCommAddrRec>(c.GetAddrUtil()->GetDataMgr(),
+                                                                     selected, conditions)
+                               : 0;
+    case LN_KIND_DATE:
+        return c.GetDateUtil() ? Select<CommDateMgr, tagCommDateRec>(c.GetDateUtil()->GetDataMgr(),
+                                                                     selected, conditions)
+                               : 0;
+    case LN_KIND_TASK:
+        return c.GetTaskUtil() ? Select<CommTaskMgr, tagCommTaskRec>(c.GetTaskUtil()->GetDataMgr(),
+                                                                     selected, conditions)
+                               : 0;
+    default:
+        return 0;
+    }
+}

@@ -1,0 +1,69 @@
+#include "BatchKinds.h"
+
+#include "platform/Cp1252.h"
+#include "wizard/Vxcommon.h"
+#include "wizard/Vxlnaddr.h"
+#include "wizard/Vxlndate.h"
+#include "wizard/Vxlntask.h"
+#include "wizard/WizardSteps.h"
+#include "wizard/batch/BatchText.h"
+
+namespace {
+
+const tagBatchKind kKinds[] = {
+    {LN_KIND_ADDR, "contacts", CxVXLNAddrUtil::GetUpdateFieldCount,
+     CxVXLNAddrUtil::GetUpdateFieldInfo},
+    {LN_KIND_DATE, "calendar", CxVXLNDateUtil::GetUpdateFieldCount,
+     CxVXLNDateUtil::GetUpdateFieldInfo},
+    {LN_KIND_TASK, "tasks", CxVXLNTaskUtil::GetUpdateFieldCount,
+     CxVXLNTaskUtil::GetUpdateFieldInfo},
+};
+
+} // namespace
+
+const tagBatchKind* FindBatchKind(const std::string& name) {
+    for (const tagBatchKind& kind : kKinds)
+        if (BatchSameText(name, kind.name))
+            return &kind;
+    return nullptr;
+}
+
+const tagBatchKind* GetBatchKind(int value) {
+    for (const tagBatchKind& kind : kKinds)
+        if (kind.nKind == value)
+            return &kind;
+    return nullptr;
+}
+
+const tagFUFieldInfo* FindBatchField(const tagBatchKind& kind, const std::string& name) {
+    const std::string wanted = BatchTrim(name);
+    for (int i = 0; i < kind.count(); ++i) {
+        const tagFUFieldInfo* row = kind.at(i);
+        if (row && BatchSameText(wanted, row->szName))
+            return row;
+    }
+    return nullptr;
+}
+
+std::string DescribeBatchFields(const tagBatchKind& kind) {
+    std::string text;
+    for (int i = 0; i < kind.count(); ++i) {
+        const tagFUFieldInfo* row = kind.at(i);
+        if (!row)
+            continue;
+        text += platform::Cp1252ToUtf8(row->szName);
+        text += "\t";
+        text += GetFieldTypeName(row->nType);
+        if (row->nType == FU_TYPE_ENUM) {
+            text += "\t";
+            if (row->nEnumCount <= 0)
+                text += "(no choices)";
+            for (int e = 0; e < row->nEnumCount && e < FU_MAX_ENUM; ++e) {
+                text += e ? ", " : "";
+                text += BatchFieldText(row->szEnumNames[e], sizeof row->szEnumNames[e]);
+            }
+        }
+        text += "\n";
+    }
+    return text;
+}

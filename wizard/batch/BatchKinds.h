@@ -1,0 +1,20 @@
+// The record kinds as the command line names them, with their catalogues.
+#pragma once
+#include <string>
+
+struct tagFUFieldInfo;
+
+struct tagBatchKind {
+    int nKind;        // 1, 2 or 4
+    const char* name; // "contacts", "calendar", "tasks"
+    int (*count)();
+    const tagFUFieldInfo* (*at)(int position);
+};
+
+// Null for any other name; names compare without case.
+const tagBatchKind* FindBatchKind(const std::string& name);
+const tagBatchKind* GetBatchKind(int kind);
+// The updatable field whose display name is `name` (Windows-1252, any case).
+const tagFUFieldInfo* FindBatchField(const tagBatchKind& kind, const std::string& name);
+// The catalogue, one field a line with its type and choices.
+std::string DescribeBatchFields(const tagBatchKind& kind);

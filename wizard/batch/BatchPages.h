@@ -1,0 +1,73 @@
+// The wizard's pages for a run without windows: each takes its values from
+// the command line where the window would ask the user.
+#pragma once
+#include <string>
+#include <vector>
+
+#include "wizard/Vxcommon.h"
+#include "wizard/WizardInterfaces.h"
+#include "wizard/batch/BatchFilter.h"
+#include "wizard/batch/BatchOptions.h"
+
+class CxWizardController;
+
+// What the pages hand to the controller.
+struct tagBatchInput {
+    int nKind = 0;
+    const tagBatchOptions* pOptions = nullptr;
+    std::string password; // UTF-8
+    std::vector<tagFUFieldUpdate> definitions;
+    std::vector<tagBatchCondition> conditions;
+};
+
+class CxBatchModePage : public IWizardPage {
+public:
+    CxBatchModePage(CxWizardController& c, const tagBatchInput& in) : m_c(c), m_in(in) {}
+    bool ExchangeData(bool leaving) override;
+
+private:
+    CxWizardController& m_c;
+    const tagBatchInput& m_in;
+};
+
+class CxBatchSourcePage : public IWizardPage {
+public:
+    CxBatchSourcePage(CxWizardController& c, const tagBatchInput& in) : m_c(c), m_in(in) {}
+    // Entering fills the defaults of empty paths as the access page does;
+    // leaving stores the given options and loads.
+    bool ExchangeData(bool leaving) override;
+
+private:
+    CxWizardController& m_c;
+    const tagBatchInput& m_in;
+};
+
+class CxBatchFieldsPage : public IWizardPage {
+public:
+    CxBatchFieldsPage(CxWizardController& c, const tagBatchInput& in) : m_c(c), m_in(in) {}
+    bool ExchangeData(bool leaving) override;
+
+private:
+    CxWizardController& m_c;
+    const tagBatchInput& m_in;
+};
+
+class CxBatchRecordsPage : public IWizardPage {
+public:
+    CxBatchRecordsPage(CxWizardController& c, const tagBatchInput& in) : m_c(c), m_in(in) {}
+    bool ExchangeData(bool leaving) override;
+
+private:
+    CxWizardController& m_c;
+    const tagBatchInput& m_in;
+};
+
+// Shows the load's wait texts on a terminal.
+class CxBatchWait : public IWaitWindow {
+public:
+    explicit CxBatchWait(std::FILE* err);
+    void SetWaitText(const char* text) override;
+
+private:
+    std::FILE* m_err;
+};

@@ -1,0 +1,157 @@
+#include "BatchRun.h"
+
+#include <string>
+#include <vector>
+
+#include "common/misc/CxList.h"
+#include "wizard/WizardController.h"
+#include "wizard/WizardUpdate.h"
+#include "wizard/batch/BatchDiff.h"
+#include "wizard/batch/BatchKinds.h"
+#include "wizard/batch/BatchPages.h"
+#include "wizard/batch/BatchPassword.h"
+#include "wizard/batch/BatchProgress.h"
+#include "wizard/batch/BatchReport.h"
+
+#ifndef ZEMBRIK_VERSION
+#define ZEMBRIK_VERSION "0"
+#endif
+
+namespace {
+
+const char kProgram[] = "vxln-batch";
+
+int Usage(const tagBatchIO& io, const std::string& message) {
+    std::fprintf(io.err, "%s: %s\nTry '%s --help'.\n", kProgram, message.c_str(), kProgram);
+    return BATCH_EXIT_USAGE;
+}
+
+bool ExpandUpdates(const std::vector<tagBatchUpdateSpec>& given,
+                   std::vector<tagBatchUpdateSpec>* specs, std::string* error) {
+    for (const tagBatchUpdateSpec& spec : given) {
+        if (spec.op != "updates")
+            specs->push_back(spec);
+        else if (!ReadBatchUpdatesFile(spec.text, specs, error))
+            return false;
+    }
+    return true;
+}
+
+// Everything the command line says, checked before anything is loaded.
+bool Prepare(const tagBatchOptions& o, const tagBatchKind& kind, tagBatchInput* in,
+             std::string* error) {
+    std::vector<tagBatchUpdateSpec> specs;
+    if (!ExpandUpdates(o.updates, &specs, error))
+        return false;
+    for (const tagBatchUpdateSpec& spec : specs) {
+        tagFUFieldUpdate def;
+        std::string why;
+        if (!ParseBatchUpdate(kind, spec, &def, &why)) {
+            *error = spec.origin + " \"" + spec.text + "\": " + why;
+            return false;
+        }
+        in->definitions.push_back(def);
+    }
+    if (in->definitions.empty()) {
+        *error = "Please add some field updating information.";
+        return false;
+    }
+    for (const std::string& text : o.where) {
+        tagBatchCondition condition;
+        if (!ParseBatchCondition(kind.nKind, text, &condition, error))
+            return false;
+        in->conditions.push_back(condition);
+    }
+    in->nKind = kind.nKind;
+    in->pOptions = &o;
+    return true;
+}
+
+int Finish(CxWizardController& c, const tagBatchIO& io) {
+    CxBatchProgress bar(io.err);
+    const tagWizardUpdateResult result =
+        RunWizardUpdate(c, [&bar](uint32_t i, uint32_t n) { bar.Step(i, n); });
+    bar.Finish();
+    c.GoToStep(WIZARD_STEP_FINISH);
+    const tagFinishTexts texts = MakeFinishTexts(
+        c.GetSettings().AppFlag, c.GetUpdateDefinitions()->GetCount(), result.nSelected, &result);
+    std::fputs(BatchFinishReport(texts).c_str(), io.out);
+    return result.bSubmitFailed ? BATCH_EXIT_FAILED : BATCH_EXIT_OK;
+}
+
+int DryRun(CxWizardController& c, const tagBatchIO& io) {
+    unsigned changed = 0;
+    std::fputs(RunBatchDryRun(c, &changed).c_str(), io.out);
+    std::fprintf(io.out,
+                 "Dry run: %u of %u selected records would change; nothing was written back.\n",
+                 changed, c.GetSelectedRecords()->GetCount());
+    return BATCH_EXIT_OK;
+}
+
+// The wizard's road from the mode page to the finish page.
+int Walk(const tagBatchInput& in, const tagBatchIO& io, ILNDataFactory* factory) {
+    CxWizardController c;
+    CxBatchModePage mode(c, in);
+    CxBatchSourcePage source(c, in);
+    CxBatchFieldsPage fields(c, in);
+    CxBatchRecordsPage records(c, in);
+    CxBatchWait wait(io.err);
+    c.SetPage(WIZARD_PAGE_MODE, &mode);
+    c.SetPage(WIZARD_PAGE_SOURCE, &source);
+    c.SetPage(WIZARD_PAGE_UPDATE_FIELD, &fields);
+    c.SetPage(WIZARD_PAGE_ADDR_DATA, &records);
+    c.SetPage(WIZARD_PAGE_DATE_DATA, &records);
+    c.SetPage(WIZARD_PAGE_TASK_DATA, &records);
+    c.SetWaitWindow(&wait);
+    c.SetDataFactory(factory);
+    c.SetPause([](int) {});
+    c.Start();
+
+    c.GoToStep(WIZARD_STEP_SOURCE);
+    c.GoToStep(WIZARD_STEP_FIELDS);
+    if (c.GetStep() != WIZARD_STEP_FIELDS) {
+        std::fprintf(io.err, "%s: %s\n", kProgram, c.GetLoadError());
+        return BATCH_EXIT_FAILED;
+    }
+    c.GoToStep(WIZARD_STEP_RECORDS);
+    c.GoToStep(WIZARD_STEP_PROC);
+    if (c.GetStep() != WIZARD_STEP_PROC) {
+        std::fprintf(io.err, "%s: no record matches; nothing was updated.\n", kProgram);
+        return BATCH_EXIT_OK;
+    }
+    return in.pOptions->bDryRun ? DryRun(c, io) : Finish(c, io);
+}
+
+} // namespace
+
+int RunBatch(int argc, const char* const* argv, const tagBatchIO& io, ILNDataFactory* factory) {
+    tagBatchOptions o;
+    std::string error;
+    if (!ParseBatchOptions(argc, argv, &o, &error))
+        return Usage(io, error);
+    if (o.bHelp) {
+        std::fputs(kBatchUsage, io.out);
+        return BATCH_EXIT_OK;
+    }
+    if (o.bVersion) {
+        std::fprintf(io.out, "%s %s\n", kProgram, ZEMBRIK_VERSION);
+        return BATCH_EXIT_OK;
+    }
+    if (!o.listFields.empty()) {
+        const tagBatchKind* kind = FindBatchKind(o.listFields);
+        if (!kind)
+            return Usage(io, "Unknown record kind \"" + o.listFields + "\".");
+        std::fputs(DescribeBatchFields(*kind).c_str(), io.out);
+        return BATCH_EXIT_OK;
+    }
+    if (o.kind.empty())
+        return Usage(io, "Give the record kind: contacts, calendar or tasks.");
+    const tagBatchKind* kind = FindBatchKind(o.kind);
+    if (!kind)
+        return Usage(io, "Unknown record kind \"" + o.kind + "\".");
+    tagBatchInput in;
+    if (!Prepare(o, *kind, &in, &error))
+        return Usage(io, error);
+    in.password = ReadBatchPassword(o.passwordMode, io.in, io.err);
+    return Walk(in, io, factory);
+}

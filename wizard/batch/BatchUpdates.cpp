@@ -1,0 +1,300 @@
+#include "BatchUpdates.h"
+
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+
+#include "common/misc/CxString.h"
+#include "platform/Cp1252.h"
+#include "platform/OleDate.h"
+#include "wizard/WizardController.h"
+#include "wizard/batch/BatchKinds.h"
+#include "wizard/batch/BatchText.h"
+
+namespace {
+
+const char* const kOps[] = {"set",      "append", "insert", "replace", "date",
+                            "datetime", "true",   "false",  "choice"};
+
+const char kAppendEmpty[] = "The append string value can not be empty. Please enter some content.";
+const char kInsertEmpty[] = "The insert string value can not be empty. Please enter some content.";
+const char kReplaceEmpty[] = "The replace find value can not be empty. Please enter some content.";
+
+bool Fail(std::string* error, const std::string& text) {
+    if (error)
+        *error = text;
+    return false;
+}
+
+// Splits at the first `sep`; false when there is none.
+bool SplitAt(const std::string& text, char sep, std::string* left, std::string* right) {
+    const std::size_t at = text.find(sep);
+    if (at == std::string::npos)
+        return false;
+    *left = text.substr(0, at);
+    *right = text.substr(at + 1);
+    return true;
+}
+
+bool ParseNumber(const std::string& text, int* value) {
+    const std::string t = BatchTrim(text);
+    if (t.empty())
+        return false;
+    char* end = nullptr;
+    const long n = std::strtol(t.c_str(), &end, 10);
+    if (*end || n < -2147483647L || n > 2147483647L)
+        return false;
+    *value = static_cast<int>(n);
+    return true;
+}
+
+// The operation words that fit a field type.
+const char* OpsForType(int type) {
+    switch (type) {
+    case FU_TYPE_STRING:
+        return "set, append, insert or replace";
+    case FU_TYPE_DATE:
+        return "date";
+    case FU_TYPE_DATETIME:
+        return "datetime";
+    case FU_TYPE_BOOLEAN:
+        return "true or false";
+    case FU_TYPE_INTEGER:
+        return "set";
+    case FU_TYPE_ENUM:
+        return "choice";
+    default:
+        return "none";
+    }
+}
+
+bool OpFitsType(const std::string& op, int type) {
+    switch (type) {
+    case FU_TYPE_STRING:
+        return op == "set" || op == "append" || op == "insert" || op == "replace";
+    case FU_TYPE_DATE:
+        return op == "date";
+    case FU_TYPE_DATETIME:
+        return op == "datetime";
+    case FU_TYPE_BOOLEAN:
+        return op == "true" || op == "false";
+    case FU_TYPE_INTEGER:
+        return op == "set";
+    case FU_TYPE_ENUM:
+        return op == "choice";
+    default:
+        return false;
+    }
+}
+
+// The field part and the rest of a spec's text; true/false name only the field.
+bool SplitField(const std::string& op, const std::string& text, std::string* field,
+                std::string* rest) {
+    if (op == "true" || op == "false") {
+        *field = text;
+        rest->clear();
+        return true;
+    }
+    const char sep = op == "insert" ? '@' : (op == "replace" ? ':' : '=');
+    return SplitAt(text, sep, field, rest);
+}
+
+const char* FormHint(const std::string& op) {
+    if (op == "insert")
+        return "FIELD@POSITION=TEXT";
+    if (op == "replace")
+        return "FIELD:FIND=REPLACEMENT";
+    if (op == "true" || op == "false")
+        return "FIELD";
+    return "FIELD=VALUE";
+}
+
+bool SetString(const std::string& op, const std::string& rest, tagFUFieldUpdate* def,
+               std::string* error) {
+    if (op == "set") {
+        def->nOperation = FU_OP_SET;
+        CxStrCopy(def->szValue, rest.c_str());
+        return true;
+    }
+    if (op == "append") {
+        if (rest.empty())
+            return Fail(error, kAppendEmpty);
+        def->nOperation = FU_OP_APPEND;
+        CxStrCopy(def->szValue, rest.c_str());
+        return true;
+    }
+    std::string left, right;
+    if (op == "insert") {
+        if (!SplitAt(rest, '=', &left, &right))
+            return Fail(error, "Write the insert as FIELD@POSITION=TEXT.");
+        int position = 0;
+        if (!ParseNumber(left, &position) || position < 0)
+            return Fail(error, "The insert position must be a whole number, 0 or more.");
+        if (right.empty())
+            return Fail(error, kInsertEmpty);
+        def->nOperation = FU_OP_INSERT;
+        def->nPosition = position;
+        CxStrCopy(def->szValue, right.c_str());
+        return true;
+    }
+    // replace: FIND=REPLACEMENT, the replacement may be empty
+    if (!SplitAt(rest, '=', &left, &right))
+        return Fail(error, "Write the replace as FIELD:FIND=REPLACEMENT.");
+    if (left.empty())
+        return Fail(error, kReplaceEmpty);
+    def->nOperation = FU_OP_REPLACE;
+    CxStrCopy(def->szFind, left.c_str());
+    CxStrCopy(def->szValue, right.c_str());
+    return true;
+}
+
+bool SetChoice(const tagFUFieldInfo& row, const std::string& rest, tagFUFieldUpdate* def,
+               std::string* error) {
+    const std::string wanted = BatchTrim(rest);
+    const int count = row.nEnumCount < FU_MAX_ENUM ? row.nEnumCount : FU_MAX_ENUM;
+    std::string names;
+    for (int e = 0; e < count; ++e) {
+        const std::string name(row.szEnumNames[e], strnlen(row.szEnumNames[e], 32));
+        if (BatchSameText(wanted, name)) {
+            def->nValue = row.nEnumValues[e];
+            return true;
+        }
+        names += (e ? ", " : "") + platform::Cp1252ToUtf8(name);
+    }
+    const std::string field = platform::Cp1252ToUtf8(row.szName);
+    if (count <= 0)
+        return Fail(error, "The field \"" + field + "\" offers no choices to set.");
+    return Fail(error, "\"" + platform::Cp1252ToUtf8(wanted) + "\" is not a choice of \"" + field +
+                           "\"; the choices are: " + names + ".");
+}
+
+bool SetValue(const tagFUFieldInfo& row, const std::string& op, const std::string& rest,
+              tagFUFieldUpdate* def, std::string* error) {
+    switch (row.nType) {
+    case FU_TYPE_STRING:
+        return SetString(op, rest, def, error);
+    case FU_TYPE_DATE:
+    case FU_TYPE_DATETIME: {
+        const bool withTime = row.nType == FU_TYPE_DATETIME;
+        if (!ParseBatchDate(BatchTrim(rest), withTime, &def->dtValue))
+            return Fail(error, withTime ? "Write the date and time as YYYY-MM-DD HH:MM[:SS]."
+                                        : "Write the date as YYYY-MM-DD.");
+        def->nDateSet = 1;
+        return true;
+    }
+    case FU_TYPE_BOOLEAN:
+        def->bValue = op == "true" ? 1 : 0;
+        return true;
+    case FU_TYPE_INTEGER:
+        if (!ParseNumber(rest, &def->nValue))
+            return Fail(error, "Write the value as a whole number.");
+        return true;
+    case FU_TYPE_ENUM:
+        return SetChoice(row, rest, def, error);
+    default:
+        return Fail(error, "The field cannot be updated.");
+    }
+}
+
+} // namespace
+
+bool IsBatchUpdateOp(const std::string& op) {
+    for (const char* known : kOps)
+        if (op == known)
+            return true;
+    return false;
+}
+
+bool ParseBatchUpdate(const tagBatchKind& kind, const tagBatchUpdateSpec& spec,
+                      tagFUFieldUpdate* def, std::string* error) {
+    if (!def)
+        return false;
+    CxWizardController::InitDefinition(def);
+    if (!IsBatchUpdateOp(spec.op))
+        return Fail(error, "Unknown update \"" + spec.op + "\".");
+    const std::string text = platform::Utf8ToCp1252(spec.text);
+    std::string field, rest;
+    if (!SplitField(spec.op, text, &field, &rest))
+        return Fail(error, std::string("Write the update as ") + FormHint(spec.op) + ".");
+    const tagFUFieldInfo* row = FindBatchField(kind, field);
+    if (!row)
+        return Fail(error, "Unknown field \"" + platform::Cp1252ToUtf8(BatchTrim(field)) +
+                               "\" for " + kind.name + "; see --list-fields " + kind.name + ".");
+    if (!OpFitsType(spec.op, row->nType))
+        return Fail(error, "\"" + spec.op + "\" does not fit the " + GetFieldTypeName(row->nType) +
+                               " field \"" + platform::Cp1252ToUtf8(row->szName) + "\"; use " +
+                               OpsForType(row->nType) + ".");
+    tagFUFieldUpdate work;
+    CxWizardController::InitDefinition(&work);
+    work.nFieldKey = row->nKey;
+    // Only a definition that passed every check reaches the caller.
+    if (!SetValue(*row, spec.op, rest, &work, error))
+        return false;
+    *def = work;
+    return true;
+}
+
+bool ParseBatchUpdatesText(const std::string& text, const std::string& name,
+                           std::vector<tagBatchUpdateSpec>* specs, std::string* error) {
+    std::istringstream in(text);
+    std::string line;
+    int number = 0;
+    while (std::getline(in, line)) {
+        ++number;
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        const std::string trimmed = BatchTrim(line);
+        if (trimmed.empty() || trimmed[0] == '#')
+            continue;
+        const std::string origin = name + ":" + std::to_string(number);
+        const std::size_t start = line.find_first_not_of(" \t");
+        const std::size_t blank = line.find_first_of(" \t", start);
+        const std::string op =
+            line.substr(start, blank == std::string::npos ? blank : blank - start);
+        if (!IsBatchUpdateOp(op))
+            return Fail(error, origin + ": unknown update \"" + op + "\".");
+        const std::string rest = blank == std::string::npos ? "" : line.substr(blank + 1);
+        specs->push_back({op, rest, origin});
+    }
+    return true;
+}
+
+bool ReadBatchUpdatesFile(const std::string& path, std::vector<tagBatchUpdateSpec>* specs,
+                          std::string* error) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return Fail(error, "Cannot read the updates file \"" + path + "\".");
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return ParseBatchUpdatesText(bytes.str(), path, specs, error);
+}
+
+bool ParseBatchDate(const std::string& text, bool withTime, double* value) {
+    // Digits at fixed places: "YYYY-MM-DD", then " HH:MM" and ":SS".
+    const char* date = "dddd-dd-dd";
+    const char* minutes = "dddd-dd-dd dd:dd";
+    const char* seconds = "dddd-dd-dd dd:dd:dd";
+    const std::size_t n = text.size();
+    const char* form = !withTime ? date : (n == 16 ? minutes : seconds);
+    if (n != std::strlen(form))
+        return false;
+    for (std::size_t i = 0; i < n; ++i) {
+        const bool digit = text[i] >= '0' && text[i] <= '9';
+        if (form[i] == 'd' ? !digit : (text[i] != form[i] && !(i == 10 && text[i] == 'T')))
+            return false;
+    }
+    auto at = [&text](std::size_t pos, std::size_t len) {
+        return static_cast<uint16_t>(std::atoi(text.substr(pos, len).c_str()));
+    };
+    SYSTEMTIME st{};
+    st.wYear = at(0, 4);
+    st.wMonth = at(5, 2);
+    st.wDay = at(8, 2);
+    if (withTime) {
+        st.wHour = at(11, 2);
+        st.wMinute = at(14, 2);
+        st.wSecond = n == 19 ? at(17, 2) : 0;
+    }
+    return SystemTimeToVariantTime(&st, value);
+}
