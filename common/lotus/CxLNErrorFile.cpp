@@ -1,8 +1,10 @@
 #include "CxLNErrorFile.h"
 
 #include <climits>
+#include <cstring>
 
 #include "common/misc/CxString.h"
+#include "common/misc/WinUtil.h"
 
 namespace {
 
@@ -11,11 +13,14 @@ const char* const kCountKey = "Error.Count";
 
 } // namespace
 
-CxLNErrorFile::CxLNErrorFile(const char* folder, const char* name) : m_ini(folder, name) {
+CxLNErrorFile::CxLNErrorFile(const char* folder, const char* name)
+    : m_ini(folder, name), m_bUsable(false) {
     // An empty folder stays empty instead of becoming the program's.
     char path[600];
     CxStrFormat(path, sizeof path, "%s%s", folder ? folder : "", name ? name : "");
-    m_ini.SetFileName(path);
+    m_bUsable = *path && std::strlen(path) < CX_MAX_PATH;
+    if (m_bUsable)
+        m_ini.SetFileName(path);
 }
 
 void CxLNErrorFile::Key(int number, char* key, std::size_t size) {
@@ -23,20 +28,27 @@ void CxLNErrorFile::Key(int number, char* key, std::size_t size) {
 }
 
 int CxLNErrorFile::ReadCount() {
-    return m_ini.GetInt(kSection, kCountKey, 0);
+    return m_bUsable ? m_ini.GetInt(kSection, kCountKey, 0) : 0;
 }
 
 void CxLNErrorFile::ReadError(int number, char* buffer, std::size_t size) {
+    if (buffer && size)
+        buffer[0] = '\0';
+    if (!m_bUsable)
+        return;
     char key[32];
     Key(number, key, sizeof key);
     m_ini.ReadString(kSection, key, buffer, static_cast<int>(size < INT_MAX ? size : INT_MAX), "");
 }
 
 void CxLNErrorFile::WriteCount(int count) {
-    m_ini.WriteInt(kSection, kCountKey, count);
+    if (m_bUsable)
+        m_ini.WriteInt(kSection, kCountKey, count);
 }
 
 void CxLNErrorFile::WriteError(int number, const char* text) {
+    if (!m_bUsable)
+        return;
     char key[32];
     Key(number, key, sizeof key);
     m_ini.WriteString(kSection, key, text);

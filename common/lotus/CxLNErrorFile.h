@@ -7,7 +7,8 @@
 
 class CxLNErrorFile {
 public:
-    // The file is `folder` followed directly by `name`.
+    // The file is `folder` followed directly by `name`. A path too long for
+    // the settings-file reader is not used at all: cut, it would name another file.
     CxLNErrorFile(const char* folder, const char* name);
 
     // 0 when the file or the count is missing.
@@ -21,4 +22,5 @@ private:
     static void Key(int number, char* key, std::size_t size);
 
     CxIniUtil m_ini;
+    bool m_bUsable;
 };

@@ -252,6 +252,10 @@ STATUS LNPUBLIC NSFItemInfo(NOTEHANDLE hNote, const char* Name, WORD NameLength,
 WORD LNPUBLIC ODSLength(WORD type);
 void LNPUBLIC ODSWriteMemory(void* ppDest, WORD type, const void* pSrc, WORD iterations);
 
+/* The stand-in reads and writes the forms of a client set to month/day/year
+ * and the 12-hour clock whatever the formats: "MM/DD/YYYY hh:mm:ss AM" or
+ * "MM/DD/YYYY" out; those, "MM/DD/YYYY hh:mm AM" and 24-hour times in.
+ * Text after the time other than blanks is ERR_TDI_CONV. */
 STATUS LNPUBLIC ConvertTextToTIMEDATE(const void* IntlFormat, const TFMT* TextFormat,
                                       char** Text, WORD MaxLength, TIMEDATE* retTIMEDATE);
 STATUS LNPUBLIC ConvertTIMEDATEToText(const void* IntlFormat, const TFMT* TextFormat,

@@ -86,11 +86,12 @@ STATUS ReadIdFile(const std::string& path, IdContents& id) {
     struct stat info;
     if (stat(path.c_str(), &info) != 0)
         return ERR_NOEXIST;
+    // Checked before opening: a pipe or device would block the read.
+    if (!S_ISREG(info.st_mode) || info.st_size > kMaxFileSize)
+        return ERR_NOT_ID_FILE;
     std::ifstream in(path, std::ios::binary);
     if (!in)
         return ERR_NOEXIST;
-    if (!S_ISREG(info.st_mode) || info.st_size > kMaxFileSize)
-        return ERR_NOT_ID_FILE;
     std::string line;
     if (!std::getline(in, line) || line != kMagic)
         return ERR_NOT_ID_FILE;

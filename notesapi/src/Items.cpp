@@ -35,11 +35,6 @@ const zns::Item* FirstItem(NOTEHANDLE hNote, const char* ItemName) {
     return zns::FindItem(note->data.items, zns::NameArgument(ItemName, MAXWORD));
 }
 
-void PutTimeDate(uint8_t* out, const TIMEDATE& time) {
-    for (int i = 0; i < 2; ++i)
-        for (int b = 0; b < 4; ++b)
-            out[i * 4 + b] = static_cast<uint8_t>(time.Innards[i] >> (8 * b));
-}
 
 } // namespace
 
@@ -94,9 +89,10 @@ STATUS LNPUBLIC NSFItemSetTime(NOTEHANDLE hNote, const char* ItemName, const TIM
     ZNS_REQUIRE_INIT(ERR_NOT_INITIALIZED);
     if (!Time)
         return ERR_INVALID_ITEM;
-    uint8_t bytes[8];
-    PutTimeDate(bytes, *Time);
-    return SetItem(hNote, ItemName, TYPE_TIME, bytes, sizeof bytes);
+    std::vector<uint8_t> bytes;
+    zns::PutDword(bytes, Time->Innards[0]);
+    zns::PutDword(bytes, Time->Innards[1]);
+    return SetItem(hNote, ItemName, TYPE_TIME, bytes.data(), bytes.size());
 }
 
 STATUS LNPUBLIC NSFItemSetNumber(NOTEHANDLE hNote, const char* ItemName, const NUMBER* Number) {

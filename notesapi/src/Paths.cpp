@@ -3,8 +3,6 @@
 #include "notesapi/src/Session.h"
 #include "notesapi/src/Text.h"
 
-#include "common/misc/CxString.h"
-
 #include <algorithm>
 
 namespace zns {
@@ -74,6 +72,6 @@ STATUS LNPUBLIC OSPathNetConstruct(const char* PortName, const char* ServerName,
         retPathName[0] = '\0';
         return ERR_BAD_ARGUMENT;
     }
-    CxStrCopy(retPathName, MAXPATH, path.c_str());
+    zns::CopyText(retPathName, MAXPATH, path);
     return NOERROR;
 }

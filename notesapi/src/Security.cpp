@@ -2,8 +2,7 @@
 #include "notesapi/src/IdFile.h"
 #include "notesapi/src/Paths.h"
 #include "notesapi/src/Session.h"
-
-#include "common/misc/CxString.h"
+#include "notesapi/src/Text.h"
 
 STATUS LNPUBLIC SECKFMSwitchToIDFile(char* IDFile, char* Password, char* retUserName,
                                      WORD MaxUserNameLength, DWORD, void*) {
@@ -19,7 +18,7 @@ STATUS LNPUBLIC SECKFMSwitchToIDFile(char* IDFile, char* Password, char* retUser
         return status;
     zns::TheSession().user = user;
     if (retUserName)
-        CxStrCopy(retUserName, MaxUserNameLength, user.c_str());
+        zns::CopyText(retUserName, MaxUserNameLength, user);
     return NOERROR;
 }
 

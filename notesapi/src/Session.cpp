@@ -66,7 +66,7 @@ STATUS StartSession() {
     ini.Load(JoinPath(program, "notes.ini"));
     Session fresh;
     fresh.programDir = program;
-    fresh.dataDir = JoinPath(program, NotesSetting(ini, "Directory"));
+    fresh.dataDir = JoinPath(program, NormalisePath(NotesSetting(ini, "Directory")));
     for (const IniFile::Entry& e : ini.Entries("Servers"))
         fresh.servers.emplace_back(e.first, JoinPath(program, NormalisePath(e.second)));
     std::string keyFile = NotesSetting(ini, "KeyFilename");

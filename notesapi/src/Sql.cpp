@@ -47,6 +47,11 @@ int Statement::Step() {
     return sqlite3_step(m_stmt);
 }
 
+void Statement::Reset() {
+    sqlite3_reset(m_stmt);
+    sqlite3_clear_bindings(m_stmt);
+}
+
 int64_t Statement::Integer(int column) const {
     return sqlite3_column_int64(m_stmt, column);
 }

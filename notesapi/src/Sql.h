@@ -26,6 +26,7 @@ public:
     void Bind(int index, const std::string& text);
     void BindBlob(int index, const std::vector<uint8_t>& bytes);
     int Step(); // SQLITE_ROW, SQLITE_DONE or an error
+    void Reset(); // for the next row, bindings cleared
     int64_t Integer(int column) const;
     std::string Text(int column) const;
     std::vector<uint8_t> Blob(int column) const;

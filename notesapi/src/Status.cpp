@@ -1,9 +1,7 @@
 // The texts of the statuses the stand-in returns.
 #include "notesapi/src/Api.h"
 
-#include "common/misc/CxString.h"
-
-#include <cstring>
+#include "notesapi/src/Text.h"
 
 namespace {
 
@@ -44,10 +42,7 @@ WORD LNPUBLIC OSLoadString(HMODULE, STATUS StringCode, char* retBuffer, WORD Buf
     for (const StatusText& entry : kTexts) {
         if (entry.code != code)
             continue;
-        if (!retBuffer || BufferLength == 0)
-            return 0;
-        CxStrCopy(retBuffer, BufferLength, entry.text);
-        return static_cast<WORD>(std::strlen(retBuffer));
+        return static_cast<WORD>(zns::CopyText(retBuffer, BufferLength, entry.text));
     }
     return 0;
 }

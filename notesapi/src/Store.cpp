@@ -136,8 +136,9 @@ STATUS Store::WriteItems(NOTEID id, const std::vector<Item>& items) {
     if (rc != SQLITE_DONE)
         return SqlStatus(rc);
     int64_t order = 0;
+    Statement st(m_db, "INSERT INTO items VALUES(?, ?, ?, ?, ?, ?)");
     for (const Item& item : items) {
-        Statement st(m_db, "INSERT INTO items VALUES(?, ?, ?, ?, ?, ?)");
+        st.Reset();
         st.Bind(1, static_cast<int64_t>(id));
         st.Bind(2, order++);
         st.Bind(3, item.name);

@@ -23,12 +23,6 @@ bool EqualNoCase(const std::string& a, const std::string& b) {
     return EqualNoCase(a.data(), a.size(), b.data(), b.size());
 }
 
-std::string Lower(std::string text) {
-    for (char& c : text)
-        c = LowerChar(c);
-    return text;
-}
-
 std::string Trim(const std::string& text) {
     const char* blanks = " \t\r\n";
     std::size_t first = text.find_first_not_of(blanks);
@@ -49,9 +43,23 @@ std::string NameArgument(const char* name, std::size_t length) {
     return std::string(name, length);
 }
 
+std::size_t CopyText(char* dst, std::size_t size, const std::string& src) {
+    if (!dst || size == 0)
+        return 0;
+    std::size_t n = src.size() < size - 1 ? src.size() : size - 1;
+    std::memcpy(dst, src.data(), n);
+    dst[n] = '\0';
+    return n;
+}
+
 void PutWord(std::vector<uint8_t>& out, uint16_t value) {
     out.push_back(static_cast<uint8_t>(value & 0xff));
     out.push_back(static_cast<uint8_t>(value >> 8));
+}
+
+void PutDword(std::vector<uint8_t>& out, uint32_t value) {
+    PutWord(out, static_cast<uint16_t>(value & 0xffff));
+    PutWord(out, static_cast<uint16_t>(value >> 16));
 }
 
 uint16_t GetWord(const uint8_t* bytes) {

@@ -11,14 +11,19 @@ namespace zns {
 // store and the in-memory notes agree on item and user names.
 bool EqualNoCase(const std::string& a, const std::string& b);
 bool EqualNoCase(const char* a, std::size_t aLength, const char* b, std::size_t bLength);
-std::string Lower(std::string text);
 std::string Trim(const std::string& text);
 
 // A name passed with a length: the characters up to the length or the
 // first zero byte; MAXWORD (or 0 with a terminated text) means terminated.
 std::string NameArgument(const char* name, std::size_t length);
 
+// Copies at most size-1 characters into `dst` and terminates; nothing
+// when `dst` is null or `size` 0. Returns the characters copied. (The
+// library links no project library, so it keeps its own bounded copy.)
+std::size_t CopyText(char* dst, std::size_t size, const std::string& src);
+
 void PutWord(std::vector<uint8_t>& out, uint16_t value);
+void PutDword(std::vector<uint8_t>& out, uint32_t value);
 uint16_t GetWord(const uint8_t* bytes);
 uint32_t GetDword(const uint8_t* bytes);
 

@@ -98,6 +98,18 @@ void WriteContacts(const std::string& folder, int count) {
     util.SetErrorFile("");
 }
 
+// The first of `lines` missing from `log` after the ones before it; empty
+// when all are there in this order.
+std::string MissingLine(const std::string& log, const std::vector<std::string>& lines) {
+    std::size_t at = 0;
+    for (const std::string& line : lines) {
+        at = log.find(line + "\r\n", at);
+        if (at == std::string::npos)
+            return line;
+    }
+    return "";
+}
+
 int CountRecs(CxLNAddrUtil* util) {
     int count = 0;
     for (tagCxLNAddrRec* rec = util->GetFirstRec(); rec; rec = util->GetNextRec())
@@ -150,7 +162,7 @@ protected:
     bool m_bOldEnabled = false;
 };
 
-TEST_F(HelperRun, LoadAllStartsTheHelperAsSpecifiedAndReadsItsRecords) {
+TEST_F(HelperRun, LoadAllStartsTheHelperInTheNotesFolderAndReadsItsRecords) {
     Script("record;init;records=3");
     TestAddr addr;
     Prepare(&addr);
@@ -173,8 +185,7 @@ TEST_F(HelperRun, LoadAllStartsTheHelperAsSpecifiedAndReadsItsRecords) {
     EXPECT_EQ(run.at("mode"), "1");
     EXPECT_EQ(ModeItem(Data("LNAddrParam.dat")), "1");
 
-    const std::string log = m_log.Text();
-    const std::string lines[] = {
+    const std::vector<std::string> lines = {
         "Start loading Lotus Notes Contacts.",
         "Original current directory: " + before,
         "Set current directory: " + ProgramFolder(),
@@ -184,13 +195,7 @@ TEST_F(HelperRun, LoadAllStartsTheHelperAsSpecifiedAndReadsItsRecords) {
         "Helper utility program exited successfully.",
         "Load Lotus Notes Contacts information successfully.",
     };
-    std::size_t at = 0;
-    for (const std::string& line : lines) {
-        at = log.find(line + "\r\n", at);
-        EXPECT_NE(at, std::string::npos) << line << "\n" << log;
-        if (at == std::string::npos)
-            break;
-    }
+    EXPECT_EQ(MissingLine(m_log.Text(), lines), "") << m_log.Text();
 }
 
 TEST_F(HelperRun, WithoutANotesFolderTheHelperRunsInTheProgramFolder) {
@@ -205,9 +210,11 @@ TEST_F(HelperRun, WithoutANotesFolderTheHelperRunsInTheProgramFolder) {
     EXPECT_NE(m_log.Text().find("Get Lotus Notes Path: \r\n"), std::string::npos);
 }
 
-template <class Util> void LoadThenSubmit(Util* util) {
-    util->LoadAll();
-    util->SubmitChanges();
+template <class Util> void LoadThenSubmitIn(const std::string& folder) {
+    Util util;
+    util.SetTempFilePath(folder.c_str());
+    util.LoadAll();
+    util.SubmitChanges();
 }
 
 TEST_F(HelperRun, EachKindStartsItsOwnHelperWithMode1ToLoadAnd2ToSubmit) {
@@ -215,37 +222,39 @@ TEST_F(HelperRun, EachKindStartsItsOwnHelperWithMode1ToLoadAnd2ToSubmit) {
         const char* helper;
         const char* param;
         void (*run)(const std::string& folder);
+        std::vector<std::string> lines; // the kind's log lines of the cycle, in order
     };
     const Case cases[] = {
-        {"Zembrik.LNAddrHost", "LNAddrParam.dat",
-         [](const std::string& f) {
-             CxLNAddrUtil u;
-             u.SetTempFilePath(f.c_str());
-             LoadThenSubmit(&u);
-         }},
-        {"Zembrik.LNDateHost", "LNDateParam.dat",
-         [](const std::string& f) {
-             CxLNDateUtil u;
-             u.SetTempFilePath(f.c_str());
-             LoadThenSubmit(&u);
-         }},
-        {"Zembrik.LNTaskHost", "LNTaskParam.dat",
-         [](const std::string& f) {
-             CxLNTaskUtil u;
-             u.SetTempFilePath(f.c_str());
-             LoadThenSubmit(&u);
-         }},
-        {"Zembrik.LNNoteHost", "LNNoteParam.dat",
-         [](const std::string& f) {
-             CxLNNoteUtil u;
-             u.SetTempFilePath(f.c_str());
-             LoadThenSubmit(&u);
-         }},
+        {"Zembrik.LNAddrHost",
+         "LNAddrParam.dat",
+         &LoadThenSubmitIn<CxLNAddrUtil>,
+         {"Start loading Lotus Notes Contacts.",
+          "Load Lotus Notes Contacts information successfully.",
+          "Submit changes to Lotus Notes contacts database"}},
+        {"Zembrik.LNDateHost",
+         "LNDateParam.dat",
+         &LoadThenSubmitIn<CxLNDateUtil>,
+         {"Start loading Lotus Notes Calendar.",
+          "Load Lotus Notes Calendar information successfully.",
+          "Submit changes to Lotus Notes calendar database"}},
+        {"Zembrik.LNTaskHost",
+         "LNTaskParam.dat",
+         &LoadThenSubmitIn<CxLNTaskUtil>,
+         {"Start loading Lotus Notes Tasks.", "Load Lotus Notes Tasks information successfully.",
+          "Submit changes to Lotus Notes task database"}},
+        {"Zembrik.LNNoteHost", "LNNoteParam.dat", &LoadThenSubmitIn<CxLNNoteUtil>, {}},
     };
     Script("record;init;records=1");
     for (const Case& c : cases) {
         std::remove(Record().c_str());
+        const std::size_t logStart = m_log.Text().size();
         c.run(m_data.Folder());
+        const std::string log = m_log.Text().substr(logStart);
+        EXPECT_EQ(MissingLine(log, c.lines), "") << c.helper;
+        if (c.lines.empty()) {
+            EXPECT_EQ(log.find("Start loading Lotus Notes"), std::string::npos);
+            EXPECT_EQ(log.find("Submit changes"), std::string::npos);
+        }
         const std::vector<RunRecord> runs = RecordedRuns(Record());
         ASSERT_EQ(runs.size(), 2u) << c.helper;
         for (std::size_t i = 0; i < runs.size(); ++i) {
@@ -335,25 +344,28 @@ TEST_F(HelperRun, ReportedErrorsLeaveTheLastOneAndFailTheSubmit) {
 }
 
 TEST_F(HelperRun, ErrorCountsDecideHasError) {
+    const std::string longText(1500, 'x');
     struct Case {
-        const char* script;
+        std::string script;
         bool hasError;
-        const char* last;
+        std::string last;
     } cases[] = {
         {"init;records=1", false, ""},
         {"raw=Error.Count=0;raw=Error.1=ignored;records=1", false, ""},
         {"raw=Error.Count=-3;records=1", false, ""},
+        {"raw=Error.Count=many;records=1", false, ""},
         {"records=1", false, ""}, // no error file at all
         {"init;error=only;records=1", true, "only"},
         {"raw=Error.Count=2;raw=Error.1=one;records=1", true, ""},
+        {"init;error=" + longText + ";records=1", true, longText.substr(0, 1023)},
     };
     for (const Case& c : cases) {
-        Script(c.script);
+        Script(c.script.c_str());
         TestAddr addr;
         Prepare(&addr);
         EXPECT_TRUE(addr.LoadAll()) << c.script;
         EXPECT_EQ(addr.HasError(), c.hasError) << c.script;
-        EXPECT_STREQ(addr.GetLastErrorMsg(), c.last) << c.script;
+        EXPECT_EQ(addr.GetLastErrorMsg(), c.last) << c.script;
     }
 }
 

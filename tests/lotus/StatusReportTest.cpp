@@ -63,6 +63,16 @@ TEST_F(StatusReport, WithoutAnErrorFileNameNothingIsWritten) {
     EXPECT_TRUE(std::filesystem::is_empty(m_dir.Path()));
 }
 
+TEST_F(StatusReport, AnErrorFilePathTooLongIsNotCutToAnotherFile) {
+    const std::string deep = m_dir.File(std::string(100, 'a')) + "/" + std::string(100, 'b');
+    ASSERT_TRUE(std::filesystem::create_directories(deep));
+    m_util.SetTempFilePath((deep + "/").c_str());
+    m_util.SetErrorFile((std::string(40, 'e') + "Err.dat").c_str());
+    m_util.InitErrorReport();
+    m_util.ReportError("lost");
+    EXPECT_TRUE(std::filesystem::is_empty(deep));
+}
+
 TEST_F(StatusReport, EachStatusReportReplacesTheLine) {
     m_util.ReportStatus("Opening the database");
     m_util.ReportStatus("Reading\nrecords");

@@ -65,6 +65,8 @@ TEST_F(Database, FilesThatAreNoDatabaseAreRefused) {
     EXPECT_EQ(Open("text.nsf"), ERR_NOT_NSF) << StatusText(Open("text.nsf"));
     EXPECT_EQ(Open("empty.nsf"), ERR_NOT_NSF);
     EXPECT_EQ(Open(install.Data()), ERR_NOT_NSF);
+    ASSERT_EQ(mkfifo(install.Data("pipe.nsf").c_str(), 0600), 0);
+    EXPECT_EQ(Open("pipe.nsf"), ERR_NOT_NSF);
     EXPECT_EQ(Open("missing.nsf"), ERR_NOEXIST);
     EXPECT_EQ(testsupport::ReadFile(install.Data("text.nsf")), "just some text\n");
 }

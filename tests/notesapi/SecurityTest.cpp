@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 using notestest::NotesInstall;
 using notestest::SearchIds;
 using notestest::StoreNote;
@@ -70,6 +72,8 @@ TEST_F(IdFiles, MissingFilesAndFilesThatAreNoIdFile) {
     testsupport::WriteFile(install.Data("cut.id"), cut.substr(0, cut.size() / 2));
     EXPECT_EQ(Switch(install.Data("cut.id"), "Secret 1"), ERR_NOT_ID_FILE);
     EXPECT_EQ(Switch(install.Data(), "x"), ERR_NOT_ID_FILE);
+    ASSERT_EQ(mkfifo(install.Data("pipe.id").c_str(), 0600), 0);
+    EXPECT_EQ(Switch(install.Data("pipe.id"), "x"), ERR_NOT_ID_FILE);
 }
 
 TEST_F(IdFiles, ThePasswordIsNeverStoredAndTheHashIsSalted) {
