@@ -17,6 +17,9 @@ public:
     bool SubmitChanges() override;
 #ifdef LNACCESS_ENGINE
     bool ReadParamFile(const char* path);
+    bool Run();
+    bool LoadFromDB() override;
+    bool SaveToDB() override;
     static bool FromCommRec(tagCommDateRec* common, tagCxLNDateRec* notes);
 #endif
     static bool ToCommRec(tagCxLNDateRec* notes, tagCommDateRec* common);

@@ -1,5 +1,6 @@
 #include "CxLNItemWrite.h"
 
+#include <cmath>
 #include <cstring>
 #include <vector>
 
@@ -23,7 +24,9 @@ bool HoldsOtherThanText(NOTEHANDLE note, const char* item) {
     return status == NOERROR && type != TYPE_TEXT;
 }
 
-void ReportLeftAlone(const tagLNItemWriter& writer, const char* item) {
+} // namespace
+
+void LNReportLeftAlone(const tagLNItemWriter& writer, const char* item) {
     char message[512];
     CxStrFormat(message, sizeof message,
                 "Item %s of Notes document %u is not a plain text and is left unchanged.", item,
@@ -32,6 +35,8 @@ void ReportLeftAlone(const tagLNItemWriter& writer, const char* item) {
     if (writer.pOwner)
         writer.pOwner->ReportError(message);
 }
+
+namespace {
 
 // The document's text as a load into a field of `capacity` bytes sees it.
 bool HoldsText(NOTEHANDLE note, const char* item, const char* value, std::size_t capacity) {
@@ -42,6 +47,23 @@ bool HoldsText(NOTEHANDLE note, const char* item, const char* value, std::size_t
     return std::strcmp(stored.data(), value) == 0;
 }
 
+bool TimeEquals(NOTEHANDLE note, const char* item, const TIMEDATE& time) {
+    int order = 1;
+    return LNApi().NSFItemTimeCompare(note, item, &time, &order) && order == 0;
+}
+
+// A date alone in the document loads as that day at midnight; written back
+// unchanged it stays a date alone.
+bool HoldsTime(NOTEHANDLE note, const char* item, const TIMEDATE& time, double date) {
+    if (TimeEquals(note, item, time))
+        return true;
+    if (date != std::trunc(date))
+        return false;
+    TIMEDATE day = time;
+    day.Innards[0] = ALLDAY;
+    return TimeEquals(note, item, day);
+}
+
 } // namespace
 
 void LNWriteTextItem(const tagLNItemWriter& writer, const char* item, const char* value,
@@ -49,7 +71,7 @@ void LNWriteTextItem(const tagLNItemWriter& writer, const char* item, const char
     if (!value || !*value)
         return;
     if (HoldsOtherThanText(writer.hNote, item)) {
-        ReportLeftAlone(writer, item);
+        LNReportLeftAlone(writer, item);
         return;
     }
     if (HoldsText(writer.hNote, item, value, capacity))
@@ -66,8 +88,7 @@ void LNWriteTimeItem(const tagLNItemWriter& writer, const char* item, double dat
     TIMEDATE time;
     if (!VariantTimeToTIMEDATE(date, &time))
         return;
-    int order = 1;
-    if (LNApi().NSFItemTimeCompare(writer.hNote, item, &time, &order) && order == 0)
+    if (HoldsTime(writer.hNote, item, time, date))
         return;
     STATUS status = LNApi().NSFItemSetTime(writer.hNote, item, &time);
     if (status != NOERROR)

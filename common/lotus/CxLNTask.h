@@ -17,6 +17,9 @@ public:
     bool SubmitChanges() override;
 #ifdef LNACCESS_ENGINE
     bool ReadParamFile(const char* path);
+    bool Run();
+    bool LoadFromDB() override;
+    bool SaveToDB() override;
     static bool FromCommRec(tagCommTaskRec* common, tagCxLNTaskRec* notes);
 #endif
     static bool ToCommRec(tagCxLNTaskRec* notes, tagCommTaskRec* common);
