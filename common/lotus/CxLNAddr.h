@@ -6,6 +6,10 @@
 #include "common/pim/CommAddrMgr.h"
 
 class CxFile;
+#ifdef LNACCESS_ENGINE
+struct tagLNRecField;
+template <class Util, class Comm, class Rec> struct LNRecordEdit;
+#endif
 
 class CxLNAddrUtil : public CxLNBaseUtil {
 public:
@@ -21,6 +25,20 @@ public:
     bool LoadFromDB() override;
     bool SaveToDB() override;
     static bool FromCommRec(tagCommAddrRec* common, tagCxLNAddrRec* notes);
+
+    // Field catalogue and single-record editing.
+    static unsigned long GetFieldCount();
+    static const tagLNRecField* GetFieldInfo(unsigned long position);
+    static bool GetFieldInfo(unsigned long position, tagLNRecField* out);
+    static const char* GetFieldName(unsigned long position);
+    static char* GetFieldText(tagCxLNAddrRec* record, unsigned long id);
+    static void* GetFieldValue(tagCxLNAddrRec* record, unsigned long id);
+    static bool SetFieldValueByText(unsigned long id, const char* text, tagCommAddrRec* common);
+    bool AddRecord(tagCommAddrRec* common, bool submit);
+    bool UpdateRecord(tagCommAddrRec* common, int position, bool submit);
+    bool DelRecord(tagCommAddrRec* common, bool submit);
+    bool SyncRecord(tagCommAddrRec* common, bool submit);
+    template <class Util, class Comm, class Rec> friend struct LNRecordEdit;
 #endif
     static bool ToCommRec(tagCxLNAddrRec* notes, tagCommAddrRec* common);
 
@@ -57,6 +75,9 @@ protected:
     bool SearchDB_();
     bool WriteDB_();
 #endif
+    // After a write-back that succeeded: written records are done (nAction 0)
+    // and records whose documents were deleted go, with their common records.
+    void ResetWrittenRecords_();
 
     CommAddrMgr* m_pDataMgr;
     CxFile* m_pFile;

@@ -137,7 +137,9 @@ protected:
     // The load/submit cycle common to the kinds; `invoke` runs the kind's
     // helper and is true only when the helper ran to its end.
     bool LoadCycle_(const tagLNHelperKind& kind, const LNStep& invoke, const LNStep& load);
-    bool SubmitCycle_(const tagLNHelperKind& kind, const LNStep& save, const LNStep& invoke);
+    // `settle` runs after a write-back that succeeded: the written records are done.
+    bool SubmitCycle_(const tagLNHelperKind& kind, const LNStep& save, const LNStep& invoke,
+                      const std::function<void()>& settle);
     // One helper run after the kind wrote (or failed to write) its parameter file.
     bool RunHelper_(const tagLNHelperKind& kind, bool paramsWritten);
     void _ResetErrorInfo();

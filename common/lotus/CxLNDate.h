@@ -6,6 +6,10 @@
 #include "common/pim/CommDateMgr.h"
 
 class CxFile;
+#ifdef LNACCESS_ENGINE
+struct tagLNRecField;
+template <class Util, class Comm, class Rec> struct LNRecordEdit;
+#endif
 
 class CxLNDateUtil : public CxLNBaseUtil {
 public:
@@ -21,6 +25,20 @@ public:
     bool LoadFromDB() override;
     bool SaveToDB() override;
     static bool FromCommRec(tagCommDateRec* common, tagCxLNDateRec* notes);
+
+    // Field catalogue and single-record editing.
+    static unsigned long GetFieldCount();
+    static const tagLNRecField* GetFieldInfo(unsigned long position);
+    static bool GetFieldInfo(unsigned long position, tagLNRecField* out);
+    static const char* GetFieldName(unsigned long position);
+    static char* GetFieldText(tagCxLNDateRec* record, unsigned long id);
+    static void* GetFieldValue(tagCxLNDateRec* record, unsigned long id);
+    static bool SetFieldValueByText(unsigned long id, const char* text, tagCommDateRec* common);
+    bool AddRecord(tagCommDateRec* common, bool submit);
+    bool UpdateRecord(tagCommDateRec* common, int position, bool submit);
+    bool DelRecord(tagCommDateRec* common, bool submit);
+    bool SyncRecord(tagCommDateRec* common, bool submit);
+    template <class Util, class Comm, class Rec> friend struct LNRecordEdit;
 #endif
     static bool ToCommRec(tagCxLNDateRec* notes, tagCommDateRec* common);
 
@@ -48,6 +66,9 @@ protected:
     bool InvokeHelper_();
     bool LoadRecFromFile_(tagCxLNDateRec* rec);
     bool SaveRecToFile_(tagCxLNDateRec* rec);
+    // After a write-back that succeeded: written records are done (nAction 0)
+    // and records whose documents were deleted go, with their common records.
+    void ResetWrittenRecords_();
 
     CommDateMgr* m_pDataMgr;
     CxFile* m_pFile;

@@ -30,7 +30,7 @@ bool CxLNBaseUtil::LoadCycle_(const tagLNHelperKind& kind, const LNStep& invoke,
 }
 
 bool CxLNBaseUtil::SubmitCycle_(const tagLNHelperKind& kind, const LNStep& save,
-                                const LNStep& invoke) {
+                                const LNStep& invoke, const std::function<void()>& settle) {
     if (!m_bDirty)
         return true;
     LogLine(2, kind.szSubmitStart);
@@ -43,6 +43,7 @@ bool CxLNBaseUtil::SubmitCycle_(const tagLNHelperKind& kind, const LNStep& save,
     // without reporting an error.
     if (!invoke() || m_bHasError)
         return false;
+    settle();
     m_bDirty = false;
     return true;
 }

@@ -1,6 +1,5 @@
 #include "CxLNItemWrite.h"
 
-#include <cmath>
 #include <cstring>
 #include <vector>
 
@@ -47,21 +46,19 @@ bool HoldsText(NOTEHANDLE note, const char* item, const char* value, std::size_t
     return std::strcmp(stored.data(), value) == 0;
 }
 
-bool TimeEquals(NOTEHANDLE note, const char* item, const TIMEDATE& time) {
+bool HoldsTime(NOTEHANDLE note, const char* item, const TIMEDATE& time) {
     int order = 1;
     return LNApi().NSFItemTimeCompare(note, item, &time, &order) && order == 0;
 }
 
-// A date alone in the document loads as that day at midnight; written back
-// unchanged it stays a date alone.
-bool HoldsTime(NOTEHANDLE note, const char* item, const TIMEDATE& time, double date) {
-    if (TimeEquals(note, item, time))
-        return true;
-    if (date != std::trunc(date))
+// A date item without a time of day loads as that day at midnight; the same
+// day at midnight is the same value, so a birthday keeps its form.
+bool HoldsDateOf(NOTEHANDLE note, const char* item, double date, const TIMEDATE& time) {
+    if (date != static_cast<double>(static_cast<long long>(date)))
         return false;
     TIMEDATE day = time;
     day.Innards[0] = ALLDAY;
-    return TimeEquals(note, item, day);
+    return HoldsTime(note, item, day);
 }
 
 } // namespace
@@ -88,7 +85,7 @@ void LNWriteTimeItem(const tagLNItemWriter& writer, const char* item, double dat
     TIMEDATE time;
     if (!VariantTimeToTIMEDATE(date, &time))
         return;
-    if (HoldsTime(writer.hNote, item, time, date))
+    if (HoldsTime(writer.hNote, item, time) || HoldsDateOf(writer.hNote, item, date, time))
         return;
     STATUS status = LNApi().NSFItemSetTime(writer.hNote, item, &time);
     if (status != NOERROR)

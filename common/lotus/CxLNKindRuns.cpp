@@ -50,7 +50,8 @@ bool CxLNAddrUtil::LoadAll() {
 
 bool CxLNAddrUtil::SubmitChanges() {
     return SubmitCycle_(
-        kAddrKind, [this] { return SaveToFile(nullptr); }, [this] { return InvokeHelper_(); });
+        kAddrKind, [this] { return SaveToFile(nullptr); }, [this] { return InvokeHelper_(); },
+        [this] { ResetWrittenRecords_(); });
 }
 
 bool CxLNDateUtil::InvokeHelper_() {
@@ -64,7 +65,8 @@ bool CxLNDateUtil::LoadAll() {
 
 bool CxLNDateUtil::SubmitChanges() {
     return SubmitCycle_(
-        kDateKind, [this] { return SaveToFile(nullptr); }, [this] { return InvokeHelper_(); });
+        kDateKind, [this] { return SaveToFile(nullptr); }, [this] { return InvokeHelper_(); },
+        [this] { ResetWrittenRecords_(); });
 }
 
 bool CxLNTaskUtil::InvokeHelper_() {
@@ -78,7 +80,8 @@ bool CxLNTaskUtil::LoadAll() {
 
 bool CxLNTaskUtil::SubmitChanges() {
     return SubmitCycle_(
-        kTaskKind, [this] { return SaveToFile(nullptr); }, [this] { return InvokeHelper_(); });
+        kTaskKind, [this] { return SaveToFile(nullptr); }, [this] { return InvokeHelper_(); },
+        [this] { ResetWrittenRecords_(); });
 }
 
 bool CxLNNoteUtil::InvokeHelper_() {
@@ -92,5 +95,6 @@ bool CxLNNoteUtil::LoadAll() {
 
 bool CxLNNoteUtil::SubmitChanges() {
     return SubmitCycle_(
-        kNoteKind, [this] { return SaveToFile(nullptr); }, [this] { return InvokeHelper_(); });
+        kNoteKind, [this] { return SaveToFile(nullptr); }, [this] { return InvokeHelper_(); },
+        [this] { ResetWrittenRecords_(); });
 }

@@ -6,6 +6,10 @@
 #include "common/pim/CommNoteMgr.h"
 
 class CxFile;
+#ifdef LNACCESS_ENGINE
+struct tagLNRecField;
+template <class Util, class Comm, class Rec> struct LNRecordEdit;
+#endif
 
 class CxLNNoteUtil : public CxLNBaseUtil {
 public:
@@ -20,6 +24,20 @@ public:
     bool SaveToDB() override;
     bool ReadParamFile(const char* path);
     static bool FromCommRec(tagCommNoteRec* common, tagCxLNNoteRec* notes);
+
+    // Field catalogue and single-record editing.
+    static unsigned long GetFieldCount();
+    static const tagLNRecField* GetFieldInfo(unsigned long position);
+    static bool GetFieldInfo(unsigned long position, tagLNRecField* out);
+    static const char* GetFieldName(unsigned long position);
+    static char* GetFieldText(tagCxLNNoteRec* record, unsigned long id);
+    static void* GetFieldValue(tagCxLNNoteRec* record, unsigned long id);
+    static bool SetFieldValueByText(unsigned long id, const char* text, tagCommNoteRec* common);
+    bool AddRecord(tagCommNoteRec* common, bool submit);
+    bool UpdateRecord(tagCommNoteRec* common, int position, bool submit);
+    bool DelRecord(tagCommNoteRec* common, bool submit);
+    bool SyncRecord(tagCommNoteRec* common, bool submit);
+    template <class Util, class Comm, class Rec> friend struct LNRecordEdit;
 #endif
     static bool ToCommRec(tagCxLNNoteRec* notes, tagCommNoteRec* common);
 
@@ -47,6 +65,9 @@ protected:
     bool InvokeHelper_();
     bool LoadRecFromFile_(tagCxLNNoteRec* rec);
     bool SaveRecToFile_(tagCxLNNoteRec* rec);
+    // After a write-back that succeeded: written records are done (nAction 0)
+    // and records whose documents were deleted go, with their common records.
+    void ResetWrittenRecords_();
 
     CommNoteMgr* m_pDataMgr;
     CxFile* m_pFile;

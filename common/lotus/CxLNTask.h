@@ -6,6 +6,10 @@
 #include "common/pim/CommTaskMgr.h"
 
 class CxFile;
+#ifdef LNACCESS_ENGINE
+struct tagLNRecField;
+template <class Util, class Comm, class Rec> struct LNRecordEdit;
+#endif
 
 class CxLNTaskUtil : public CxLNBaseUtil {
 public:
@@ -21,6 +25,20 @@ public:
     bool LoadFromDB() override;
     bool SaveToDB() override;
     static bool FromCommRec(tagCommTaskRec* common, tagCxLNTaskRec* notes);
+
+    // Field catalogue and single-record editing.
+    static unsigned long GetFieldCount();
+    static const tagLNRecField* GetFieldInfo(unsigned long position);
+    static bool GetFieldInfo(unsigned long position, tagLNRecField* out);
+    static const char* GetFieldName(unsigned long position);
+    static char* GetFieldText(tagCxLNTaskRec* record, unsigned long id);
+    static void* GetFieldValue(tagCxLNTaskRec* record, unsigned long id);
+    static bool SetFieldValueByText(unsigned long id, const char* text, tagCommTaskRec* common);
+    bool AddRecord(tagCommTaskRec* common, bool submit);
+    bool UpdateRecord(tagCommTaskRec* common, int position, bool submit);
+    bool DelRecord(tagCommTaskRec* common, bool submit);
+    bool SyncRecord(tagCommTaskRec* common, bool submit);
+    template <class Util, class Comm, class Rec> friend struct LNRecordEdit;
 #endif
     static bool ToCommRec(tagCxLNTaskRec* notes, tagCommTaskRec* common);
 
@@ -48,6 +66,9 @@ protected:
     bool InvokeHelper_();
     bool LoadRecFromFile_(tagCxLNTaskRec* rec);
     bool SaveRecToFile_(tagCxLNTaskRec* rec);
+    // After a write-back that succeeded: written records are done (nAction 0)
+    // and records whose documents were deleted go, with their common records.
+    void ResetWrittenRecords_();
 
     CommTaskMgr* m_pDataMgr;
     CxFile* m_pFile;

@@ -5,6 +5,9 @@
 
 #include "common/pim/CommFieldInfo.h"
 #include "common/pim/CommRecords.h"
+#ifdef LNACCESS_ENGINE
+#include "common/pim/CommMatch.h"
+#endif
 
 class CxList;
 
@@ -27,6 +30,14 @@ public:
     const int32_t* GetMatchKeys() const { return m_anMatchKeys; }
     int GetCompareKeyCount() const { return m_nCompareKeyCount; }
     const int32_t* GetCompareKeys() const { return m_anCompareKeys; }
+#ifdef LNACCESS_ENGINE
+    // Record matching and update: the Notes access library's build only.
+    // FindRec gives COMM_FIND_PRESENT, _NEW or _CHANGED (with `position`).
+    int FindRec(const tagCommNoteRec* record, int* position) const;
+    bool IsFieldEqual(int key, const tagCommNoteRec* a, const tagCommNoteRec* b) const;
+    // Updates the stored record at `position` from `record`; false past the end.
+    bool UpdateRec(int position, const tagCommNoteRec* record);
+#endif
 #ifndef LNACCESS_ENGINE
     // Catalogue lookup and text forms: the wizard's build only.
     static bool GetCommFieldInfo(int key, tagCommFieldInfo* row);

@@ -161,6 +161,7 @@ TEST_F(AddrSaveTest, ItemsThatAreNoPlainTextAreLeftAloneAndReported) {
     LoadForWrite();
     tagCxLNAddrRec* rec = m_util.GetFirstRec();
     EXPECT_STREQ(rec->szDisplayName, "");
+    EXPECT_STREQ(rec->szNote, "");
     std::strcpy(rec->szDisplayName, "Ann");
     std::strcpy(rec->szNote, "plain");
     ASSERT_TRUE(Save()) << m_log.Text();

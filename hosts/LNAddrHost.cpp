@@ -1,0 +1,6 @@
+#include "common/lotus/CxLNAddr.h"
+#include "hosts/HostMain.h"
+
+int main(int argc, char** argv) {
+    return hosts::HostMain<CxLNAddrUtil>(argc, argv, [](CxLNAddrUtil& util) { return util.Run(); });
+}

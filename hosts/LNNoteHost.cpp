@@ -1,0 +1,13 @@
+#include "common/lotus/CxLNNote.h"
+#include "hosts/HostMain.h"
+
+// The notes kind carries no content: a fresh error report and an exchange
+// file without records.
+static bool RunNotes(CxLNNoteUtil& util) {
+    util.InitErrorReport();
+    bool saved = util.SaveToFile(nullptr);
+    util.FiniErrorReport();
+    return saved;
+}
+
+int main(int argc, char** argv) { return hosts::HostMain<CxLNNoteUtil>(argc, argv, RunNotes); }
