@@ -25,6 +25,10 @@ bool LNSwitchToUserID(const char* idFile, const char* password, char* userName) 
     CxStrCopy(secret, password ? password : "");
     CX_LOG_INFO("Switch To User ID:%s", file);
     STATUS status = LNApi().SECKFMSwitchToIDFile(file, secret, name, sizeof name, 0, nullptr);
+    // The copy of the password lives no longer than the call.
+    volatile char* wipe = secret;
+    for (std::size_t i = 0; i < sizeof secret; ++i)
+        wipe[i] = '\0';
     if (status != NOERROR) {
         char text[kStatusTextSize];
         LNStatusText(status, text, sizeof text);
