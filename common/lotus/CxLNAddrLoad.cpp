@@ -1,8 +1,6 @@
 // Load of the Person documents of the contacts database.
 #include "CxLNAddr.h"
 
-#include <cstring>
-
 #include "common/lotus/CxLNAddrItems.h"
 #include "common/lotus/CxLNApi.h"
 #include "common/misc/CxDebugUtil.h"
@@ -27,17 +25,6 @@ STATUS LNCALLBACK VisitDocument(void* argument, SEARCH_MATCH* match, ITEM_TABLE*
                        sizeof rec.szID))
         g_pRunning->AddRec(&rec);
     return NOERROR;
-}
-
-bool CompileFormula(FORMULAHANDLE* formula) {
-    WORD length = 0, line = 0, column = 0, offset = 0, errorLength = 0;
-    STATUS compileError = NOERROR;
-    STATUS status = LNApi().NSFFormulaCompile(
-        nullptr, 0, kFormula, static_cast<WORD>(std::strlen(kFormula)), formula, &length,
-        &compileError, &line, &column, &offset, &errorLength);
-    if (status != NOERROR)
-        CX_LOG_ERROR("Can not compile search filter: error code=%d", status);
-    return status == NOERROR;
 }
 
 } // namespace
@@ -65,7 +52,7 @@ bool CxLNAddrUtil::SearchDB_() {
         return false;
     }
     FORMULAHANDLE formula = NULLHANDLE;
-    if (!CompileFormula(&formula)) {
+    if (!LNCompileFormula(kFormula, &formula)) {
         LNApi().NSFDbClose(db);
         return false;
     }

@@ -14,11 +14,15 @@ bool WriteItems(const void* rec, const tagLNItemWriter& writer) {
     return LNWriteAddrItems(static_cast<const tagCxLNAddrRec*>(rec), writer);
 }
 
+void CreateItems(NOTEHANDLE note, const void*) {
+    LNWritePersonItems(note);
+}
+
 const tagLNWriteBackKind kWriteBack = {
     "Create new Notes contact item.",
     "Modify existed Notes contact item, item ID = %d",
     "Delete existed Notes contact item, item ID = %d",
-    LNWritePersonItems,
+    CreateItems,
     WriteItems,
 };
 

@@ -21,6 +21,9 @@ public:
     bool SubmitChanges() override;
 #ifdef LNACCESS_ENGINE
     bool ReadParamFile(const char* path);
+    bool Run();
+    bool LoadFromDB() override;
+    bool SaveToDB() override;
     static bool FromCommRec(tagCommDateRec* common, tagCxLNDateRec* notes);
 
     // Field catalogue and single-record editing.

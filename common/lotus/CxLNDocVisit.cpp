@@ -56,7 +56,7 @@ STATUS LNCALLBACK LNItemVisit(WORD, WORD, char* name, WORD nameLength, void* val
     if (!kind.pTakes(type))
         return NOERROR;
     const int field = LNLookupItem(kind, itemName, &visit->nHint);
-    if (field <= 0)
+    if (field < 0)
         return NOERROR;
     const char* bytes = static_cast<const char*>(value) + sizeof type;
     std::size_t length = valueLength - sizeof type;
@@ -101,4 +101,15 @@ bool LNMatchedNote(const SEARCH_MATCH* match, NOTEID* id) {
         return false;
     *id = copy.ID.NoteID;
     return true;
+}
+
+bool LNCompileFormula(const char* text, FORMULAHANDLE* formula) {
+    WORD length = 0, line = 0, column = 0, offset = 0, errorLength = 0;
+    STATUS compileError = NOERROR;
+    STATUS status =
+        LNApi().NSFFormulaCompile(nullptr, 0, text, static_cast<WORD>(std::strlen(text)), formula,
+                                  &length, &compileError, &line, &column, &offset, &errorLength);
+    if (status != NOERROR)
+        CX_LOG_ERROR("Can not compile search filter: error code=%d", status);
+    return status == NOERROR;
 }

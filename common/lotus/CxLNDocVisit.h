@@ -46,3 +46,7 @@ bool LNReadDocument(CxLNBaseUtil* owner, DBHANDLE db, NOTEID id, const tagLNItem
 
 // The note ID of a search match; false when it is no match.
 bool LNMatchedNote(const SEARCH_MATCH* match, NOTEID* id);
+
+// Compiles a selection formula; a failure logs "Can not compile search
+// filter: error code=%d".
+bool LNCompileFormula(const char* text, FORMULAHANDLE* formula);

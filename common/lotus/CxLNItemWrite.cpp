@@ -23,7 +23,9 @@ bool HoldsOtherThanText(NOTEHANDLE note, const char* item) {
     return status == NOERROR && type != TYPE_TEXT;
 }
 
-void ReportLeftAlone(const tagLNItemWriter& writer, const char* item) {
+} // namespace
+
+void LNReportLeftAlone(const tagLNItemWriter& writer, const char* item) {
     char message[512];
     CxStrFormat(message, sizeof message,
                 "Item %s of Notes document %u is not a plain text and is left unchanged.", item,
@@ -32,6 +34,8 @@ void ReportLeftAlone(const tagLNItemWriter& writer, const char* item) {
     if (writer.pOwner)
         writer.pOwner->ReportError(message);
 }
+
+namespace {
 
 // The document's text as a load into a field of `capacity` bytes sees it.
 bool HoldsText(NOTEHANDLE note, const char* item, const char* value, std::size_t capacity) {
@@ -64,7 +68,7 @@ void LNWriteTextItem(const tagLNItemWriter& writer, const char* item, const char
     if (!value || !*value)
         return;
     if (HoldsOtherThanText(writer.hNote, item)) {
-        ReportLeftAlone(writer, item);
+        LNReportLeftAlone(writer, item);
         return;
     }
     if (HoldsText(writer.hNote, item, value, capacity))

@@ -22,7 +22,11 @@ struct tagLNItemWriter {
 void LNWriteTextItem(const tagLNItemWriter& writer, const char* item, const char* value,
                      std::size_t capacity);
 
-// A date of 0 is no date and leaves the item alone.
+// Logs and reports that `item` is no plain text and is left unchanged.
+void LNReportLeftAlone(const tagLNItemWriter& writer, const char* item);
+
+// A date of 0 is no date and leaves the item alone; a date without time of
+// day equals the document's date alone of that day.
 void LNWriteTimeItem(const tagLNItemWriter& writer, const char* item, double date);
 
 void LNWriteNumberItem(const tagLNItemWriter& writer, const char* item, int value);

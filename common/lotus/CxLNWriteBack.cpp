@@ -38,7 +38,7 @@ void CreateDocument(CxLNBaseUtil* owner, DBHANDLE db, const tagLNWriteBackKind& 
         LNReportCallFailure(owner, "NSFNoteCreate", status);
         return;
     }
-    kind.pCreateItems(note);
+    kind.pCreateItems(note, rec);
     kind.pWriteItems(rec, tagLNItemWriter{note, 0, owner});
     SaveAndClose(owner, note);
 }

@@ -12,7 +12,7 @@ struct tagLNWriteBackKind {
     const char* szCreate; // level 2 log lines; modify and delete take the note ID
     const char* szModify;
     const char* szDelete;
-    void (*pCreateItems)(NOTEHANDLE note); // items of a new document
+    void (*pCreateItems)(NOTEHANDLE note, const void* rec); // items of a new document
     bool (*pWriteItems)(const void* rec, const tagLNItemWriter& writer);
 };
 

@@ -1,0 +1,36 @@
+// Write-back of calendar records into Appointment documents.
+#include "CxLNDate.h"
+
+#include "common/lotus/CxLNDateItems.h"
+#include "common/lotus/CxLNMailDB.h"
+#include "common/lotus/CxLNWriteBack.h"
+#include "common/misc/CxList.h"
+
+namespace {
+
+void CreateItems(NOTEHANDLE note, const void* rec) {
+    LNWriteAppointmentItems(note, static_cast<const tagCxLNDateRec*>(rec)->bPrivate != 0);
+}
+
+bool WriteItems(const void* rec, const tagLNItemWriter& writer) {
+    return LNWriteDateItems(static_cast<const tagCxLNDateRec*>(rec), writer);
+}
+
+const tagLNWriteBackKind kWriteBack = {
+    "Create new Notes Calendar appointment item.",
+    "Modify existed Notes Calendar appointment item, item ID=%d",
+    "Delete existed Notes Calendar appointment item, item ID=%d",
+    CreateItems,
+    WriteItems,
+};
+
+} // namespace
+
+bool CxLNDateUtil::SaveToDB() {
+    return LNSaveMailDB(this, kLNDateMailKind, [this](DBHANDLE db) {
+        for (void* p = m_pRecList->GetFirst(); p; p = m_pRecList->GetNext()) {
+            const tagCxLNDateRec* rec = static_cast<const tagCxLNDateRec*>(p);
+            LNWriteBackRecord(this, db, kWriteBack, {rec->nAction, rec->nOrigin, rec->szID}, rec);
+        }
+    });
+}

@@ -1,0 +1,106 @@
+// Load and write-back of a mail-database kind, under the user of the run's ID file.
+#include "CxLNMailDB.h"
+
+#include "common/lotus/CxLNApi.h"
+#include "common/lotus/CxLNBaseUtil.h"
+#include "common/lotus/CxLNDocVisit.h"
+#include "common/lotus/CxLNUserSwitch.h"
+#include "common/misc/CxDebugUtil.h"
+#include "common/misc/CxString.h"
+
+namespace {
+
+void SwitchUser(CxLNBaseUtil* util) {
+    char user[256];
+    if (LNSwitchToUserID(util->GetIDFile(), util->GetPassword(), user))
+        util->SetUserName(user);
+}
+
+bool OpenDB(const char* path, const tagLNMailKind& kind, DBHANDLE* db) {
+    CX_LOG_INFO(kind.szOpenLog, path);
+    STATUS status = LNApi().NSFDbOpen(path, db);
+    if (status == NOERROR)
+        return true;
+    char text[1024];
+    LNStatusText(status, text, sizeof text);
+    CX_LOG_ERROR(kind.szOpenFailed, path, status, text);
+    return false;
+}
+
+bool SearchDB(CxLNBaseUtil* util, const tagLNMailKind& kind, DBHANDLE db) {
+    FORMULAHANDLE formula = NULLHANDLE;
+    if (!LNCompileFormula(kind.szFormula, &formula))
+        return false;
+    kind.pSetRunning(util);
+    CX_LOG_INFO("%s", kind.szSearchLog);
+    if (kind.szSearchStatus)
+        util->ReportStatus(kind.szSearchStatus);
+    STATUS status = LNApi().NSFSearch(db, formula, nullptr, 0, NOTE_CLASS_DOCUMENT, nullptr,
+                                      kind.pVisit, &db, nullptr);
+    kind.pSetRunning(nullptr);
+    LNApi().OSMemFree(formula);
+    if (status != NOERROR)
+        CX_LOG_ERROR(kind.szSearchFailed, status);
+    return status == NOERROR;
+}
+
+} // namespace
+
+bool LNLoadMailDB(CxLNBaseUtil* util, const tagLNMailKind& kind) {
+    if (!*util->GetMailDBName())
+        return false;
+    if (!CxLNApi::Start()) {
+        CX_LOG_ERROR("Failed to initialize Notes API.");
+        util->ReportError("Failed to initialize Notes API.");
+        return false;
+    }
+    util->ReportStatus(kind.szOpenStatus);
+    SwitchUser(util);
+    DBHANDLE db = NULLHANDLE;
+    bool loaded = OpenDB(util->GetMailDBName(), kind, &db);
+    if (loaded) {
+        loaded = SearchDB(util, kind, db);
+        STATUS status = LNApi().NSFDbClose(db);
+        if (loaded && status != NOERROR) {
+            CX_LOG_ERROR(kind.szCloseFailed, status);
+            loaded = false;
+        }
+    }
+    if (loaded)
+        CX_LOG_INFO("%s", kind.szClosed);
+    CxLNApi::Stop();
+    return loaded;
+}
+
+bool LNSaveMailDB(CxLNBaseUtil* util, const tagLNMailKind& kind,
+                  const std::function<void(DBHANDLE)>& writeRecords) {
+    const char* path = util->GetMailDBName();
+    if (!*path)
+        return false;
+    if (!CxLNApi::Start()) {
+        CX_LOG_ERROR("Failed to initialize Notes API.");
+        return false;
+    }
+    // The write-back runs as the same user as the load.
+    SwitchUser(util);
+    CX_LOG_INFO(kind.szSaveOpenLog, path);
+    DBHANDLE db = NULLHANDLE;
+    STATUS status = LNApi().NSFDbOpen(path, &db);
+    if (status != NOERROR) {
+        char message[512];
+        CxStrFormat(message, sizeof message, kind.szSaveOpenFailed, path, status);
+        CX_LOG_ERROR("%s", message);
+        util->ReportError(message);
+        CxLNApi::Stop();
+        return false;
+    }
+    writeRecords(db);
+    status = LNApi().NSFDbClose(db);
+    const bool saved = status == NOERROR;
+    if (saved)
+        CX_LOG_INFO("%s", kind.szSaved);
+    else
+        CX_LOG_ERROR(kind.szCloseFailed, status);
+    CxLNApi::Stop();
+    return saved;
+}

@@ -1,0 +1,207 @@
+#include "CxLNTaskItems.h"
+
+#include <climits>
+#include <cstddef>
+#include <cstring>
+
+#include "common/lotus/CxLNCommon.h"
+#include "common/lotus/CxLNMailItems.h"
+#include "common/lotus/CxLNRichText.h"
+#include "common/misc/CxString.h"
+
+namespace {
+
+enum LNValue { LN_NONE, LN_TEXT, LN_TIME, LN_BODY, LN_IMPORTANCE, LN_RESPONSE, LN_PUBLIC };
+
+struct tagTaskField {
+    LNValue nValue;
+    std::size_t nOffset;
+    std::size_t nSize;
+};
+
+#define TEXT(f)                                                                                    \
+    { LN_TEXT, offsetof(tagCxLNTaskRec, f), sizeof(tagCxLNTaskRec::f) }
+#define TIME(f)                                                                                    \
+    { LN_TIME, offsetof(tagCxLNTaskRec, f), sizeof(tagCxLNTaskRec::f) }
+#define NONE                                                                                       \
+    { LN_NONE, 0, 0 }
+
+// The ids are the positions.
+const tagLNItemEntry kItemTable[] = {
+    {"Subject", 0},
+    {"Body", 1},
+    {"Repeats", 2},
+    {"Categories", 3},
+    {"Importance", 4},
+    {"$PublicAccess", 5},
+    {"TaskType", 6},
+    {"DueDateTime", 7},
+    {"StartDate", 8},
+    {"EndDate", 9},
+    {"DueState", 10},
+    {"$Alarm", 11},
+    {"$AlarmUnit", 12},
+    {"$AlarmMemoOptions", 13},
+    {"$AlarmDescription", 14},
+    {"$AlarmOffset", 15},
+    {"Alarms", 16},
+    {"RepeatUnit", 17},
+    {"RepeatInterval", 18},
+    {"RepeatAdjust", 19},
+    {"RepeatFromEnd", 20},
+    {"RepeatStartDate", 21},
+    {"RepeatHow", 22},
+    {"RepeatUntil", 23},
+    {"txtNum", 24},
+    {"RepeatForUnit", 25},
+    {"RepeatFor", 26},
+    {"RepeatWeekends", 27},
+    {"RepeatCustom", 28},
+    {"$CSFlags", 29},
+    {"$REF", 30},
+};
+const int kItemCount = sizeof kItemTable / sizeof kItemTable[0];
+static_assert(kItemCount == 31, "the task item table has 31 entries");
+
+// Indexed by field id. "TaskType" is read too, since it is written back.
+const tagTaskField kFields[kItemCount] = {
+    TEXT(szSubject),
+    {LN_BODY, offsetof(tagCxLNTaskRec, szBody), sizeof(tagCxLNTaskRec::szBody)},
+    TEXT(szRepeats),
+    TEXT(szCategories),
+    {LN_IMPORTANCE, 0, 0},
+    {LN_PUBLIC, 0, 0},
+    TEXT(szTaskType),
+    TIME(dtDueDate),
+    TIME(dtStartDate),
+    TIME(dtEndDate),
+    NONE, // DueState
+    NONE, // $Alarm
+    NONE, // $AlarmUnit
+    NONE, // $AlarmMemoOptions
+    NONE, // $AlarmDescription
+    NONE, // $AlarmOffset
+    TEXT(szAlarmString),
+    TEXT(szRepeatUnit),
+    TEXT(szRepeatInterval),
+    TEXT(szRepeatAdjust),
+    TEXT(szRepeatFromEnd),
+    TIME(dtRepeatStartDate),
+    TEXT(szRepeatHow),
+    TIME(dtRepeatUntil),
+    NONE, // txtNum
+    TEXT(szRepeatForUnit),
+    NONE, // RepeatFor
+    TEXT(szRepeatWeekends),
+    TIME(dtRepeatCustom),
+    TEXT(szCSFlags),
+    {LN_RESPONSE, 0, 0},
+};
+
+#undef TEXT
+#undef TIME
+#undef NONE
+
+const std::size_t kPrefix = 31; // characters of "Importance" and "$PublicAccess" read
+
+bool TakesType(WORD type) {
+    return type == TYPE_TEXT || type == TYPE_TIME || type == TYPE_NUMBER || type == TYPE_COMPOSITE;
+}
+
+// The leading decimal digits of the text's first characters; 0 without any.
+int32_t LeadingNumber(const char* value, std::size_t length) {
+    if (length > kPrefix)
+        length = kPrefix;
+    long long number = 0;
+    for (std::size_t i = 0; i < length && value[i] >= '0' && value[i] <= '9'; ++i) {
+        number = number * 10 + (value[i] - '0');
+        if (number > INT32_MAX)
+            return INT32_MAX;
+    }
+    return static_cast<int32_t>(number);
+}
+
+void ReadItem(void* record, int id, WORD type, const char* value, std::size_t length) {
+    if (id < 0 || id >= kItemCount)
+        return;
+    tagCxLNTaskRec* rec = static_cast<tagCxLNTaskRec*>(record);
+    const tagTaskField& field = kFields[id];
+    char* target = reinterpret_cast<char*>(rec) + field.nOffset;
+    switch (field.nValue) {
+    case LN_BODY:
+        if (type == TYPE_COMPOSITE) {
+            LNRichTextToText(value, length, target, field.nSize);
+            break;
+        }
+        [[fallthrough]];
+    case LN_TEXT:
+        if (type == TYPE_TEXT && length > 0)
+            CxStrCopyN(target, field.nSize, value, length);
+        break;
+    case LN_TIME:
+        if (type == TYPE_TIME && length >= sizeof(TIMEDATE)) {
+            TIMEDATE time;
+            std::memcpy(&time, value, sizeof time);
+            TIMEDATEToVariantTime(&time, reinterpret_cast<double*>(target));
+        }
+        break;
+    case LN_IMPORTANCE:
+        if (type == TYPE_TEXT)
+            rec->nImportance = LeadingNumber(value, length);
+        break;
+    case LN_PUBLIC:
+        if (type == TYPE_TEXT)
+            rec->bPrivate = LNIsPrivate(value, length);
+        break;
+    case LN_RESPONSE:
+        rec->bResponse = 1;
+        break;
+    case LN_NONE:
+        break;
+    }
+}
+
+template <std::size_t N>
+void WriteText(const tagLNItemWriter& writer, const char* item, const char (&value)[N]) {
+    LNWriteTextItem(writer, item, value, N);
+}
+
+// A body is written as text only: a rich-text body that differs is left
+// alone and reported rather than turned into plain text.
+void WriteBody(const tagCxLNTaskRec* rec, const tagLNItemWriter& writer) {
+    char stored[sizeof rec->szBody];
+    if (LNReadBody(writer.hNote, "Body", stored, sizeof stored) == LN_BODY_RICH_TEXT) {
+        if (*rec->szBody && std::strcmp(stored, rec->szBody) != 0)
+            LNReportLeftAlone(writer, "Body");
+        return;
+    }
+    WriteText(writer, "Body", rec->szBody);
+}
+
+} // namespace
+
+const tagLNItemKind kLNTaskItems = {kItemTable, kItemCount, false, TakesType, ReadItem};
+
+bool LNWriteTaskItems(const tagCxLNTaskRec* rec, const tagLNItemWriter& writer) {
+    if (!rec || writer.hNote == NULLHANDLE)
+        return false;
+    WriteText(writer, "Subject", rec->szSubject);
+    WriteText(writer, "Repeats", rec->szRepeats);
+    WriteBody(rec, writer);
+    LNWriteTimeItem(writer, "DueDateTime", rec->dtDueDate);
+    char importance[32];
+    CxStrFormat(importance, sizeof importance, "%d", rec->nImportance);
+    WriteText(writer, "Importance", importance);
+    LNWriteTextItem(writer, "$PublicAccess", rec->bPrivate ? "0" : "1", kPrefix + 1);
+    // Offered for update, so they go back too.
+    WriteText(writer, "TaskType", rec->szTaskType);
+    LNWriteTimeItem(writer, "StartDate", rec->dtStartDate);
+    LNWriteTimeItem(writer, "EndDate", rec->dtEndDate);
+    return true;
+}
+
+void LNWriteNewTaskItems(NOTEHANDLE note, bool isPrivate) {
+    LNNewText(note, "Form", "Task");
+    LNNewText(note, "TaskType", "1");
+    LNNewMailItems(note, "T0", isPrivate);
+}

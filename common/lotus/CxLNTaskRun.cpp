@@ -1,0 +1,7 @@
+// The run of the tasks helper host.
+#include "CxLNTask.h"
+#include "CxLNRun.h"
+
+bool CxLNTaskUtil::Run() {
+    return LNRun(this);
+}

@@ -1,0 +1,35 @@
+// Write-back of task records into Task documents.
+#include "CxLNTask.h"
+
+#include "common/lotus/CxLNTaskItems.h"
+#include "common/lotus/CxLNWriteBack.h"
+#include "common/misc/CxList.h"
+
+namespace {
+
+void CreateItems(NOTEHANDLE note, const void* rec) {
+    LNWriteNewTaskItems(note, static_cast<const tagCxLNTaskRec*>(rec)->bPrivate != 0);
+}
+
+bool WriteItems(const void* rec, const tagLNItemWriter& writer) {
+    return LNWriteTaskItems(static_cast<const tagCxLNTaskRec*>(rec), writer);
+}
+
+const tagLNWriteBackKind kWriteBack = {
+    "Create new Lotus Notes task item.",
+    "Open existed Lotus Notes task item, item ID=%d",
+    "Delete existed Lotus Notes task item, item ID=%d",
+    CreateItems,
+    WriteItems,
+};
+
+} // namespace
+
+bool CxLNTaskUtil::SaveToDB() {
+    return LNSaveMailDB(this, kLNTaskMailKind, [this](DBHANDLE db) {
+        for (void* p = m_pRecList->GetFirst(); p; p = m_pRecList->GetNext()) {
+            const tagCxLNTaskRec* rec = static_cast<const tagCxLNTaskRec*>(p);
+            LNWriteBackRecord(this, db, kWriteBack, {rec->nAction, rec->nOrigin, rec->szID}, rec);
+        }
+    });
+}

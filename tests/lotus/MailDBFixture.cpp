@@ -1,0 +1,259 @@
+#include "MailDBFixture.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+#include <dlfcn.h>
+#include <sys/stat.h>
+
+#include "common/lotus/CxLNApi.h"
+#include "common/lotus/CxLNCommon.h"
+#include "common/misc/CxDebugUtil.h"
+#include "platform/ProfileFile.h"
+
+const char kMailDB[] = "mail/jdoe.nsf";
+const char kIDFile[] = "jdoe.id";
+const char kPassword[] = "Secret-1";
+const char kIDUser[] = "John Doe/Org";
+
+namespace {
+
+STATUS LNCALLBACK CollectNote(void* param, SEARCH_MATCH* match, ITEM_TABLE*) {
+    SEARCH_MATCH copy;
+    std::memcpy(&copy, match, sizeof copy);
+    if (copy.SERetFlags & SE_FMATCH)
+        static_cast<std::vector<NOTEID>*>(param)->push_back(copy.ID.NoteID);
+    return NOERROR;
+}
+
+STATUS LNCALLBACK CollectItem(WORD, WORD flags, char* name, WORD nameLength, void* value,
+                              DWORD valueLength, void* param) {
+    DumpedItem item;
+    item.name.assign(name, nameLength);
+    item.flags = flags;
+    std::memcpy(&item.type, value, sizeof item.type);
+    item.value.assign(static_cast<const char*>(value) + 2, valueLength - 2);
+    static_cast<Dump*>(param)->push_back(item);
+    return NOERROR;
+}
+
+std::vector<NOTEID> SearchAll(DBHANDLE db) {
+    std::vector<NOTEID> ids;
+    FORMULAHANDLE formula = NULLHANDLE;
+    WORD length = 0, a = 0, b = 0, c = 0, d = 0;
+    STATUS error = 0;
+    const char text[] = "SELECT @All";
+    if (LNApi().NSFFormulaCompile(nullptr, 0, text, sizeof text - 1, &formula, &length, &error, &a,
+                                  &b, &c, &d) != NOERROR)
+        return ids;
+    LNApi().NSFSearch(db, formula, nullptr, 0, NOTE_CLASS_DOCUMENT, nullptr, CollectNote, &ids,
+                      nullptr);
+    LNApi().OSMemFree(formula);
+    return ids;
+}
+
+void Put(std::string* out, const void* bytes, std::size_t size) {
+    out->append(static_cast<const char*>(bytes), size);
+}
+
+} // namespace
+
+MailDBTest::MailDBTest() : m_folder(NOTES_LIBRARY, false) {
+    EXPECT_TRUE(m_folder.Ok());
+    const testsupport::TempDir& dir = m_folder.Dir();
+    testsupport::WriteFile(dir.File("notes.ini"),
+                           "[Notes]\r\nDirectory=Data\r\n[Servers]\r\nAlpha/Org=alpha\r\n");
+    for (const char* folder : {"Data", "Data/mail", "alpha", "alpha/mail"})
+        mkdir(dir.File(folder).c_str(), 0700);
+    EXPECT_EQ(Notesdb("create Data/mail/jdoe.nsf"), 0);
+    EXPECT_EQ(Notesdb("create alpha/mail/jdoe.nsf"), 0);
+    EXPECT_EQ(Notesdb(std::string("id Data/") + kIDFile + " '" + kIDUser + "' " + kPassword), 0);
+    GetDebugUtil()->SetLevel(3);
+    GetDebugUtil()->Enable(true);
+}
+
+MailDBTest::~MailDBTest() {
+    CxLNApi::Stop();
+    GetDebugUtil()->Enable(false);
+}
+
+int MailDBTest::Notesdb(const std::string& arguments) {
+    const std::string command = std::string("'") + NOTESDB_PROGRAM + "' " + arguments;
+    return WEXITSTATUS(std::system(command.c_str()));
+}
+
+bool MailDBTest::WithApi(const std::function<void()>& body) {
+    if (!CxLNApi::Start())
+        return false;
+    body();
+    CxLNApi::Stop();
+    return true;
+}
+
+NOTEID MailDBTest::AddNote(const std::function<void(NOTEHANDLE)>& fill, const char* form,
+                           const char* db) {
+    NOTEID added = 0;
+    EXPECT_TRUE(WithApi([&] {
+        DBHANDLE hDB = NULLHANDLE;
+        ASSERT_EQ(LNApi().NSFDbOpen(db, &hDB), NOERROR);
+        std::vector<NOTEID> before = SearchAll(hDB);
+        NOTEHANDLE note = NULLHANDLE;
+        ASSERT_EQ(LNApi().NSFNoteCreate(hDB, &note), NOERROR);
+        AppendText(note, "Form", form);
+        fill(note);
+        EXPECT_EQ(LNApi().NSFNoteUpdate(note, 0), NOERROR);
+        LNApi().NSFNoteClose(note);
+        for (NOTEID id : SearchAll(hDB))
+            if (std::find(before.begin(), before.end(), id) == before.end())
+                added = id;
+        LNApi().NSFDbClose(hDB);
+    }));
+    EXPECT_NE(added, 0u);
+    return added;
+}
+
+Dump MailDBTest::DumpNote(NOTEID id, const char* db) {
+    Dump dump;
+    EXPECT_TRUE(WithApi([&] {
+        DBHANDLE hDB = NULLHANDLE;
+        ASSERT_EQ(LNApi().NSFDbOpen(db, &hDB), NOERROR);
+        NOTEHANDLE note = NULLHANDLE;
+        if (LNApi().NSFNoteOpen(hDB, id, 0, &note) == NOERROR) {
+            LNApi().NSFItemScan(note, CollectItem, &dump);
+            LNApi().NSFNoteClose(note);
+        }
+        LNApi().NSFDbClose(hDB);
+    }));
+    return dump;
+}
+
+std::vector<NOTEID> MailDBTest::AllNotes(const char* db) {
+    std::vector<NOTEID> ids;
+    EXPECT_TRUE(WithApi([&] {
+        DBHANDLE hDB = NULLHANDLE;
+        ASSERT_EQ(LNApi().NSFDbOpen(db, &hDB), NOERROR);
+        ids = SearchAll(hDB);
+        LNApi().NSFDbClose(hDB);
+    }));
+    return ids;
+}
+
+void MailDBTest::AppendText(NOTEHANDLE note, const char* name, const std::string& text) {
+    EXPECT_EQ(LNApi().NSFItemAppend(note, 0, name, static_cast<WORD>(std::strlen(name)), TYPE_TEXT,
+                                    text.data(), static_cast<DWORD>(text.size())),
+              NOERROR);
+}
+
+void MailDBTest::AppendTime(NOTEHANDLE note, const char* name, double date) {
+    TIMEDATE time;
+    ASSERT_TRUE(VariantTimeToTIMEDATE(date, &time));
+    EXPECT_EQ(LNApi().NSFItemAppend(note, 0, name, static_cast<WORD>(std::strlen(name)), TYPE_TIME,
+                                    &time, sizeof time),
+              NOERROR);
+}
+
+void MailDBTest::AppendDate(NOTEHANDLE note, const char* name, int year, int month, int day) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%02d/%02d/%04d", month, day, year);
+    char* position = text;
+    TIMEDATE time;
+    ASSERT_EQ(LNApi().ConvertTextToTIMEDATE(nullptr, nullptr, &position,
+                                            static_cast<WORD>(std::strlen(text)), &time),
+              NOERROR);
+    ASSERT_EQ(time.Innards[0], ALLDAY);
+    EXPECT_EQ(LNApi().NSFItemAppend(note, 0, name, static_cast<WORD>(std::strlen(name)), TYPE_TIME,
+                                    &time, sizeof time),
+              NOERROR);
+}
+
+void MailDBTest::AppendNumber(NOTEHANDLE note, const char* name, NUMBER number) {
+    EXPECT_EQ(LNApi().NSFItemAppend(note, 0, name, static_cast<WORD>(std::strlen(name)),
+                                    TYPE_NUMBER, &number, sizeof number),
+              NOERROR);
+}
+
+void MailDBTest::AppendRichText(NOTEHANDLE note, const char* name, const std::string& text) {
+    const std::string records = RichTextOf(text);
+    EXPECT_EQ(LNApi().NSFItemAppend(note, 0, name, static_cast<WORD>(std::strlen(name)),
+                                    TYPE_COMPOSITE, records.data(),
+                                    static_cast<DWORD>(records.size())),
+              NOERROR);
+}
+
+void MailDBTest::Configure(CxLNBaseUtil* util) const {
+    util->SetMailDBName(kMailDB);
+    util->SetIDFile(kIDFile);
+    util->SetPassword(kPassword);
+    util->SetTempFilePath(m_temp.Folder().c_str());
+}
+
+std::string MailDBTest::ErrorValue(const char* file, const char* key) const {
+    char value[1024] = "";
+    platform::GetProfileString(m_temp.File(file).c_str(), "Error", key, "", value, sizeof value);
+    return value;
+}
+
+std::vector<std::string> ChangedItems(const Dump& before, const Dump& after) {
+    std::vector<std::string> names;
+    for (const DumpedItem& item : after) {
+        const DumpedItem* old = FindItem(before, item.name);
+        if (!old || !(*old == item))
+            names.push_back(item.name);
+    }
+    for (const DumpedItem& item : before)
+        if (!FindItem(after, item.name))
+            names.push_back(item.name);
+    std::sort(names.begin(), names.end());
+    names.erase(std::unique(names.begin(), names.end()), names.end());
+    return names;
+}
+
+std::vector<std::string> ItemNames(const Dump& dump) {
+    std::vector<std::string> names;
+    for (const DumpedItem& item : dump)
+        names.push_back(item.name);
+    return names;
+}
+
+std::string TextOf(const Dump& dump, const char* name) {
+    const DumpedItem* item = FindItem(dump, name);
+    return item ? item->value : std::string("<missing>");
+}
+
+int CountItems(const Dump& dump, const char* name) {
+    return static_cast<int>(std::count_if(dump.begin(), dump.end(),
+                                          [name](const DumpedItem& i) { return i.name == name; }));
+}
+
+// Laid out by hand, byte by byte, as a client stores it.
+std::string RichTextOf(const std::string& text) {
+    std::string body;
+    for (char c : text)
+        if (c != '\r')
+            body += c == '\n' ? '\0' : c;
+    std::string out;
+    auto word = [&out](unsigned v) {
+        const unsigned char b[2] = {static_cast<unsigned char>(v & 0xff),
+                                    static_cast<unsigned char>(v >> 8)};
+        Put(&out, b, 2);
+    };
+    word(0xFF82);
+    word(70);
+    for (unsigned v : {1u, 0u, 0u, 0u, 0u, 1440u, 0u, 1440u, 0u})
+        word(v);
+    for (int i = 0; i < 20; ++i)
+        word(i == 0 ? 720 : 0);
+    for (int i = 0; i < 4; ++i) // flags, tab types, flags 2
+        word(0);
+    word(0x0483); // reference, length 4
+    word(1);
+    word(0x0281); // paragraph, length 2
+    word(0xFF85);
+    word(static_cast<unsigned>(8 + body.size()));
+    word(0x0001); // swiss, plain
+    word(0x0A00); // black, 10 point
+    out += body;
+    if (out.size() % 2)
+        out += '\0';
+    return out;
+}
