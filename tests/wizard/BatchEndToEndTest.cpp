@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdio>
+#include <sstream>
 #include <string>
 #include <sys/wait.h>
 
@@ -16,10 +17,11 @@ struct Result {
     std::string out; // standard output and error
 };
 
-Result Batch(const std::string& args) {
+// `input` is a file for standard input.
+Result Batch(const std::string& args, const std::string& input = "/dev/null") {
     Result r;
     const std::string command =
-        std::string("'") + VXLN_BATCH_PROGRAM + "' " + args + " 2>&1 </dev/null";
+        std::string("'") + VXLN_BATCH_PROGRAM + "' " + args + " 2>&1 <'" + input + "'";
     FILE* pipe = popen(command.c_str(), "r");
     if (!pipe)
         return r;
@@ -86,6 +88,81 @@ TEST_F(BatchEndToEnd, AMissingDatabaseFailsTheLoad) {
                            "' --set 'Last Name=Miller'");
     EXPECT_EQ(r.status, 1) << r.out;
     EXPECT_EQ(r.out.rfind("vxln-batch: ", 0), 0u) << r.out;
+}
+
+// Calendar entries and tasks live in the user's mail database, opened after a
+// switch to the user's ID file.
+class BatchMailEndToEnd : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const std::string db = notes.DataFile("mail/nina.nsf");
+        notes.Notesdb("id '" + notes.DataFile("nina.id") + "' 'Nina Novak' secret");
+        notes.Notesdb("create '" + db + "'");
+        notes.Notesdb("seed '" + db + "' appointments 8");
+        notes.Notesdb("seed '" + db + "' tasks 8");
+        testsupport::WriteFile(password.File("pw"), "secret\n");
+    }
+    std::string Access() const {
+        return " --mail-db mail/nina.nsf --id-file '" + notes.DataFile("nina.id") +
+               "' --password-stdin ";
+    }
+    // The lines starting with `item` of the documents of `form`, in dump order.
+    std::string Lines(const std::string& form, const std::string& item) const {
+        std::istringstream dump(notes.Dump("mail/nina.nsf"));
+        std::string out, block, line;
+        bool ofForm = false;
+        auto flush = [&] {
+            if (ofForm)
+                out += block;
+            block.clear();
+            ofForm = false;
+        };
+        while (std::getline(dump, line)) {
+            if (line.rfind("[note ", 0) == 0)
+                flush();
+            ofForm = ofForm || line == "Form: " + form;
+            if (line.rfind(item, 0) == 0)
+                block += line + "\n";
+        }
+        flush();
+        return out;
+    }
+
+    NotesInstall notes;
+    testsupport::TempDir password;
+};
+
+TEST_F(BatchMailEndToEnd, UpdatesEveryCalendarEntry) {
+    const std::string subjects = Lines("Appointment", "Subject: ");
+    const std::string tasks = Lines("Task", "");
+    const Result r = Batch("calendar" + Access() + "--set 'Location=Room 7'", password.File("pw"));
+    ASSERT_EQ(r.status, 0) << r.out;
+    EXPECT_NE(r.out.find("Application Type: Lotus Notes Calendar\n"), std::string::npos) << r.out;
+    const std::string locations = Lines("Appointment", "Location: ");
+    EXPECT_NE(locations.find("Location: Room 7"), std::string::npos) << locations;
+    for (size_t at = 0; (at = locations.find("Location: ", at)) != std::string::npos; ++at)
+        EXPECT_EQ(locations.compare(at, 17, "Location: Room 7\n"), 0) << locations;
+    EXPECT_EQ(Lines("Appointment", "Subject: "), subjects);
+    EXPECT_EQ(Lines("Task", ""), tasks);
+}
+
+TEST_F(BatchMailEndToEnd, MarksTasksPrivateAndRefusesAnImportanceWithoutChoices) {
+    const std::string before = notes.Dump("mail/nina.nsf");
+    const Result refused = Batch("tasks" + Access() + "--choice 'Importance=High'", password.File("pw"));
+    EXPECT_EQ(refused.status, 2) << refused.out;
+    EXPECT_EQ(notes.Dump("mail/nina.nsf"), before);
+
+    const Result r = Batch("tasks" + Access() + "--true Private --append 'Subject= (done)'",
+                           password.File("pw"));
+    ASSERT_EQ(r.status, 0) << r.out;
+    EXPECT_NE(r.out.find("Application Type: Lotus Notes Tasks\n"), std::string::npos) << r.out;
+    const std::string subjects = Lines("Task", "Subject: ");
+    size_t done = 0;
+    for (size_t at = 0; (at = subjects.find(" (done)\n", at)) != std::string::npos; ++at)
+        ++done;
+    EXPECT_EQ(done, 8u) << subjects;
+    EXPECT_EQ(Lines("Task", "$PublicAccess: 1"), "") << "every task is private now";
+    EXPECT_NE(Lines("Appointment", "$PublicAccess: 1"), "") << "appointments untouched";
 }
 
 } // namespace
