@@ -27,6 +27,7 @@ TEST(LNAccessExports, PublishesTheDataClassesAndHidesTheRest) {
           "CxLNAddrUtil::ToCommRec(tagCxLNAddrRec*, tagCommAddrRec*)",
           "CxLNDateUtil::FromCommRec(tagCommDateRec*, tagCxLNDateRec*)",
           "CxLNTaskUtil::SaveToFile(char const*)", "CxLNParamParser::SetParam(",
+          "CxLNTaskUtil::SyncRecord(", "CxLNDateUtil::GetFieldInfo(", "CxLNDateUtil::Run()",
           "vtable for CxLNAddrUtil", "vtable for CxLNNoteUtil", "GetDebugUtil()"})
         EXPECT_NE(symbols.find(published), std::string::npos) << published;
     for (const char* internal : {"CxList::Add(", "CxStrCopy(", "CommAddrMgr::AddRec(", "CxFile::Open("})
