@@ -63,11 +63,13 @@ TEST_F(BatchEndToEnd, UpdatesTheChosenContactsInTheDatabase) {
 
 TEST_F(BatchEndToEnd, DryRunLeavesTheDatabaseAlone) {
     const std::string before = notes.Dump("names.nsf");
+    const std::string bytes = testsupport::ReadFile(notes.DataFile("names.nsf"));
     const Result r = Batch("contacts " + Db() +
                            " --dry-run --where 'Last Name=Ivanova' --append 'Last Name=-X'");
     ASSERT_EQ(r.status, 0) << r.out;
     EXPECT_NE(r.out.find("  Last Name: \"Ivanova\" -> \"Ivanova-X\"\n"), std::string::npos)
         << r.out;
+    EXPECT_TRUE(testsupport::ReadFile(notes.DataFile("names.nsf")) == bytes);
     EXPECT_EQ(notes.Dump("names.nsf"), before);
 }
 
