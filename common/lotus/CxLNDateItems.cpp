@@ -1,13 +1,10 @@
 #include "CxLNDateItems.h"
 
-#include <cmath>
 #include <cstddef>
 #include <cstring>
 
-#include "common/lotus/CxLNCommon.h"
 #include "common/lotus/CxLNMailItems.h"
 #include "common/lotus/CxLNRichText.h"
-#include "common/misc/CxString.h"
 
 namespace {
 

@@ -4,7 +4,6 @@
 #include <cstddef>
 #include <cstring>
 
-#include "common/lotus/CxLNCommon.h"
 #include "common/lotus/CxLNMailItems.h"
 #include "common/lotus/CxLNRichText.h"
 #include "common/misc/CxString.h"
