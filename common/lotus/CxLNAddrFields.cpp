@@ -93,31 +93,5 @@ const tagLNCommTextRow kCommTexts[] = {
 
 } // namespace
 
-unsigned long CxLNAddrUtil::GetFieldCount() {
-    return kCatalog.nCount;
-}
-
-const tagLNRecField* CxLNAddrUtil::GetFieldInfo(unsigned long position) {
-    return LNCatalogEntry(kCatalog, position);
-}
-
-bool CxLNAddrUtil::GetFieldInfo(unsigned long position, tagLNRecField* out) {
-    return LNCatalogCopy(kCatalog, position, out);
-}
-
-const char* CxLNAddrUtil::GetFieldName(unsigned long position) {
-    return LNCatalogName(kCatalog, position);
-}
-
-char* CxLNAddrUtil::GetFieldText(tagCxLNAddrRec* record, unsigned long id) {
-    return LNCatalogText(kCatalog, record, id);
-}
-
-void* CxLNAddrUtil::GetFieldValue(tagCxLNAddrRec*, unsigned long) {
-    return nullptr;
-}
-
-bool CxLNAddrUtil::SetFieldValueByText(unsigned long id, const char* text, tagCommAddrRec* common) {
-    return LNSetCommText(kCommTexts, sizeof kCommTexts / sizeof kCommTexts[0], kCatalog.nCount, id,
-                         text, common);
-}
+LN_CATALOG_OPERATIONS(CxLNAddrUtil, tagCxLNAddrRec, kCatalog)
+LN_CATALOG_TEXT_OPERATIONS(CxLNAddrUtil, tagCxLNAddrRec, tagCommAddrRec, kCatalog, kCommTexts)

@@ -75,9 +75,9 @@ struct tagTextField {
 const tagTextField kTextFields[] = {{0, 0}, LN_ADDR_TEXT_FIELDS(LN_ADDR_FIELD)};
 #undef LN_ADDR_FIELD
 
-const int kNotRead = -1;
+constexpr int kNotRead = -1;
 
-const tagLNItemEntry kItemTable[70] = {
+constexpr tagLNItemEntry kItemTable[70] = {
     {"Type", kNotRead},
     {"Form", kNotRead},
     {"Comment", ID_szNote},
@@ -171,74 +171,61 @@ void ReadItem(void* record, int field, WORD type, const char* value, std::size_t
         ReadTime(rec, field, value, length);
 }
 
-struct tagWrittenText {
-    const char* szItem;
-    int nFieldID;
-};
+constexpr bool SameName(const char* a, const char* b) {
+    while (*a && *a == *b) {
+        ++a;
+        ++b;
+    }
+    return *a == *b;
+}
 
-// Written in this order; the two dates come after "Children".
-const tagWrittenText kTextsBeforeDates[] = {
-    {"FirstName", ID_szFirstName},
-    {"MiddleInitial", ID_szMiddleName},
-    {"LastName", ID_szLastName},
-    {"Suffix", ID_szSuffix},
-    {"CompanyName", ID_szCompany},
-    {"JobTitle", ID_szJobTitle},
-    {"email_1", ID_szBusinessEmail},
-    {"MiscPhone1", ID_szPersonalEmail},
-    {"MiscPhone2", ID_szAssistantPhone},
-    {"MiscPhone3", ID_szBusinessEmail2},
-    {"email_5", ID_szPersonalEmail2},
-    {"OfficePhoneNumber", ID_szBusinessPhone},
-    {"PhoneNumber", ID_szHomePhone},
-    {"CellPhoneNumber", ID_szMobilePhone},
-    {"OfficeFAXPhoneNumber", ID_szBusinessFax},
-    {"PhoneNumber_6", ID_szPager},
-    {"HomeFAXPhoneNumber", ID_szHomeFax},
-    {"SametimeLogin", ID_szInstantMessenger},
-    {"Department", ID_szDepartment},
-    {"Location", ID_szLocation},
-    {"Manager", ID_szManager},
-    {"Assistant", ID_szAssistant},
-    {"WebSite", ID_szWebSite},
-    {"Blogsite", ID_szBlogSite},
-    {"Spouse", ID_szSpouse},
-    {"Children", ID_szChildren},
+// Runs of kItemTable written back in table order, the items not read left out.
+struct tagWrittenRun {
+    int nFirst;
+    int nLast;
+};
+constexpr tagWrittenRun kPhonesToChildren = {15, 38};
+constexpr tagWrittenRun kAddressesToCategories = {44, 59};
+static_assert(SameName(kItemTable[kPhonesToChildren.nFirst].szName, "email_1") &&
+                  SameName(kItemTable[kPhonesToChildren.nLast].szName, "Children") &&
+                  SameName(kItemTable[kAddressesToCategories.nFirst].szName,
+                           "OfficeStreetAddress") &&
+                  SameName(kItemTable[kAddressesToCategories.nLast].szName, "Categories"),
+              "the written runs of the contacts item table");
+
+void WriteText(const tagCxLNAddrRec* rec, const tagLNItemWriter& writer,
+               const tagLNItemEntry& text) {
+    const tagTextField& field = kTextFields[text.nFieldID];
+    const char* value = reinterpret_cast<const char*>(rec) + field.nOffset;
+    LNWriteTextItem(writer, text.szName, value, field.nSize);
+}
+
+template <std::size_t N>
+void WriteTexts(const tagCxLNAddrRec* rec, const tagLNItemWriter& writer,
+                const tagLNItemEntry (&texts)[N]) {
+    for (const tagLNItemEntry& text : texts)
+        WriteText(rec, writer, text);
+}
+
+void WriteRun(const tagCxLNAddrRec* rec, const tagLNItemWriter& writer, const tagWrittenRun& run) {
+    for (int i = run.nFirst; i <= run.nLast; ++i)
+        if (kItemTable[i].nFieldID != kNotRead)
+            WriteText(rec, writer, kItemTable[i]);
+}
+
+// Written first, in this order.
+const tagLNItemEntry kNames[] = {
+    {"FirstName", ID_szFirstName}, {"MiddleInitial", ID_szMiddleName}, {"LastName", ID_szLastName},
+    {"Suffix", ID_szSuffix},       {"CompanyName", ID_szCompany},      {"JobTitle", ID_szJobTitle},
 };
 
 // "Comment" and "primaryPhoneNumber" are offered for update, so they go
 // back too; "FullName" stays last.
-const tagWrittenText kTextsAfterDates[] = {
-    {"OfficeStreetAddress", ID_szBusinessStreet},
-    {"OfficeCity", ID_szBusinessCity},
-    {"OfficeState", ID_szBusinessState},
-    {"OfficeZIP", ID_szBusinessPostal},
-    {"OfficeCountry", ID_szBusinessCountry},
-    {"StreetAddress", ID_szHomeStreet},
-    {"City", ID_szHomeCity},
-    {"State", ID_szHomeState},
-    {"ZIP", ID_szHomePostal},
-    {"Country", ID_szHomeCountry},
-    {"OtherStreetAddress", ID_szOtherStreet},
-    {"OtherCity", ID_szOtherCity},
-    {"OtherState", ID_szOtherState},
-    {"OtherZIP", ID_szOtherPostal},
-    {"OtherCountry", ID_szOtherCountry},
-    {"Categories", ID_szCategories},
+const tagLNItemEntry kLastTexts[] = {
     {"Comment", ID_szNote},
     {"primaryPhoneNumber", ID_szPrimaryPhone},
     {"FullName", ID_szDisplayName},
 };
-
-template <std::size_t N>
-void WriteTexts(const tagCxLNAddrRec* rec, const tagLNItemWriter& writer,
-                const tagWrittenText (&texts)[N]) {
-    for (const tagWrittenText& text : texts) {
-        const tagTextField& field = kTextFields[text.nFieldID];
-        const char* value = reinterpret_cast<const char*>(rec) + field.nOffset;
-        LNWriteTextItem(writer, text.szItem, value, field.nSize);
-    }
-}
 
 void SetPersonText(NOTEHANDLE note, const char* item) {
     STATUS status = LNApi().NSFItemSetText(note, item, "Person", 6);
@@ -253,10 +240,12 @@ const tagLNItemKind kLNAddrItems = {kItemTable, 70, true, TakesType, ReadItem};
 bool LNWriteAddrItems(const tagCxLNAddrRec* rec, const tagLNItemWriter& writer) {
     if (!rec || writer.hNote == NULLHANDLE)
         return false;
-    WriteTexts(rec, writer, kTextsBeforeDates);
+    WriteTexts(rec, writer, kNames);
+    WriteRun(rec, writer, kPhonesToChildren);
     LNWriteTimeItem(writer, "Birthday", rec->dtBirthday);
     LNWriteTimeItem(writer, "Anniversary", rec->dtAnniversary);
-    WriteTexts(rec, writer, kTextsAfterDates);
+    WriteRun(rec, writer, kAddressesToCategories);
+    WriteTexts(rec, writer, kLastTexts);
     return true;
 }
 

@@ -3,6 +3,7 @@
 
 #include "common/lotus/CxLNAddrItems.h"
 #include "common/lotus/CxLNApi.h"
+#include "common/lotus/CxLNLoadVisit.h"
 #include "common/misc/CxDebugUtil.h"
 
 namespace {
@@ -10,22 +11,7 @@ namespace {
 const char kFormula[] = "Select Form=\"Person\"";
 const char kSearching[] = "Search Lotus Notes contact database ...";
 
-// The object whose load is in progress; the document visit adds to it.
-CxLNAddrUtil* g_pRunning = nullptr;
-
-STATUS LNCALLBACK VisitDocument(void* argument, SEARCH_MATCH* match, ITEM_TABLE*) {
-    if (!g_pRunning)
-        return 1;
-    NOTEID id = 0;
-    if (!LNMatchedNote(match, &id))
-        return NOERROR;
-    const DBHANDLE db = *static_cast<const DBHANDLE*>(argument);
-    tagCxLNAddrRec rec;
-    if (LNReadDocument(g_pRunning, db, id, kLNAddrItems, &rec, sizeof rec, rec.szID,
-                       sizeof rec.szID))
-        g_pRunning->AddRec(&rec);
-    return NOERROR;
-}
+using Visit = LNLoadVisit<CxLNAddrUtil, tagCxLNAddrRec, kLNAddrItems>;
 
 } // namespace
 
@@ -56,12 +42,12 @@ bool CxLNAddrUtil::SearchDB_() {
         LNApi().NSFDbClose(db);
         return false;
     }
-    g_pRunning = this;
+    Visit::s_pRunning = this;
     CX_LOG_INFO("%s", kSearching);
     ReportStatus(kSearching);
-    status = LNApi().NSFSearch(db, formula, nullptr, 0, NOTE_CLASS_DOCUMENT, nullptr, VisitDocument,
+    status = LNApi().NSFSearch(db, formula, nullptr, 0, NOTE_CLASS_DOCUMENT, nullptr, Visit::Visit,
                                &db, nullptr);
-    g_pRunning = nullptr;
+    Visit::s_pRunning = nullptr;
     LNApi().OSMemFree(formula);
     if (status != NOERROR) {
         CX_LOG_ERROR("Failed to search Lotus Notes Contacts database, error code=%d", status);

@@ -5,7 +5,6 @@
 #include "common/lotus/CxLNApi.h"
 #include "common/lotus/CxLNWriteBack.h"
 #include "common/misc/CxDebugUtil.h"
-#include "common/misc/CxList.h"
 #include "common/misc/CxString.h"
 
 namespace {
@@ -55,10 +54,7 @@ bool CxLNAddrUtil::WriteDB_() {
         ReportError(message);
         return false;
     }
-    for (void* p = m_pRecList->GetFirst(); p; p = m_pRecList->GetNext()) {
-        const tagCxLNAddrRec* rec = static_cast<const tagCxLNAddrRec*>(p);
-        LNWriteBackRecord(this, db, kWriteBack, {rec->nAction, rec->nOrigin, rec->szID}, rec);
-    }
+    LNWriteBackRecords<tagCxLNAddrRec>(this, db, kWriteBack, m_pRecList);
     status = LNApi().NSFDbClose(db);
     if (status != NOERROR) {
         CX_LOG_ERROR("Failed to close Lotus Notes Contacts database, error code=%d", status);

@@ -42,3 +42,16 @@ void CxLNBaseUtil::ReadIDFile_(CxLNParamParser* parser) {
     if (GetLotusNotesPath(notesPath, sizeof notesPath))
         CxStrFormat(m_szIDFile, sizeof m_szIDFile, "%sData/user.id", notesPath);
 }
+
+bool CxLNBaseUtil::ReadMailParams_(const char* path, bool logConstructFailure) {
+    CxLNParamParser parser;
+    if (!LoadParams_(path, &parser))
+        return false;
+    ReadCommonParams_(&parser);
+    GetTextParam(&parser, LN_PARAM_MAIL_DB, m_szMailDBName, sizeof m_szMailDBName);
+    ConfigureLog_(false);
+    if (!ResolveMailDBName_(true, logConstructFailure))
+        return false;
+    ReadIDFile_(&parser);
+    return true;
+}

@@ -172,6 +172,9 @@ protected:
     bool ResolveMailDBName_(bool logPath, bool logConstructFailure);
     void ConstructMailDBName_(bool logConstructFailure);
     void ReadIDFile_(CxLNParamParser* parser);
+    // ReadParamFile of the calendar and tasks: the steps above with the mail
+    // database; `logConstructFailure` as for ResolveMailDBName_.
+    bool ReadMailParams_(const char* path, bool logConstructFailure);
 #endif
 
     bool m_bValid;

@@ -51,31 +51,5 @@ const tagLNCommTextRow kCommTexts[] = {
 
 } // namespace
 
-unsigned long CxLNDateUtil::GetFieldCount() {
-    return kCatalog.nCount;
-}
-
-const tagLNRecField* CxLNDateUtil::GetFieldInfo(unsigned long position) {
-    return LNCatalogEntry(kCatalog, position);
-}
-
-bool CxLNDateUtil::GetFieldInfo(unsigned long position, tagLNRecField* out) {
-    return LNCatalogCopy(kCatalog, position, out);
-}
-
-const char* CxLNDateUtil::GetFieldName(unsigned long position) {
-    return LNCatalogName(kCatalog, position);
-}
-
-char* CxLNDateUtil::GetFieldText(tagCxLNDateRec* record, unsigned long id) {
-    return LNCatalogText(kCatalog, record, id);
-}
-
-void* CxLNDateUtil::GetFieldValue(tagCxLNDateRec*, unsigned long) {
-    return nullptr;
-}
-
-bool CxLNDateUtil::SetFieldValueByText(unsigned long id, const char* text, tagCommDateRec* common) {
-    return LNSetCommText(kCommTexts, sizeof kCommTexts / sizeof kCommTexts[0], kCatalog.nCount, id,
-                         text, common);
-}
+LN_CATALOG_OPERATIONS(CxLNDateUtil, tagCxLNDateRec, kCatalog)
+LN_CATALOG_TEXT_OPERATIONS(CxLNDateUtil, tagCxLNDateRec, tagCommDateRec, kCatalog, kCommTexts)

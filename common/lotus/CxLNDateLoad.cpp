@@ -2,32 +2,10 @@
 #include "CxLNDate.h"
 
 #include "common/lotus/CxLNDateItems.h"
+#include "common/lotus/CxLNLoadVisit.h"
 #include "common/lotus/CxLNMailDB.h"
 
-namespace {
-
-// The object whose load is in progress; the document visit adds to it.
-CxLNDateUtil* g_pRunning = nullptr;
-
-STATUS LNCALLBACK VisitDocument(void* argument, SEARCH_MATCH* match, ITEM_TABLE*) {
-    if (!g_pRunning)
-        return 1;
-    NOTEID id = 0;
-    if (!LNMatchedNote(match, &id))
-        return NOERROR;
-    const DBHANDLE db = *static_cast<const DBHANDLE*>(argument);
-    tagCxLNDateRec rec;
-    if (LNReadDocument(g_pRunning, db, id, kLNDateItems, &rec, sizeof rec, rec.szID,
-                       sizeof rec.szID))
-        g_pRunning->AddRec(&rec);
-    return NOERROR;
-}
-
-void SetRunning(CxLNBaseUtil* util) {
-    g_pRunning = static_cast<CxLNDateUtil*>(util);
-}
-
-} // namespace
+using Visit = LNLoadVisit<CxLNDateUtil, tagCxLNDateRec, kLNDateItems>;
 
 const tagLNMailKind kLNDateMailKind = {
     "Select Form=\"Appointment\"",
@@ -42,8 +20,8 @@ const tagLNMailKind kLNDateMailKind = {
     "Open Lotus Notes Calendar database: %s",
     "Can no open Lotus Notes Calendar Database file: %s, error code=%d",
     "Close Lotus Notes Calendar database successfully.",
-    VisitDocument,
-    SetRunning,
+    Visit::Visit,
+    Visit::SetRunning,
 };
 
 bool CxLNDateUtil::LoadFromDB() {

@@ -4,7 +4,6 @@
 #include "common/lotus/CxLNDateItems.h"
 #include "common/lotus/CxLNMailDB.h"
 #include "common/lotus/CxLNWriteBack.h"
-#include "common/misc/CxList.h"
 
 namespace {
 
@@ -28,9 +27,6 @@ const tagLNWriteBackKind kWriteBack = {
 
 bool CxLNDateUtil::SaveToDB() {
     return LNSaveMailDB(this, kLNDateMailKind, [this](DBHANDLE db) {
-        for (void* p = m_pRecList->GetFirst(); p; p = m_pRecList->GetNext()) {
-            const tagCxLNDateRec* rec = static_cast<const tagCxLNDateRec*>(p);
-            LNWriteBackRecord(this, db, kWriteBack, {rec->nAction, rec->nOrigin, rec->szID}, rec);
-        }
+        LNWriteBackRecords<tagCxLNDateRec>(this, db, kWriteBack, m_pRecList);
     });
 }

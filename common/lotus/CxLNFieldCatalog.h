@@ -62,3 +62,33 @@ struct tagLNCommTextRow {
 // not below `count` or without a row.
 bool LNSetCommText(const tagLNCommTextRow* rows, std::size_t rowCount, unsigned long count,
                    unsigned long id, const char* text, void* common);
+
+// The catalogue operations each kind's class declares, answered from its
+// `catalog`; a kind has no field values.
+#define LN_CATALOG_OPERATIONS(Util, Rec, catalog)                                                  \
+    unsigned long Util::GetFieldCount() {                                                          \
+        return (catalog).nCount;                                                                   \
+    }                                                                                              \
+    const tagLNRecField* Util::GetFieldInfo(unsigned long position) {                              \
+        return LNCatalogEntry(catalog, position);                                                  \
+    }                                                                                              \
+    bool Util::GetFieldInfo(unsigned long position, tagLNRecField* out) {                          \
+        return LNCatalogCopy(catalog, position, out);                                              \
+    }                                                                                              \
+    const char* Util::GetFieldName(unsigned long position) {                                       \
+        return LNCatalogName(catalog, position);                                                   \
+    }                                                                                              \
+    void* Util::GetFieldValue(Rec*, unsigned long) {                                               \
+        return nullptr;                                                                            \
+    }
+
+// The text operations of a kind whose catalogue gives texts and whose
+// `commTexts` set common fields.
+#define LN_CATALOG_TEXT_OPERATIONS(Util, Rec, Comm, catalog, commTexts)                            \
+    char* Util::GetFieldText(Rec* record, unsigned long id) {                                      \
+        return LNCatalogText(catalog, record, id);                                                 \
+    }                                                                                              \
+    bool Util::SetFieldValueByText(unsigned long id, const char* text, Comm* common) {             \
+        return LNSetCommText(commTexts, sizeof(commTexts) / sizeof(commTexts)[0],                  \
+                             (catalog).nCount, id, text, common);                                  \
+    }

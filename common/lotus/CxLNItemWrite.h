@@ -30,3 +30,9 @@ void LNReportLeftAlone(const tagLNItemWriter& writer, const char* item);
 void LNWriteTimeItem(const tagLNItemWriter& writer, const char* item, double date);
 
 void LNWriteNumberItem(const tagLNItemWriter& writer, const char* item, int value);
+
+// LNWriteTextItem of a record's text field, its capacity being its size.
+template <std::size_t N>
+void LNWriteText(const tagLNItemWriter& writer, const char* item, const char (&value)[N]) {
+    LNWriteTextItem(writer, item, value, N);
+}

@@ -3,10 +3,46 @@
 #include <cstring>
 
 #include "common/lotus/CxLNApi.h"
+#include "common/lotus/CxLNCommon.h"
+#include "common/lotus/CxLNRichText.h"
 #include "common/misc/CxDebugUtil.h"
+#include "common/misc/CxString.h"
 
 uint8_t LNIsPrivate(const char* value, std::size_t length) {
     return length > 0 && value && value[0] == '1' ? 0 : 1;
+}
+
+bool LNMailTakesType(WORD type) {
+    return type == TYPE_TEXT || type == TYPE_TIME || type == TYPE_NUMBER || type == TYPE_COMPOSITE;
+}
+
+bool LNReadMailValue(const tagLNMailField& field, void* rec, WORD type, const char* value,
+                     std::size_t length) {
+    char* target = static_cast<char*>(rec) + field.nOffset;
+    switch (field.nValue) {
+    case LN_VALUE_BODY:
+        if (type == TYPE_COMPOSITE) {
+            LNRichTextToText(value, length, target, field.nSize);
+            break;
+        }
+        [[fallthrough]];
+    case LN_VALUE_TEXT:
+        if (type == TYPE_TEXT && length > 0)
+            CxStrCopyN(target, field.nSize, value, length);
+        break;
+    case LN_VALUE_TIME:
+        if (type == TYPE_TIME && length >= sizeof(TIMEDATE)) {
+            TIMEDATE time;
+            std::memcpy(&time, value, sizeof time);
+            TIMEDATEToVariantTime(&time, reinterpret_cast<double*>(target));
+        }
+        break;
+    case LN_VALUE_NONE:
+        break;
+    default:
+        return false;
+    }
+    return true;
 }
 
 void LNNewText(NOTEHANDLE note, const char* item, const char* text) {

@@ -115,3 +115,18 @@ template <class Util, class Comm, class Rec> struct LNRecordEdit {
         return true;
     }
 };
+
+// The editing operations each kind's class declares, answered by LNRecordEdit.
+#define LN_RECORD_EDIT_OPERATIONS(Util, Comm, Rec)                                                 \
+    bool Util::AddRecord(Comm* common, bool submit) {                                              \
+        return LNRecordEdit<Util, Comm, Rec>::Add(this, common, submit);                           \
+    }                                                                                              \
+    bool Util::UpdateRecord(Comm* common, int position, bool submit) {                             \
+        return LNRecordEdit<Util, Comm, Rec>::Update(this, common, position, submit);              \
+    }                                                                                              \
+    bool Util::DelRecord(Comm* common, bool submit) {                                              \
+        return LNRecordEdit<Util, Comm, Rec>::Del(this, common, submit);                           \
+    }                                                                                              \
+    bool Util::SyncRecord(Comm* common, bool submit) {                                             \
+        return LNRecordEdit<Util, Comm, Rec>::Sync(this, common, submit);                          \
+    }

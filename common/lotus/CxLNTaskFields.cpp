@@ -46,28 +46,10 @@ const tagLNCatalog kCatalog = {kRows, sizeof kRows / sizeof kRows[0] + 1, false}
 
 } // namespace
 
-unsigned long CxLNTaskUtil::GetFieldCount() {
-    return kCatalog.nCount;
-}
-
-const tagLNRecField* CxLNTaskUtil::GetFieldInfo(unsigned long position) {
-    return LNCatalogEntry(kCatalog, position);
-}
-
-bool CxLNTaskUtil::GetFieldInfo(unsigned long position, tagLNRecField* out) {
-    return LNCatalogCopy(kCatalog, position, out);
-}
-
-const char* CxLNTaskUtil::GetFieldName(unsigned long position) {
-    return LNCatalogName(kCatalog, position);
-}
+LN_CATALOG_OPERATIONS(CxLNTaskUtil, tagCxLNTaskRec, kCatalog)
 
 char* CxLNTaskUtil::GetFieldText(tagCxLNTaskRec*, unsigned long) {
     return LNEmptyFieldText();
-}
-
-void* CxLNTaskUtil::GetFieldValue(tagCxLNTaskRec*, unsigned long) {
-    return nullptr;
 }
 
 bool CxLNTaskUtil::SetFieldValueByText(unsigned long, const char*, tagCommTaskRec*) {

@@ -4,27 +4,18 @@
 #include <cstddef>
 #include <cstring>
 
-#include "common/lotus/CxLNCommon.h"
 #include "common/lotus/CxLNMailItems.h"
 #include "common/lotus/CxLNRichText.h"
 #include "common/misc/CxString.h"
 
 namespace {
 
-enum LNValue { LN_NONE, LN_TEXT, LN_TIME, LN_BODY, LN_IMPORTANCE, LN_RESPONSE, LN_PUBLIC };
+// The kind's own value.
+enum : int { LN_IMPORTANCE = LN_VALUE_OWN };
 
-struct tagTaskField {
-    LNValue nValue;
-    std::size_t nOffset;
-    std::size_t nSize;
-};
-
-#define TEXT(f)                                                                                    \
-    { LN_TEXT, offsetof(tagCxLNTaskRec, f), sizeof(tagCxLNTaskRec::f) }
-#define TIME(f)                                                                                    \
-    { LN_TIME, offsetof(tagCxLNTaskRec, f), sizeof(tagCxLNTaskRec::f) }
-#define NONE                                                                                       \
-    { LN_NONE, 0, 0 }
+#define TEXT(f) LN_MAIL_FIELD(tagCxLNTaskRec, TEXT, f)
+#define TIME(f) LN_MAIL_FIELD(tagCxLNTaskRec, TIME, f)
+#define NONE LN_MAIL_VALUE(NONE)
 
 // The ids are the positions.
 const tagLNItemEntry kItemTable[] = {
@@ -64,13 +55,13 @@ const int kItemCount = sizeof kItemTable / sizeof kItemTable[0];
 static_assert(kItemCount == 31, "the task item table has 31 entries");
 
 // Indexed by field id. "TaskType" is read too, since it is written back.
-const tagTaskField kFields[kItemCount] = {
+const tagLNMailField kFields[kItemCount] = {
     TEXT(szSubject),
-    {LN_BODY, offsetof(tagCxLNTaskRec, szBody), sizeof(tagCxLNTaskRec::szBody)},
+    LN_MAIL_FIELD(tagCxLNTaskRec, BODY, szBody),
     TEXT(szRepeats),
     TEXT(szCategories),
     {LN_IMPORTANCE, 0, 0},
-    {LN_PUBLIC, 0, 0},
+    LN_MAIL_VALUE(PUBLIC),
     TEXT(szTaskType),
     TIME(dtDueDate),
     TIME(dtStartDate),
@@ -95,7 +86,7 @@ const tagTaskField kFields[kItemCount] = {
     TEXT(szRepeatWeekends),
     TIME(dtRepeatCustom),
     TEXT(szCSFlags),
-    {LN_RESPONSE, 0, 0},
+    LN_MAIL_VALUE(RESPONSE),
 };
 
 #undef TEXT
@@ -103,10 +94,6 @@ const tagTaskField kFields[kItemCount] = {
 #undef NONE
 
 const std::size_t kPrefix = 31; // characters of "Importance" and "$PublicAccess" read
-
-bool TakesType(WORD type) {
-    return type == TYPE_TEXT || type == TYPE_TIME || type == TYPE_NUMBER || type == TYPE_COMPOSITE;
-}
 
 // The leading decimal digits of the text's first characters; 0 without any.
 int32_t LeadingNumber(const char* value, std::size_t length) {
@@ -125,45 +112,12 @@ void ReadItem(void* record, int id, WORD type, const char* value, std::size_t le
     if (id < 0 || id >= kItemCount)
         return;
     tagCxLNTaskRec* rec = static_cast<tagCxLNTaskRec*>(record);
-    const tagTaskField& field = kFields[id];
-    char* target = reinterpret_cast<char*>(rec) + field.nOffset;
-    switch (field.nValue) {
-    case LN_BODY:
-        if (type == TYPE_COMPOSITE) {
-            LNRichTextToText(value, length, target, field.nSize);
-            break;
-        }
-        [[fallthrough]];
-    case LN_TEXT:
-        if (type == TYPE_TEXT && length > 0)
-            CxStrCopyN(target, field.nSize, value, length);
-        break;
-    case LN_TIME:
-        if (type == TYPE_TIME && length >= sizeof(TIMEDATE)) {
-            TIMEDATE time;
-            std::memcpy(&time, value, sizeof time);
-            TIMEDATEToVariantTime(&time, reinterpret_cast<double*>(target));
-        }
-        break;
-    case LN_IMPORTANCE:
-        if (type == TYPE_TEXT)
-            rec->nImportance = LeadingNumber(value, length);
-        break;
-    case LN_PUBLIC:
-        if (type == TYPE_TEXT)
-            rec->bPrivate = LNIsPrivate(value, length);
-        break;
-    case LN_RESPONSE:
-        rec->bResponse = 1;
-        break;
-    case LN_NONE:
-        break;
+    if (kFields[id].nValue != LN_IMPORTANCE) {
+        LNReadMailField(kFields[id], rec, type, value, length);
+        return;
     }
-}
-
-template <std::size_t N>
-void WriteText(const tagLNItemWriter& writer, const char* item, const char (&value)[N]) {
-    LNWriteTextItem(writer, item, value, N);
+    if (type == TYPE_TEXT)
+        rec->nImportance = LeadingNumber(value, length);
 }
 
 // A body is written as text only: a rich-text body that differs is left
@@ -175,26 +129,26 @@ void WriteBody(const tagCxLNTaskRec* rec, const tagLNItemWriter& writer) {
             LNReportLeftAlone(writer, "Body");
         return;
     }
-    WriteText(writer, "Body", rec->szBody);
+    LNWriteText(writer, "Body", rec->szBody);
 }
 
 } // namespace
 
-const tagLNItemKind kLNTaskItems = {kItemTable, kItemCount, false, TakesType, ReadItem};
+const tagLNItemKind kLNTaskItems = {kItemTable, kItemCount, false, LNMailTakesType, ReadItem};
 
 bool LNWriteTaskItems(const tagCxLNTaskRec* rec, const tagLNItemWriter& writer) {
     if (!rec || writer.hNote == NULLHANDLE)
         return false;
-    WriteText(writer, "Subject", rec->szSubject);
-    WriteText(writer, "Repeats", rec->szRepeats);
+    LNWriteText(writer, "Subject", rec->szSubject);
+    LNWriteText(writer, "Repeats", rec->szRepeats);
     WriteBody(rec, writer);
     LNWriteTimeItem(writer, "DueDateTime", rec->dtDueDate);
     char importance[32];
     CxStrFormat(importance, sizeof importance, "%d", rec->nImportance);
-    WriteText(writer, "Importance", importance);
+    LNWriteText(writer, "Importance", importance);
     LNWriteTextItem(writer, "$PublicAccess", rec->bPrivate ? "0" : "1", kPrefix + 1);
     // Offered for update, so they go back too.
-    WriteText(writer, "TaskType", rec->szTaskType);
+    LNWriteText(writer, "TaskType", rec->szTaskType);
     LNWriteTimeItem(writer, "StartDate", rec->dtStartDate);
     LNWriteTimeItem(writer, "EndDate", rec->dtEndDate);
     return true;

@@ -1,33 +1,11 @@
 // Load of the Task documents of the mail database.
 #include "CxLNTask.h"
 
+#include "common/lotus/CxLNLoadVisit.h"
 #include "common/lotus/CxLNMailDB.h"
 #include "common/lotus/CxLNTaskItems.h"
 
-namespace {
-
-// The object whose load is in progress; the document visit adds to it.
-CxLNTaskUtil* g_pRunning = nullptr;
-
-STATUS LNCALLBACK VisitDocument(void* argument, SEARCH_MATCH* match, ITEM_TABLE*) {
-    if (!g_pRunning)
-        return 1;
-    NOTEID id = 0;
-    if (!LNMatchedNote(match, &id))
-        return NOERROR;
-    const DBHANDLE db = *static_cast<const DBHANDLE*>(argument);
-    tagCxLNTaskRec rec;
-    if (LNReadDocument(g_pRunning, db, id, kLNTaskItems, &rec, sizeof rec, rec.szID,
-                       sizeof rec.szID))
-        g_pRunning->AddRec(&rec);
-    return NOERROR;
-}
-
-void SetRunning(CxLNBaseUtil* util) {
-    g_pRunning = static_cast<CxLNTaskUtil*>(util);
-}
-
-} // namespace
+using Visit = LNLoadVisit<CxLNTaskUtil, tagCxLNTaskRec, kLNTaskItems>;
 
 const tagLNMailKind kLNTaskMailKind = {
     "Select Form=\"Task\"",
@@ -42,8 +20,8 @@ const tagLNMailKind kLNTaskMailKind = {
     "Open Lotus Notes Task database: %s",
     "Can no open Lotus Notes Task Database file: %s, error code=%d",
     "Close Notes Task database successfully.",
-    VisitDocument,
-    SetRunning,
+    Visit::Visit,
+    Visit::SetRunning,
 };
 
 bool CxLNTaskUtil::LoadFromDB() {

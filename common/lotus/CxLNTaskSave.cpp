@@ -3,7 +3,6 @@
 
 #include "common/lotus/CxLNTaskItems.h"
 #include "common/lotus/CxLNWriteBack.h"
-#include "common/misc/CxList.h"
 
 namespace {
 
@@ -27,9 +26,6 @@ const tagLNWriteBackKind kWriteBack = {
 
 bool CxLNTaskUtil::SaveToDB() {
     return LNSaveMailDB(this, kLNTaskMailKind, [this](DBHANDLE db) {
-        for (void* p = m_pRecList->GetFirst(); p; p = m_pRecList->GetNext()) {
-            const tagCxLNTaskRec* rec = static_cast<const tagCxLNTaskRec*>(p);
-            LNWriteBackRecord(this, db, kWriteBack, {rec->nAction, rec->nOrigin, rec->szID}, rec);
-        }
+        LNWriteBackRecords<tagCxLNTaskRec>(this, db, kWriteBack, m_pRecList);
     });
 }

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "common/lotus/CxLNItemWrite.h"
+#include "common/misc/CxList.h"
 
 class CxLNBaseUtil;
 
@@ -24,6 +25,16 @@ struct tagLNRecHeader {
 
 void LNWriteBackRecord(CxLNBaseUtil* owner, DBHANDLE db, const tagLNWriteBackKind& kind,
                        const tagLNRecHeader& header, const void* rec);
+
+// LNWriteBackRecord for each record of `records`, in list order.
+template <class Rec>
+void LNWriteBackRecords(CxLNBaseUtil* owner, DBHANDLE db, const tagLNWriteBackKind& kind,
+                        CxList* records) {
+    for (void* p = records->GetFirst(); p; p = records->GetNext()) {
+        const Rec* rec = static_cast<const Rec*>(p);
+        LNWriteBackRecord(owner, db, kind, {rec->nAction, rec->nOrigin, rec->szID}, rec);
+    }
+}
 
 // Logs "Failed to call <call>, error code=%d" as an error line and reports it.
 void LNReportCallFailure(CxLNBaseUtil* owner, const char* call, STATUS status);
