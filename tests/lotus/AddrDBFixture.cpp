@@ -2,8 +2,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <dlfcn.h>
-#include <sys/stat.h>
 
 #include "common/lotus/CxLNApi.h"
 #include "common/lotus/CxLNCommon.h"
@@ -49,25 +47,13 @@ std::vector<NOTEID> SearchAll(DBHANDLE db) {
     return ids;
 }
 
-// Through the library of the program folder, as the engine reaches it: the
-// test does not link it, so no earlier test keeps it loaded.
-STATUS CreateDatabase(const std::string& path) {
-    void* library = dlopen("./libnotes.so", RTLD_NOW | RTLD_LOCAL);
-    if (!library)
-        return ERR_NOEXIST;
-    using Create = STATUS (*)(const char*);
-    Create create = reinterpret_cast<Create>(dlsym(library, "ZNSCreateDatabase"));
-    STATUS status = create ? create(path.c_str()) : ERR_NOEXIST;
-    dlclose(library);
-    return status;
-}
-
 } // namespace
 
 AddrDBTest::AddrDBTest() : m_folder(NOTES_LIBRARY) {
     EXPECT_TRUE(m_folder.Ok());
-    mkdir(m_folder.Dir().File("Data").c_str(), 0700);
-    EXPECT_EQ(CreateDatabase(m_folder.Dir().File("Data/names.nsf")), NOERROR);
+    // By notesdb: the test does not link the library, so no earlier test
+    // keeps it loaded.
+    EXPECT_EQ(m_folder.Notesdb("create Data/names.nsf"), 0);
     m_util.SetLocalName(kDatabase);
     m_util.SetTempFilePath(m_temp.Folder().c_str());
     GetDebugUtil()->SetLevel(3);

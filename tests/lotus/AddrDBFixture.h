@@ -58,7 +58,7 @@ protected:
     std::string DataFile() const { return m_temp.File("LNAddr.dat"); }
 
     LogCapture m_log;
-    NotesFolder m_folder;
+    testsupport::NotesFolder m_folder;
     testsupport::TempDir m_temp;
     TestAddrUtil m_util;
 };

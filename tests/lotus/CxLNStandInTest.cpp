@@ -11,6 +11,8 @@
 #include "common/lotus/CxLNCommon.h"
 #include "platform/OleDate.h"
 
+using testsupport::NotesFolder;
+
 namespace {
 
 class StandInTest : public ::testing::Test {

@@ -1,10 +1,7 @@
 #include "MailDBFixture.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <cstring>
-#include <dlfcn.h>
-#include <sys/stat.h>
 
 #include "common/lotus/CxLNApi.h"
 #include "common/lotus/CxLNCommon.h"
@@ -58,13 +55,11 @@ void Put(std::string* out, const void* bytes, std::size_t size) {
 
 } // namespace
 
-MailDBTest::MailDBTest() : m_folder(NOTES_LIBRARY, false) {
+MailDBTest::MailDBTest()
+    : m_folder(NOTES_LIBRARY, "[Notes]\r\nDirectory=Data\r\n[Servers]\r\nAlpha/Org=alpha\r\n") {
     EXPECT_TRUE(m_folder.Ok());
-    const testsupport::TempDir& dir = m_folder.Dir();
-    testsupport::WriteFile(dir.File("notes.ini"),
-                           "[Notes]\r\nDirectory=Data\r\n[Servers]\r\nAlpha/Org=alpha\r\n");
-    for (const char* folder : {"Data", "Data/mail", "alpha", "alpha/mail"})
-        mkdir(dir.File(folder).c_str(), 0700);
+    m_folder.MakeFolders("Data/mail");
+    m_folder.MakeFolders("alpha/mail");
     EXPECT_EQ(Notesdb("create Data/mail/jdoe.nsf"), 0);
     EXPECT_EQ(Notesdb("create alpha/mail/jdoe.nsf"), 0);
     EXPECT_EQ(Notesdb(std::string("id Data/") + kIDFile + " '" + kIDUser + "' " + kPassword), 0);
@@ -78,8 +73,7 @@ MailDBTest::~MailDBTest() {
 }
 
 int MailDBTest::Notesdb(const std::string& arguments) {
-    const std::string command = std::string("'") + NOTESDB_PROGRAM + "' " + arguments;
-    return WEXITSTATUS(std::system(command.c_str()));
+    return m_folder.Notesdb(arguments);
 }
 
 bool MailDBTest::WithApi(const std::function<void()>& body) {

@@ -58,7 +58,7 @@ protected:
     std::string ErrorValue(const char* file, const char* key) const;
 
     LogCapture m_log;
-    NotesFolder m_folder;
+    testsupport::NotesFolder m_folder;
     testsupport::TempDir m_temp;
 };
 
