@@ -1,7 +1,6 @@
 // Writing contact records back into Person documents.
 #include "AddrDBFixture.h"
 
-#include <algorithm>
 #include <cstring>
 
 namespace {

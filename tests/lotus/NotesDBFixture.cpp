@@ -6,7 +6,6 @@
 #include "common/lotus/CxLNApi.h"
 #include "common/lotus/CxLNCommon.h"
 #include "common/misc/CxDebugUtil.h"
-#include "platform/OleDate.h"
 
 namespace {
 
@@ -126,19 +125,6 @@ void NotesDBTest::AppendTime(NOTEHANDLE note, const char* name, double date) {
     EXPECT_EQ(LNApi().NSFItemAppend(note, 0, name, static_cast<WORD>(std::strlen(name)), TYPE_TIME,
                                     &time, sizeof time),
               NOERROR);
-}
-
-double VariantOf(int year, int month, int day, int hour, int minute, int second) {
-    SYSTEMTIME st = {};
-    st.wYear = static_cast<uint16_t>(year);
-    st.wMonth = static_cast<uint16_t>(month);
-    st.wDay = static_cast<uint16_t>(day);
-    st.wHour = static_cast<uint16_t>(hour);
-    st.wMinute = static_cast<uint16_t>(minute);
-    st.wSecond = static_cast<uint16_t>(second);
-    double v = 0;
-    EXPECT_TRUE(SystemTimeToVariantTime(&st, &v));
-    return v;
 }
 
 const DumpedItem* FindItem(const Dump& dump, const std::string& name) {

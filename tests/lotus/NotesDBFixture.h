@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "CivilTime.h"
 #include "LogCapture.h"
 #include "NotesFolder.h"
 #include "TestSupport.h"
@@ -48,8 +49,7 @@ protected:
     testsupport::TempDir m_temp;
 };
 
-// Variant date of a civil date and time.
-double VariantOf(int year, int month, int day, int hour = 0, int minute = 0, int second = 0);
+using testsupport::VariantOf;
 const DumpedItem* FindItem(const Dump& dump, const std::string& name);
 // Items whose name, flags, type or value differ between the dumps, sorted.
 std::vector<std::string> ChangedItems(const Dump& before, const Dump& after);
