@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <sys/wait.h>
-#include <unistd.h>
+
+#include "RunProgram.h"
 
 namespace notestest {
 
@@ -62,23 +62,7 @@ STATUS SearchIds(DBHANDLE db, const std::string& formula, std::vector<NOTEID>& i
 
 int RunProgram(const std::string& program, const std::vector<std::string>& args,
                const std::string& folder) {
-    pid_t pid = fork();
-    if (pid < 0)
-        return -1;
-    if (pid == 0) {
-        std::vector<char*> argv;
-        argv.push_back(const_cast<char*>(program.c_str()));
-        for (const std::string& a : args)
-            argv.push_back(const_cast<char*>(a.c_str()));
-        argv.push_back(nullptr);
-        if (chdir(folder.c_str()) == 0)
-            execv(program.c_str(), argv.data());
-        _exit(127);
-    }
-    int status = 0;
-    if (waitpid(pid, &status, 0) != pid || !WIFEXITED(status))
-        return -1;
-    return WEXITSTATUS(status);
+    return ::RunProgram(program, args, folder).status;
 }
 
 std::string StatusText(STATUS status) {
