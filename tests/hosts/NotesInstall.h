@@ -3,6 +3,7 @@
 #pragma once
 #include <string>
 
+#include "NotesFolder.h"
 #include "TestSupport.h"
 
 class NotesInstall {
@@ -20,6 +21,7 @@ public:
 
 private:
     testsupport::IsolatedEnv m_env;
+    testsupport::NotesFolder m_folder;
     std::string m_program;
     std::string m_wizard;
 };

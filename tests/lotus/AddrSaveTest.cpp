@@ -1,30 +1,13 @@
 // Writing contact records back into Person documents.
 #include "AddrDBFixture.h"
 
-#include <algorithm>
 #include <cstring>
 
 namespace {
 
-std::string Text(const Dump& dump, const char* name) {
-    const DumpedItem* item = FindItem(dump, name);
-    return item ? item->value : std::string("<missing>");
-}
-
-// Items whose name, flags, type or value differ between the dumps.
-std::vector<std::string> Changed(const Dump& before, const Dump& after) {
-    std::vector<std::string> names;
-    for (const DumpedItem& item : after) {
-        const DumpedItem* old = FindItem(before, item.name);
-        if (!old || !(*old == item))
-            names.push_back(item.name);
-    }
-    for (const DumpedItem& item : before)
-        if (!FindItem(after, item.name))
-            names.push_back(item.name);
-    std::sort(names.begin(), names.end());
-    return names;
-}
+// The names the cases use.
+std::string (&Text)(const Dump&, const char*) = TextOf;
+std::vector<std::string> (&Changed)(const Dump&, const Dump&) = ChangedItems;
 
 } // namespace
 

@@ -9,6 +9,8 @@
 
 #include <cstring>
 
+using testsupport::NotesFolder;
+
 namespace {
 
 class CxLNApiTest : public ::testing::Test {

@@ -6,6 +6,7 @@
 #include <cstring>
 #include <string>
 
+#include "CivilTime.h"
 #include "LogCapture.h"
 #include "common/lotus/CxLNApi.h"
 #include "common/lotus/CxLNCommon.h"
@@ -39,18 +40,7 @@ STATUS LNPUBLIC FakeTimeToText(const void*, const TFMT*, const TIMEDATE*, char* 
     return g_fake.status;
 }
 
-double Variant(int year, int month, int day, int hour, int minute, int second) {
-    SYSTEMTIME st = {};
-    st.wYear = static_cast<uint16_t>(year);
-    st.wMonth = static_cast<uint16_t>(month);
-    st.wDay = static_cast<uint16_t>(day);
-    st.wHour = static_cast<uint16_t>(hour);
-    st.wMinute = static_cast<uint16_t>(minute);
-    st.wSecond = static_cast<uint16_t>(second);
-    double v = 0;
-    EXPECT_TRUE(SystemTimeToVariantTime(&st, &v));
-    return v;
-}
+double (&Variant)(int, int, int, int, int, int) = testsupport::VariantOf;
 
 class CxLNCommonTest : public ::testing::Test {
 protected:

@@ -5,11 +5,14 @@
 #include <cmath>
 #include <cstring>
 
+#include "CivilTime.h"
 #include "LogCapture.h"
 #include "NotesFolder.h"
 #include "common/lotus/CxLNApi.h"
 #include "common/lotus/CxLNCommon.h"
 #include "platform/OleDate.h"
+
+using testsupport::NotesFolder;
 
 namespace {
 
@@ -19,18 +22,7 @@ protected:
     LogCapture m_log;
 };
 
-double Variant(int year, int month, int day, int hour, int minute, int second) {
-    SYSTEMTIME st = {};
-    st.wYear = static_cast<uint16_t>(year);
-    st.wMonth = static_cast<uint16_t>(month);
-    st.wDay = static_cast<uint16_t>(day);
-    st.wHour = static_cast<uint16_t>(hour);
-    st.wMinute = static_cast<uint16_t>(minute);
-    st.wSecond = static_cast<uint16_t>(second);
-    double v = 0;
-    EXPECT_TRUE(SystemTimeToVariantTime(&st, &v));
-    return v;
-}
+double (&Variant)(int, int, int, int, int, int) = testsupport::VariantOf;
 
 // Julian day number of a civil date.
 DWORD JulianDay(int year, int month, int day) {

@@ -1,14 +1,10 @@
 #include "MailDBFixture.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <cstring>
-#include <dlfcn.h>
-#include <sys/stat.h>
 
 #include "common/lotus/CxLNApi.h"
 #include "common/lotus/CxLNCommon.h"
-#include "common/misc/CxDebugUtil.h"
 #include "platform/ProfileFile.h"
 
 const char kMailDB[] = "mail/jdoe.nsf";
@@ -18,138 +14,36 @@ const char kIDUser[] = "John Doe/Org";
 
 namespace {
 
-STATUS LNCALLBACK CollectNote(void* param, SEARCH_MATCH* match, ITEM_TABLE*) {
-    SEARCH_MATCH copy;
-    std::memcpy(&copy, match, sizeof copy);
-    if (copy.SERetFlags & SE_FMATCH)
-        static_cast<std::vector<NOTEID>*>(param)->push_back(copy.ID.NoteID);
-    return NOERROR;
-}
-
-STATUS LNCALLBACK CollectItem(WORD, WORD flags, char* name, WORD nameLength, void* value,
-                              DWORD valueLength, void* param) {
-    DumpedItem item;
-    item.name.assign(name, nameLength);
-    item.flags = flags;
-    std::memcpy(&item.type, value, sizeof item.type);
-    item.value.assign(static_cast<const char*>(value) + 2, valueLength - 2);
-    static_cast<Dump*>(param)->push_back(item);
-    return NOERROR;
-}
-
-std::vector<NOTEID> SearchAll(DBHANDLE db) {
-    std::vector<NOTEID> ids;
-    FORMULAHANDLE formula = NULLHANDLE;
-    WORD length = 0, a = 0, b = 0, c = 0, d = 0;
-    STATUS error = 0;
-    const char text[] = "SELECT @All";
-    if (LNApi().NSFFormulaCompile(nullptr, 0, text, sizeof text - 1, &formula, &length, &error, &a,
-                                  &b, &c, &d) != NOERROR)
-        return ids;
-    LNApi().NSFSearch(db, formula, nullptr, 0, NOTE_CLASS_DOCUMENT, nullptr, CollectNote, &ids,
-                      nullptr);
-    LNApi().OSMemFree(formula);
-    return ids;
-}
-
 void Put(std::string* out, const void* bytes, std::size_t size) {
     out->append(static_cast<const char*>(bytes), size);
 }
 
 } // namespace
 
-MailDBTest::MailDBTest() : m_folder(NOTES_LIBRARY, false) {
-    EXPECT_TRUE(m_folder.Ok());
-    const testsupport::TempDir& dir = m_folder.Dir();
-    testsupport::WriteFile(dir.File("notes.ini"),
-                           "[Notes]\r\nDirectory=Data\r\n[Servers]\r\nAlpha/Org=alpha\r\n");
-    for (const char* folder : {"Data", "Data/mail", "alpha", "alpha/mail"})
-        mkdir(dir.File(folder).c_str(), 0700);
+MailDBTest::MailDBTest()
+    : NotesDBTest("[Notes]\r\nDirectory=Data\r\n[Servers]\r\nAlpha/Org=alpha\r\n") {
+    m_folder.MakeFolders("Data/mail");
+    m_folder.MakeFolders("alpha/mail");
     EXPECT_EQ(Notesdb("create Data/mail/jdoe.nsf"), 0);
     EXPECT_EQ(Notesdb("create alpha/mail/jdoe.nsf"), 0);
     EXPECT_EQ(Notesdb(std::string("id Data/") + kIDFile + " '" + kIDUser + "' " + kPassword), 0);
-    GetDebugUtil()->SetLevel(3);
-    GetDebugUtil()->Enable(true);
-}
-
-MailDBTest::~MailDBTest() {
-    CxLNApi::Stop();
-    GetDebugUtil()->Enable(false);
 }
 
 int MailDBTest::Notesdb(const std::string& arguments) {
-    const std::string command = std::string("'") + NOTESDB_PROGRAM + "' " + arguments;
-    return WEXITSTATUS(std::system(command.c_str()));
-}
-
-bool MailDBTest::WithApi(const std::function<void()>& body) {
-    if (!CxLNApi::Start())
-        return false;
-    body();
-    CxLNApi::Stop();
-    return true;
+    return m_folder.Notesdb(arguments);
 }
 
 NOTEID MailDBTest::AddNote(const std::function<void(NOTEHANDLE)>& fill, const char* form,
                            const char* db) {
-    NOTEID added = 0;
-    EXPECT_TRUE(WithApi([&] {
-        DBHANDLE hDB = NULLHANDLE;
-        ASSERT_EQ(LNApi().NSFDbOpen(db, &hDB), NOERROR);
-        std::vector<NOTEID> before = SearchAll(hDB);
-        NOTEHANDLE note = NULLHANDLE;
-        ASSERT_EQ(LNApi().NSFNoteCreate(hDB, &note), NOERROR);
-        AppendText(note, "Form", form);
-        fill(note);
-        EXPECT_EQ(LNApi().NSFNoteUpdate(note, 0), NOERROR);
-        LNApi().NSFNoteClose(note);
-        for (NOTEID id : SearchAll(hDB))
-            if (std::find(before.begin(), before.end(), id) == before.end())
-                added = id;
-        LNApi().NSFDbClose(hDB);
-    }));
-    EXPECT_NE(added, 0u);
-    return added;
+    return AddDocument(db, form, fill);
 }
 
 Dump MailDBTest::DumpNote(NOTEID id, const char* db) {
-    Dump dump;
-    EXPECT_TRUE(WithApi([&] {
-        DBHANDLE hDB = NULLHANDLE;
-        ASSERT_EQ(LNApi().NSFDbOpen(db, &hDB), NOERROR);
-        NOTEHANDLE note = NULLHANDLE;
-        if (LNApi().NSFNoteOpen(hDB, id, 0, &note) == NOERROR) {
-            LNApi().NSFItemScan(note, CollectItem, &dump);
-            LNApi().NSFNoteClose(note);
-        }
-        LNApi().NSFDbClose(hDB);
-    }));
-    return dump;
+    return DumpDocument(db, id);
 }
 
 std::vector<NOTEID> MailDBTest::AllNotes(const char* db) {
-    std::vector<NOTEID> ids;
-    EXPECT_TRUE(WithApi([&] {
-        DBHANDLE hDB = NULLHANDLE;
-        ASSERT_EQ(LNApi().NSFDbOpen(db, &hDB), NOERROR);
-        ids = SearchAll(hDB);
-        LNApi().NSFDbClose(hDB);
-    }));
-    return ids;
-}
-
-void MailDBTest::AppendText(NOTEHANDLE note, const char* name, const std::string& text) {
-    EXPECT_EQ(LNApi().NSFItemAppend(note, 0, name, static_cast<WORD>(std::strlen(name)), TYPE_TEXT,
-                                    text.data(), static_cast<DWORD>(text.size())),
-              NOERROR);
-}
-
-void MailDBTest::AppendTime(NOTEHANDLE note, const char* name, double date) {
-    TIMEDATE time;
-    ASSERT_TRUE(VariantTimeToTIMEDATE(date, &time));
-    EXPECT_EQ(LNApi().NSFItemAppend(note, 0, name, static_cast<WORD>(std::strlen(name)), TYPE_TIME,
-                                    &time, sizeof time),
-              NOERROR);
+    return Documents(db);
 }
 
 void MailDBTest::AppendDate(NOTEHANDLE note, const char* name, int year, int month, int day) {
@@ -193,31 +87,11 @@ std::string MailDBTest::ErrorValue(const char* file, const char* key) const {
     return value;
 }
 
-std::vector<std::string> ChangedItems(const Dump& before, const Dump& after) {
-    std::vector<std::string> names;
-    for (const DumpedItem& item : after) {
-        const DumpedItem* old = FindItem(before, item.name);
-        if (!old || !(*old == item))
-            names.push_back(item.name);
-    }
-    for (const DumpedItem& item : before)
-        if (!FindItem(after, item.name))
-            names.push_back(item.name);
-    std::sort(names.begin(), names.end());
-    names.erase(std::unique(names.begin(), names.end()), names.end());
-    return names;
-}
-
 std::vector<std::string> ItemNames(const Dump& dump) {
     std::vector<std::string> names;
     for (const DumpedItem& item : dump)
         names.push_back(item.name);
     return names;
-}
-
-std::string TextOf(const Dump& dump, const char* name) {
-    const DumpedItem* item = FindItem(dump, name);
-    return item ? item->value : std::string("<missing>");
 }
 
 int CountItems(const Dump& dump, const char* name) {

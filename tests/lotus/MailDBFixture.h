@@ -1,21 +1,14 @@
 // A stand-in Notes program folder with the mail database of "jdoe" (locally
 // and on the server "Alpha/Org" of notes.ini), an ID file with a password,
-// and helpers that build and dump documents through the binding (the API is
-// started only around each helper, never while the engine runs).
+// and helpers that build and dump documents.
 #pragma once
-#include <gtest/gtest.h>
-
 #include <functional>
 #include <string>
 #include <vector>
 
-#include "AddrDBFixture.h"
-#include "LogCapture.h"
-#include "NotesFolder.h"
-#include "TestSupport.h"
+#include "NotesDBFixture.h"
 #include "common/lotus/CxLNDate.h"
 #include "common/lotus/CxLNTask.h"
-#include "notesapi/include/notesapi.h"
 
 // The run mode comes from the parameter file in a helper; tests set it.
 class TestDateUtil : public CxLNDateUtil {
@@ -32,22 +25,18 @@ extern const char kIDFile[];   // "jdoe.id", of "John Doe/Org"
 extern const char kPassword[]; // its password
 extern const char kIDUser[];   // "John Doe/Org"
 
-class MailDBTest : public ::testing::Test {
+class MailDBTest : public NotesDBTest {
 protected:
     MailDBTest();
-    ~MailDBTest() override;
 
     // A new document with "Form" and whatever `fill` appends; its note ID.
     NOTEID AddNote(const std::function<void(NOTEHANDLE)>& fill, const char* form,
                    const char* db = kMailDB);
     Dump DumpNote(NOTEID id, const char* db = kMailDB);
     std::vector<NOTEID> AllNotes(const char* db = kMailDB);
-    bool WithApi(const std::function<void()>& body);
     // Runs notesdb in the program folder; its exit status.
     int Notesdb(const std::string& arguments);
 
-    static void AppendText(NOTEHANDLE note, const char* name, const std::string& text);
-    static void AppendTime(NOTEHANDLE note, const char* name, double date);
     static void AppendDate(NOTEHANDLE note, const char* name, int year, int month, int day);
     static void AppendNumber(NOTEHANDLE note, const char* name, NUMBER number);
     // The records a client writes for a paragraph holding `text`.
@@ -56,17 +45,10 @@ protected:
     // Mail database, ID file, password and temporary folder of a run.
     void Configure(CxLNBaseUtil* util) const;
     std::string ErrorValue(const char* file, const char* key) const;
-
-    LogCapture m_log;
-    NotesFolder m_folder;
-    testsupport::TempDir m_temp;
 };
 
-// Items whose name, flags, type or value differ between the dumps, sorted.
-std::vector<std::string> ChangedItems(const Dump& before, const Dump& after);
 // Names of the items of a dump in their order.
 std::vector<std::string> ItemNames(const Dump& dump);
-std::string TextOf(const Dump& dump, const char* name);
 int CountItems(const Dump& dump, const char* name);
 // The rich-text records of one paragraph holding `text` (after the type word).
 std::string RichTextOf(const std::string& text);

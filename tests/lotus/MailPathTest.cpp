@@ -14,6 +14,8 @@
 #include "common/lotus/CxLNTask.h"
 #include "common/misc/CxDebugUtil.h"
 
+using testsupport::NotesFolder;
+
 namespace {
 
 struct MailCase {

@@ -4,19 +4,13 @@
 #include <ctime>
 #include <string>
 
+#include "CivilTime.h"
 #include "common/misc/CxDateTime.h"
 
 namespace {
 
 SYSTEMTIME Make(int y, int mo, int d, int h = 0, int mi = 0, int s = 0) {
-    SYSTEMTIME st{};
-    st.wYear = static_cast<uint16_t>(y);
-    st.wMonth = static_cast<uint16_t>(mo);
-    st.wDay = static_cast<uint16_t>(d);
-    st.wHour = static_cast<uint16_t>(h);
-    st.wMinute = static_cast<uint16_t>(mi);
-    st.wSecond = static_cast<uint16_t>(s);
-    return st;
+    return testsupport::CivilTime(y, mo, d, h, mi, s);
 }
 
 // Fixes the zone for tests that cross to seconds since 1970.

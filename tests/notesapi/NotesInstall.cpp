@@ -3,37 +3,30 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
+
+#include "RunProgram.h"
 
 namespace notestest {
 
-NotesInstall::NotesInstall(const std::string& extraIni) {
-    char buffer[4096];
-    m_oldDir = getcwd(buffer, sizeof buffer) ? buffer : "/";
-    mkdir(Data().c_str(), 0700);
-    mkdir(Server().c_str(), 0700);
-    testsupport::WriteFile(m_dir.File("notes.ini"),
-                           "[Notes]\r\nDirectory=Data\r\n" + extraIni +
-                               "\r\n[Servers]\r\nAlpha/Org=servers/alpha\r\n");
-    if (chdir(m_dir.Path().c_str()) != 0)
-        ADD_FAILURE() << "cannot enter " << m_dir.Path();
+NotesInstall::NotesInstall(const std::string& extraIni)
+    : m_folder("", "[Notes]\r\nDirectory=Data\r\n" + extraIni +
+                       "\r\n[Servers]\r\nAlpha/Org=servers/alpha\r\n") {
+    m_folder.MakeFolders("servers/alpha");
+    if (!m_folder.Ok())
+        ADD_FAILURE() << "cannot enter " << m_folder.Path();
 }
 
+// The folder is left after the API ends.
 NotesInstall::~NotesInstall() {
     NotesTerm();
-    if (chdir(m_oldDir.c_str()) != 0)
-        ADD_FAILURE() << "cannot return to " << m_oldDir;
 }
 
 std::string NotesInstall::Data(const std::string& name) const {
-    return name.empty() ? m_dir.File("Data") : m_dir.File("Data/" + name);
+    return name.empty() ? m_folder.File("Data") : m_folder.File("Data/" + name);
 }
 
 std::string NotesInstall::Server(const std::string& name) const {
-    mkdir(m_dir.File("servers").c_str(), 0700);
-    return name.empty() ? m_dir.File("servers/alpha") : m_dir.File("servers/alpha/" + name);
+    return name.empty() ? m_folder.File("servers/alpha") : m_folder.File("servers/alpha/" + name);
 }
 
 std::string NotesInstall::CreateDatabase(const std::string& name) const {
@@ -69,23 +62,7 @@ STATUS SearchIds(DBHANDLE db, const std::string& formula, std::vector<NOTEID>& i
 
 int RunProgram(const std::string& program, const std::vector<std::string>& args,
                const std::string& folder) {
-    pid_t pid = fork();
-    if (pid < 0)
-        return -1;
-    if (pid == 0) {
-        std::vector<char*> argv;
-        argv.push_back(const_cast<char*>(program.c_str()));
-        for (const std::string& a : args)
-            argv.push_back(const_cast<char*>(a.c_str()));
-        argv.push_back(nullptr);
-        if (chdir(folder.c_str()) == 0)
-            execv(program.c_str(), argv.data());
-        _exit(127);
-    }
-    int status = 0;
-    if (waitpid(pid, &status, 0) != pid || !WIFEXITED(status))
-        return -1;
-    return WEXITSTATUS(status);
+    return ::RunProgram(program, args, folder).status;
 }
 
 std::string StatusText(STATUS status) {

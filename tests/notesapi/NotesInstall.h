@@ -2,7 +2,7 @@
 // Directory=Data, a [Servers] section, and the folders. While it lives the
 // current directory is the program folder, as for a Notes client.
 #pragma once
-#include "TestSupport.h"
+#include "NotesFolder.h"
 #include "notesapi.h"
 
 #include <string>
@@ -16,15 +16,14 @@ public:
     explicit NotesInstall(const std::string& extraIni = std::string());
     ~NotesInstall();
 
-    const std::string& Program() const { return m_dir.Path(); }
+    const std::string& Program() const { return m_folder.Path(); }
     std::string Data(const std::string& name = std::string()) const;
     std::string Server(const std::string& name = std::string()) const; // folder of "Alpha/Org"
     // A new database in the data folder; returns its file path.
     std::string CreateDatabase(const std::string& name) const;
 
 private:
-    testsupport::TempDir m_dir;
-    std::string m_oldDir;
+    testsupport::NotesFolder m_folder;
 };
 
 // Compiles `formula` and collects the note IDs NSFSearch delivers.

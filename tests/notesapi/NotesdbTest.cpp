@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <sstream>
-#include <sys/stat.h>
 
+#include "NotesFolder.h"
 #include "RunProgram.h"
 #include "TestSupport.h"
 #include "notesapi/notesdb/DumpFile.h"
@@ -46,11 +46,6 @@ const char kSample[] =
 
 class NotesdbTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        WriteFile(m_dir.File("notes.ini"), "[Notes]\r\nDirectory=Data\r\n");
-        mkdir(m_dir.File("Data").c_str(), 0755);
-    }
-
     RunResult Run(const std::vector<std::string>& args, const std::string& input = "") {
         return RunProgram(NOTESDB_PROGRAM, args, m_dir.Path(), input);
     }
@@ -73,7 +68,7 @@ protected:
         return notes;
     }
 
-    testsupport::TempDir m_dir;
+    testsupport::NotesFolder m_dir{""};
 };
 
 void ExpectSameItems(const std::vector<DbNote>& a, const std::vector<DbNote>& b) {

@@ -5,6 +5,7 @@
 #include <ctime>
 #include <string>
 
+#include "CivilTime.h"
 #include "common/misc/CxString.h"
 #include "common/pim/CommDateMgr.h"
 #include "common/pim/CommNoteMgr.h"
@@ -32,16 +33,7 @@ int32_t LocalNoon(int year, int month, int day) {
     return static_cast<int32_t>(std::mktime(&tm));
 }
 
-SYSTEMTIME Moment(int year, int month, int day, int hour, int minute, int second) {
-    SYSTEMTIME st{};
-    st.wYear = static_cast<uint16_t>(year);
-    st.wMonth = static_cast<uint16_t>(month);
-    st.wDay = static_cast<uint16_t>(day);
-    st.wHour = static_cast<uint16_t>(hour);
-    st.wMinute = static_cast<uint16_t>(minute);
-    st.wSecond = static_cast<uint16_t>(second);
-    return st;
-}
+SYSTEMTIME (&Moment)(int, int, int, int, int, int) = testsupport::CivilTime;
 
 TEST(CommDateText, FieldsByKey) {
     tagCommDateRec rec;

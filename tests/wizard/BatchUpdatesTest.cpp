@@ -4,24 +4,15 @@
 #include <string>
 #include <vector>
 
+#include "CivilTime.h"
 #include "TestSupport.h"
-#include "platform/OleDate.h"
 #include "wizard/batch/BatchKinds.h"
 #include "wizard/batch/BatchUpdates.h"
 
 namespace {
 
 double Date(int y, int m, int d, int h = 0, int mi = 0, int s = 0) {
-    SYSTEMTIME st{};
-    st.wYear = static_cast<uint16_t>(y);
-    st.wMonth = static_cast<uint16_t>(m);
-    st.wDay = static_cast<uint16_t>(d);
-    st.wHour = static_cast<uint16_t>(h);
-    st.wMinute = static_cast<uint16_t>(mi);
-    st.wSecond = static_cast<uint16_t>(s);
-    double v = 0;
-    EXPECT_TRUE(SystemTimeToVariantTime(&st, &v));
-    return v;
+    return testsupport::VariantOf(y, m, d, h, mi, s);
 }
 
 struct Accepted {
