@@ -240,5 +240,5 @@ bool GetTextParam(const CxLNParamParser* parser, int32_t nID, char* buffer, std:
 int GetNumberParam(const CxLNParamParser* parser, int32_t nID) {
     char text[LN_PARAM_TEXT_MAX + 1] = "";
     GetTextParam(parser, nID, text, sizeof text);
-    return std::atoi(text);
+    return CxTextToInt(text);
 }

@@ -1,11 +1,12 @@
 #include "CxLNTaskItems.h"
 
-#include <climits>
+#include <cctype>
 #include <cstddef>
 #include <cstring>
 
 #include "common/lotus/CxLNMailItems.h"
 #include "common/lotus/CxLNRichText.h"
+#include "common/lotus/CxLNText.h"
 #include "common/misc/CxString.h"
 
 namespace {
@@ -95,17 +96,12 @@ const tagLNMailField kFields[kItemCount] = {
 
 const std::size_t kPrefix = 31; // characters of "Importance" and "$PublicAccess" read
 
-// The leading decimal digits of the text's first characters; 0 without any.
+// The leading digits of the text's first characters; 0 when it does not
+// start with one (a sign does not count).
 int32_t LeadingNumber(const char* value, std::size_t length) {
-    if (length > kPrefix)
-        length = kPrefix;
-    long long number = 0;
-    for (std::size_t i = 0; i < length && value[i] >= '0' && value[i] <= '9'; ++i) {
-        number = number * 10 + (value[i] - '0');
-        if (number > INT32_MAX)
-            return INT32_MAX;
-    }
-    return static_cast<int32_t>(number);
+    if (length == 0 || !std::isdigit(static_cast<unsigned char>(value[0])))
+        return 0;
+    return LNTextToInt(value, length < kPrefix ? length : kPrefix);
 }
 
 void ReadItem(void* record, int id, WORD type, const char* value, std::size_t length) {

@@ -1,7 +1,5 @@
 #include "CxLNText.h"
 
-#include <cstdlib>
-
 #include "common/misc/CxString.h"
 
 void LNCopyText(char* dst, std::size_t dstSize, const char* src, std::size_t srcSize,
@@ -12,5 +10,5 @@ void LNCopyText(char* dst, std::size_t dstSize, const char* src, std::size_t src
 int LNTextToInt(const char* field, std::size_t size) {
     char text[64];
     CxStrCopyN(text, sizeof text, field, size);
-    return std::atoi(text);
+    return CxTextToInt(text);
 }

@@ -1,35 +1,10 @@
 #include "CxIniUtil.h"
 
-#include <cctype>
-#include <climits>
 #include <cstdio>
 
 #include "common/misc/CxString.h"
 #include "common/misc/WinUtil.h"
 #include "platform/ProfileFile.h"
-
-namespace {
-
-// The leading decimal number of `text`, optionally signed; 0 when there is none.
-int LeadingNumber(const char* text) {
-    const char* p = text;
-    bool negative = *p == '-';
-    if (*p == '-' || *p == '+')
-        ++p;
-    long long value = 0;
-    for (; std::isdigit(static_cast<unsigned char>(*p)); ++p) {
-        value = value * 10 + (*p - '0');
-        if (value > static_cast<long long>(INT_MAX) + 1)
-            value = static_cast<long long>(INT_MAX) + 1; // saturate rather than overflow
-    }
-    if (negative)
-        value = -value;
-    if (value > INT_MAX)
-        return INT_MAX;
-    return static_cast<int>(value < INT_MIN ? INT_MIN : value);
-}
-
-} // namespace
 
 CxIniUtil::CxIniUtil(const char* folder, const char* name) {
     m_szSection[0] = '\0';
@@ -69,7 +44,7 @@ bool CxIniUtil::ReadInt(const char* section, const char* key, int* result, int d
         return false;
     char text[32] = "";
     ReadString(section, key, text, sizeof text, "");
-    *result = text[0] ? LeadingNumber(text) : def;
+    *result = text[0] ? CxTextToInt(text) : def;
     return true;
 }
 

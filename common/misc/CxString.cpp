@@ -1,5 +1,7 @@
 #include "CxString.h"
 
+#include <cctype>
+#include <climits>
 #include <cstdio>
 #include <cstring>
 
@@ -31,4 +33,23 @@ int CxStrFormat(char* dst, std::size_t size, const char* format, ...) {
     if (n < 0)
         dst[0] = '\0';
     return n;
+}
+
+int CxTextToInt(const char* text) {
+    if (!text)
+        return 0;
+    const char* p = text;
+    const bool negative = *p == '-';
+    if (*p == '-' || *p == '+')
+        ++p;
+    const long long limit = static_cast<long long>(INT_MAX) + 1;
+    long long value = 0;
+    for (; std::isdigit(static_cast<unsigned char>(*p)); ++p) {
+        value = value * 10 + (*p - '0');
+        if (value > limit)
+            value = limit; // saturate rather than overflow
+    }
+    if (negative)
+        return static_cast<int>(-value);
+    return value > INT_MAX ? INT_MAX : static_cast<int>(value);
 }

@@ -14,6 +14,10 @@ char* CxStrCopyN(char* dst, std::size_t size, const char* src, std::size_t maxCh
 int CxStrFormat(char* dst, std::size_t size, const char* format, ...)
     __attribute__((format(printf, 3, 4)));
 
+// The leading decimal number of `text`, optionally signed, cut
+// to the int range; 0 when there is none (or `text` is null).
+int CxTextToInt(const char* text);
+
 // Fixed-size array form: the capacity comes from the array itself.
 template <std::size_t N> inline char* CxStrCopy(char (&dst)[N], const char* src) {
     return CxStrCopy(dst, N, src);
