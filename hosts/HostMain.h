@@ -10,11 +10,11 @@ namespace hosts {
 // A data object that could not read its parameters still knows its error file
 // when the file was readable; tell the wizard through it.
 template <class Util> void ReportBadParams(Util& util, const char* path) {
-    CX_LOG_ERROR("Can not read parameter file: %s", path);
+    char text[600];
+    std::snprintf(text, sizeof text, "Can not read parameter file: %s", path);
+    CX_LOG_ERROR("%s", text);
     if (util.GetTempFilePath()[0] && util.GetErrorFile()[0]) {
         util.InitErrorReport();
-        char text[600];
-        std::snprintf(text, sizeof text, "Can not read parameter file: %s", path);
         util.ReportError(text);
         util.FiniErrorReport();
     }
