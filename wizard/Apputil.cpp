@@ -48,6 +48,7 @@ bool CopyWhole(char* buffer, std::size_t size, const std::string& text) {
 } // namespace
 
 const char* const kHomePageAddress = "https://www.zembrik.com/corvane-notes/?ref=app";
+const char* const kSupportAddress = "support@zembrik.com";
 
 void LoadSettings(AppSettings* settings, const char* iniPath) {
     if (!settings)
@@ -134,4 +135,19 @@ bool GetDefaultIDFile(char* buffer, std::size_t size) {
 
 bool OpenHomePage() {
     return OpenWithShell(kHomePageAddress);
+}
+
+bool OpenSupportMail() {
+    char link[128];
+    CxStrFormat(link, sizeof link, "mailto:%s?subject=Corvane%%20for%%20Lotus%%20Notes%%20Bug%%20Report",
+                kSupportAddress);
+    return OpenWithShell(link);
+}
+
+bool OpenHelpFile() {
+    char folder[CX_MAX_PATH] = "";
+    char file[CX_MAX_PATH + 16];
+    GetModulePath(nullptr, folder);
+    CxStrFormat(file, sizeof file, "%sVX_LN.html", folder);
+    return OpenWithShell(file);
 }

@@ -38,3 +38,10 @@ bool GetDefaultIDFile(char* buffer, std::size_t size);
 // The product home page with the "?ref=app" query, opened with the shell.
 extern const char* const kHomePageAddress;
 bool OpenHomePage();
+
+// Where users report faults; the mail link carries the report's subject.
+extern const char* const kSupportAddress;
+bool OpenSupportMail();
+
+// The help file beside the program, opened with the shell.
+bool OpenHelpFile();

@@ -1,0 +1,16 @@
+// Controls carry their system names as object names, so tests and the
+// style sheet find them.
+#pragma once
+#include <utility>
+
+class QPushButton;
+class QWidget;
+
+template <typename Control, typename... Args> Control* Named(const char* name, Args&&... args) {
+    auto* control = new Control(std::forward<Args>(args)...);
+    control->setObjectName(name);
+    return control;
+}
+
+// The small "..." button beside a path.
+QPushButton* EllipsisButton(const char* name, QWidget* parent);
