@@ -68,7 +68,8 @@ CxWizardController::CxWizardController()
       m_pView(nullptr), m_apPages(), m_pWait(&g_noWaitWindow), m_pFactory(&g_defaultFactory),
       m_pause(Sleep), m_pAddrUtil(nullptr), m_pDateUtil(nullptr), m_pTaskUtil(nullptr),
       m_pSelectedRecords(nullptr), m_pUpdateDefinitions(nullptr), m_pAddrEngine(nullptr),
-      m_pDateEngine(nullptr), m_pTaskEngine(nullptr), m_pProfiles(nullptr) {
+      m_pDateEngine(nullptr), m_pTaskEngine(nullptr), m_pProfiles(nullptr), m_updateResult(),
+      m_bHaveUpdateResult(false) {
     m_settings.AppFlag = LN_KIND_ADDR;
     m_settings.LogLevel = 3;
 }
@@ -286,6 +287,12 @@ void CxWizardController::FreeNotesData() {
     m_pDateEngine = nullptr;
     m_pTaskEngine = nullptr;
     m_pProfiles = nullptr;
+    m_bHaveUpdateResult = false;
+}
+
+void CxWizardController::SetUpdateResult(const tagWizardUpdateResult& result) {
+    m_updateResult = result;
+    m_bHaveUpdateResult = true;
 }
 
 void CxWizardController::InitDefinition(tagFUFieldUpdate* definition) {

@@ -7,6 +7,7 @@
 #include "wizard/Apputil.h"
 #include "wizard/WizardInterfaces.h"
 #include "wizard/WizardSteps.h"
+#include "wizard/WizardUpdate.h"
 
 class CxList;
 class CxLNBaseUtil;
@@ -63,6 +64,15 @@ public:
     static tagFUFieldUpdate* NewDefinition();
     const tagFUFieldInfo* FindFieldInfo(int key) const;
 
+    // Waits as the front end wishes: a window keeps painting, tests do not wait.
+    void Pause(int milliseconds) { m_pause(milliseconds); }
+
+    // The outcome of the last update run since the last load; null before one.
+    void SetUpdateResult(const tagWizardUpdateResult& result);
+    const tagWizardUpdateResult* GetUpdateResult() const {
+        return m_bHaveUpdateResult ? &m_updateResult : nullptr;
+    }
+
     int GetStep() const { return m_nStep; }
     AppSettings& GetSettings() { return m_settings; }
     const char* GetSettingsFile() const { return m_szSettingsFile; }
@@ -113,4 +123,6 @@ private:
     CxVXLNDateUtil* m_pDateEngine;
     CxVXLNTaskUtil* m_pTaskEngine;
     CxFUProfileManager* m_pProfiles;
+    tagWizardUpdateResult m_updateResult;
+    bool m_bHaveUpdateResult;
 };

@@ -42,21 +42,32 @@ int FUProgressPercent(uint32_t index, uint32_t count) {
     return static_cast<int>((index + 1.0) * step);
 }
 
-tagWizardUpdateResult RunWizardUpdate(CxWizardController& controller,
-                                      const FUProgressFn& progress) {
+tagWizardUpdateResult ApplyWizardUpdates(CxWizardController& controller,
+                                         const FUProgressFn& progress) {
     tagWizardUpdateResult result{};
     CxList* selected = controller.GetSelectedRecords();
     result.nSelected = selected ? selected->GetCount() : 0;
     result.nUpdated = RunForKind(controller, progress);
+    return result;
+}
+
+void SubmitWizardUpdates(CxWizardController& controller, tagWizardUpdateResult* result) {
     CxLNBaseUtil* util = controller.GetCurrentUtil();
-    if (result.nUpdated == 0 || !util)
-        return result;
-    result.bSubmitted = true;
-    const bool submitted = util->SubmitChanges();
-    if (!submitted || util->HasError()) {
-        result.bSubmitFailed = true;
-        result.sError = util->GetLastErrorMsg()[0] ? util->GetLastErrorMsg() : kSubmitFailed;
+    if (result->nUpdated > 0 && util) {
+        result->bSubmitted = true;
+        const bool submitted = util->SubmitChanges();
+        if (!submitted || util->HasError()) {
+            result->bSubmitFailed = true;
+            result->sError = util->GetLastErrorMsg()[0] ? util->GetLastErrorMsg() : kSubmitFailed;
+        }
     }
+    controller.SetUpdateResult(*result);
+}
+
+tagWizardUpdateResult RunWizardUpdate(CxWizardController& controller,
+                                      const FUProgressFn& progress) {
+    tagWizardUpdateResult result = ApplyWizardUpdates(controller, progress);
+    SubmitWizardUpdates(controller, &result);
     return result;
 }
 

@@ -21,9 +21,15 @@ struct tagWizardUpdateResult {
 // there is nothing to count.
 int FUProgressPercent(uint32_t index, uint32_t count);
 
-// Applies every definition to every selected record of the current kind,
-// then writes the changes back when at least one record was updated. A
-// write-back fails when SubmitChanges says so or the helper reported an error.
+// Applies every definition to every selected record of the current kind;
+// nothing is written back yet.
+tagWizardUpdateResult ApplyWizardUpdates(CxWizardController& controller,
+                                         const FUProgressFn& progress = FUProgressFn());
+// Writes the changes back when at least one record was updated and keeps the
+// outcome in `result` and in the controller. A write-back fails when
+// SubmitChanges says so or the helper reported an error.
+void SubmitWizardUpdates(CxWizardController& controller, tagWizardUpdateResult* result);
+// Both in one.
 tagWizardUpdateResult RunWizardUpdate(CxWizardController& controller,
                                       const FUProgressFn& progress = FUProgressFn());
 

@@ -13,6 +13,7 @@ public:
     const std::string& ProgramFolder() const { return m_program; } // ends with '/'
     std::string DataFile(const std::string& name) const { return m_program + "Data/" + name; }
     const std::string& WizardFolder() const { return m_wizard; } // ends with '/'
+    const testsupport::IsolatedEnv& Env() const { return m_env; }
 
     // Runs notesdb with the arguments; returns its standard output. Fails the
     // test when it exits non-zero.

@@ -10,6 +10,11 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "common/lotus/CxLNAddr.h"
+#include "common/misc/CxList.h"
+#include "common/misc/CxString.h"
+#include "common/pim/CommAddrMgr.h"
+#include "wizard/Vxcommon.h"
 #include "wizard/windows/CxCommWaitWindow.h"
 #include "wizard/windows/ProductStyle.h"
 #include "wizard/windows/Prompts.h"
@@ -68,6 +73,33 @@ void WalkKind(TfmMain& main, QRadioButton* kind, const char* prefix, bool mailDb
     Save(&main, qPrintable(QString(prefix) + "-2-fields"));
 }
 
+// The contacts loaded last: one definition, the first ten records, the
+// progress page caught mid-run and the finish page.
+void SaveUpdateRun(TfmMain& main) {
+    CxWizardController& c = main.Controller();
+    c.GoToStep(WIZARD_STEP_FIELDS);
+    tagFUFieldUpdate* def = CxWizardController::NewDefinition();
+    def->nFieldKey = 8;
+    def->nOperation = FU_OP_APPEND;
+    CxStrCopy(def->szValue, " (checked)");
+    c.GetUpdateDefinitions()->Add(def);
+    main.btnNext->click();
+    CommAddrMgr* mgr = c.GetAddrUtil()->GetDataMgr();
+    int n = 0;
+    for (tagCommAddrRec* r = mgr->GetFirstRec(); r && n < 10; r = mgr->GetNextRec(), ++n)
+        c.GetSelectedRecords()->Add(r);
+    int pauses = 0;
+    c.SetPause([&main, &pauses](int) {
+        if (++pauses == 4)
+            Save(&main, "contacts-4-progress");
+    });
+    main.btnNext->click();
+    while (c.GetStep() != WIZARD_STEP_FINISH)
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    Save(&main, "contacts-5-finish");
+    c.SetPause(PauseWithoutInput);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -84,9 +116,10 @@ int main(int argc, char** argv) {
     TfmMain main;
     main.show();
     auto* mode = static_cast<TfmMode*>(main.Page(WIZARD_PAGE_MODE));
-    WalkKind(main, mode->rbtnAddr, "contacts", false);
     WalkKind(main, mode->rbtnDate, "calendar", true);
     WalkKind(main, mode->rbtnTask, "tasks", true);
+    WalkKind(main, mode->rbtnAddr, "contacts", false);
+    SaveUpdateRun(main);
     SaveWaitWindow(main);
     SaveDialog<TfmDebug>(main, "debug-options");
     SaveDialog<TfmDump>(main, "error-report");

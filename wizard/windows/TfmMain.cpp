@@ -12,7 +12,9 @@
 #include "wizard/windows/ProductHeader.h"
 #include "wizard/windows/TfmDebug.h"
 #include "wizard/windows/TfmDump.h"
+#include "wizard/windows/TfmFinish.h"
 #include "wizard/windows/TfmMode.h"
+#include "wizard/windows/TfmProc.h"
 #include "wizard/windows/TfmSource.h"
 #include "wizard/windows/WizardPageWidget.h"
 
@@ -103,8 +105,10 @@ void TfmMain::CreatePages() {
     stack->setContentsMargins(0, 0, 0, 0);
     m_apPages[WIZARD_PAGE_MODE] = new TfmMode(m_controller, pClient);
     m_apPages[WIZARD_PAGE_SOURCE] = new TfmSource(m_controller, pClient);
-    for (int page = WIZARD_PAGE_UPDATE_FIELD; page < WIZARD_PAGE_COUNT; ++page)
+    for (int page = WIZARD_PAGE_UPDATE_FIELD; page < WIZARD_PAGE_PROC; ++page)
         m_apPages[page] = new CxPlaceholderPage(m_controller, pClient);
+    m_apPages[WIZARD_PAGE_PROC] = new TfmProc(m_controller, pClient);
+    m_apPages[WIZARD_PAGE_FINISH] = new TfmFinish(m_controller, pClient);
     // Every page fills the client area; only the current one is visible.
     for (int page = 0; page < WIZARD_PAGE_COUNT; ++page) {
         stack->addWidget(m_apPages[page], 0, 0);

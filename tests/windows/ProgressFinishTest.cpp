@@ -1,0 +1,185 @@
+// The progress and finish pages on a real load of contacts: the bar's
+// steps, the write-back through the helper, and what the finish page says.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "NotesInstall.h"
+#include "TestSupport.h"
+#include "WindowsTestSupport.h"
+#include "common/lotus/CxLNAddr.h"
+#include "common/misc/CxList.h"
+#include "common/misc/CxString.h"
+#include "common/pim/CommAddrMgr.h"
+#include "wizard/Vxcommon.h"
+#include "wizard/windows/Prompts.h"
+#include "wizard/windows/TfmMain.h"
+
+namespace {
+
+const int kJobTitle = 8;
+
+class ProgressFinish : public ::testing::Test {
+protected:
+    void SetUp() override {
+        notes.Notesdb("create '" + db + "'");
+        notes.Notesdb("seed '" + db + "' contacts 7");
+        main = std::make_unique<TfmMain>();
+        main->show();
+        c().SetPause([this](int ms) { pauses.push_back(ms); });
+        Get<QRadioButton>("rbtnAddr")->click();
+        Get<QPushButton>("btnNext")->click();
+        Get<QLineEdit>("edtLNAddrPath")->setText(QString::fromStdString(db));
+        Get<QPushButton>("btnNext")->click();
+        ASSERT_EQ(c().GetStep(), 2) << c().GetLoadError();
+        pauses.clear();
+    }
+    CxWizardController& c() { return main->Controller(); }
+    template <typename Control> Control* Get(const char* name) const {
+        return Find<Control>(main.get(), name);
+    }
+    void AppendJobTitle(const char* text) {
+        tagFUFieldUpdate* def = CxWizardController::NewDefinition();
+        def->nFieldKey = kJobTitle;
+        def->nOperation = FU_OP_APPEND;
+        CxStrCopy(def->szValue, text);
+        c().GetUpdateDefinitions()->Add(def);
+    }
+    // Ticks the first `n` loaded contacts, as the selection page would.
+    void Select(int n) {
+        CommAddrMgr* mgr = c().GetAddrUtil()->GetDataMgr();
+        int i = 0;
+        for (tagCommAddrRec* r = mgr->GetFirstRec(); r && i < n; r = mgr->GetNextRec(), ++i)
+            c().GetSelectedRecords()->Add(r);
+    }
+    // From the definitions page through the progress page; the bar's values.
+    std::vector<int> Run() {
+        std::vector<int> bar;
+        const QMetaObject::Connection watch =
+            QObject::connect(Get<QProgressBar>("pbMain"), &QProgressBar::valueChanged,
+                             [&bar](int v) { bar.push_back(v); });
+        pauses.clear();
+        Get<QPushButton>("btnNext")->click();
+        Get<QPushButton>("btnNext")->click();
+        EXPECT_EQ(c().GetStep(), 4);
+        for (int i = 0; i < 300 && c().GetStep() != 5; ++i)
+            RunEventsFor(20);
+        EXPECT_EQ(c().GetStep(), 5);
+        QObject::disconnect(watch);
+        return bar;
+    }
+    QString Text(const char* label) const { return Get<QLabel>(label)->text(); }
+
+    NotesInstall notes;
+    const std::string db = notes.DataFile("names.nsf");
+    CxPromptRecorder prompts;
+    std::unique_ptr<TfmMain> main;
+    std::vector<int> pauses;
+};
+
+TEST_F(ProgressFinish, TheBarStepsThroughTheRecordsAndTheFinishPageCountsThem) {
+    const struct {
+        int records;
+        std::vector<int> bar;
+    } cases[] = {{3, {33, 66, 100}}, {7, {14, 28, 42, 57, 71, 85, 100}}};
+    for (const auto& k : cases) {
+        if (c().GetStep() != 2) { // the second round starts from a new load
+            Get<QPushButton>("btnAnother")->click();
+            Get<QPushButton>("btnNext")->click();
+            Get<QPushButton>("btnNext")->click();
+        }
+        AppendJobTitle(" (checked)");
+        Select(k.records);
+        std::vector<int> bar = Run();
+        std::vector<int> steps(bar.begin(), bar.end());
+        steps.erase(std::remove(steps.begin(), steps.end(), 0), steps.end());
+        EXPECT_EQ(steps, k.bar) << k.records;
+        std::vector<int> expectedPauses(k.records, 100);
+        expectedPauses.push_back(200);
+        EXPECT_EQ(pauses, expectedPauses);
+        pauses.clear();
+        EXPECT_EQ(Text("lblApp"), "Lotus Notes Contacts");
+        EXPECT_EQ(Text("lblFields"), "1 fields in total");
+        EXPECT_EQ(Text("lblRec"), QString("%1 records in total").arg(k.records));
+        EXPECT_EQ(Text("lblResult"), "Records updating successfully.");
+        EXPECT_EQ(Get<QPushButton>("btnClose")->text(), "&Finish");
+        EXPECT_FALSE(Get<QPushButton>("btnPrev")->isEnabled());
+        EXPECT_FALSE(Get<QPushButton>("btnNext")->isEnabled());
+        EXPECT_EQ(Get<QLabel>("lblStatus")->text(), "Update finishing ... ");
+    }
+    const std::string dump = notes.Dump("names.nsf");
+    size_t checked = 0;
+    for (size_t at = dump.find("(checked)"); at != std::string::npos; at = dump.find("(checked)", at + 1))
+        ++checked;
+    EXPECT_EQ(checked, 10u); // the first three contacts were in both runs
+    EXPECT_NE(dump.find("(checked) (checked)"), std::string::npos);
+}
+
+TEST_F(ProgressFinish, AWriteBackThatNotesRefusesIsNotCalledASuccess) {
+    notes.Notesdb("acl '" + db + "' -Default- reader");
+    const std::string before = notes.Dump("names.nsf");
+    AppendJobTitle(" (checked)");
+    Select(2);
+    Run();
+    EXPECT_NE(Text("lblResult"), "Records updating successfully.");
+    EXPECT_FALSE(Text("lblResult").isEmpty());
+    EXPECT_EQ(notes.Dump("names.nsf"), before);
+}
+
+TEST_F(ProgressFinish, RecordsWithoutANotesRecordWriteNothingBack) {
+    tagCommAddrRec loose{};
+    AppendJobTitle(" (checked)");
+    c().GetSelectedRecords()->Add(&loose);
+    const std::string before = notes.Dump("names.nsf");
+    Run();
+    EXPECT_FALSE(c().GetUpdateResult()->bSubmitted);
+    EXPECT_EQ(Text("lblResult"), "Records updating successfully.");
+    EXPECT_EQ(Text("lblRec"), "1 records in total");
+    EXPECT_EQ(notes.Dump("names.nsf"), before);
+}
+
+TEST_F(ProgressFinish, LeavingBeforeTheTickRunsNothing) {
+    AppendJobTitle(" (checked)");
+    Select(2);
+    const std::string before = notes.Dump("names.nsf");
+    Get<QPushButton>("btnNext")->click();
+    Get<QPushButton>("btnNext")->click();
+    ASSERT_EQ(c().GetStep(), 4);
+    Get<QPushButton>("btnNext")->click(); // no finish page for an update that never ran
+    EXPECT_EQ(c().GetStep(), 4);
+    Get<QPushButton>("btnPrev")->click();
+    RunEventsFor(700);
+    EXPECT_EQ(c().GetStep(), 3);
+    EXPECT_EQ(c().GetUpdateResult(), nullptr);
+    EXPECT_EQ(notes.Dump("names.nsf"), before);
+}
+
+TEST_F(ProgressFinish, TheFinishButtonsOpenNotesOrStartAgain) {
+    Select(1);
+    AppendJobTitle("!");
+    Run();
+    CxStrCopy(c().GetSettings().NotesPath, "");
+    Get<QPushButton>("btnLN")->click();
+    CxStrCopy(c().GetSettings().NotesPath, "/opt/notes/notes");
+    Get<QPushButton>("btnLN")->click();
+    std::string opened;
+    for (int i = 0; i < 300 && opened.empty(); ++i) {
+        opened = testsupport::ReadFile(notes.Env().ShellLog());
+        RunEventsFor(10);
+    }
+    EXPECT_EQ(opened, "/opt/notes/notes\n"); // the empty path opened nothing
+    Get<QPushButton>("btnAnother")->click();
+    EXPECT_EQ(c().GetStep(), 0);
+    EXPECT_TRUE(Get<QRadioButton>("rbtnAddr")->isChecked());
+    EXPECT_EQ(Get<QPushButton>("btnClose")->text(), "&Cancel");
+}
+
+} // namespace

@@ -1,0 +1,87 @@
+#include "TfmFinish.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "common/misc/CxList.h"
+#include "common/misc/WinUtil.h"
+#include "wizard/WizardController.h"
+#include "wizard/WizardUpdate.h"
+#include "wizard/windows/AnsiText.h"
+#include "wizard/windows/Controls.h"
+
+namespace {
+
+uint32_t CountOf(const CxList* list) {
+    return list ? list->GetCount() : 0;
+}
+
+} // namespace
+
+TfmFinish::TfmFinish(CxWizardController& controller, QWidget* parent)
+    : CxWizardPageWidget(controller, parent) {
+    setObjectName("fmFinish");
+    auto* results = Named<QGroupBox>("gbResult", this);
+    lblApp = Named<QLabel>("lblApp", results);
+    lblFields = Named<QLabel>("lblFields", results);
+    lblRec = Named<QLabel>("lblRec", results);
+    lblResult = Named<QLabel>("lblResult", results);
+    lblResult->setWordWrap(true);
+    btnLN = Named<QPushButton>("btnLN", "Open &Lotus Notes", this);
+    btnAnother = Named<QPushButton>("btnAnother", "Update &More", this);
+
+    auto* grid = new QGridLayout(results);
+    grid->setContentsMargins(24, 20, 24, 20);
+    grid->setHorizontalSpacing(16);
+    grid->setVerticalSpacing(14);
+    grid->setColumnStretch(1, 1);
+    const std::pair<const char*, QLabel*> rows[] = {{"Application Type:", lblApp},
+                                                    {"Fields to Update:", lblFields},
+                                                    {"Records Upated:", lblRec},
+                                                    {"Result:", lblResult}};
+    int row = 0;
+    for (const auto& r : rows) {
+        grid->addWidget(new QLabel(r.first, results), row, 0, Qt::AlignTop);
+        grid->addWidget(r.second, row++, 1);
+    }
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(btnLN);
+    buttons->addWidget(btnAnother);
+    auto* page = new QVBoxLayout(this);
+    page->setContentsMargins(40, 30, 40, 24);
+    page->setSpacing(16);
+    page->addWidget(results);
+    page->addLayout(buttons);
+    page->addStretch(1);
+
+    connect(btnLN, &QPushButton::clicked, this, &TfmFinish::btnLNClick);
+    connect(btnAnother, &QPushButton::clicked, this, &TfmFinish::btnAnotherClick);
+}
+
+bool TfmFinish::ExchangeData(bool leaving) {
+    if (leaving)
+        return true;
+    const tagFinishTexts texts = MakeFinishTexts(
+        m_controller.GetSettings().AppFlag, CountOf(m_controller.GetUpdateDefinitions()),
+        CountOf(m_controller.GetSelectedRecords()), m_controller.GetUpdateResult());
+    lblApp->setText(FromAnsi(texts.sApp.c_str()));
+    lblFields->setText(FromAnsi(texts.sFields.c_str()));
+    lblRec->setText(FromAnsi(texts.sRecords.c_str()));
+    lblResult->setText(FromAnsi(texts.sResult.c_str()));
+    return true;
+}
+
+void TfmFinish::btnLNClick() {
+    const char* program = m_controller.GetSettings().NotesPath;
+    if (program[0])
+        OpenWithShell(program);
+}
+
+void TfmFinish::btnAnotherClick() {
+    m_controller.GoToStep(WIZARD_STEP_MODE);
+}

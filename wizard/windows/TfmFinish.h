@@ -1,0 +1,25 @@
+// Step 5: what the update did, Lotus Notes on request, or another update.
+#pragma once
+#include "wizard/windows/WizardPageWidget.h"
+
+class QLabel;
+class QPushButton;
+
+class TfmFinish : public CxWizardPageWidget {
+    Q_OBJECT
+public:
+    TfmFinish(CxWizardController& controller, QWidget* parent);
+    // Entering fills the results; leaving does nothing.
+    bool ExchangeData(bool leaving) override;
+
+    QLabel* lblApp;
+    QLabel* lblFields;
+    QLabel* lblRec;
+    QLabel* lblResult;
+    QPushButton* btnLN;
+    QPushButton* btnAnother;
+
+private:
+    void btnLNClick();
+    void btnAnotherClick();
+};
