@@ -13,8 +13,10 @@
 #include "TestSupport.h"
 #include "WindowsTestSupport.h"
 #include "common/misc/CxDebugUtil.h"
+#include "common/misc/WinUtil.h"
 #include "platform/ProfileFile.h"
 #include "wizard/Apputil.h"
+#include "wizard/windows/ImageLink.h"
 #include "wizard/windows/Prompts.h"
 #include "wizard/windows/TfmDebug.h"
 #include "wizard/windows/TfmDump.h"
@@ -134,6 +136,20 @@ TEST_F(Diagnostics, QuitFromTheReportEndsTheProgramAndKeepsTheSettings) {
     platform::GetProfileString((Folder() + "zembrik.ini").c_str(), "LN-VX", "AppFlag", "", flag,
                                sizeof flag);
     EXPECT_STREQ(flag, "4");
+}
+
+TEST_F(Diagnostics, TheProductPicturesOpenTheHomePageAndHelpOpensTheManual) {
+    TfmMain main;
+    auto* name = Find<CxImageLink>(&main, "imgText");
+    EXPECT_EQ(name->cursor().shape(), Qt::PointingHandCursor);
+    emit name->clicked();
+    EXPECT_TRUE(ShellOpened(kHomePageAddress));
+    Find<QPushButton>(&main, "btnHelp")->click();
+    char folder[CX_MAX_PATH] = "";
+    GetModulePath(nullptr, folder);
+    const std::string help = std::string(folder) + "VX_LN.html";
+    EXPECT_TRUE(ShellOpened(help + "\n"));
+    EXPECT_NE(ReadFile(help).find("<h2>The six steps</h2>"), std::string::npos);
 }
 
 } // namespace

@@ -1,14 +1,11 @@
-// The windows' tests run offscreen with the product's look, as the program.
+// The windows' tests run offscreen in the program's own application object.
 #include <gtest/gtest.h>
 
-#include <QApplication>
-
-#include "wizard/windows/ProductStyle.h"
+#include "wizard/windows/Application.h"
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    ApplyProductStyle(app);
+    CxApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -31,7 +31,7 @@ void CxApplication::ShowFault(const QString& message, bool reportFirst) {
         if (!m_main)
             return;
         TfmDump dump(m_main->Controller().GetSettings(), m_main);
-        dump.exec();
+        prompts::Exec(dump);
     };
     if (reportFirst)
         report();

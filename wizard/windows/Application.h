@@ -4,7 +4,7 @@
 #include <QApplication>
 #include <QPointer>
 
-class TfmMain;
+#include "wizard/windows/TfmMain.h"
 
 class CxApplication : public QApplication {
     Q_OBJECT

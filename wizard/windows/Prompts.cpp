@@ -1,5 +1,6 @@
 #include "Prompts.h"
 
+#include <QDialog>
 #include <QFileDialog>
 
 namespace {
@@ -40,6 +41,12 @@ QString OpenFileName(QWidget* parent, const QString& start, const FileFilter& fi
     return QFileDialog::getOpenFileName(parent, QString(), start, filterText);
 }
 
+int Exec(QDialog& dialog) {
+    if (g_recorder)
+        return g_recorder->OnDialog(dialog);
+    return dialog.exec();
+}
+
 } // namespace prompts
 
 CxPromptRecorder::CxPromptRecorder() : m_previous(g_recorder) {
@@ -67,4 +74,14 @@ QString CxPromptRecorder::OnOpenFile(const tagPromptRecord& record) {
     const QString answer = m_files.front();
     m_files.pop_front();
     return answer;
+}
+
+int CxPromptRecorder::OnDialog(QDialog& dialog) {
+    m_records.push_back(
+        {tagPromptRecord::Dialog, dialog.windowTitle(), dialog.objectName(), QMessageBox::NoIcon, {}});
+    if (m_dialogs.empty())
+        return QDialog::Rejected;
+    const std::function<int(QDialog&)> answer = std::move(m_dialogs.front());
+    m_dialogs.pop_front();
+    return answer(dialog);
 }

@@ -9,6 +9,7 @@
 #include "wizard/windows/Controls.h"
 #include "wizard/windows/LogLocationGroup.h"
 #include "wizard/windows/ProductHeader.h"
+#include "wizard/windows/Prompts.h"
 #include "wizard/windows/TfmDebug.h"
 
 namespace {
@@ -72,7 +73,7 @@ TfmDump::TfmDump(AppSettings& settings, QWidget* mainWindow)
 
 void TfmDump::btnDebugClick() {
     TfmDebug options(m_settings, m_main ? m_main.data() : this);
-    options.exec();
+    prompts::Exec(options);
 }
 
 void TfmDump::btnExitClick() {

@@ -10,6 +10,7 @@
 #include "wizard/Apputil.h"
 #include "wizard/windows/AnsiText.h"
 #include "wizard/windows/ProductHeader.h"
+#include "wizard/windows/Prompts.h"
 #include "wizard/windows/TfmDebug.h"
 #include "wizard/windows/TfmDump.h"
 #include "wizard/windows/TfmFinish.h"
@@ -163,10 +164,10 @@ void TfmMain::SetStepText(const char* text) {
 
 void TfmMain::ShowErrorReport() {
     TfmDump report(m_controller.GetSettings(), this);
-    report.exec();
+    prompts::Exec(report);
 }
 
 void TfmMain::btnOptionClick() {
     TfmDebug options(m_controller.GetSettings(), this);
-    options.exec();
+    prompts::Exec(options);
 }

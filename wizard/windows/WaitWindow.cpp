@@ -9,7 +9,6 @@
 #include <QEvent>
 #include <QEventLoop>
 #include <QPointer>
-#include <QThread>
 #include <QTimer>
 
 #include "wizard/windows/CxCommWaitWindow.h"
