@@ -14,3 +14,6 @@ template <typename Control, typename... Args> Control* Named(const char* name, A
 
 // The small "..." button beside a path.
 QPushButton* EllipsisButton(const char* name, QWidget* parent);
+
+// Places a top-level window in the middle of the primary screen's work area.
+void CentreOnScreen(QWidget* window);

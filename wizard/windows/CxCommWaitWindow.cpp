@@ -3,13 +3,12 @@
 #include <cstdio>
 #include <cstring>
 
-#include <QGuiApplication>
 #include <QPainter>
 #include <QPixmap>
-#include <QScreen>
 
 #include "common/misc/CxString.h"
 #include "wizard/windows/AnsiText.h"
+#include "wizard/windows/Controls.h"
 
 namespace {
 
@@ -69,8 +68,7 @@ CxCommWaitWindow::CxCommWaitWindow(std::shared_ptr<CxWaitText> shared)
     setAttribute(Qt::WA_ShowWithoutActivating);
     setCursor(Qt::ArrowCursor);
     setFixedSize(kWidth, kHeight);
-    if (QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    CentreOnScreen(this);
     OnCreate();
     m_timer.setInterval(kTickMs);
     connect(&m_timer, &QTimer::timeout, this, &CxCommWaitWindow::OnTick);

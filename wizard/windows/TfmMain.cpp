@@ -9,6 +9,7 @@
 
 #include "wizard/Apputil.h"
 #include "wizard/windows/AnsiText.h"
+#include "wizard/windows/Controls.h"
 #include "wizard/windows/ProductHeader.h"
 #include "wizard/windows/Prompts.h"
 #include "wizard/windows/TfmDebug.h"
@@ -50,6 +51,7 @@ void TfmMain::FormCreate(ILNDataFactory* factory) {
     setWindowTitle("Corvane for Lotus Notes");
     setWindowIcon(QIcon(":/vxln/icon.svg"));
     setFixedSize(kClientWidth, kClientHeight);
+    CentreOnScreen(this);
     CreateControls();
     CreatePages();
     m_controller.SetView(this);
