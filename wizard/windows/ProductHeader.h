@@ -5,6 +5,7 @@
 
 class CxImageLink;
 class QHBoxLayout;
+class QVBoxLayout;
 
 class CxProductHeader : public QWidget {
     Q_OBJECT
@@ -19,3 +20,9 @@ public:
 private:
     QHBoxLayout* m_row;
 };
+
+// A diagnostics dialog: the header band on top and, below it, the body that
+// the returned layout fills.
+QVBoxLayout* BodyBelowHeader(QWidget* dialog, CxProductHeader* header);
+// Fixes the dialog's size once its body is filled.
+void FixDialogSize(QWidget* dialog);

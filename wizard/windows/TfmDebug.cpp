@@ -54,19 +54,12 @@ TfmDebug::TfmDebug(AppSettings& settings, QWidget* parent)
     buttons->addStretch(1);
     buttons->addWidget(btnOK);
     buttons->addWidget(btnCancel);
-    auto* body = new QVBoxLayout;
-    body->setContentsMargins(16, 12, 16, 14);
-    body->setSpacing(10);
+    QVBoxLayout* body = BodyBelowHeader(this, pHeader);
     body->addWidget(cbEnable);
     body->addLayout(level);
     body->addWidget(gbDebugInfo);
     body->addLayout(buttons);
-    auto* all = new QVBoxLayout(this);
-    all->setContentsMargins(0, 0, 0, 0);
-    all->setSpacing(0);
-    all->addWidget(pHeader);
-    all->addLayout(body);
-    setFixedSize(600, sizeHint().height());
+    FixDialogSize(this);
 
     connect(btnOK, &QPushButton::clicked, this, &TfmDebug::btnOKClick);
     connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
