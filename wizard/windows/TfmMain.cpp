@@ -118,6 +118,11 @@ void TfmMain::CreatePages() {
         m_apPages[page]->hide();
         m_controller.SetPage(static_cast<WizardPage>(page), m_apPages[page]);
     }
+    // Tab goes from the page's controls to the button bar, then the header.
+    setTabOrder(btnPrev, btnNext);
+    setTabOrder(btnNext, btnClose);
+    setTabOrder(btnClose, btnOption);
+    setTabOrder(btnOption, btnHelp);
 }
 
 void TfmMain::FormDestroy() {
