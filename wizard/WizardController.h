@@ -62,6 +62,10 @@ public:
     // null without memory.
     static tagFUFieldUpdate* NewDefinition();
     const tagFUFieldInfo* FindFieldInfo(int key) const;
+    // The current kind's catalogue in table order. Constant data: unlike
+    // FindFieldInfo it needs no load.
+    int GetUpdateFieldCount() const;
+    const tagFUFieldInfo* GetUpdateFieldInfo(int position) const;
 
     int GetStep() const { return m_nStep; }
     AppSettings& GetSettings() { return m_settings; }
