@@ -85,9 +85,9 @@ void TfmOneField::BuildLayout() {
     all->addLayout(body, 1);
     setFixedSize(560, 400);
 
+    // The detail tabs keep their own order inside the page control.
     setTabOrder(cbName, edtType);
     setTabOrder(edtType, pDetail);
-    setTabOrder(pDetail, pDetail->rbtnSet);
     setTabOrder(pDetail->pTime, btnOK);
     setTabOrder(btnOK, btnCancel);
 }
