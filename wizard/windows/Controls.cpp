@@ -1,10 +1,32 @@
 #include "Controls.h"
 
+#include <QHBoxLayout>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 QPushButton* EllipsisButton(const char* name, QWidget* parent) {
     auto* button = Named<QPushButton>(name, "...", parent);
     button->setProperty("browse", true);
     button->setFixedWidth(34);
     return button;
+}
+
+QVBoxLayout* DialogBody(QWidget* dialog, QWidget* band) {
+    auto* all = new QVBoxLayout(dialog);
+    all->setContentsMargins(0, 0, 0, 0);
+    all->setSpacing(0);
+    all->addWidget(band);
+    auto* body = new QVBoxLayout;
+    body->setContentsMargins(16, 12, 16, 14);
+    body->setSpacing(10);
+    all->addLayout(body, 1);
+    return body;
+}
+
+QHBoxLayout* RightButtons(std::initializer_list<QPushButton*> buttons) {
+    auto* row = new QHBoxLayout;
+    row->addStretch(1);
+    for (QPushButton* button : buttons)
+        row->addWidget(button);
+    return row;
 }

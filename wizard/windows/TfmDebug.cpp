@@ -50,22 +50,11 @@ TfmDebug::TfmDebug(AppSettings& settings, QWidget* parent)
     auto* level = new QHBoxLayout;
     level->addWidget(new QLabel("Set Debug Level:", this));
     level->addWidget(cbxLevel, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(btnOK);
-    buttons->addWidget(btnCancel);
-    auto* body = new QVBoxLayout;
-    body->setContentsMargins(16, 12, 16, 14);
-    body->setSpacing(10);
+    QVBoxLayout* body = DialogBody(this, pHeader);
     body->addWidget(cbEnable);
     body->addLayout(level);
     body->addWidget(gbDebugInfo);
-    body->addLayout(buttons);
-    auto* all = new QVBoxLayout(this);
-    all->setContentsMargins(0, 0, 0, 0);
-    all->setSpacing(0);
-    all->addWidget(pHeader);
-    all->addLayout(body);
+    body->addLayout(RightButtons({btnOK, btnCancel}));
     setFixedSize(600, sizeHint().height());
 
     connect(btnOK, &QPushButton::clicked, this, &TfmDebug::btnOKClick);

@@ -51,18 +51,11 @@ TfmDump::TfmDump(AppSettings& settings, QWidget* mainWindow)
     buttons->addStretch(1);
     buttons->addWidget(btnOK);
     buttons->addWidget(btnExit);
-    auto* body = new QVBoxLayout;
-    body->setContentsMargins(16, 12, 16, 14);
-    body->setSpacing(10);
+    QVBoxLayout* body = DialogBody(this, pHeader);
     body->addWidget(sorry);
     body->addLayout(contact);
     body->addWidget(gbDebugInfo);
     body->addLayout(buttons);
-    auto* all = new QVBoxLayout(this);
-    all->setContentsMargins(0, 0, 0, 0);
-    all->setSpacing(0);
-    all->addWidget(pHeader);
-    all->addLayout(body);
     setFixedSize(600, sizeHint().height());
 
     connect(btnDebug, &QPushButton::clicked, this, &TfmDump::btnDebugClick);

@@ -66,23 +66,11 @@ void TfmOneField::BuildLayout() {
     fields->addRow("Description:", lblDesc);
     fields->addRow("Field Type:", edtType);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(btnOK);
-    buttons->addWidget(btnCancel);
-
-    auto* body = new QVBoxLayout;
-    body->setContentsMargins(16, 12, 16, 14);
+    QVBoxLayout* body = DialogBody(this, pTitle);
     body->setSpacing(12);
     body->addLayout(fields);
     body->addWidget(pDetail, 1);
-    body->addLayout(buttons);
-
-    auto* all = new QVBoxLayout(this);
-    all->setContentsMargins(0, 0, 0, 0);
-    all->setSpacing(0);
-    all->addWidget(pTitle);
-    all->addLayout(body, 1);
+    body->addLayout(RightButtons({btnOK, btnCancel}));
     setFixedSize(560, 400);
 
     // The detail tabs keep their own order inside the page control.
