@@ -315,8 +315,8 @@ TEST_F(FieldDialog, EachOperationEnablesOnlyItsOwnEditsTheOthersTurnGrey) {
         {"rbtnReplace", {"edtReplaceSource", "edtReplaceDest"}},
         {"rbtnSet", {"edtSetValue"}},
     };
-    const char* all[] = {"edtSetValue",    "edtAppendValue",   "edtInsertValue",
-                         "edtPosition",    "edtReplaceSource", "edtReplaceDest"};
+    const char* all[] = {"edtSetValue", "edtAppendValue",   "edtInsertValue",
+                         "edtPosition", "edtReplaceSource", "edtReplaceDest"};
     for (const auto& op : operations) {
         Get<QRadioButton>(op.radio)->click();
         for (const char* name : all) {
@@ -336,10 +336,11 @@ TEST_F(FieldDialog, TabOrderFollowsTheControlsAsListed) {
     tagFUFieldUpdate definition = New();
     Open(LN_KIND_ADDR, &definition);
     const QStringList order = {
-        "cbName",         "edtType",     "pDetail",     "rbtnSet",          "edtSetValue",
-        "rbtnAppend",     "edtAppendValue", "rbtnInsert", "edtInsertValue", "edtPosition",
-        "rbtnReplace",    "edtReplaceSource", "edtReplaceDest", "edtIntValue", "cbBoolValue",
-        "cbEnumValue",    "pDate",       "pTime",       "btnOK",            "btnCancel"};
+        "cbName",         "edtType",     "pDetail",        "rbtnSet",
+        "edtSetValue",    "rbtnAppend",  "edtAppendValue", "rbtnInsert",
+        "edtInsertValue", "edtPosition", "rbtnReplace",    "edtReplaceSource",
+        "edtReplaceDest", "edtIntValue", "cbBoolValue",    "cbEnumValue",
+        "pDate",          "pTime",       "btnOK",          "btnCancel"};
     QStringList chain;
     QWidget* first = Get<QWidget>("cbName");
     QWidget* w = first;

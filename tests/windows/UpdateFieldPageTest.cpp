@@ -29,6 +29,8 @@ namespace {
 
 typedef std::function<void(TfmOneField&)> Answer;
 
+void AsOffered(TfmOneField&) {}
+
 class UpdateFieldPage : public ::testing::Test {
 protected:
     // Loads a few records of the kind and stands on the definitions page.
@@ -75,7 +77,8 @@ protected:
         Answer(answer, ok);
         Get<QPushButton>(button)->click();
     }
-    void Add(const char* field, const ::Answer& answer = [](TfmOneField&) {}) {
+    void Cancel(const char* button, const ::Answer& answer) { Through(button, answer, false); }
+    void Add(const char* field, const ::Answer& answer = AsOffered) {
         Through("btnAdd", [field, answer](TfmOneField& d) {
             Choose(d, field);
             answer(d);
@@ -151,7 +154,7 @@ TEST_F(UpdateFieldPage, NextNeedsADefinitionAndEachAddOffersOnlyTheUnusedFields)
 
     // An existing definition may take any field, its own first.
     list->setCurrentItem(list->topLevelItem(1));
-    Through("btnProp", [](TfmOneField&) {});
+    Through("btnProp", AsOffered);
     EXPECT_EQ(title, "View field updating definitions:");
     EXPECT_EQ(offered.size(), 46);
     EXPECT_EQ(startsOn, "Job Title");
@@ -177,7 +180,8 @@ TEST_F(UpdateFieldPage, NextNeedsADefinitionAndEachAddOffersOnlyTheUnusedFields)
 
 TEST_F(UpdateFieldPage, PropertiesChangeTheRowAtOnceAndCancelChangesNothing) {
     Load("rbtnAddr", "contacts 3", false);
-    Add("Company Name", [](TfmOneField& d) { Find<QLineEdit>(&d, "edtSetValue")->setText("Acme"); });
+    Add("Company Name",
+        [](TfmOneField& d) { Find<QLineEdit>(&d, "edtSetValue")->setText("Acme"); });
     Add("Business Phone", [](TfmOneField& d) {
         Find<QRadioButton>(&d, "rbtnInsert")->click();
         Find<QLineEdit>(&d, "edtInsertValue")->setText("+1 ");
@@ -187,14 +191,13 @@ TEST_F(UpdateFieldPage, PropertiesChangeTheRowAtOnceAndCancelChangesNothing) {
     EXPECT_EQ(Definition(1)->nPosition, 5);
 
     // Cancel, in Add and in Properties, whatever was typed.
-    Through("btnAdd", [](TfmOneField& d) { Find<QLineEdit>(&d, "edtSetValue")->setText("x"); },
-            false);
+    Cancel("btnAdd", [](TfmOneField& d) { Find<QLineEdit>(&d, "edtSetValue")->setText("x"); });
     EXPECT_EQ(opened, 1);
     list->setCurrentItem(list->topLevelItem(0));
-    Through("btnProp", [](TfmOneField& d) {
+    Cancel("btnProp", [](TfmOneField& d) {
         Find<QRadioButton>(&d, "rbtnAppend")->click();
         Find<QLineEdit>(&d, "edtAppendValue")->setText(" Ltd");
-    }, false);
+    });
     EXPECT_EQ(Rows(1), QStringList({"Set value to \"Acme\"", "Insert \"+1 \" at position 5"}));
     EXPECT_EQ(Definitions().GetCount(), 2u);
     EXPECT_EQ(Definition(0)->nOperation, FU_OP_SET);
@@ -213,7 +216,7 @@ TEST_F(UpdateFieldPage, ADoubleClickOpensTheRowsProperties) {
     Load("rbtnTask", "tasks 2", true);
     Add("Subject");
     Add("Private");
-    Answer([](TfmOneField&) {}, false);
+    Answer(AsOffered, false);
     list->clearSelection();
     DoubleClick(list, list->topLevelItem(1));
     EXPECT_EQ(opened, 1);
@@ -241,13 +244,13 @@ TEST_F(UpdateFieldPage, WhenEveryFieldIsUsedAddOffersNoneAndOKSaysSo) {
     Load("rbtnDate", "appointments 2", true);
     QStringList fields;
     for (int i = 0; i < 6; ++i) {
-        Through("btnAdd", [](TfmOneField&) {});
+        Through("btnAdd", AsOffered);
         fields << startsOn;
     }
     EXPECT_EQ(fields, QStringList({"Subject", "Location", "Start Date & Time", "End Date & Time",
                                    "Resources", "Body"}));
     EXPECT_EQ(Rows(0), fields);
-    Through("btnAdd", [](TfmOneField&) {});
+    Through("btnAdd", AsOffered);
     EXPECT_TRUE(offered.isEmpty());
     ASSERT_EQ(prompts.Records().size(), 1u);
     EXPECT_EQ(prompts.Records()[0].text, "No field information is selected.");

@@ -26,9 +26,6 @@ namespace {
 
 const char kTabCaption[] = "Updating Details";
 const char kSetCaption[] = "Set the value of this field as:";
-const char kAppendEmpty[] = "The append string value can not be empty. Please enter some content.";
-const char kInsertEmpty[] = "The insert string value can not be empty. Please enter some content.";
-const char kReplaceEmpty[] = "The replace find value can not be empty. Please enter some content.";
 const char kNoEnumValue[] = "No enumeration value is selected.";
 
 const int kTextMax = 255; // a definition's texts hold this many characters
@@ -93,9 +90,10 @@ CxFieldDetail::CxFieldDetail(QWidget* parent) : QTabWidget(parent) {
     CreateStringTab();
     CreateValueTabs();
     CreateDateTab();
-    QWidget* order[] = {rbtnSet,        edtSetValue, rbtnAppend,  edtAppendValue,   rbtnInsert,
-                        edtInsertValue, edtPosition, rbtnReplace, edtReplaceSource, edtReplaceDest,
-                        edtIntValue,    cbBoolValue, cbEnumValue, pDate,            pTime};
+    QWidget* order[] = {rbtnSet,          edtSetValue,    rbtnAppend,  edtAppendValue,
+                        rbtnInsert,       edtInsertValue, edtPosition, rbtnReplace,
+                        edtReplaceSource, edtReplaceDest, edtIntValue, cbBoolValue,
+                        cbEnumValue,      pDate,          pTime};
     for (std::size_t i = 1; i < sizeof order / sizeof order[0]; ++i)
         setTabOrder(order[i - 1], order[i]);
     connect(rbtnSet, &QRadioButton::clicked, this, &CxFieldDetail::rbtnSetClick);
@@ -166,6 +164,7 @@ void CxFieldDetail::CreateDateTab() {
     pDate = Named<QDateEdit>("pDate", boxes);
     pDate->setDisplayFormat(ShortDateFormat());
     pDate->setCalendarPopup(true);
+    pDate->setDateRange(QDate(100, 1, 1), QDate(9999, 12, 31)); // the Variant years
     pDate->setMinimumWidth(130);
     pTime = Named<QTimeEdit>("pTime", boxes);
     pTime->setDisplayFormat("HH:mm:ss");
@@ -275,8 +274,8 @@ void CxFieldDetail::LoadDate(const tagFUFieldUpdate& definition, bool withTime) 
 }
 
 void CxFieldDetail::UpdateEditStates() {
-    QWidget* edits[] = {edtSetValue,    edtAppendValue,   edtInsertValue,
-                        edtPosition,    edtReplaceSource, edtReplaceDest};
+    QWidget* edits[] = {edtSetValue, edtAppendValue,   edtInsertValue,
+                        edtPosition, edtReplaceSource, edtReplaceDest};
     // Disabled edits take the grey background of the product's style.
     for (QWidget* edit : edits)
         edit->setEnabled(false);
@@ -347,18 +346,18 @@ bool CxFieldDetail::SaveString(tagFUFieldUpdate* work) {
     } else if (rbtnAppend->isChecked()) {
         work->nOperation = FU_OP_APPEND;
         if (edtAppendValue->text().isEmpty())
-            return Refuse(kAppendEmpty, edtAppendValue);
+            return Refuse(FUEmptyTextMessage(FU_OP_APPEND), edtAppendValue);
         ToAnsi(edtAppendValue->text(), work->szValue);
     } else if (rbtnInsert->isChecked()) {
         work->nOperation = FU_OP_INSERT;
         if (edtInsertValue->text().isEmpty())
-            return Refuse(kInsertEmpty, edtInsertValue);
+            return Refuse(FUEmptyTextMessage(FU_OP_INSERT), edtInsertValue);
         ToAnsi(edtInsertValue->text(), work->szValue);
         work->nPosition = edtPosition->value();
     } else {
         work->nOperation = FU_OP_REPLACE;
         if (edtReplaceSource->text().isEmpty())
-            return Refuse(kReplaceEmpty, edtReplaceSource);
+            return Refuse(FUEmptyTextMessage(FU_OP_REPLACE), edtReplaceSource);
         ToAnsi(edtReplaceSource->text(), work->szFind);
         ToAnsi(edtReplaceDest->text(), work->szValue);
     }

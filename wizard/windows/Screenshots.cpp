@@ -136,22 +136,32 @@ void SaveIntegerTab(TfmMain& main) {
 
 void SaveContactsDefinitions(TfmMain& main) {
     AddDefinitions(main, {
-        [](TfmOneField& d) { ChooseField(d, "Company Name");
-                             d.pDetail->edtSetValue->setText("Acme Corporation"); },
-        [](TfmOneField& d) { ChooseField(d, "Job Title");
-                             d.pDetail->rbtnReplace->click();
-                             d.pDetail->edtReplaceSource->setText("Mgr");
-                             d.pDetail->edtReplaceDest->setText("Manager"); },
-        [](TfmOneField& d) { ChooseField(d, "Note");
-                             d.pDetail->rbtnAppend->click();
-                             d.pDetail->edtAppendValue->setText(" (checked 2024)"); },
-        [](TfmOneField& d) { ChooseField(d, "Business Phone");
-                             d.pDetail->rbtnInsert->click();
-                             d.pDetail->edtInsertValue->setText("+1 ");
-                             d.pDetail->edtPosition->setValue(0); },
-        [](TfmOneField& d) { ChooseField(d, "Anniversary");
-                             d.pDetail->pDate->setDate(QDate(2024, 6, 1)); },
-    });
+                             [](TfmOneField& d) {
+                                 ChooseField(d, "Company Name");
+                                 d.pDetail->edtSetValue->setText("Acme Corporation");
+                             },
+                             [](TfmOneField& d) {
+                                 ChooseField(d, "Job Title");
+                                 d.pDetail->rbtnReplace->click();
+                                 d.pDetail->edtReplaceSource->setText("Mgr");
+                                 d.pDetail->edtReplaceDest->setText("Manager");
+                             },
+                             [](TfmOneField& d) {
+                                 ChooseField(d, "Note");
+                                 d.pDetail->rbtnAppend->click();
+                                 d.pDetail->edtAppendValue->setText(" (checked 2024)");
+                             },
+                             [](TfmOneField& d) {
+                                 ChooseField(d, "Business Phone");
+                                 d.pDetail->rbtnInsert->click();
+                                 d.pDetail->edtInsertValue->setText("+1 ");
+                                 d.pDetail->edtPosition->setValue(0);
+                             },
+                             [](TfmOneField& d) {
+                                 ChooseField(d, "Anniversary");
+                                 d.pDetail->pDate->setDate(QDate(2024, 6, 1));
+                             },
+                         });
     // The selection stays in sight while the focus is elsewhere.
     auto* page = static_cast<TfmUpdateField*>(main.Page(WIZARD_PAGE_UPDATE_FIELD));
     page->lvFields->setCurrentItem(page->lvFields->topLevelItem(1));

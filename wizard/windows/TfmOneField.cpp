@@ -39,6 +39,8 @@ TfmOneField::TfmOneField(CxWizardController& controller, QWidget* parent)
                              pTitle);
     cbName = Named<QComboBox>("cbName", this);
     lblDesc = Named<QLabel>("lblDesc", "<Empty>", this);
+    lblTitle->setTextFormat(Qt::PlainText);
+    lblDesc->setTextFormat(Qt::PlainText);
     edtType = Named<QLineEdit>("edtType", this);
     edtType->setReadOnly(true);
     pDetail = new CxFieldDetail(this);

@@ -142,9 +142,9 @@ void TfmUpdateField::btnAddClick() {
     tagFUFieldUpdate* definition = definitions ? CxWizardController::NewDefinition() : nullptr;
     if (!definition)
         return;
-    const bool added = RunDialog(definition, "Add field updating definitions:") ==
-                           QDialog::Accepted &&
-                       definitions->Add(definition);
+    const bool added =
+        RunDialog(definition, "Add field updating definitions:") == QDialog::Accepted &&
+        definitions->Add(definition);
     if (!added) {
         std::free(definition);
         return;
@@ -160,6 +160,7 @@ void TfmUpdateField::btnDelClick() {
         return;
     definitions->Remove(definition, true);
     delete row;
+    lvFieldsChange();
 }
 
 void TfmUpdateField::btnPropClick() {
