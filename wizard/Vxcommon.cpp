@@ -52,6 +52,19 @@ std::string FUDefinitionText(const char (&text)[256]) {
     return std::string(text, strnlen(text, sizeof text));
 }
 
+const char* FUEmptyTextMessage(int operation) {
+    switch (operation) {
+    case FU_OP_APPEND:
+        return "The append string value can not be empty. Please enter some content.";
+    case FU_OP_INSERT:
+        return "The insert string value can not be empty. Please enter some content.";
+    case FU_OP_REPLACE:
+        return "The replace find value can not be empty. Please enter some content.";
+    default:
+        return nullptr;
+    }
+}
+
 const char* GetFieldTypeName(int type) {
     static const char* const kNames[] = {"String",  "Date",    "Date & Time",
                                          "Boolean", "Integer", "Enumeration"};

@@ -52,6 +52,11 @@ struct tagFUFieldUpdate {
 // A definition's text (szFind, szValue), never read past its buffer.
 std::string FUDefinitionText(const char (&text)[256]);
 
+// Why a String definition of `operation` is refused: the text it works with
+// (Append, Insert: the value; Replace: the find text) is empty. Null for Set
+// and any other code, which may be empty.
+const char* FUEmptyTextMessage(int operation);
+
 // "String", "Date", ...; an empty text for any other code.
 const char* GetFieldTypeName(int type);
 // The "Update Details" text of a definition for its catalogue row.

@@ -27,6 +27,26 @@ const char kNoAddrFile[] = "No Lotus Notes contacts database is given.";
 const char kNoMailAccess[] =
     "Give the Domino server and the user name, or the path of the mail database.";
 
+// The catalogue operations of each kind's engine class.
+struct tagKindCatalogue {
+    int nKind;
+    int (*count)();
+    const tagFUFieldInfo* (*at)(int position);
+};
+
+const tagKindCatalogue kCatalogues[] = {
+    {LN_KIND_ADDR, CxVXLNAddrUtil::GetUpdateFieldCount, CxVXLNAddrUtil::GetUpdateFieldInfo},
+    {LN_KIND_DATE, CxVXLNDateUtil::GetUpdateFieldCount, CxVXLNDateUtil::GetUpdateFieldInfo},
+    {LN_KIND_TASK, CxVXLNTaskUtil::GetUpdateFieldCount, CxVXLNTaskUtil::GetUpdateFieldInfo},
+};
+
+const tagKindCatalogue* CatalogueOf(int kind) {
+    for (const tagKindCatalogue& catalogue : kCatalogues)
+        if (catalogue.nKind == kind)
+            return &catalogue;
+    return nullptr;
+}
+
 void Sleep(int milliseconds) {
     std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
 }
@@ -319,6 +339,16 @@ const tagFUFieldInfo* CxWizardController::FindFieldInfo(int key) const {
     default:
         return nullptr;
     }
+}
+
+int CxWizardController::GetUpdateFieldCount() const {
+    const tagKindCatalogue* catalogue = CatalogueOf(m_settings.AppFlag);
+    return catalogue ? catalogue->count() : 0;
+}
+
+const tagFUFieldInfo* CxWizardController::GetUpdateFieldInfo(int position) const {
+    const tagKindCatalogue* catalogue = CatalogueOf(m_settings.AppFlag);
+    return catalogue ? catalogue->at(position) : nullptr;
 }
 
 CxLNBaseUtil* CxWizardController::GetCurrentUtil() const {

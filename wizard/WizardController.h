@@ -63,6 +63,10 @@ public:
     // null without memory.
     static tagFUFieldUpdate* NewDefinition();
     const tagFUFieldInfo* FindFieldInfo(int key) const;
+    // The current kind's catalogue in table order. Constant data: unlike
+    // FindFieldInfo it needs no load.
+    int GetUpdateFieldCount() const;
+    const tagFUFieldInfo* GetUpdateFieldInfo(int position) const;
 
     // Waits as the front end wishes: a window keeps painting, tests do not wait.
     void Pause(int milliseconds) { m_pause(milliseconds); }

@@ -359,6 +359,29 @@ TEST_F(ControllerTest, FindsCatalogueRowsOfTheCurrentKindOnceLoaded) {
     EXPECT_STREQ(c.FindFieldInfo(4)->szName, "Importance");
 }
 
+TEST(Controller, OffersTheCurrentKindsCatalogueWithoutALoad) {
+    CxWizardController c;
+    const struct {
+        int kind;
+        int count;
+        const char* first;
+        const char* last;
+    } kinds[] = {{LN_KIND_ADDR, 46, "First Name", "Anniversary"},
+                 {LN_KIND_DATE, 6, "Subject", "Body"},
+                 {LN_KIND_TASK, 8, "Subject", "End Date"}};
+    for (const auto& k : kinds) {
+        c.GetSettings().AppFlag = k.kind;
+        ASSERT_EQ(c.GetUpdateFieldCount(), k.count) << k.kind;
+        EXPECT_STREQ(c.GetUpdateFieldInfo(0)->szName, k.first);
+        EXPECT_STREQ(c.GetUpdateFieldInfo(k.count - 1)->szName, k.last);
+        EXPECT_EQ(c.GetUpdateFieldInfo(k.count), nullptr);
+        EXPECT_EQ(c.GetUpdateFieldInfo(-1), nullptr);
+    }
+    c.GetSettings().AppFlag = 8;
+    EXPECT_EQ(c.GetUpdateFieldCount(), 0);
+    EXPECT_EQ(c.GetUpdateFieldInfo(0), nullptr);
+}
+
 TEST(Controller, InitDefinitionClearsAndMarksNoField) {
     tagFUFieldUpdate def;
     std::memset(&def, 0x5a, sizeof def);

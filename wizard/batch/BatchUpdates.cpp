@@ -17,10 +17,6 @@ namespace {
 const char* const kOps[] = {"set",      "append", "insert", "replace", "date",
                             "datetime", "true",   "false",  "choice"};
 
-const char kAppendEmpty[] = "The append string value can not be empty. Please enter some content.";
-const char kInsertEmpty[] = "The insert string value can not be empty. Please enter some content.";
-const char kReplaceEmpty[] = "The replace find value can not be empty. Please enter some content.";
-
 bool Fail(std::string* error, const std::string& text) {
     if (error)
         *error = text;
@@ -119,7 +115,7 @@ bool SetString(const std::string& op, const std::string& rest, tagFUFieldUpdate*
     }
     if (op == "append") {
         if (rest.empty())
-            return Fail(error, kAppendEmpty);
+            return Fail(error, FUEmptyTextMessage(FU_OP_APPEND));
         def->nOperation = FU_OP_APPEND;
         CxStrCopy(def->szValue, rest.c_str());
         return true;
@@ -132,7 +128,7 @@ bool SetString(const std::string& op, const std::string& rest, tagFUFieldUpdate*
         if (!ParseNumber(left, &position) || position < 0)
             return Fail(error, "The insert position must be a whole number, 0 or more.");
         if (right.empty())
-            return Fail(error, kInsertEmpty);
+            return Fail(error, FUEmptyTextMessage(FU_OP_INSERT));
         def->nOperation = FU_OP_INSERT;
         def->nPosition = position;
         CxStrCopy(def->szValue, right.c_str());
@@ -142,7 +138,7 @@ bool SetString(const std::string& op, const std::string& rest, tagFUFieldUpdate*
     if (!SplitAt(rest, '=', &left, &right))
         return Fail(error, "Write the replace as FIELD:FIND=REPLACEMENT.");
     if (left.empty())
-        return Fail(error, kReplaceEmpty);
+        return Fail(error, FUEmptyTextMessage(FU_OP_REPLACE));
     def->nOperation = FU_OP_REPLACE;
     CxStrCopy(def->szFind, left.c_str());
     CxStrCopy(def->szValue, right.c_str());

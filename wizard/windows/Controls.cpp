@@ -1,8 +1,10 @@
 #include "Controls.h"
 
 #include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QPushButton>
 #include <QScreen>
+#include <QVBoxLayout>
 
 QPushButton* EllipsisButton(const char* name, QWidget* parent) {
     auto* button = Named<QPushButton>(name, "...", parent);
@@ -14,4 +16,24 @@ QPushButton* EllipsisButton(const char* name, QWidget* parent) {
 void CentreOnScreen(QWidget* window) {
     if (QScreen* screen = QGuiApplication::primaryScreen())
         window->move(screen->availableGeometry().center() - window->rect().center());
+}
+
+QVBoxLayout* DialogBody(QWidget* dialog, QWidget* band) {
+    auto* all = new QVBoxLayout(dialog);
+    all->setContentsMargins(0, 0, 0, 0);
+    all->setSpacing(0);
+    all->addWidget(band);
+    auto* body = new QVBoxLayout;
+    body->setContentsMargins(16, 12, 16, 14);
+    body->setSpacing(10);
+    all->addLayout(body, 1);
+    return body;
+}
+
+QHBoxLayout* RightButtons(std::initializer_list<QPushButton*> buttons) {
+    auto* row = new QHBoxLayout;
+    row->addStretch(1);
+    for (QPushButton* button : buttons)
+        row->addWidget(button);
+    return row;
 }

@@ -1,9 +1,12 @@
 // Controls carry their system names as object names, so tests and the
 // style sheet find them.
 #pragma once
+#include <initializer_list>
 #include <utility>
 
+class QHBoxLayout;
 class QPushButton;
+class QVBoxLayout;
 class QWidget;
 
 template <typename Control, typename... Args> Control* Named(const char* name, Args&&... args) {
@@ -17,3 +20,9 @@ QPushButton* EllipsisButton(const char* name, QWidget* parent);
 
 // Places a top-level window in the middle of the primary screen's work area.
 void CentreOnScreen(QWidget* window);
+
+// A dialog's frame: `band` across the top, below it the body that the
+// dialog fills with its controls.
+QVBoxLayout* DialogBody(QWidget* dialog, QWidget* band);
+// A row of buttons at its right end.
+QHBoxLayout* RightButtons(std::initializer_list<QPushButton*> buttons);

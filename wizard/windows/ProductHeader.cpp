@@ -1,7 +1,6 @@
 #include "ProductHeader.h"
 
 #include <QHBoxLayout>
-#include <QVBoxLayout>
 
 #include "wizard/Apputil.h"
 #include "wizard/windows/ImageLink.h"
@@ -22,20 +21,4 @@ CxProductHeader::CxProductHeader(QWidget* parent) : QWidget(parent) {
     m_row->addWidget(imgIcon);
     m_row->addWidget(imgText);
     m_row->addStretch(1);
-}
-
-QVBoxLayout* BodyBelowHeader(QWidget* dialog, CxProductHeader* header) {
-    auto* all = new QVBoxLayout(dialog);
-    all->setContentsMargins(0, 0, 0, 0);
-    all->setSpacing(0);
-    all->addWidget(header);
-    auto* body = new QVBoxLayout;
-    body->setContentsMargins(16, 12, 16, 14);
-    body->setSpacing(10);
-    all->addLayout(body);
-    return body;
-}
-
-void FixDialogSize(QWidget* dialog) {
-    dialog->setFixedSize(600, dialog->sizeHint().height());
 }

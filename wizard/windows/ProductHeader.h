@@ -5,7 +5,6 @@
 
 class CxImageLink;
 class QHBoxLayout;
-class QVBoxLayout;
 
 class CxProductHeader : public QWidget {
     Q_OBJECT
@@ -21,8 +20,3 @@ private:
     QHBoxLayout* m_row;
 };
 
-// A diagnostics dialog: the header band on top and, below it, the body that
-// the returned layout fills.
-QVBoxLayout* BodyBelowHeader(QWidget* dialog, CxProductHeader* header);
-// Fixes the dialog's size once its body is filled.
-void FixDialogSize(QWidget* dialog);

@@ -2,27 +2,38 @@
 // Notes installation the environment names (tools/screenshots makes one).
 //   vxln-screenshots DIR
 #include <cstdio>
+#include <cstdlib>
+#include <functional>
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
+#include <QTimeEdit>
+#include <QTreeWidget>
 
 #include "common/lotus/CxLNAddr.h"
 #include "common/misc/CxList.h"
-#include "common/misc/CxString.h"
 #include "common/pim/CommAddrMgr.h"
 #include "wizard/Vxcommon.h"
+#include "wizard/WizardController.h"
 #include "wizard/windows/CxCommWaitWindow.h"
+#include "wizard/windows/FieldDetail.h"
 #include "wizard/windows/ProductStyle.h"
 #include "wizard/windows/Prompts.h"
 #include "wizard/windows/TfmDebug.h"
 #include "wizard/windows/TfmDump.h"
 #include "wizard/windows/TfmMain.h"
 #include "wizard/windows/TfmMode.h"
+#include "wizard/windows/TfmOneField.h"
 #include "wizard/windows/TfmSource.h"
+#include "wizard/windows/TfmUpdateField.h"
 #include "wizard/windows/WaitWindow.h"
 
 namespace {
@@ -73,16 +84,111 @@ void WalkKind(TfmMain& main, QRadioButton* kind, const char* prefix, bool mailDb
     Save(&main, qPrintable(QString(prefix) + "-2-fields"));
 }
 
+typedef std::function<void(TfmOneField&)> FillFn;
+
+void ChooseField(TfmOneField& dialog, const char* field) {
+    dialog.cbName->setCurrentIndex(dialog.cbName->findText(field));
+}
+
+// Adds definitions through the page's own Add button.
+void AddDefinitions(TfmMain& main, std::initializer_list<FillFn> fills) {
+    auto* page = static_cast<TfmUpdateField*>(main.Page(WIZARD_PAGE_UPDATE_FIELD));
+    for (const FillFn& fill : fills) {
+        page->SetDialogRunner([&fill](TfmOneField& dialog) {
+            fill(dialog);
+            dialog.btnOK->click();
+            return dialog.result();
+        });
+        page->btnAdd->click();
+    }
+    page->SetDialogRunner(nullptr);
+}
+
+// The Add dialog of the loaded kind on `field`.
+void SaveFieldDialog(TfmMain& main, const char* field, const char* name, const FillFn& fill = {}) {
+    tagFUFieldUpdate* definition = CxWizardController::NewDefinition();
+    {
+        TfmOneField dialog(main.Controller(), &main);
+        dialog.SetDefinition(definition);
+        dialog.ExchangeData(false);
+        dialog.SetTitle("Add field updating definitions:");
+        ChooseField(dialog, field);
+        if (fill)
+            fill(dialog);
+        dialog.show();
+        Save(&dialog, name);
+    }
+    std::free(definition);
+}
+
+// No catalogue has an Integer field; the tab is shown as a field would show it.
+void SaveIntegerTab(TfmMain& main) {
+    tagFUFieldInfo row{};
+    row.nKey = 900;
+    row.nType = FU_TYPE_INTEGER;
+    tagFUFieldUpdate definition{};
+    definition.nValue = 42;
+    SaveFieldDialog(main, "", "field-dialog-integer", [&](TfmOneField& dialog) {
+        const QSignalBlocker quiet(dialog.cbName);
+        dialog.cbName->addItem("Percent Complete");
+        dialog.cbName->setCurrentIndex(dialog.cbName->count() - 1);
+        dialog.lblDesc->setText("Percent Complete");
+        dialog.edtType->setText(GetFieldTypeName(FU_TYPE_INTEGER));
+        dialog.pDetail->LoadDetails(row, definition);
+    });
+}
+
+void SaveContactsDefinitions(TfmMain& main) {
+    AddDefinitions(main, {
+                             [](TfmOneField& d) {
+                                 ChooseField(d, "Company Name");
+                                 d.pDetail->edtSetValue->setText("Acme Corporation");
+                             },
+                             [](TfmOneField& d) {
+                                 ChooseField(d, "Job Title");
+                                 d.pDetail->rbtnReplace->click();
+                                 d.pDetail->edtReplaceSource->setText("Mgr");
+                                 d.pDetail->edtReplaceDest->setText("Manager");
+                             },
+                             [](TfmOneField& d) {
+                                 ChooseField(d, "Note");
+                                 d.pDetail->rbtnAppend->click();
+                                 d.pDetail->edtAppendValue->setText(" (checked 2024)");
+                             },
+                             [](TfmOneField& d) {
+                                 ChooseField(d, "Business Phone");
+                                 d.pDetail->rbtnInsert->click();
+                                 d.pDetail->edtInsertValue->setText("+1 ");
+                                 d.pDetail->edtPosition->setValue(0);
+                             },
+                             [](TfmOneField& d) {
+                                 ChooseField(d, "Anniversary");
+                                 d.pDetail->pDate->setDate(QDate(2024, 6, 1));
+                             },
+                         });
+    // The selection stays in sight while the focus is elsewhere.
+    auto* page = static_cast<TfmUpdateField*>(main.Page(WIZARD_PAGE_UPDATE_FIELD));
+    page->lvFields->setCurrentItem(page->lvFields->topLevelItem(1));
+    main.btnNext->setFocus();
+    Save(&main, "contacts-2-definitions");
+    SaveFieldDialog(main, "Department", "field-dialog-string", [](TfmOneField& d) {
+        d.pDetail->rbtnReplace->click();
+        d.pDetail->edtReplaceSource->setText("Sales");
+        d.pDetail->edtReplaceDest->setText("Sales & Marketing");
+    });
+    SaveFieldDialog(main, "Birth Date", "field-dialog-date");
+    SaveIntegerTab(main);
+}
+
 // The contacts loaded last: one definition, the first ten records, the
 // progress page caught mid-run and the finish page.
 void SaveUpdateRun(TfmMain& main) {
     CxWizardController& c = main.Controller();
-    c.GoToStep(WIZARD_STEP_FIELDS);
-    tagFUFieldUpdate* def = CxWizardController::NewDefinition();
-    def->nFieldKey = 8;
-    def->nOperation = FU_OP_APPEND;
-    CxStrCopy(def->szValue, " (checked)");
-    c.GetUpdateDefinitions()->Add(def);
+    AddDefinitions(main, {[](TfmOneField& d) {
+                       ChooseField(d, "Job Title");
+                       d.pDetail->rbtnAppend->click();
+                       d.pDetail->edtAppendValue->setText(" (checked)");
+                   }});
     main.btnNext->click();
     CommAddrMgr* mgr = c.GetAddrUtil()->GetDataMgr();
     int n = 0;
@@ -116,8 +222,13 @@ int main(int argc, char** argv) {
     TfmMain main;
     main.show();
     auto* mode = static_cast<TfmMode*>(main.Page(WIZARD_PAGE_MODE));
+    WalkKind(main, mode->rbtnAddr, "contacts", false);
+    SaveContactsDefinitions(main);
     WalkKind(main, mode->rbtnDate, "calendar", true);
+    SaveFieldDialog(main, "Start Date & Time", "field-dialog-datetime");
     WalkKind(main, mode->rbtnTask, "tasks", true);
+    SaveFieldDialog(main, "Private", "field-dialog-boolean");
+    SaveFieldDialog(main, "Importance", "field-dialog-enumeration");
     WalkKind(main, mode->rbtnAddr, "contacts", false);
     SaveUpdateRun(main);
     SaveWaitWindow(main);

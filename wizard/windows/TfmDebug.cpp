@@ -50,16 +50,12 @@ TfmDebug::TfmDebug(AppSettings& settings, QWidget* parent)
     auto* level = new QHBoxLayout;
     level->addWidget(new QLabel("Set Debug Level:", this));
     level->addWidget(cbxLevel, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(btnOK);
-    buttons->addWidget(btnCancel);
-    QVBoxLayout* body = BodyBelowHeader(this, pHeader);
+    QVBoxLayout* body = DialogBody(this, pHeader);
     body->addWidget(cbEnable);
     body->addLayout(level);
     body->addWidget(gbDebugInfo);
-    body->addLayout(buttons);
-    FixDialogSize(this);
+    body->addLayout(RightButtons({btnOK, btnCancel}));
+    setFixedSize(600, sizeHint().height());
 
     connect(btnOK, &QPushButton::clicked, this, &TfmDebug::btnOKClick);
     connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);

@@ -52,12 +52,12 @@ TfmDump::TfmDump(AppSettings& settings, QWidget* mainWindow)
     buttons->addStretch(1);
     buttons->addWidget(btnOK);
     buttons->addWidget(btnExit);
-    QVBoxLayout* body = BodyBelowHeader(this, pHeader);
+    QVBoxLayout* body = DialogBody(this, pHeader);
     body->addWidget(sorry);
     body->addLayout(contact);
     body->addWidget(gbDebugInfo);
     body->addLayout(buttons);
-    FixDialogSize(this);
+    setFixedSize(600, sizeHint().height());
 
     connect(btnDebug, &QPushButton::clicked, this, &TfmDump::btnDebugClick);
     connect(btnOK, &QPushButton::clicked, this, &QDialog::accept);

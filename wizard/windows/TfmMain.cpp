@@ -18,6 +18,7 @@
 #include "wizard/windows/TfmMode.h"
 #include "wizard/windows/TfmProc.h"
 #include "wizard/windows/TfmSource.h"
+#include "wizard/windows/TfmUpdateField.h"
 #include "wizard/windows/WizardPageWidget.h"
 
 namespace {
@@ -108,7 +109,8 @@ void TfmMain::CreatePages() {
     stack->setContentsMargins(0, 0, 0, 0);
     m_apPages[WIZARD_PAGE_MODE] = new TfmMode(m_controller, pClient);
     m_apPages[WIZARD_PAGE_SOURCE] = new TfmSource(m_controller, pClient);
-    for (int page = WIZARD_PAGE_UPDATE_FIELD; page < WIZARD_PAGE_PROC; ++page)
+    m_apPages[WIZARD_PAGE_UPDATE_FIELD] = new TfmUpdateField(m_controller, pClient);
+    for (int page = WIZARD_PAGE_ADDR_DATA; page < WIZARD_PAGE_PROC; ++page)
         m_apPages[page] = new CxPlaceholderPage(m_controller, pClient);
     m_apPages[WIZARD_PAGE_PROC] = new TfmProc(m_controller, pClient);
     m_apPages[WIZARD_PAGE_FINISH] = new TfmFinish(m_controller, pClient);

@@ -1,0 +1,69 @@
+// The "Updating Details" of the definition dialog: one tab per field type,
+// only the chosen field's tab visible. Loads a definition's value into the
+// controls and checks and stores the controls into a definition.
+#pragma once
+#include <QTabWidget>
+
+struct tagFUFieldInfo;
+struct tagFUFieldUpdate;
+class QComboBox;
+class QDateEdit;
+class QLineEdit;
+class QRadioButton;
+class QSpinBox;
+class QTimeEdit;
+
+class CxFieldDetail : public QTabWidget {
+    Q_OBJECT
+public:
+    explicit CxFieldDetail(QWidget* parent);
+
+    // Shows the tab of the row's type and fills it from the definition.
+    void LoadDetails(const tagFUFieldInfo& row, const tagFUFieldUpdate& definition);
+    // The controls into `work` by the row's type. False after telling the
+    // user what is missing, with the focus where it is needed.
+    bool SaveDetails(const tagFUFieldInfo& row, tagFUFieldUpdate* work);
+
+    QWidget* tString;
+    QRadioButton* rbtnSet;
+    QLineEdit* edtSetValue;
+    QRadioButton* rbtnAppend;
+    QLineEdit* edtAppendValue;
+    QRadioButton* rbtnInsert;
+    QLineEdit* edtInsertValue;
+    QSpinBox* edtPosition;
+    QRadioButton* rbtnReplace;
+    QLineEdit* edtReplaceSource;
+    QLineEdit* edtReplaceDest;
+    QWidget* tInteger;
+    QSpinBox* edtIntValue;
+    QWidget* tBool;
+    QComboBox* cbBoolValue;
+    QWidget* tEnum;
+    QComboBox* cbEnumValue;
+    QWidget* tDateTime;
+    QDateEdit* pDate;
+    QTimeEdit* pTime;
+
+private:
+    void CreateStringTab();
+    void CreateValueTabs();
+    void CreateDateTab();
+    QWidget* AddTab(const char* name, QWidget* value);
+    void ShowTab(QWidget* tab);
+
+    void LoadString(const tagFUFieldUpdate& definition);
+    void LoadBool(const tagFUFieldUpdate& definition);
+    void LoadEnum(const tagFUFieldInfo& row, const tagFUFieldUpdate& definition);
+    void LoadDate(const tagFUFieldUpdate& definition, bool withTime);
+    bool SaveString(tagFUFieldUpdate* work);
+    bool SaveEnum(const tagFUFieldInfo& row, tagFUFieldUpdate* work);
+    void SaveDate(tagFUFieldUpdate* work, bool withTime);
+    bool Refuse(const char* text, QWidget* focus);
+
+    void rbtnSetClick();
+    void rbtnAppendClick();
+    void rbtnInsertClick();
+    void rbtnReplaceClick();
+    void UpdateEditStates();
+};
