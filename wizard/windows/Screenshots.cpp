@@ -9,10 +9,15 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
+#include <QTabWidget>
+#include <QTreeView>
 
+#include "common/pim/CommRecords.h"
 #include "wizard/windows/CxCommWaitWindow.h"
 #include "wizard/windows/ProductStyle.h"
 #include "wizard/windows/Prompts.h"
+#include "wizard/windows/RecordPage.h"
 #include "wizard/windows/TfmDebug.h"
 #include "wizard/windows/TfmDump.h"
 #include "wizard/windows/TfmMain.h"
@@ -49,7 +54,51 @@ void SaveWaitWindow(TfmMain& main) {
     StopWaitWindow();
 }
 
-// Steps 0 to 2 of one kind; the access page as a first start shows it.
+QString Slug(QString text) {
+    return text.toLower().replace(' ', '-');
+}
+
+// Every visible tab of `tabs`, and of the tab widget inside each, on its own.
+void SaveTabs(QWidget* dialog, QTabWidget* tabs, const QString& prefix) {
+    for (int i = 0; i < tabs->count(); ++i) {
+        if (!tabs->isTabVisible(i))
+            continue;
+        tabs->setCurrentIndex(i);
+        const QString name = prefix + "-" + Slug(tabs->tabText(i));
+        auto* inner = tabs->widget(i)->findChild<QTabWidget*>();
+        if (inner)
+            SaveTabs(dialog, inner, name);
+        else
+            Save(dialog, qPrintable(name));
+    }
+}
+
+// The kind's detail dialog of the highlighted row, every tab.
+void SaveDetail(CxRecordPage* page, const char* prefix) {
+    page->SetShowDetail([prefix](QDialog& dialog) {
+        dialog.show();
+        auto* tabs = dialog.findChild<QTabWidget*>();
+        if (tabs)
+            SaveTabs(&dialog, tabs, QString(prefix) + "-detail");
+        else
+            Save(&dialog, qPrintable(QString(prefix) + "-detail"));
+    });
+    page->findChildren<QPushButton*>(QRegularExpression("^btn.*Detail$")).first()->click();
+}
+
+// Highlights the first calendar entry that repeats weekly, so its dialog
+// shows a recurrence.
+void HighlightRepeating(CxRecordPage* page) {
+    CxRecordListModel* model = page->Model();
+    for (int row = 0; row < model->rowCount(); ++row) {
+        if (static_cast<const tagCommDateRec*>(model->Record(row))->nRepeatKind == 2) {
+            page->findChild<QTreeView*>()->setCurrentIndex(model->index(row, 0));
+            return;
+        }
+    }
+}
+
+// Steps 0 to 3 of one kind; the access page as a first start shows it.
 void WalkKind(TfmMain& main, QRadioButton* kind, const char* prefix, bool mailDb) {
     main.Controller().GoToStep(WIZARD_STEP_MODE);
     kind->setChecked(true);
@@ -66,6 +115,13 @@ void WalkKind(TfmMain& main, QRadioButton* kind, const char* prefix, bool mailDb
     Save(&main, qPrintable(QString(prefix) + "-1-source"));
     main.btnNext->click();
     Save(&main, qPrintable(QString(prefix) + "-2-fields"));
+    main.btnNext->click();
+    Save(&main, qPrintable(QString(prefix) + "-3-records"));
+    auto* page = static_cast<CxRecordPage*>(
+        main.Page(GetSelectionPage(main.Controller().GetSettings().AppFlag)));
+    if (main.Controller().GetSettings().AppFlag == LN_KIND_DATE)
+        HighlightRepeating(page);
+    SaveDetail(page, prefix);
 }
 
 } // namespace

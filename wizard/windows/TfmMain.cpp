@@ -10,10 +10,13 @@
 #include "wizard/Apputil.h"
 #include "wizard/windows/AnsiText.h"
 #include "wizard/windows/ProductHeader.h"
+#include "wizard/windows/TfmAddrData.h"
+#include "wizard/windows/TfmDateData.h"
 #include "wizard/windows/TfmDebug.h"
 #include "wizard/windows/TfmDump.h"
 #include "wizard/windows/TfmMode.h"
 #include "wizard/windows/TfmSource.h"
+#include "wizard/windows/TfmTaskData.h"
 #include "wizard/windows/WizardPageWidget.h"
 
 namespace {
@@ -91,8 +94,10 @@ void TfmMain::CreateControls() {
     window->addWidget(pClient, 1);
     window->addWidget(pBottom);
 
-    connect(btnNext, &QPushButton::clicked, [this] { m_controller.GoToStep(m_controller.GetStep() + 1); });
-    connect(btnPrev, &QPushButton::clicked, [this] { m_controller.GoToStep(m_controller.GetStep() - 1); });
+    connect(btnNext, &QPushButton::clicked,
+            [this] { m_controller.GoToStep(m_controller.GetStep() + 1); });
+    connect(btnPrev, &QPushButton::clicked,
+            [this] { m_controller.GoToStep(m_controller.GetStep() - 1); });
     connect(btnClose, &QPushButton::clicked, this, &QWidget::close);
     connect(btnOption, &QPushButton::clicked, this, &TfmMain::btnOptionClick);
     connect(btnHelp, &QPushButton::clicked, [] { OpenHelpFile(); });
@@ -103,7 +108,11 @@ void TfmMain::CreatePages() {
     stack->setContentsMargins(0, 0, 0, 0);
     m_apPages[WIZARD_PAGE_MODE] = new TfmMode(m_controller, pClient);
     m_apPages[WIZARD_PAGE_SOURCE] = new TfmSource(m_controller, pClient);
-    for (int page = WIZARD_PAGE_UPDATE_FIELD; page < WIZARD_PAGE_COUNT; ++page)
+    m_apPages[WIZARD_PAGE_UPDATE_FIELD] = new CxPlaceholderPage(m_controller, pClient);
+    m_apPages[WIZARD_PAGE_ADDR_DATA] = new TfmAddrData(m_controller, pClient);
+    m_apPages[WIZARD_PAGE_DATE_DATA] = new TfmDateData(m_controller, pClient);
+    m_apPages[WIZARD_PAGE_TASK_DATA] = new TfmTaskData(m_controller, pClient);
+    for (int page = WIZARD_PAGE_PROC; page < WIZARD_PAGE_COUNT; ++page)
         m_apPages[page] = new CxPlaceholderPage(m_controller, pClient);
     // Every page fills the client area; only the current one is visible.
     for (int page = 0; page < WIZARD_PAGE_COUNT; ++page) {
