@@ -94,10 +94,8 @@ void TfmMain::CreateControls() {
     window->addWidget(pClient, 1);
     window->addWidget(pBottom);
 
-    connect(btnNext, &QPushButton::clicked,
-            [this] { m_controller.GoToStep(m_controller.GetStep() + 1); });
-    connect(btnPrev, &QPushButton::clicked,
-            [this] { m_controller.GoToStep(m_controller.GetStep() - 1); });
+    connect(btnNext, &QPushButton::clicked, [this] { m_controller.GoToStep(m_controller.GetStep() + 1); });
+    connect(btnPrev, &QPushButton::clicked, [this] { m_controller.GoToStep(m_controller.GetStep() - 1); });
     connect(btnClose, &QPushButton::clicked, this, &QWidget::close);
     connect(btnOption, &QPushButton::clicked, this, &TfmMain::btnOptionClick);
     connect(btnHelp, &QPushButton::clicked, [] { OpenHelpFile(); });
