@@ -2,6 +2,7 @@
 // Notes installation the environment names (tools/screenshots makes one).
 //   vxln-screenshots DIR
 #include <cstdio>
+#include <cstring>
 
 #include <QApplication>
 #include <QCheckBox>
@@ -18,6 +19,7 @@
 #include "wizard/windows/ProductStyle.h"
 #include "wizard/windows/Prompts.h"
 #include "wizard/windows/RecordPage.h"
+#include "wizard/windows/TfmDateDetail.h"
 #include "wizard/windows/TfmDebug.h"
 #include "wizard/windows/TfmDump.h"
 #include "wizard/windows/TfmMain.h"
@@ -98,6 +100,28 @@ void HighlightRepeating(CxRecordPage* page) {
     }
 }
 
+// The repetitions the demo entries lack, each on its own tab, with an end.
+void SaveRepetitions() {
+    const struct {
+        int kind;
+        const char* name;
+    } kinds[] = {{1, "daily"}, {4, "monthly"}, {6, "yearly"}};
+    for (const auto& k : kinds) {
+        tagCommDateRec rec;
+        std::memset(&rec, 0, sizeof rec);
+        rec.stStart = {2021, 3, 1, 1, 9, 0, 0, 0};
+        rec.nRepeatKind = k.kind;
+        rec.nRepeatInterval = 2;
+        rec.bRepeatUntil = 1;
+        rec.stRepeatUntil = {2022, 12, 3, 31, 0, 0, 0, 0};
+        TfmDateDetail dialog(nullptr);
+        dialog.ShowRecord(&rec);
+        dialog.pDate->setCurrentWidget(dialog.tRecur);
+        dialog.show();
+        Save(&dialog, qPrintable(QString("calendar-detail-recurrence-") + k.name));
+    }
+}
+
 // Steps 0 to 3 of one kind; the access page as a first start shows it.
 void WalkKind(TfmMain& main, QRadioButton* kind, const char* prefix, bool mailDb) {
     main.Controller().GoToStep(WIZARD_STEP_MODE);
@@ -143,6 +167,7 @@ int main(int argc, char** argv) {
     WalkKind(main, mode->rbtnAddr, "contacts", false);
     WalkKind(main, mode->rbtnDate, "calendar", true);
     WalkKind(main, mode->rbtnTask, "tasks", true);
+    SaveRepetitions();
     SaveWaitWindow(main);
     SaveDialog<TfmDebug>(main, "debug-options");
     SaveDialog<TfmDump>(main, "error-report");

@@ -107,30 +107,15 @@ void TfmAddrDetail::CreateAddresses() {
     tAddr = Named<QWidget>("tAddr");
     pMain->addTab(tAddr, "Address");
     pAddr = Named<QTabWidget>("pAddr", tAddr);
-    const tagAddress busi = CreateAddress("Busi", KEY_WORK_STREET);
-    tBusiAddr = busi.tab;
-    memBusiStreet = busi.street;
-    edtBusiCity = busi.city;
-    edtBusiState = busi.state;
-    edtBusiPostal = busi.postal;
-    edtBusiCountry = busi.country;
-    const tagAddress home = CreateAddress("Home", KEY_HOME_STREET);
-    tHomeAddr = home.tab;
-    memHomeStreet = home.street;
-    edtHomeCity = home.city;
-    edtHomeState = home.state;
-    edtHomePostal = home.postal;
-    edtHomeCountry = home.country;
-    const tagAddress other = CreateAddress("Other", KEY_OTHER_STREET);
-    tOtherAddr = other.tab;
-    memOtherStreet = other.street;
-    edtOtherCity = other.city;
-    edtOtherState = other.state;
-    edtOtherPostal = other.postal;
-    edtOtherCountry = other.country;
-    pAddr->addTab(tBusiAddr, "Business");
-    pAddr->addTab(tHomeAddr, "Home");
-    pAddr->addTab(tOtherAddr, "Other");
+    CreateAddress(
+        {tBusiAddr, memBusiStreet, edtBusiCity, edtBusiState, edtBusiPostal, edtBusiCountry},
+        "Busi", "Business", KEY_WORK_STREET);
+    CreateAddress(
+        {tHomeAddr, memHomeStreet, edtHomeCity, edtHomeState, edtHomePostal, edtHomeCountry},
+        "Home", "Home", KEY_HOME_STREET);
+    CreateAddress(
+        {tOtherAddr, memOtherStreet, edtOtherCity, edtOtherState, edtOtherPostal, edtOtherCountry},
+        "Other", "Other", KEY_OTHER_STREET);
     pAddr->setCurrentWidget(tBusiAddr);
     auto* page = new QVBoxLayout(tAddr);
     page->setContentsMargins(10, 10, 10, 10);
@@ -139,12 +124,13 @@ void TfmAddrDetail::CreateAddresses() {
 
 // `kind` is the middle of the control names; the five fields follow each
 // other in the catalogue from the street on.
-TfmAddrDetail::tagAddress TfmAddrDetail::CreateAddress(const char* kind, int streetKey) {
+void TfmAddrDetail::CreateAddress(const tagAddress& a, const char* kind, const char* caption,
+                                  int streetKey) {
     auto name = [kind](const char* prefix, const char* field) {
         return QByteArray(prefix) + kind + field;
     };
-    tagAddress a;
     a.tab = Named<QWidget>(name("t", "Addr").constData());
+    pAddr->addTab(a.tab, caption);
     QGridLayout* grid = Form(a.tab);
     a.street = AddMemo(grid, name("mem", "Street").constData(), "Street:", streetKey, TEXT_SIZE);
     a.street->setFixedHeight(72);
@@ -153,7 +139,6 @@ TfmAddrDetail::tagAddress TfmAddrDetail::CreateAddress(const char* kind, int str
     a.postal = AddEdit(grid, name("edt", "Postal").constData(), "Postal Code:", streetKey + 3);
     a.country = AddEdit(grid, name("edt", "Country").constData(), "Country:", streetKey + 4);
     grid->setRowStretch(grid->rowCount(), 1);
-    return a;
 }
 
 void TfmAddrDetail::CreateNotes() {

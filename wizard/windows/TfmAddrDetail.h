@@ -76,16 +76,20 @@ public:
     QPushButton* btnGo;
 
 private:
-    // The controls of one address.
+    // The members that take the controls of one address.
     struct tagAddress {
-        QWidget* tab;
-        QPlainTextEdit* street;
-        QLineEdit *city, *state, *postal, *country;
+        QWidget*& tab;
+        QPlainTextEdit*& street;
+        QLineEdit*& city;
+        QLineEdit*& state;
+        QLineEdit*& postal;
+        QLineEdit*& country;
     };
 
     void CreateGeneral();
     void CreateAddresses();
-    tagAddress CreateAddress(const char* kind, int streetKey);
+    void CreateAddress(const tagAddress& address, const char* kind, const char* caption,
+                       int streetKey);
     void CreateNotes();
     void CreateOther();
     void btnGoClick();

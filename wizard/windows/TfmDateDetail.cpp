@@ -38,22 +38,23 @@ QString DateText(const SYSTEMTIME& date) {
     return QString::asprintf("%02d/%02d/%04d", date.wMonth, date.wDay, date.wYear);
 }
 
-// "Every [n] unit" on a repetition tab; returns the edit.
-QLineEdit* EveryRow(QGridLayout* grid, int row, const char* name, const char* unit) {
-    QWidget* tab = grid->parentWidget();
-    auto* edit = Named<QLineEdit>(name, tab);
-    edit->setFixedWidth(60);
-    grid->addWidget(new QLabel("Every", tab), row, 0);
-    grid->addWidget(edit, row, 1);
-    grid->addWidget(new QLabel(unit, tab), row, 2, 1, -1);
-    return edit;
-}
-
-QGridLayout* RepeatGrid(QWidget* tab) {
+// A repetition tab of `tabs` reading "Every [n] unit"; returns its grid,
+// whose second row takes what the tab adds.
+QGridLayout* RepeatTab(QTabWidget* tabs, QWidget*& tab, const char* name, const char* caption,
+                       QLineEdit*& interval, const char* intervalName, const char* unit) {
+    tab = Named<QWidget>(name);
+    tabs->addTab(tab, caption);
     auto* grid = new QGridLayout(tab);
     grid->setContentsMargins(14, 14, 14, 14);
     grid->setHorizontalSpacing(10);
     grid->setVerticalSpacing(10);
+    interval = Named<QLineEdit>(intervalName, tab);
+    interval->setFixedWidth(60);
+    grid->addWidget(new QLabel("Every", tab), 0, 0);
+    grid->addWidget(interval, 0, 1);
+    grid->addWidget(new QLabel(unit, tab), 0, 2, 1, -1);
+    grid->setColumnStretch(3, 1);
+    grid->setRowStretch(2, 1);
     return grid;
 }
 
@@ -101,26 +102,15 @@ void TfmDateDetail::CreateRecurrence() {
 }
 
 void TfmDateDetail::CreateRepeatTabs() {
-    tDaily = Named<QWidget>("tDaily");
-    QGridLayout* daily = RepeatGrid(tDaily);
-    edtRecurDays = EveryRow(daily, 0, "edtRecurDays", "days.");
-    daily->setColumnStretch(3, 1);
-    daily->setRowStretch(1, 1);
-    pRecur->addTab(tDaily, "Daily");
+    RepeatTab(pRecur, tDaily, "tDaily", "Daily", edtRecurDays, "edtRecurDays", "days.");
     CreateWeekly();
     CreateMonthly();
-    tYearly = Named<QWidget>("tYearly");
-    QGridLayout* yearly = RepeatGrid(tYearly);
-    edtRecurYears = EveryRow(yearly, 0, "edtRecurYears", "years");
-    yearly->setColumnStretch(3, 1);
-    yearly->setRowStretch(1, 1);
-    pRecur->addTab(tYearly, "Yearly");
+    RepeatTab(pRecur, tYearly, "tYearly", "Yearly", edtRecurYears, "edtRecurYears", "years");
 }
 
 void TfmDateDetail::CreateWeekly() {
-    tWeekly = Named<QWidget>("tWeekly");
-    QGridLayout* weekly = RepeatGrid(tWeekly);
-    edtRecurWeeks = EveryRow(weekly, 0, "edtRecurWeeks", "weeks on:");
+    QGridLayout* weekly = RepeatTab(pRecur, tWeekly, "tWeekly", "Weekly", edtRecurWeeks,
+                                    "edtRecurWeeks", "weeks on:");
     const struct {
         QCheckBox** box;
         const char* name;
@@ -136,15 +126,11 @@ void TfmDateDetail::CreateWeekly() {
         boxes->addWidget(*days[i].box, i / 4, i % 4);
     }
     weekly->addLayout(boxes, 1, 0, 1, -1);
-    weekly->setColumnStretch(3, 1);
-    weekly->setRowStretch(2, 1);
-    pRecur->addTab(tWeekly, "Weekly");
 }
 
 void TfmDateDetail::CreateMonthly() {
-    tMonthly = Named<QWidget>("tMonthly");
-    QGridLayout* monthly = RepeatGrid(tMonthly);
-    edtRecurMonths = EveryRow(monthly, 0, "edtRecurMonths", "months");
+    QGridLayout* monthly = RepeatTab(pRecur, tMonthly, "tMonthly", "Monthly", edtRecurMonths,
+                                     "edtRecurMonths", "months");
     rbtnDate = Named<QRadioButton>("rbtnDate", "Date", tMonthly);
     rbtnDay = Named<QRadioButton>("rbtnDay", "Day", tMonthly);
     auto* by = new QHBoxLayout;
@@ -154,9 +140,6 @@ void TfmDateDetail::CreateMonthly() {
     by->addStretch(1);
     monthly->addWidget(new QLabel("By:", tMonthly), 1, 0);
     monthly->addLayout(by, 1, 1, 1, -1);
-    monthly->setColumnStretch(3, 1);
-    monthly->setRowStretch(2, 1);
-    pRecur->addTab(tMonthly, "Monthly");
 }
 
 void TfmDateDetail::CreateRange() {
