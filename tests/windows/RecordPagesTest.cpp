@@ -191,6 +191,10 @@ struct KindCase {
     const char* dialog;
 };
 
+void PrintTo(const KindCase& c, std::ostream* out) {
+    *out << c.seed;
+}
+
 class EveryKind : public RecordPages, public ::testing::WithParamInterface<KindCase> {};
 
 TEST_P(EveryKind, ALoadTicksEveryRowHighlightsTheFirstAndNextSelectsThemAll) {
@@ -283,7 +287,8 @@ TEST_P(EveryKind, AnEmptyListRefusesNextAndOpensNoDialog) {
 INSTANTIATE_TEST_SUITE_P(Kinds, EveryKind,
                          ::testing::Values(KindCase{&kContacts, "contacts", "fmAddrDetail"},
                                            KindCase{&kCalendar, "appointments", "fmDateDetail"},
-                                           KindCase{&kTasks, "tasks", "fmTodoDetail"}));
+                                           KindCase{&kTasks, "tasks", "fmTodoDetail"}),
+                         [](const auto& info) { return std::string(info.param.seed); });
 
 // What every edit, memo and tick box of a dialog shows, by name.
 std::map<std::string, QString> Contents(const QDialog& dialog) {
@@ -355,6 +360,10 @@ const std::map<std::string, QString> kSeededTask = {
     {"memNotes", "Details of task 0\nSecond line"},
 };
 
+void PrintTo(const DetailCase& c, std::ostream* out) {
+    *out << c.seed;
+}
+
 class SeededDetails : public RecordPages, public ::testing::WithParamInterface<DetailCase> {};
 
 // The first seeded record of each kind, through the helper host; what is
@@ -389,7 +398,8 @@ TEST_P(SeededDetails, ShowTheRecordAndDropWhatIsTyped) {
 INSTANTIATE_TEST_SUITE_P(Kinds, SeededDetails,
                          ::testing::Values(DetailCase{&kContacts, "contacts", kSeededContact},
                                            DetailCase{&kCalendar, "appointments", kSeededEntry},
-                                           DetailCase{&kTasks, "tasks", kSeededTask}));
+                                           DetailCase{&kTasks, "tasks", kSeededTask}),
+                         [](const auto& info) { return std::string(info.param.seed); });
 
 // Leaving forward twice, after a step back, selects each ticked record once.
 TEST_F(RecordPages, LeavingForwardAgainSelectsEachRecordOnce) {
