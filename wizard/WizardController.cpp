@@ -85,11 +85,11 @@ CxLNTaskUtil* ILNDataFactory::CreateTaskUtil() {
 
 CxWizardController::CxWizardController()
     : m_settings(), m_szDataFolder(), m_szSettingsFile(), m_szLoadError(), m_nStep(0),
-      m_pView(nullptr), m_apPages(), m_pWait(&g_noWaitWindow), m_pFactory(&g_defaultFactory),
-      m_pause(Sleep), m_pAddrUtil(nullptr), m_pDateUtil(nullptr), m_pTaskUtil(nullptr),
-      m_pSelectedRecords(nullptr), m_pUpdateDefinitions(nullptr), m_pAddrEngine(nullptr),
-      m_pDateEngine(nullptr), m_pTaskEngine(nullptr), m_pProfiles(nullptr), m_updateResult(),
-      m_bHaveUpdateResult(false) {
+      m_nLoadNumber(0), m_pView(nullptr), m_apPages(), m_pWait(&g_noWaitWindow),
+      m_pFactory(&g_defaultFactory), m_pause(Sleep), m_pAddrUtil(nullptr), m_pDateUtil(nullptr),
+      m_pTaskUtil(nullptr), m_pSelectedRecords(nullptr), m_pUpdateDefinitions(nullptr),
+      m_pAddrEngine(nullptr), m_pDateEngine(nullptr), m_pTaskEngine(nullptr), m_pProfiles(nullptr),
+      m_updateResult(), m_bHaveUpdateResult(false) {
     m_settings.AppFlag = LN_KIND_ADDR;
     m_settings.LogLevel = 3;
 }
@@ -265,6 +265,7 @@ bool CxWizardController::LoadChosenKind_(const char* folder, bool haveFolder) {
 
 bool CxWizardController::LoadNotesData() {
     FreeNotesData();
+    ++m_nLoadNumber;
     SetLoadError_("");
     if (!CreateDataObjects_()) {
         FreeNotesData();

@@ -84,6 +84,9 @@ public:
     const char* GetDataFolderPath() const { return m_szDataFolder; }
     // Why the last load failed; empty after a load that succeeded.
     const char* GetLoadError() const { return m_szLoadError; }
+    // Counts the loads, failed ones too: each frees the records of the one
+    // before, so a page that shows records knows when its rows are stale.
+    unsigned GetLoadNumber() const { return m_nLoadNumber; }
 
     CxLNAddrUtil* GetAddrUtil() const { return m_pAddrUtil; }
     CxLNDateUtil* GetDateUtil() const { return m_pDateUtil; }
@@ -111,6 +114,7 @@ private:
     char m_szSettingsFile[260];
     char m_szLoadError[1024];
     int m_nStep;
+    unsigned m_nLoadNumber;
 
     IWizardView* m_pView;
     IWizardPage* m_apPages[WIZARD_PAGE_COUNT];

@@ -29,15 +29,7 @@ using testsupport::ReadFile;
 class Diagnostics : public ::testing::Test {
 protected:
     std::string Folder() const { return env.AppData() + "/zembrik/LN-VX/"; }
-    // The shell stand-in runs detached; waits until it has written `text`.
-    bool ShellOpened(const std::string& text) const {
-        for (int i = 0; i < 300; ++i) {
-            if (ReadFile(env.ShellLog()).find(text) != std::string::npos)
-                return true;
-            RunEventsFor(10);
-        }
-        return false;
-    }
+    bool ShellOpened(const std::string& text) const { return WaitForShellOpen(env, text); }
 
     testsupport::IsolatedEnv env;
     CxPromptRecorder prompts;

@@ -206,6 +206,24 @@ TEST_F(ControllerTest, UpdateMoreStartsOverWithTheSameKind) {
     EXPECT_EQ(c.GetSelectedRecords()->GetCount(), 0u);
 }
 
+// Every load, failed or not, frees the records of the one before; moving
+// between the other pages loads nothing.
+TEST_F(ControllerTest, EveryLoadAndOnlyALoadCountsUp) {
+    EXPECT_EQ(c.GetLoadNumber(), 0u);
+    ToProc();
+    EXPECT_EQ(c.GetLoadNumber(), 1u);
+    for (int step : {3, 2, 3, 4, 0, 1})
+        c.GoToStep(step);
+    EXPECT_EQ(c.GetLoadNumber(), 1u);
+    factory.journal.failLoad = true;
+    c.GoToStep(2);
+    EXPECT_EQ(c.GetStep(), 1);
+    EXPECT_EQ(c.GetLoadNumber(), 2u);
+    factory.journal.failLoad = false;
+    c.GoToStep(2);
+    EXPECT_EQ(c.GetLoadNumber(), 3u);
+}
+
 TEST_F(ControllerTest, WithoutDataFolderTheObjectsKeepTheirOwnFolders) {
     const std::string folder = Folder();
     ASSERT_EQ(std::remove((folder + "LN-VX.probe").c_str()), -1);

@@ -3,30 +3,34 @@
 //   vxln-screenshots DIR
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <functional>
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDateEdit>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QSpinBox>
+#include <QTabWidget>
 #include <QTimeEdit>
+#include <QTreeView>
 #include <QTreeWidget>
 
-#include "common/lotus/CxLNAddr.h"
 #include "common/misc/CxList.h"
-#include "common/pim/CommAddrMgr.h"
+#include "common/pim/CommRecords.h"
 #include "wizard/Vxcommon.h"
 #include "wizard/WizardController.h"
 #include "wizard/windows/CxCommWaitWindow.h"
 #include "wizard/windows/FieldDetail.h"
 #include "wizard/windows/ProductStyle.h"
 #include "wizard/windows/Prompts.h"
+#include "wizard/windows/RecordPage.h"
+#include "wizard/windows/TfmDateDetail.h"
 #include "wizard/windows/TfmDebug.h"
 #include "wizard/windows/TfmDump.h"
 #include "wizard/windows/TfmMain.h"
@@ -65,23 +69,70 @@ void SaveWaitWindow(TfmMain& main) {
     StopWaitWindow();
 }
 
-// Steps 0 to 2 of one kind; the access page as a first start shows it.
-void WalkKind(TfmMain& main, QRadioButton* kind, const char* prefix, bool mailDb) {
-    main.Controller().GoToStep(WIZARD_STEP_MODE);
-    kind->setChecked(true);
-    Save(&main, qPrintable(QString(prefix) + "-0-mode"));
-    main.btnNext->click();
-    auto* source = static_cast<TfmSource*>(main.Page(WIZARD_PAGE_SOURCE));
-    if (mailDb) {
-        source->cbMailDBName->setChecked(true);
-        source->edtLNDBPath->setEnabled(true);
-        source->edtLNDBPath->setText(QDir(qEnvironmentVariable("ZEMBRIK_REGISTRY"))
-                                         .absoluteFilePath("../notes/Data/mail/demo.nsf"));
-        source->edtLNDBPath->setText(QDir::cleanPath(source->edtLNDBPath->text()));
+QString Slug(QString text) {
+    return text.toLower().replace(' ', '-');
+}
+
+// Every visible tab of `tabs`, and of the tab widget inside each, on its own.
+void SaveTabs(QWidget* dialog, QTabWidget* tabs, const QString& prefix) {
+    for (int i = 0; i < tabs->count(); ++i) {
+        if (!tabs->isTabVisible(i))
+            continue;
+        tabs->setCurrentIndex(i);
+        const QString name = prefix + "-" + Slug(tabs->tabText(i));
+        auto* inner = tabs->widget(i)->findChild<QTabWidget*>();
+        if (inner)
+            SaveTabs(dialog, inner, name);
+        else
+            Save(dialog, qPrintable(name));
     }
-    Save(&main, qPrintable(QString(prefix) + "-1-source"));
-    main.btnNext->click();
-    Save(&main, qPrintable(QString(prefix) + "-2-fields"));
+}
+
+// The kind's detail dialog of the highlighted row, every tab.
+void SaveDetail(CxRecordPage* page, const char* prefix) {
+    page->SetShowDetail([prefix](QDialog& dialog) {
+        dialog.show();
+        auto* tabs = dialog.findChild<QTabWidget*>();
+        if (tabs)
+            SaveTabs(&dialog, tabs, QString(prefix) + "-detail");
+        else
+            Save(&dialog, qPrintable(QString(prefix) + "-detail"));
+    });
+    page->findChildren<QPushButton*>(QRegularExpression("^btn.*Detail$")).first()->click();
+}
+
+// Highlights the first calendar entry that repeats weekly, so its dialog
+// shows a recurrence.
+void HighlightRepeating(CxRecordPage* page) {
+    CxRecordListModel* model = page->Model();
+    for (int row = 0; row < model->rowCount(); ++row) {
+        if (static_cast<const tagCommDateRec*>(model->Record(row))->nRepeatKind == 2) {
+            page->findChild<QTreeView*>()->setCurrentIndex(model->index(row, 0));
+            return;
+        }
+    }
+}
+
+// The repetitions the demo entries lack, each on its own tab, with an end.
+void SaveRepetitions() {
+    const struct {
+        int kind;
+        const char* name;
+    } kinds[] = {{1, "daily"}, {4, "monthly"}, {6, "yearly"}};
+    for (const auto& k : kinds) {
+        tagCommDateRec rec;
+        std::memset(&rec, 0, sizeof rec);
+        rec.stStart = {2021, 3, 1, 1, 9, 0, 0, 0};
+        rec.nRepeatKind = k.kind;
+        rec.nRepeatInterval = 2;
+        rec.bRepeatUntil = 1;
+        rec.stRepeatUntil = {2022, 12, 3, 31, 0, 0, 0, 0};
+        TfmDateDetail dialog(nullptr);
+        dialog.ShowRecord(&rec);
+        dialog.pDate->setCurrentWidget(dialog.tRecur);
+        dialog.show();
+        Save(&dialog, qPrintable(QString("calendar-detail-recurrence-") + k.name));
+    }
 }
 
 typedef std::function<void(TfmOneField&)> FillFn;
@@ -180,23 +231,45 @@ void SaveContactsDefinitions(TfmMain& main) {
     SaveIntegerTab(main);
 }
 
-// The contacts loaded last: one definition, the first ten records, the
-// progress page caught mid-run and the finish page.
+// Steps 0 to 2 of one kind; the access page as a first start shows it.
+void WalkKind(TfmMain& main, QRadioButton* kind, const char* prefix, bool mailDb) {
+    main.Controller().GoToStep(WIZARD_STEP_MODE);
+    kind->setChecked(true);
+    Save(&main, qPrintable(QString(prefix) + "-0-mode"));
+    main.btnNext->click();
+    auto* source = static_cast<TfmSource*>(main.Page(WIZARD_PAGE_SOURCE));
+    if (mailDb) {
+        source->cbMailDBName->setChecked(true);
+        source->edtLNDBPath->setEnabled(true);
+        source->edtLNDBPath->setText(QDir(qEnvironmentVariable("ZEMBRIK_REGISTRY"))
+                                         .absoluteFilePath("../notes/Data/mail/demo.nsf"));
+        source->edtLNDBPath->setText(QDir::cleanPath(source->edtLNDBPath->text()));
+    }
+    Save(&main, qPrintable(QString(prefix) + "-1-source"));
+    main.btnNext->click();
+    Save(&main, qPrintable(QString(prefix) + "-2-fields"));
+}
+
+// Step 3 of the kind loaded last, once it has a definition, and its details.
+void SaveRecords(TfmMain& main, const char* prefix, const char* field) {
+    if (main.Controller().GetUpdateDefinitions()->GetCount() == 0)
+        AddDefinitions(main, {[field](TfmOneField& d) { ChooseField(d, field); }});
+    main.btnNext->click();
+    Save(&main, qPrintable(QString(prefix) + "-3-records"));
+    auto* page = static_cast<CxRecordPage*>(
+        main.Page(GetSelectionPage(main.Controller().GetSettings().AppFlag)));
+    if (main.Controller().GetSettings().AppFlag == LN_KIND_DATE)
+        HighlightRepeating(page);
+    SaveDetail(page, prefix);
+}
+
+// The contacts' definitions run on every record: the progress page caught
+// mid-run and the finish page.
 void SaveUpdateRun(TfmMain& main) {
     CxWizardController& c = main.Controller();
-    AddDefinitions(main, {[](TfmOneField& d) {
-                       ChooseField(d, "Job Title");
-                       d.pDetail->rbtnAppend->click();
-                       d.pDetail->edtAppendValue->setText(" (checked)");
-                   }});
-    main.btnNext->click();
-    CommAddrMgr* mgr = c.GetAddrUtil()->GetDataMgr();
-    int n = 0;
-    for (tagCommAddrRec* r = mgr->GetFirstRec(); r && n < 10; r = mgr->GetNextRec(), ++n)
-        c.GetSelectedRecords()->Add(r);
     int pauses = 0;
     c.SetPause([&main, &pauses](int) {
-        if (++pauses == 4)
+        if (++pauses == 120)
             Save(&main, "contacts-4-progress");
     });
     main.btnNext->click();
@@ -222,14 +295,17 @@ int main(int argc, char** argv) {
     TfmMain main;
     main.show();
     auto* mode = static_cast<TfmMode*>(main.Page(WIZARD_PAGE_MODE));
-    WalkKind(main, mode->rbtnAddr, "contacts", false);
-    SaveContactsDefinitions(main);
     WalkKind(main, mode->rbtnDate, "calendar", true);
     SaveFieldDialog(main, "Start Date & Time", "field-dialog-datetime");
+    SaveRecords(main, "calendar", "Subject");
     WalkKind(main, mode->rbtnTask, "tasks", true);
     SaveFieldDialog(main, "Private", "field-dialog-boolean");
     SaveFieldDialog(main, "Importance", "field-dialog-enumeration");
+    SaveRecords(main, "tasks", "Subject");
+    SaveRepetitions();
     WalkKind(main, mode->rbtnAddr, "contacts", false);
+    SaveContactsDefinitions(main);
+    SaveRecords(main, "contacts", "Company Name");
     SaveUpdateRun(main);
     SaveWaitWindow(main);
     SaveDialog<TfmDebug>(main, "debug-options");

@@ -12,12 +12,15 @@
 #include "wizard/windows/Controls.h"
 #include "wizard/windows/ProductHeader.h"
 #include "wizard/windows/Prompts.h"
+#include "wizard/windows/TfmAddrData.h"
+#include "wizard/windows/TfmDateData.h"
 #include "wizard/windows/TfmDebug.h"
 #include "wizard/windows/TfmDump.h"
 #include "wizard/windows/TfmFinish.h"
 #include "wizard/windows/TfmMode.h"
 #include "wizard/windows/TfmProc.h"
 #include "wizard/windows/TfmSource.h"
+#include "wizard/windows/TfmTaskData.h"
 #include "wizard/windows/TfmUpdateField.h"
 #include "wizard/windows/WizardPageWidget.h"
 
@@ -110,8 +113,9 @@ void TfmMain::CreatePages() {
     m_apPages[WIZARD_PAGE_MODE] = new TfmMode(m_controller, pClient);
     m_apPages[WIZARD_PAGE_SOURCE] = new TfmSource(m_controller, pClient);
     m_apPages[WIZARD_PAGE_UPDATE_FIELD] = new TfmUpdateField(m_controller, pClient);
-    for (int page = WIZARD_PAGE_ADDR_DATA; page < WIZARD_PAGE_PROC; ++page)
-        m_apPages[page] = new CxPlaceholderPage(m_controller, pClient);
+    m_apPages[WIZARD_PAGE_ADDR_DATA] = new TfmAddrData(m_controller, pClient);
+    m_apPages[WIZARD_PAGE_DATE_DATA] = new TfmDateData(m_controller, pClient);
+    m_apPages[WIZARD_PAGE_TASK_DATA] = new TfmTaskData(m_controller, pClient);
     m_apPages[WIZARD_PAGE_PROC] = new TfmProc(m_controller, pClient);
     m_apPages[WIZARD_PAGE_FINISH] = new TfmFinish(m_controller, pClient);
     // Every page fills the client area; only the current one is visible.

@@ -17,10 +17,3 @@ protected:
     CxWizardController& m_controller;
 };
 
-// A step whose page is still to come: accepts every move.
-class CxPlaceholderPage : public CxWizardPageWidget {
-    Q_OBJECT
-public:
-    using CxWizardPageWidget::CxWizardPageWidget;
-    bool ExchangeData(bool) override { return true; }
-};

@@ -1,0 +1,127 @@
+// The contacts selection page with a load of 100,000 contacts: filling its
+// list, ticking and unticking every row, and scrolling, each with a repaint.
+//   build-bench/bin/record_page_bench
+#include <benchmark/benchmark.h>
+
+#include <cstring>
+#include <memory>
+
+#include <QApplication>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTreeView>
+
+#include "TestSupport.h"
+#include "common/lotus/CxLNAddr.h"
+#include "common/misc/CxString.h"
+#include "wizard/WizardController.h"
+#include "wizard/windows/ProductStyle.h"
+#include "wizard/windows/TfmAddrData.h"
+
+namespace {
+
+const int kContacts = 100000;
+
+// A load that makes its contacts instead of running a helper.
+class MadeContacts : public CxLNAddrUtil {
+public:
+    bool LoadAll() override {
+        tagCommAddrRec rec;
+        std::memset(&rec, 0, sizeof rec);
+        CxStrCopy(rec.szCompany, "Acme Tools");
+        CxStrCopy(rec.szTitle, "Director");
+        for (int i = 0; i < kContacts; ++i) {
+            CxStrFormat(rec.szFirstName, sizeof rec.szFirstName, "First%d", i);
+            CxStrFormat(rec.szLastName, sizeof rec.szLastName, "Last%d", i);
+            CxStrFormat(rec.szEmail, sizeof rec.szEmail, "first%d@example.com", i);
+            CxStrFormat(rec.szWorkPhone, sizeof rec.szWorkPhone, "+1 555 %07d", i);
+            if (!GetDataMgr()->AddRec(&rec))
+                return false;
+        }
+        return true;
+    }
+};
+
+class MadeFactory : public ILNDataFactory {
+public:
+    CxLNAddrUtil* CreateAddrUtil() override { return new MadeContacts; }
+};
+
+// One loaded controller and one shown page for every benchmark.
+struct Loaded {
+    Loaded() {
+        controller.SetDataFactory(&factory);
+        controller.SetPause([](int) {});
+        controller.GetSettings().AppFlag = LN_KIND_ADDR;
+        CxStrCopy(controller.GetSettings().AddrFile, "names.nsf");
+        controller.LoadNotesData();
+        page.resize(794, 394);
+        page.show();
+    }
+    void Repaint() {
+        page.lvAddrData->viewport()->repaint();
+        QApplication::processEvents();
+    }
+
+    testsupport::IsolatedEnv env;
+    MadeFactory factory;
+    CxWizardController controller;
+    TfmAddrData page{controller, nullptr};
+};
+
+// Made on first use, gone before the application.
+std::unique_ptr<Loaded> g_loaded;
+
+Loaded& Page() {
+    if (!g_loaded)
+        g_loaded = std::make_unique<Loaded>();
+    return *g_loaded;
+}
+
+void BM_FillPage(benchmark::State& state) {
+    Loaded& loaded = Page();
+    for (auto _ : state) {
+        loaded.page.FillRecordList();
+        loaded.Repaint();
+    }
+    state.counters["rows"] = loaded.page.Model()->rowCount();
+}
+BENCHMARK(BM_FillPage)->Unit(benchmark::kMillisecond);
+
+void BM_ClearAndSelectAll(benchmark::State& state) {
+    Loaded& loaded = Page();
+    loaded.page.FillRecordList();
+    for (auto _ : state) {
+        loaded.page.btnClear->click();
+        loaded.Repaint();
+        loaded.page.btnSelAll->click();
+        loaded.Repaint();
+    }
+}
+BENCHMARK(BM_ClearAndSelectAll)->Unit(benchmark::kMillisecond);
+
+void BM_ScrollToEndAndBack(benchmark::State& state) {
+    Loaded& loaded = Page();
+    loaded.page.FillRecordList();
+    QScrollBar* bar = loaded.page.lvAddrData->verticalScrollBar();
+    for (auto _ : state) {
+        bar->setValue(bar->maximum());
+        loaded.Repaint();
+        bar->setValue(0);
+        loaded.Repaint();
+    }
+}
+BENCHMARK(BM_ScrollToEndAndBack)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    ApplyProductStyle(app);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    g_loaded.reset();
+    benchmark::Shutdown();
+    return 0;
+}
