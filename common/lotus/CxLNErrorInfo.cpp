@@ -6,15 +6,18 @@
 void CxLNBaseUtil::_ResetErrorInfo() {
     m_bHasError = false;
     m_szLastErrorMsg[0] = '\0';
+    m_szNotice[0] = '\0';
 }
 
-void CxLNBaseUtil::_UpdateErrorInfo() {
+bool CxLNBaseUtil::_UpdateErrorInfo() {
     _ResetErrorInfo();
     CxLNErrorFile file(m_szTempFilePath, m_szErrorFile);
+    file.ReadNotice(m_szNotice, sizeof m_szNotice);
     const int count = file.ReadCount();
     if (count <= 0)
-        return;
+        return file.HasCount();
     // The object keeps the last error the helper reported.
     file.ReadError(count, m_szLastErrorMsg, sizeof m_szLastErrorMsg);
     m_bHasError = true;
+    return true;
 }

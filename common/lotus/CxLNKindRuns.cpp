@@ -40,7 +40,7 @@ const tagLNHelperKind kNoteKind = {8, "Zembrik.LNNoteHost", nullptr, nullptr, nu
 } // namespace
 
 bool CxLNAddrUtil::InvokeHelper_() {
-    return RunHelper_(kAddrKind, WriteParamFile());
+    return RunHelper_(kAddrKind, [this] { return WriteParamFile(); });
 }
 
 bool CxLNAddrUtil::LoadAll() {
@@ -55,7 +55,7 @@ bool CxLNAddrUtil::SubmitChanges() {
 }
 
 bool CxLNDateUtil::InvokeHelper_() {
-    return RunHelper_(kDateKind, WriteParamFile());
+    return RunHelper_(kDateKind, [this] { return WriteParamFile(); });
 }
 
 bool CxLNDateUtil::LoadAll() {
@@ -70,7 +70,7 @@ bool CxLNDateUtil::SubmitChanges() {
 }
 
 bool CxLNTaskUtil::InvokeHelper_() {
-    return RunHelper_(kTaskKind, WriteParamFile());
+    return RunHelper_(kTaskKind, [this] { return WriteParamFile(); });
 }
 
 bool CxLNTaskUtil::LoadAll() {
@@ -85,7 +85,7 @@ bool CxLNTaskUtil::SubmitChanges() {
 }
 
 bool CxLNNoteUtil::InvokeHelper_() {
-    return RunHelper_(kNoteKind, WriteParamFile());
+    return RunHelper_(kNoteKind, [this] { return WriteParamFile(); });
 }
 
 bool CxLNNoteUtil::LoadAll() {
