@@ -70,6 +70,9 @@ public:
     const char* GetDataFolderPath() const { return m_szDataFolder; }
     // Why the last load failed; empty after a load that succeeded.
     const char* GetLoadError() const { return m_szLoadError; }
+    // What the last load did otherwise than asked (which user it ran as);
+    // empty when nothing.
+    const char* GetLoadNotice() const { return m_szLoadNotice; }
 
     CxLNAddrUtil* GetAddrUtil() const { return m_pAddrUtil; }
     CxLNDateUtil* GetDateUtil() const { return m_pDateUtil; }
@@ -89,13 +92,14 @@ private:
     bool CreateDataObjects_();
     bool CreateRunState_();
     // Passes the access options to the chosen kind's object and loads it.
-    bool LoadChosenKind_(const char* dataFolder, bool haveFolder);
+    bool LoadChosenKind_(const char* dataFolder);
     void SetLoadError_(const char* text);
 
     AppSettings m_settings;
     char m_szDataFolder[260];
     char m_szSettingsFile[260];
     char m_szLoadError[1024];
+    char m_szLoadNotice[1024];
     int m_nStep;
 
     IWizardView* m_pView;

@@ -48,6 +48,7 @@ tagWizardUpdateResult RunWizardUpdate(CxWizardController& controller,
     CxList* selected = controller.GetSelectedRecords();
     result.nSelected = selected ? selected->GetCount() : 0;
     result.nUpdated = RunForKind(controller, progress);
+    result.sNotice = controller.GetLoadNotice();
     CxLNBaseUtil* util = controller.GetCurrentUtil();
     if (result.nUpdated == 0 || !util)
         return result;
@@ -57,6 +58,9 @@ tagWizardUpdateResult RunWizardUpdate(CxWizardController& controller,
         result.bSubmitFailed = true;
         result.sError = util->GetLastErrorMsg()[0] ? util->GetLastErrorMsg() : kSubmitFailed;
     }
+    // The write-back runs as the load did; say it once.
+    if (util->GetNotice()[0] && result.sNotice != util->GetNotice())
+        result.sNotice += (result.sNotice.empty() ? "" : " ") + std::string(util->GetNotice());
     return result;
 }
 
@@ -67,5 +71,7 @@ tagFinishTexts MakeFinishTexts(int kind, uint32_t definitions, uint32_t selected
     texts.sFields = Counted("%d fields in total", definitions);
     texts.sRecords = Counted("%d records in total", selected);
     texts.sResult = result && result->bSubmitFailed ? result->sError : kUpdateSucceeded;
+    if (result && !result->sNotice.empty())
+        texts.sResult += " " + result->sNotice;
     return texts;
 }

@@ -1,4 +1,7 @@
 // Each kind's helper host and the log lines of its load/submit cycle.
+#include <cstdio>
+#include <string>
+
 #include "common/lotus/CxLNAddr.h"
 #include "common/lotus/CxLNDate.h"
 #include "common/lotus/CxLNHelperKind.h"
@@ -37,7 +40,18 @@ const tagLNHelperKind kTaskKind = {
 // The notes kind runs the same cycle without its log lines.
 const tagLNHelperKind kNoteKind = {8, "Zembrik.LNNoteHost", nullptr, nullptr, nullptr, nullptr};
 
+// The kinds' default parameter file names.
+const char* const kParamFiles[] = {"LNAddrParam.dat", "LNDateParam.dat", "LNTaskParam.dat",
+                                   "LNNoteParam.dat"};
+
 } // namespace
+
+void LNRemoveParamFiles(const char* folder) {
+    if (!folder || !*folder)
+        return;
+    for (const char* name : kParamFiles)
+        std::remove((std::string(folder) + name).c_str());
+}
 
 bool CxLNAddrUtil::InvokeHelper_() {
     return RunHelper_(kAddrKind, [this] { return WriteParamFile(); });

@@ -38,6 +38,11 @@ void CxLNBaseUtil::ReportError(const char* text) {
 
 void CxLNBaseUtil::FiniErrorReport() {}
 
+void CxLNBaseUtil::ReportNotice(const char* text) {
+    if (*m_szErrorFile)
+        CxLNErrorFile(m_szTempFilePath, m_szErrorFile).WriteNotice(OneLine(text).c_str());
+}
+
 void CxLNBaseUtil::ReportStatus(const char* text) {
     if (!*m_szStatusFile)
         return;
