@@ -12,10 +12,12 @@ void CxLNBaseUtil::_ResetErrorInfo() {
 bool CxLNBaseUtil::_UpdateErrorInfo() {
     _ResetErrorInfo();
     CxLNErrorFile file(m_szTempFilePath, m_szErrorFile);
-    file.ReadNotice(m_szNotice, sizeof m_szNotice);
     const int count = file.ReadCount();
-    if (count <= 0)
+    if (count <= 0) {
+        // Looked for only when there are no errors to pass on the way to it.
+        file.ReadNotice(m_szNotice, sizeof m_szNotice);
         return file.HasCount();
+    }
     // The object keeps the last error the helper reported.
     file.ReadError(count, m_szLastErrorMsg, sizeof m_szLastErrorMsg);
     m_bHasError = true;

@@ -1,6 +1,7 @@
 #include "CxFile.h"
 
 #include <cstring>
+#include <sys/stat.h>
 
 namespace {
 
@@ -134,6 +135,13 @@ bool CxFile::WriteLine(const char* text) {
 
 bool CxFile::AtEnd() const {
     return !m_pStream || std::feof(m_pStream) || std::ferror(m_pStream);
+}
+
+int64_t CxFile::Size() const {
+    struct stat st;
+    if (!m_pStream || fstat(fileno(m_pStream), &st) != 0)
+        return -1;
+    return static_cast<int64_t>(st.st_size);
 }
 
 int32_t CxFile::GetFileSize(const char* path) {

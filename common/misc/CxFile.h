@@ -29,6 +29,8 @@ public:
 
     // True when the stream has reached its end or failed.
     bool AtEnd() const;
+    // Bytes of the open file, -1 when unknown.
+    int64_t Size() const;
 
     static int32_t GetFileSize(const char* path);
 

@@ -7,6 +7,7 @@
 
 #include "TestSupport.h"
 #include "common/lotus/CxLNBaseUtil.h"
+#include "common/lotus/CxLNStatusFile.h"
 #include "platform/ProfileFile.h"
 
 using testsupport::FileExists;
@@ -91,3 +92,19 @@ TEST_F(StatusReport, AStatusFileThatCannotBeCreatedIsIgnored) {
 }
 
 } // namespace
+
+TEST_F(StatusReport, TheStatusLineIsReadBackUpToItsBuffer) {
+    char line[16];
+    EXPECT_FALSE(LNReadStatusLine(m_dir.File("Status.dat").c_str(), line, sizeof line));
+    EXPECT_STREQ(line, "");
+    m_util.ReportStatus("Opening");
+    EXPECT_TRUE(LNReadStatusLine(m_dir.File("Status.dat").c_str(), line, sizeof line));
+    EXPECT_STREQ(line, "Opening");
+    // A file that is no status file: one long line, cut to the buffer.
+    WriteFile(m_dir.File("Status.dat"), std::string(1 << 20, 's') + "\r\nsecond\r\n");
+    EXPECT_TRUE(LNReadStatusLine(m_dir.File("Status.dat").c_str(), line, sizeof line));
+    EXPECT_EQ(std::string(line), std::string(15, 's'));
+    WriteFile(m_dir.File("Status.dat"), "first\nsecond\n");
+    EXPECT_TRUE(LNReadStatusLine(m_dir.File("Status.dat").c_str(), line, sizeof line));
+    EXPECT_STREQ(line, "first");
+}
