@@ -10,6 +10,7 @@ public:
     CxFile(const CxFile&) = delete;
     CxFile& operator=(const CxFile&) = delete;
 
+    // A mode that writes ("w", "a") never follows a symbolic link at `path`.
     bool Open(const char* path, const char* mode);
     bool Close();
     bool IsOpen() const { return m_pStream != nullptr; }
@@ -35,5 +36,7 @@ public:
     static int32_t GetFileSize(const char* path);
 
 private:
+    static FILE* OpenForWriting(const char* path, const char* mode);
+
     FILE* m_pStream;
 };

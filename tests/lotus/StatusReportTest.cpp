@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <string>
+#include <unistd.h>
 
 #include "TestSupport.h"
 #include "common/lotus/CxLNBaseUtil.h"
@@ -107,4 +108,11 @@ TEST_F(StatusReport, TheStatusLineIsReadBackUpToItsBuffer) {
     WriteFile(m_dir.File("Status.dat"), "first\nsecond\n");
     EXPECT_TRUE(LNReadStatusLine(m_dir.File("Status.dat").c_str(), line, sizeof line));
     EXPECT_STREQ(line, "first");
+}
+
+TEST_F(StatusReport, AStatusFileThatIsALinkIsNotWrittenThrough) {
+    WriteFile(m_dir.File("target"), "precious");
+    ASSERT_EQ(symlink(m_dir.File("target").c_str(), m_dir.File("Status.dat").c_str()), 0);
+    m_util.ReportStatus("Opening");
+    EXPECT_EQ(ReadFile(m_dir.File("target")), "precious");
 }
