@@ -15,6 +15,7 @@ struct tagWizardUpdateResult {
     bool bSubmitted;    // a write-back ran
     bool bSubmitFailed; // ... and it failed
     std::string sError; // why it failed
+    std::string sNotice; // what the load or the write-back did otherwise than asked
 };
 
 // (index + 1) * (100 / count) in floating point, cut towards zero; 0 when
@@ -43,5 +44,6 @@ struct tagFinishTexts {
 extern const char* const kUpdateSucceeded; // "Records updating successfully."
 
 // The four result texts of the finish page; `result` null reads as success.
+// The result text ends with the run's notice, if any.
 tagFinishTexts MakeFinishTexts(int kind, uint32_t definitions, uint32_t selected,
                                const tagWizardUpdateResult* result);
