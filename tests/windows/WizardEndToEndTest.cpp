@@ -124,6 +124,8 @@ protected:
             if (!Get<QCheckBox>("cbMailDBName")->isChecked())
                 Get<QCheckBox>("cbMailDBName")->click();
             Get<QLineEdit>("edtLNDBPath")->setText(QString::fromStdString(Db()));
+            // The installation's default user: no ID file to switch to.
+            Get<QLineEdit>("edtIDFile")->clear();
         }
         Next();
         ASSERT_EQ(main->Controller().GetStep(), 2) << main->Controller().GetLoadError();
