@@ -67,11 +67,10 @@ CxLNTaskUtil* ILNDataFactory::CreateTaskUtil() {
 
 CxWizardController::CxWizardController()
     : m_settings(), m_szDataFolder(), m_szSettingsFile(), m_szLoadError(), m_szLoadNotice(),
-      m_nStep(0),
-      m_pView(nullptr), m_apPages(), m_pWait(&g_noWaitWindow), m_pFactory(&g_defaultFactory),
-      m_pause(Sleep), m_pAddrUtil(nullptr), m_pDateUtil(nullptr), m_pTaskUtil(nullptr),
-      m_pSelectedRecords(nullptr), m_pUpdateDefinitions(nullptr), m_pAddrEngine(nullptr),
-      m_pDateEngine(nullptr), m_pTaskEngine(nullptr), m_pProfiles(nullptr) {
+      m_nStep(0), m_pView(nullptr), m_apPages(), m_pWait(&g_noWaitWindow),
+      m_pFactory(&g_defaultFactory), m_pause(Sleep), m_pAddrUtil(nullptr), m_pDateUtil(nullptr),
+      m_pTaskUtil(nullptr), m_pSelectedRecords(nullptr), m_pUpdateDefinitions(nullptr),
+      m_pAddrEngine(nullptr), m_pDateEngine(nullptr), m_pTaskEngine(nullptr), m_pProfiles(nullptr) {
     m_settings.AppFlag = LN_KIND_ADDR;
     m_settings.LogLevel = 3;
 }
