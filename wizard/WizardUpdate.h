@@ -10,11 +10,11 @@
 class CxWizardController;
 
 struct tagWizardUpdateResult {
-    uint32_t nSelected; // entries of SelectedRecords
-    uint32_t nUpdated;  // records that had a Notes record and were updated
-    bool bSubmitted;    // a write-back ran
-    bool bSubmitFailed; // ... and it failed
-    std::string sError; // why it failed
+    uint32_t nSelected;  // entries of SelectedRecords
+    uint32_t nUpdated;   // records that had a Notes record and were updated
+    bool bSubmitted;     // a write-back ran
+    bool bSubmitFailed;  // ... and it failed
+    std::string sError;  // why it failed
     std::string sNotice; // what the load or the write-back did otherwise than asked
 };
 

@@ -55,13 +55,15 @@ bool CxLNAddrUtil::SearchDB_() {
     Visit::s_pRunning = nullptr;
     LNApi().OSMemFree(formula);
     if (status != NOERROR) {
-        LNReportStatusFailure(this, "Failed to search Lotus Notes Contacts database, error code=%d", status);
+        LNReportStatusFailure(this, "Failed to search Lotus Notes Contacts database, error code=%d",
+                              status);
         LNApi().NSFDbClose(db);
         return false;
     }
     status = LNApi().NSFDbClose(db);
     if (status != NOERROR) {
-        LNReportStatusFailure(this, "Failed to close Lotus Notes Contacts database, error code=%d", status);
+        LNReportStatusFailure(this, "Failed to close Lotus Notes Contacts database, error code=%d",
+                              status);
         return false;
     }
     CX_LOG_INFO("Close Lotus Notes Contacts database successfully.");

@@ -9,8 +9,7 @@
 #include "common/misc/CxDebugUtil.h"
 #include "common/misc/CxString.h"
 
-void LNReportFailure(CxLNBaseUtil* util, const char* line, STATUS status,
-                     const std::string& more) {
+void LNReportFailure(CxLNBaseUtil* util, const char* line, STATUS status, const std::string& more) {
     CX_LOG_ERROR("%s", line);
     std::string entry = line;
     if (status != NOERROR && !std::strstr(line, "message=")) {
@@ -43,8 +42,7 @@ std::string LNWhereNotesLooked(const char* path, STATUS status) {
         return "";
     char folder[MAXPATH] = "";
     LNApi().OSGetDataDirectory(folder);
-    return std::string("; a relative path is looked for in the Lotus Notes data folder ") +
-           folder;
+    return std::string("; a relative path is looked for in the Lotus Notes data folder ") + folder;
 }
 
 void LNReportRunFailure(CxLNBaseUtil* util, const char* format, const char* value) {

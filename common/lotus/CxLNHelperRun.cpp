@@ -37,9 +37,12 @@ std::string HelperEnd(const CxLNDataReader& reader, CxLNDataReader::Outcome outc
         if (reader.GetExitCode() < 0)
             return "The run was stopped before " + helper + " started.";
         return "The run was stopped: " + helper + " " + ended + ".";
-    case CxLNDataReader::TimedOut:
-        return "The run gave up waiting: " + helper + " did not end within " +
-               std::to_string(reader.GetTimeout() / 60000) + " minutes.";
+    case CxLNDataReader::TimedOut: {
+        char seconds[32];
+        CxStrFormat(seconds, sizeof seconds, "%g", reader.GetTimeout() / 1000.0);
+        return "The run gave up waiting: " + helper + " did not end within " + seconds +
+               " seconds.";
+    }
     case CxLNDataReader::WaitFailed:
         return "The run lost " + helper + " while waiting for it.";
     case CxLNDataReader::Exited:
@@ -114,7 +117,8 @@ bool CxLNBaseUtil::RunHelper_(const tagLNHelperKind& kind, const LNStep& writePa
                             reader->GetExitCode() == 1 && m_bHasError;
     if (!ownFailure) {
         const std::string end = HelperEnd(*reader, outcome);
-        const std::string text = m_bHasError ? std::string(m_szLastErrorMsg) + " (" + end + ")" : end;
+        const std::string text =
+            m_bHasError ? std::string(m_szLastErrorMsg) + " (" + end + ")" : end;
         CxStrCopy(m_szLastErrorMsg, text.c_str());
         m_bHasError = true;
     }

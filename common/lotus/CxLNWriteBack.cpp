@@ -4,8 +4,8 @@
 #include <cstdlib>
 
 #include "common/lotus/CxLNApi.h"
-#include "common/lotus/CxLNFailure.h"
 #include "common/lotus/CxLNBaseUtil.h"
+#include "common/lotus/CxLNFailure.h"
 #include "common/lotus/CxLNRecords.h"
 #include "common/misc/CxDebugUtil.h"
 #include "common/misc/CxString.h"

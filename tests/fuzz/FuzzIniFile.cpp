@@ -8,8 +8,8 @@
 #include "platform/ProfileFile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
-    static const char* const kSections[] = {"LN-VX", "Error", "HKEY_LOCAL_MACHINE\\SOFTWARE\\Lotus\\Notes",
-                                            ""};
+    static const char* const kSections[] = {"LN-VX", "Error",
+                                            "HKEY_LOCAL_MACHINE\\SOFTWARE\\Lotus\\Notes", ""};
     static const char* const kKeys[] = {"AppFlag", "Error.Count", "Error.1", "Path", "Notice"};
     const uint8_t choice = size ? data[0] : 0;
     const std::string path = fuzz::WriteInput(data, size, "test.ini");

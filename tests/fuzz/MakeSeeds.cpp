@@ -50,8 +50,7 @@ double Date(int year, int month, int day, int hour) {
 }
 
 // Each kind's file twice: empty, and with two records that fill some fields.
-template <class Util, class Rec, class Fill>
-void Exchange(const char* target, Fill fill) {
+template <class Util, class Rec, class Fill> void Exchange(const char* target, Fill fill) {
     const std::string folder = Folder(target);
     Util util;
     util.SetTempFilePath(folder.c_str());

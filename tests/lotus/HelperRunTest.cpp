@@ -316,6 +316,8 @@ TEST_F(HelperRun, AHelperThatOutlivesTheWaitFailsTheLoadWithoutItsRecords) {
         << log;
     EXPECT_EQ(log.find("Helper utility program exited successfully."), std::string::npos);
     EXPECT_NE(log.find("Failed to load Lotus Notes Contacts information.\r\n"), std::string::npos);
+    EXPECT_STREQ(addr.GetLastErrorMsg(), "The run gave up waiting: the helper program "
+                                         "Zembrik.LNAddrHost did not end within 0.1 seconds.");
 }
 
 TEST_F(HelperRun, AHelperThatOutlivesTheWaitLeavesTheChangesUnsubmitted) {

@@ -167,8 +167,8 @@ INSTANTIATE_TEST_SUITE_P(
         DamagedParams{"HugeCountOnHeaderOnly", Int(2147483647), 0},
         // More items than the file can hold: refused before any is read.
         DamagedParams{"TwoOfFourteen", Int(14) + TextItem(1, "a") + TextItem(2, "b"), 0},
-        DamagedParams{"ThreeOfFour", Int(4) + TextItem(1, "a") + TextItem(2, "b") + TextItem(3, "c"),
-                      3},
+        DamagedParams{"ThreeOfFour",
+                      Int(4) + TextItem(1, "a") + TextItem(2, "b") + TextItem(3, "c"), 3},
         DamagedParams{"CutInsideText",
                       Int(2) + TextItem(1, "a") + Int(2) + Int(8) + Int(50) + "short", 1}),
     [](const ::testing::TestParamInfo<DamagedParams>& info) { return info.param.name; });

@@ -64,8 +64,7 @@ TEST(ChildProcess, RelativeProgramIsFoundFromTheCallersFolder) {
     ASSERT_EQ(chdir(folder.c_str()), 0);
     ChildProcess child;
     int error = 0;
-    bool started =
-        child.Start({"./" + name, "record", dir.File("out.txt")}, dir.Path(), &error);
+    bool started = child.Start({"./" + name, "record", dir.File("out.txt")}, dir.Path(), &error);
     ASSERT_EQ(chdir(before.c_str()), 0);
     ASSERT_TRUE(started) << error;
     ASSERT_EQ(child.Wait(60000, nullptr), ChildProcess::WaitResult::Exited);
@@ -107,8 +106,8 @@ TEST(ChildProcess, TimeOutLeavesTheChildRunning) {
 
 TEST(ChildProcess, ArgumentsArriveByteForByte) {
     TempDir dir;
-    const std::vector<std::string> hostile = {"a\"b",  "two  blanks", "$(touch pwned)", "line\nbreak",
-                                              "back\\", "\"\"",          "",               "tab\there"};
+    const std::vector<std::string> hostile = {
+        "a\"b", "two  blanks", "$(touch pwned)", "line\nbreak", "back\\", "\"\"", "", "tab\there"};
     std::vector<std::string> args = {kChild, "record", dir.File("out.txt")};
     args.insert(args.end(), hostile.begin(), hostile.end());
     ChildProcess child;

@@ -97,7 +97,8 @@ TEST_F(ProfileFileTest, AHugeValueIsReadUpToTheBufferAndNoFurther) {
     WriteFile(path, "[Error]\r\nError.Count=1\r\nError.1=\"" + std::string(huge, 'x'));
     char buffer[1024];
     const long long before = BytesRead();
-    EXPECT_EQ(GetProfileString(path.c_str(), "Error", "Error.Count", "", buffer, sizeof buffer), 1u);
+    EXPECT_EQ(GetProfileString(path.c_str(), "Error", "Error.Count", "", buffer, sizeof buffer),
+              1u);
     EXPECT_EQ(GetProfileString(path.c_str(), "Error", "Error.1", "", buffer, sizeof buffer), 1023u);
     EXPECT_EQ(std::string(buffer), std::string(1023, 'x'));
     EXPECT_LT(BytesRead() - before, 1 << 20);

@@ -8,13 +8,13 @@
 #include <cstdlib>
 #include <dirent.h>
 #include <set>
-#include <strings.h>
-#include <utility>
 #include <sstream>
 #include <string>
+#include <strings.h>
 #include <sys/stat.h>
 #include <thread>
 #include <unistd.h>
+#include <utility>
 #include <vector>
 
 #include "NotesInstall.h"
@@ -150,17 +150,17 @@ TEST_F(BatchFaults, ARefusedPasswordReadsAndWritesNothing) {
     testsupport::TempDir input;
     testsupport::WriteFile(input.File("pw"), "wrong\n");
 
-    const RunResult r = Batch({"tasks", "--mail-db", "mail/nina.nsf", "--id-file",
-                               notes.DataFile("nina.id"), "--password-stdin", "--set",
-                               "Subject=Taken over"},
-                              input.File("pw"));
+    const RunResult r =
+        Batch({"tasks", "--mail-db", "mail/nina.nsf", "--id-file", notes.DataFile("nina.id"),
+               "--password-stdin", "--set", "Subject=Taken over"},
+              input.File("pw"));
 
     EXPECT_EQ(r.status, 1) << r.out << r.err;
-    EXPECT_NE(r.err.find("vxln-batch: Can not switch to user ID file: " +
-                         notes.DataFile("nina.id") +
-                         ", error code=6408; message=Wrong Password. (Passwords are case "
-                         "sensitive)\n"),
-              std::string::npos)
+    EXPECT_NE(
+        r.err.find("vxln-batch: Can not switch to user ID file: " + notes.DataFile("nina.id") +
+                   ", error code=6408; message=Wrong Password. (Passwords are case "
+                   "sensitive)\n"),
+        std::string::npos)
         << r.err;
     EXPECT_EQ(notes.Dump("mail/nina.nsf"), before);
 }

@@ -236,12 +236,14 @@ TEST_F(ControllerTest, WithoutAUsableDataFolderTheLoadStopsAndSaysWhy) {
         std::string shown; // the folder the message names
         const char* reason;
     } cases[] = {
-        {"a file instead", [&] {
+        {"a file instead",
+         [&] {
              std::filesystem::remove_all(folder);
              testsupport::WriteFile(folder.substr(0, folder.size() - 1), "no folder");
          },
          folder, "it is not a folder"},
-        {"too long", [&] {
+        {"too long",
+         [&] {
              std::filesystem::create_directories(tooLong);
              setenv("ZEMBRIK_APPDATA", tooLong.c_str(), 1);
          },
