@@ -1,3 +1,5 @@
+#include <string>
+
 #include "common/lotus/CxLNNote.h"
 #include "hosts/HostMain.h"
 
@@ -6,6 +8,11 @@
 static bool RunNotes(CxLNNoteUtil& util) {
     util.InitErrorReport();
     bool saved = util.SaveToFile(nullptr);
+    if (!saved) {
+        std::string text = std::string("Can not write the records to the file ") +
+                           util.GetFileName() + ".";
+        util.ReportError(text.c_str());
+    }
     util.FiniErrorReport();
     return saved;
 }

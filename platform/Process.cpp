@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <chrono>
 #include <climits>
+#include <csignal>
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/stat.h>
@@ -12,6 +13,7 @@
 
 #include "platform/AutoResetEvent.h"
 #include "platform/Environment.h"
+#include "platform/Interrupt.h"
 
 extern char** environ;
 
@@ -71,64 +73,22 @@ bool StopSignalled(AutoResetEvent* stop) {
     return false;
 }
 
-void AppendBackslashes(std::string* arg, std::size_t count) {
-    arg->append(count, '\\');
-}
-
 } // namespace
-
-std::vector<std::string> SplitCommandLine(const std::string& commandLine) {
-    std::vector<std::string> args;
-    std::string arg;
-    bool inArg = false, quoted = false;
-    std::size_t backslashes = 0;
-    for (char c : commandLine) {
-        if (c == '\\') {
-            ++backslashes;
-            inArg = true;
-            continue;
-        }
-        if (c == '"') {
-            AppendBackslashes(&arg, backslashes / 2);
-            if (backslashes % 2)
-                arg += '"';
-            else
-                quoted = !quoted;
-            backslashes = 0;
-            inArg = true;
-            continue;
-        }
-        AppendBackslashes(&arg, backslashes);
-        backslashes = 0;
-        if ((c == ' ' || c == '\t') && !quoted) {
-            if (inArg)
-                args.push_back(arg);
-            arg.clear();
-            inArg = false;
-        } else {
-            arg += c;
-            inArg = true;
-        }
-    }
-    AppendBackslashes(&arg, backslashes);
-    if (inArg)
-        args.push_back(arg);
-    return args;
-}
 
 ChildProcess::~ChildProcess() {
     Close();
 }
 
-bool ChildProcess::Start(const std::string& commandLine, const std::string& directory, int* error) {
+bool ChildProcess::Start(const std::vector<std::string>& arguments, const std::string& directory,
+                         int* error) {
     int ignored = 0;
     if (!error)
         error = &ignored;
     *error = 0;
     Close();
-    std::vector<std::string> args = SplitCommandLine(commandLine);
+    std::vector<std::string> args = arguments;
     std::string program;
-    if (args.empty()) {
+    if (args.empty() || args[0].empty()) {
         *error = ENOENT;
         return false;
     }
@@ -154,6 +114,7 @@ bool ChildProcess::Start(const std::string& commandLine, const std::string& dire
     m_pid = pid;
     m_bReaped = false;
     m_nExitCode = -1;
+    m_nSignal = 0;
     return true;
 }
 
@@ -168,7 +129,8 @@ bool ChildProcess::Reap(bool block) {
     if (result != m_pid)
         return false;
     m_bReaped = true;
-    m_nExitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    m_nSignal = WIFSIGNALED(status) ? WTERMSIG(status) : 0;
+    m_nExitCode = m_nSignal ? 128 + m_nSignal : WEXITSTATUS(status);
     return true;
 }
 
@@ -179,10 +141,25 @@ ChildProcess::WaitResult ChildProcess::Wait(long timeoutMs, AutoResetEvent* stop
     for (;;) {
         if (Reap(false))
             return WaitResult::Exited;
-        if (StopSignalled(stop))
+        if (StopSignalled(stop) || InterruptRequested())
             return WaitResult::Stopped;
         if (timeoutMs >= 0 && std::chrono::steady_clock::now() >= deadline)
             return Reap(false) ? WaitResult::Exited : WaitResult::TimedOut;
+    }
+}
+
+void ChildProcess::Terminate(long graceMs) {
+    if (m_pid <= 0 || Reap(false))
+        return;
+    kill(m_pid, SIGTERM);
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(graceMs);
+    while (!Reap(false)) {
+        if (std::chrono::steady_clock::now() >= deadline) {
+            kill(m_pid, SIGKILL);
+            Reap(true);
+            return;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(kPollMs));
     }
 }
 

@@ -9,10 +9,6 @@ namespace platform {
 
 class AutoResetEvent;
 
-// Splits a command line as Windows does: blanks separate arguments, double
-// quotes group them, backslashes escape a quote only in front of one.
-std::vector<std::string> SplitCommandLine(const std::string& commandLine);
-
 class ChildProcess {
 public:
     enum class WaitResult { Exited, Stopped, TimedOut, Failed };
@@ -22,15 +18,20 @@ public:
     ChildProcess(const ChildProcess&) = delete;
     ChildProcess& operator=(const ChildProcess&) = delete;
 
-    // `commandLine` is split as Windows splits one: blanks separate arguments,
-    // double quotes group them. The program is resolved against the caller's
+    // `args` (the program first) reach the child byte for byte: nothing is
+    // joined or split again. The program is resolved against the caller's
     // current directory (then PATH) before the child changes to `directory`
     // (empty: stays). On failure `error` holds the errno value.
-    bool Start(const std::string& commandLine, const std::string& directory, int* error);
+    bool Start(const std::vector<std::string>& args, const std::string& directory, int* error);
 
-    // Waits for the end of the child, a signal of `stop` (may be null), or the
-    // time-out. After Stopped or TimedOut the child keeps running.
+    // Waits for the end of the child, a signal of `stop` (may be null), an
+    // interrupt request of this process, or the time-out. After Stopped or
+    // TimedOut the child keeps running.
     WaitResult Wait(long timeoutMs, AutoResetEvent* stop);
+
+    // Ends a child that still runs: SIGTERM, then SIGKILL after `graceMs`;
+    // returns once it has ended (ExitCode and TermSignal tell how).
+    void Terminate(long graceMs);
 
     // Forgets the child; a child that has not ended is left running and reaped
     // in the background.
@@ -40,6 +41,8 @@ public:
     pid_t Pid() const { return m_pid; }
     // The exit code after Exited; 128 + the signal for a child killed by one.
     int ExitCode() const { return m_nExitCode; }
+    // The signal that ended the child, 0 after a normal exit.
+    int TermSignal() const { return m_nSignal; }
 
 private:
     bool Reap(bool block);
@@ -47,6 +50,7 @@ private:
     pid_t m_pid = -1;
     bool m_bReaped = false;
     int m_nExitCode = -1;
+    int m_nSignal = 0;
 };
 
 } // namespace platform

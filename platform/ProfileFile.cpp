@@ -266,19 +266,118 @@ void SetValue(Lines* lines, const char* section, const char* key, const char* va
     }
 }
 
+// Lines of a descriptor, one at a time; of a line longer than `keep` only its
+// first `keep` bytes are kept, and the rest is skipped unread when the next
+// line is asked for.
+class LineReader {
+public:
+    LineReader(int fd, std::size_t keep) : m_fd(fd), m_keep(keep) {}
+
+    bool Next(std::string* line, bool* cut) {
+        line->clear();
+        *cut = false;
+        if (m_inLongLine && !SkipPastLineEnd())
+            return false;
+        m_inLongLine = false;
+        for (;;) {
+            if (m_pos == m_len && !Fill())
+                return !line->empty();
+            const char* start = m_buffer + m_pos;
+            const char* nl = static_cast<const char*>(std::memchr(start, '\n', m_len - m_pos));
+            const std::size_t run = nl ? static_cast<std::size_t>(nl - start) : m_len - m_pos;
+            const std::size_t room = m_keep - line->size();
+            if (run > room) {
+                line->append(start, room);
+                m_pos += room;
+                *cut = m_inLongLine = true;
+                return true;
+            }
+            line->append(start, run);
+            m_pos += run;
+            if (nl) {
+                ++m_pos;
+                if (!line->empty() && line->back() == '\r')
+                    line->pop_back();
+                return true;
+            }
+        }
+    }
+
+private:
+    bool Fill() {
+        ssize_t n;
+        do {
+            n = read(m_fd, m_buffer, sizeof m_buffer);
+        } while (n < 0 && errno == EINTR);
+        m_pos = 0;
+        m_len = n > 0 ? static_cast<std::size_t>(n) : 0;
+        return m_len > 0;
+    }
+    bool SkipPastLineEnd() {
+        for (;;) {
+            if (m_pos == m_len && !Fill())
+                return false;
+            const void* nl = std::memchr(m_buffer + m_pos, '\n', m_len - m_pos);
+            if (nl) {
+                m_pos = static_cast<std::size_t>(static_cast<const char*>(nl) - m_buffer) + 1;
+                return true;
+            }
+            m_pos = m_len;
+        }
+    }
+
+    int m_fd;
+    std::size_t m_keep;
+    char m_buffer[16384];
+    std::size_t m_pos = 0, m_len = 0;
+    bool m_inLongLine = false;
+};
+
+// The start of a value whose line was cut: its end, and so a closing quote,
+// is not known; a leading quote is dropped as a whole line's pair would be.
+std::string CutValueOf(const std::string& line) {
+    std::string value = line.substr(line.find('=') + 1);
+    value.erase(0, value.find_first_not_of(" \t"));
+    if (!value.empty() && (value[0] == '"' || value[0] == '\''))
+        value.erase(0, 1);
+    return value;
+}
+
+constexpr std::size_t kLineSlack = 4096;
+
+// Finds the value of `key` in the first section named `section`, reading the
+// file a line at a time and keeping at most `keep` bytes of any line; it
+// stops at the key, so a value is read up to what the caller can hold.
+bool FindValue(const char* path, const char* sectionName, const char* keyName, std::size_t keep,
+               std::string* value) {
+    int fd = open(path, O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const std::string section = Trim(sectionName), key = Trim(keyName);
+    LineReader reader(fd, keep);
+    bool inSection = false, found = false;
+    std::string line, name;
+    bool cut = false;
+    while (!found && reader.Next(&line, &cut)) {
+        if (SectionName(line, &name)) {
+            if (inSection)
+                break; // only the first section of the name counts
+            inSection = SameName(name, section.c_str());
+        } else if (inSection && KeyName(line, &name) && SameName(name, key.c_str())) {
+            *value = cut ? CutValueOf(line) : ValueOf(line);
+            found = true;
+        }
+    }
+    close(fd);
+    return found;
+}
+
 } // namespace
 
 bool ReadProfileValue(const char* path, const char* section, const char* key, std::string* value) {
     if (!path || !*path || !section || !key || !*key || !value)
         return false;
-    Lines lines;
-    if (!LoadLines(path, &lines, nullptr))
-        return false;
-    Place place = Locate(lines, section, key);
-    if (place.key == std::string::npos)
-        return false;
-    *value = ValueOf(lines[place.key]);
-    return true;
+    return FindValue(path, section, key, std::string::npos, value);
 }
 
 std::size_t GetProfileString(const char* path, const char* section, const char* key,
@@ -286,7 +385,10 @@ std::size_t GetProfileString(const char* path, const char* section, const char* 
     if (!buffer || size == 0)
         return 0;
     std::string value;
-    if (!ReadProfileValue(path, section, key, &value))
+    const bool usable = path && *path && section && key && *key;
+    // Room for the key, blanks and quotes around a value cut to the buffer.
+    const std::size_t keep = size > std::string::npos - kLineSlack ? size : size + kLineSlack;
+    if (!usable || !FindValue(path, section, key, keep, &value))
         value = def ? def : "";
     return CopyToBuffer(value, buffer, size);
 }

@@ -4,11 +4,13 @@
 #include <cstring>
 #include <string>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "common/misc/CxIniUtil.h"
 #include "common/misc/CxString.h"
 #include "common/misc/WinUtil.h"
 #include "platform/SpecialFolders.h"
+#include "platform/SystemError.h"
 
 namespace {
 
@@ -28,12 +30,35 @@ bool IsFolder(const std::string& path) {
     return stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
+bool Refuse(std::string* problem, const std::string& folder, const std::string& reason) {
+    if (problem)
+        *problem = "The data folder " + folder + " cannot be used: " + reason + ".";
+    return false;
+}
+
 // Another process may make the folder at the same moment; a file of that
 // name is no folder.
-bool EnsureFolder(const std::string& path) {
+bool EnsureFolder(const std::string& path, std::string* problem) {
     if (IsFolder(path) || mkdir(path.c_str(), 0700) == 0)
         return true;
-    return errno == EEXIST && IsFolder(path);
+    const int error = errno;
+    if (error == EEXIST && IsFolder(path))
+        return true;
+    return Refuse(problem, path,
+                  error == EEXIST ? "it is not a folder" : platform::SystemErrorText(error));
+}
+
+// Nobody but its owner, this user, may look into the folder or put files in
+// it; a folder of ours that others may use is made private again.
+bool MakePrivate(const std::string& path, std::string* problem) {
+    struct stat st;
+    if (stat(path.c_str(), &st) != 0)
+        return Refuse(problem, path, platform::SystemErrorText(errno));
+    if (st.st_uid != geteuid())
+        return Refuse(problem, path, "it belongs to another user");
+    if ((st.st_mode & (S_IRWXG | S_IRWXO)) && chmod(path.c_str(), S_IRWXU) != 0)
+        return Refuse(problem, path, "other users may read or write it");
+    return true;
 }
 
 // A path that does not fit its buffer is refused rather than cut, since a cut
@@ -86,15 +111,18 @@ bool SaveSettings(const AppSettings* settings, const char* iniPath) {
     return ok;
 }
 
-bool GetDataFolder(char* buffer) {
+bool GetDataFolder(char* buffer, std::string* problem) {
     std::string folder;
     if (!buffer || !platform::GetCommonAppDataFolder(&folder))
-        return false;
+        return Refuse(problem, "(unknown)", "the application data folder is not known");
     folder += "/zembrik/";
-    if (!EnsureFolder(folder))
+    if (!EnsureFolder(folder, problem))
         return false;
     folder += "LN-VX/";
-    if (folder.size() >= kFolderSize || !EnsureFolder(folder))
+    if (folder.size() >= kFolderSize)
+        return Refuse(problem, folder,
+                      "its path is longer than " + std::to_string(kFolderSize - 1) + " characters");
+    if (!EnsureFolder(folder, problem) || !MakePrivate(folder, problem))
         return false;
     return CopyWhole(buffer, kFolderSize, folder);
 }

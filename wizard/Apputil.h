@@ -3,6 +3,7 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include <string>
 
 struct AppSettings {
     int32_t AppFlag;     // record kind: 1 contacts, 2 calendar, 4 tasks
@@ -25,8 +26,10 @@ void LoadSettings(AppSettings* settings, const char* iniPath);
 bool SaveSettings(const AppSettings* settings, const char* iniPath);
 
 // The data folder, ending in '/', created when missing; `buffer` holds 260
-// bytes and is left untouched on failure.
-bool GetDataFolder(char* buffer);
+// bytes and is left untouched on failure. It holds the Notes password for a
+// moment, so a folder that other users may read or write is refused too;
+// `problem` (may be null) then names the folder and the reason.
+bool GetDataFolder(char* buffer, std::string* problem = nullptr);
 // The settings file: "zembrik.ini" in the data folder when there is one,
 // else in the program's folder.
 void GetSettingsFile(const char* dataFolder, char* buffer, std::size_t size);

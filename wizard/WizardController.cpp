@@ -4,10 +4,12 @@
 #include <cstdlib>
 #include <cstring>
 #include <new>
+#include <string>
 #include <thread>
 
 #include "common/lotus/CxLNAddr.h"
 #include "common/lotus/CxLNDate.h"
+#include "common/lotus/CxLNHelperKind.h"
 #include "common/lotus/CxLNTask.h"
 #include "common/misc/CxDebugUtil.h"
 #include "common/misc/CxList.h"
@@ -26,6 +28,8 @@ const char kNoMemory[] = "Not enough memory to load the Lotus Notes records.";
 const char kNoAddrFile[] = "No Lotus Notes contacts database is given.";
 const char kNoMailAccess[] =
     "Give the Domino server and the user name, or the path of the mail database.";
+const char kNoPassword[] =
+    "A password is required: give the password of the ID file, or say that none is required.";
 
 // The catalogue operations of each kind's engine class.
 struct tagKindCatalogue {
@@ -56,17 +60,15 @@ bool HasMailAccess(const AppSettings& s) {
 }
 
 // The setters every kind shares, in the order the helper's parameters expect.
-void SetAccess(CxLNBaseUtil* util, const AppSettings& s, const char* folder, bool haveFolder) {
-    if (haveFolder)
-        util->SetTempFilePath(folder);
+void SetAccess(CxLNBaseUtil* util, const AppSettings& s, const char* folder) {
+    util->SetTempFilePath(folder);
     util->SetServerName(s.ServerName);
     util->SetUserName(s.UserName);
     util->SetPassword(s.Password);
 }
 
-void SetLog(CxLNBaseUtil* util, const AppSettings& s, const char* folder, bool haveFolder) {
-    if (haveFolder)
-        util->SetDebugPath(folder);
+void SetLog(CxLNBaseUtil* util, const AppSettings& s, const char* folder) {
+    util->SetDebugPath(folder);
     util->EnableDebug(s.EnableDebug);
     util->SetDebugLevel(s.LogLevel);
 }
@@ -84,8 +86,8 @@ CxLNTaskUtil* ILNDataFactory::CreateTaskUtil() {
 }
 
 CxWizardController::CxWizardController()
-    : m_settings(), m_szDataFolder(), m_szSettingsFile(), m_szLoadError(), m_nStep(0),
-      m_nLoadNumber(0), m_pView(nullptr), m_apPages(), m_pWait(&g_noWaitWindow),
+    : m_settings(), m_szDataFolder(), m_szSettingsFile(), m_szLoadError(), m_szLoadNotice(),
+      m_nStep(0), m_nLoadNumber(0), m_pView(nullptr), m_apPages(), m_pWait(&g_noWaitWindow),
       m_pFactory(&g_defaultFactory), m_pause(Sleep), m_pAddrUtil(nullptr), m_pDateUtil(nullptr),
       m_pTaskUtil(nullptr), m_pSelectedRecords(nullptr), m_pUpdateDefinitions(nullptr),
       m_pAddrEngine(nullptr), m_pDateEngine(nullptr), m_pTaskEngine(nullptr), m_pProfiles(nullptr),
@@ -118,6 +120,8 @@ void CxWizardController::Start() {
     ::GetSettingsFile(m_szDataFolder, m_szSettingsFile, sizeof m_szSettingsFile);
     LoadSettings(&m_settings, m_szSettingsFile);
 
+    // A run that was cut short may have left a parameter file with a password.
+    LNRemoveParamFiles(m_szDataFolder);
     CxDebugUtil* log = GetDebugUtil();
     if (haveFolder)
         log->SetPath(m_szDataFolder);
@@ -214,7 +218,7 @@ bool CxWizardController::CreateRunState_() {
     return m_pAddrEngine && m_pDateEngine && m_pTaskEngine && m_pProfiles;
 }
 
-bool CxWizardController::LoadChosenKind_(const char* folder, bool haveFolder) {
+bool CxWizardController::LoadChosenKind_(const char* folder) {
     const AppSettings& s = m_settings;
     const int kind = s.AppFlag;
     CxLNBaseUtil* util = nullptr;
@@ -226,7 +230,7 @@ bool CxWizardController::LoadChosenKind_(const char* folder, bool haveFolder) {
         }
         m_pWait->SetWaitText("Loading Lotus Notes Contacts...");
         m_pause(200);
-        SetAccess(m_pAddrUtil, s, folder, haveFolder);
+        SetAccess(m_pAddrUtil, s, folder);
         m_pAddrUtil->SetLocalName(s.AddrFile);
         m_pAddrUtil->SetMailDBName(s.MailDBName);
         util = m_pAddrUtil;
@@ -236,11 +240,17 @@ bool CxWizardController::LoadChosenKind_(const char* folder, bool haveFolder) {
             SetLoadError_(kNoMailAccess);
             return false;
         }
+        // A refused password must not let the run go on as another user, so
+        // an empty one is not taken for "none".
+        if (s.PasswordRequired && !s.Password[0]) {
+            SetLoadError_(kNoPassword);
+            return false;
+        }
         const bool date = (kind & LN_KIND_DATE) != 0;
         m_pWait->SetWaitText(date ? "Loading Lotus Notes Calendar..."
                                   : "Loading Lotus Notes Tasks...");
         util = date ? static_cast<CxLNBaseUtil*>(m_pDateUtil) : m_pTaskUtil;
-        SetAccess(util, s, folder, haveFolder);
+        SetAccess(util, s, folder);
         util->SetMailDBName(s.MailDBName);
         util->SetIDFile(s.IDFile);
         statusFile = date ? "%sLNDateStatus.dat" : "%sLNTaskStatus.dat";
@@ -248,13 +258,12 @@ bool CxWizardController::LoadChosenKind_(const char* folder, bool haveFolder) {
         SetLoadError_("Unknown record kind.");
         return false;
     }
-    SetLog(util, s, folder, haveFolder);
-    if (haveFolder) {
-        char path[512];
-        CxStrFormat(path, sizeof path, statusFile, folder);
-        m_pWait->SetWaitStatusFile(path);
-    }
+    SetLog(util, s, folder);
+    char path[512];
+    CxStrFormat(path, sizeof path, statusFile, folder);
+    m_pWait->SetWaitStatusFile(path);
     const bool loaded = m_pWait->RunWhileWaiting([util] { return util->LoadAll(); });
+    CxStrCopy(m_szLoadNotice, util->GetNotice());
     if (!loaded) {
         char failed[128];
         CxStrFormat(failed, sizeof failed, "Failed to load %s information.", GetKindName(kind));
@@ -267,15 +276,21 @@ bool CxWizardController::LoadNotesData() {
     FreeNotesData();
     ++m_nLoadNumber;
     SetLoadError_("");
+    m_szLoadNotice[0] = '\0';
     if (!CreateDataObjects_()) {
         FreeNotesData();
         SetLoadError_(kNoMemory);
         return false;
     }
+    // The parameter file holds the password: without a private data folder
+    // there is no place for it.
     char folder[260] = "";
-    const bool haveFolder = GetDataFolder(folder);
+    std::string problem;
+    const bool haveFolder = GetDataFolder(folder, &problem);
+    if (!haveFolder)
+        SetLoadError_(problem.c_str());
     m_pWait->StartWaitWindow();
-    const bool result = LoadChosenKind_(folder, haveFolder);
+    const bool result = haveFolder && LoadChosenKind_(folder);
     m_pWait->StopWaitWindow();
     if (!CreateRunState_()) {
         FreeNotesData();

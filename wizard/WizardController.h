@@ -87,6 +87,9 @@ public:
     // Counts the loads, failed ones too: each frees the records of the one
     // before, so a page that shows records knows when its rows are stale.
     unsigned GetLoadNumber() const { return m_nLoadNumber; }
+    // What the last load did otherwise than asked (which user it ran as);
+    // empty when nothing.
+    const char* GetLoadNotice() const { return m_szLoadNotice; }
 
     CxLNAddrUtil* GetAddrUtil() const { return m_pAddrUtil; }
     CxLNDateUtil* GetDateUtil() const { return m_pDateUtil; }
@@ -106,13 +109,14 @@ private:
     bool CreateDataObjects_();
     bool CreateRunState_();
     // Passes the access options to the chosen kind's object and loads it.
-    bool LoadChosenKind_(const char* dataFolder, bool haveFolder);
+    bool LoadChosenKind_(const char* dataFolder);
     void SetLoadError_(const char* text);
 
     AppSettings m_settings;
     char m_szDataFolder[260];
     char m_szSettingsFile[260];
     char m_szLoadError[1024];
+    char m_szLoadNotice[1024];
     int m_nStep;
     unsigned m_nLoadNumber;
 

@@ -48,6 +48,7 @@ tagWizardUpdateResult ApplyWizardUpdates(CxWizardController& controller,
     CxList* selected = controller.GetSelectedRecords();
     result.nSelected = selected ? selected->GetCount() : 0;
     result.nUpdated = RunForKind(controller, progress);
+    result.sNotice = controller.GetLoadNotice();
     return result;
 }
 
@@ -60,6 +61,9 @@ void SubmitWizardUpdates(CxWizardController& controller, tagWizardUpdateResult* 
             result->bSubmitFailed = true;
             result->sError = util->GetLastErrorMsg()[0] ? util->GetLastErrorMsg() : kSubmitFailed;
         }
+        // The write-back runs as the load did; say it once.
+        if (util->GetNotice()[0] && result->sNotice != util->GetNotice())
+            result->sNotice += (result->sNotice.empty() ? "" : " ") + std::string(util->GetNotice());
     }
     controller.SetUpdateResult(*result);
 }
@@ -78,5 +82,7 @@ tagFinishTexts MakeFinishTexts(int kind, uint32_t definitions, uint32_t selected
     texts.sFields = Counted("%d fields in total", definitions);
     texts.sRecords = Counted("%d records in total", selected);
     texts.sResult = result && result->bSubmitFailed ? result->sError : kUpdateSucceeded;
+    if (result && !result->sNotice.empty())
+        texts.sResult += " " + result->sNotice;
     return texts;
 }

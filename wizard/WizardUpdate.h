@@ -10,11 +10,12 @@
 class CxWizardController;
 
 struct tagWizardUpdateResult {
-    uint32_t nSelected; // entries of SelectedRecords
-    uint32_t nUpdated;  // records that had a Notes record and were updated
-    bool bSubmitted;    // a write-back ran
-    bool bSubmitFailed; // ... and it failed
-    std::string sError; // why it failed
+    uint32_t nSelected;  // entries of SelectedRecords
+    uint32_t nUpdated;   // records that had a Notes record and were updated
+    bool bSubmitted;     // a write-back ran
+    bool bSubmitFailed;  // ... and it failed
+    std::string sError;  // why it failed
+    std::string sNotice; // what the load or the write-back did otherwise than asked
 };
 
 // (index + 1) * (100 / count) in floating point, cut towards zero; 0 when
@@ -43,5 +44,6 @@ struct tagFinishTexts {
 extern const char* const kUpdateSucceeded; // "Records updating successfully."
 
 // The four result texts of the finish page; `result` null reads as success.
+// The result text ends with the run's notice, if any.
 tagFinishTexts MakeFinishTexts(int kind, uint32_t definitions, uint32_t selected,
                                const tagWizardUpdateResult* result);

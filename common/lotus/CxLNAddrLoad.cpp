@@ -3,26 +3,29 @@
 
 #include "common/lotus/CxLNAddrItems.h"
 #include "common/lotus/CxLNApi.h"
+#include "common/lotus/CxLNFailure.h"
 #include "common/lotus/CxLNLoadVisit.h"
 #include "common/misc/CxDebugUtil.h"
+#include "common/misc/CxString.h"
 
 namespace {
 
 const char kFormula[] = "Select Form=\"Person\"";
 const char kSearching[] = "Search Lotus Notes contact database ...";
+const char kNoDatabase[] = "Invalid Lotus Notes Contacts database name.";
 
 using Visit = LNLoadVisit<CxLNAddrUtil, tagCxLNAddrRec, kLNAddrItems>;
 
 } // namespace
 
 bool CxLNAddrUtil::LoadFromDB() {
-    if (!*m_szLocalName)
-        return false;
-    ReportStatus("Initializing Lotus Notes API...");
-    if (!CxLNApi::Start()) {
-        CX_LOG_ERROR("Failed to initialize Notes API.");
+    if (!*m_szLocalName) {
+        ReportError(kNoDatabase);
         return false;
     }
+    ReportStatus("Initializing Lotus Notes API...");
+    if (!LNStartApi(this))
+        return false;
     const bool loaded = SearchDB_();
     CxLNApi::Stop();
     return loaded;
@@ -33,12 +36,14 @@ bool CxLNAddrUtil::SearchDB_() {
     DBHANDLE db = NULLHANDLE;
     STATUS status = LNApi().NSFDbOpen(m_szLocalName, &db);
     if (status != NOERROR) {
-        CX_LOG_ERROR("Can not open Lotus Notes Contacts file: %s, error code=%d", m_szLocalName,
-                     status);
+        char line[512];
+        CxStrFormat(line, sizeof line, "Can not open Lotus Notes Contacts file: %s, error code=%d",
+                    m_szLocalName, status);
+        LNReportFailure(this, line, status, LNWhereNotesLooked(m_szLocalName, status));
         return false;
     }
     FORMULAHANDLE formula = NULLHANDLE;
-    if (!LNCompileFormula(kFormula, &formula)) {
+    if (!LNCompileFormula(this, kFormula, &formula)) {
         LNApi().NSFDbClose(db);
         return false;
     }
@@ -50,13 +55,15 @@ bool CxLNAddrUtil::SearchDB_() {
     Visit::s_pRunning = nullptr;
     LNApi().OSMemFree(formula);
     if (status != NOERROR) {
-        CX_LOG_ERROR("Failed to search Lotus Notes Contacts database, error code=%d", status);
+        LNReportStatusFailure(this, "Failed to search Lotus Notes Contacts database, error code=%d",
+                              status);
         LNApi().NSFDbClose(db);
         return false;
     }
     status = LNApi().NSFDbClose(db);
     if (status != NOERROR) {
-        CX_LOG_ERROR("Failed to close Lotus Notes Contacts database, error code=%d", status);
+        LNReportStatusFailure(this, "Failed to close Lotus Notes Contacts database, error code=%d",
+                              status);
         return false;
     }
     CX_LOG_INFO("Close Lotus Notes Contacts database successfully.");

@@ -3,6 +3,7 @@
 
 #include "common/lotus/CxLNAddrItems.h"
 #include "common/lotus/CxLNApi.h"
+#include "common/lotus/CxLNFailure.h"
 #include "common/lotus/CxLNWriteBack.h"
 #include "common/misc/CxDebugUtil.h"
 #include "common/misc/CxString.h"
@@ -29,13 +30,11 @@ const tagLNWriteBackKind kWriteBack = {
 
 bool CxLNAddrUtil::SaveToDB() {
     if (!*m_szLocalName) {
-        CX_LOG_ERROR("Invalid Lotus Notes Contacts database name.");
+        LNReportFailure(this, "Invalid Lotus Notes Contacts database name.");
         return false;
     }
-    if (!CxLNApi::Start()) {
-        CX_LOG_ERROR("Failed to initialize Notes API.");
+    if (!LNStartApi(this))
         return false;
-    }
     const bool saved = WriteDB_();
     CxLNApi::Stop();
     return saved;
@@ -50,14 +49,14 @@ bool CxLNAddrUtil::WriteDB_() {
         CxStrFormat(message, sizeof message,
                     "Can no open Lotus Notes Contacts Database file: %s, error code=%d",
                     m_szLocalName, status);
-        CX_LOG_ERROR("%s", message);
-        ReportError(message);
+        LNReportFailure(this, message, status, LNWhereNotesLooked(m_szLocalName, status));
         return false;
     }
     LNWriteBackRecords<tagCxLNAddrRec>(this, db, kWriteBack, m_pRecList);
     status = LNApi().NSFDbClose(db);
     if (status != NOERROR) {
-        CX_LOG_ERROR("Failed to close Lotus Notes Contacts database, error code=%d", status);
+        LNReportStatusFailure(this, "Failed to close Lotus Notes Contacts database, error code=%d",
+                              status);
         return false;
     }
     CX_LOG_INFO("Close Notes Contact database successfully.");

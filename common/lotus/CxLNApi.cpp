@@ -3,6 +3,7 @@
 #include <dlfcn.h>
 
 #include "common/misc/CxDebugUtil.h"
+#include "common/misc/CxString.h"
 
 namespace {
 
@@ -13,6 +14,7 @@ struct BindingState {
     void* library = nullptr;
     bool installed = false;
     bool started = false;
+    char startError[1024] = "";
 };
 
 BindingState& State() {
@@ -25,7 +27,9 @@ bool ResolveAll(void* library, CxLNApiTable* table) {
 #define CX_LN_API_RESOLVE(name)                                                                    \
     table->name = reinterpret_cast<decltype(table->name)>(dlsym(library, #name));                  \
     if (!table->name) {                                                                            \
-        CX_LOG_ERROR("Lotus Notes library %s has no function %s", kLibraryPath, #name);            \
+        CxStrFormat(State().startError, sizeof State().startError,                                 \
+                    "Lotus Notes library %s has no function %s", kLibraryPath, #name);             \
+        CX_LOG_ERROR("%s", State().startError);                                                    \
         return false;                                                                              \
     }
     CX_LN_API_FUNCTIONS(CX_LN_API_RESOLVE)
@@ -46,8 +50,10 @@ bool LoadLibrary(BindingState& state) {
     void* library = dlopen(kLibraryPath, RTLD_NOW | RTLD_LOCAL);
     if (!library) {
         const char* reason = dlerror();
-        CX_LOG_ERROR("Can not load Lotus Notes library %s: %s", kLibraryPath,
-                     reason ? reason : "unknown reason");
+        CxStrFormat(state.startError, sizeof state.startError,
+                    "Can not load Lotus Notes library %s: %s", kLibraryPath,
+                    reason ? reason : "unknown reason");
+        CX_LOG_ERROR("%s", state.startError);
         return false;
     }
     state.library = library;
@@ -61,11 +67,17 @@ bool LoadLibrary(BindingState& state) {
 
 bool CxLNApi::Start() {
     BindingState& state = State();
+    state.startError[0] = '\0';
     if (!state.installed && !LoadLibrary(state))
         return false;
     STATUS status = state.table.NotesInitExtended(0, nullptr);
     if (status != NOERROR) {
         CX_LOG_ERROR("Failed to call NotesInitExtended, error code=%d", status);
+        char text[512] = "";
+        if (state.table.OSLoadString)
+            state.table.OSLoadString(nullptr, ERR(status), text, sizeof text);
+        CxStrFormat(state.startError, sizeof state.startError,
+                    "Failed to call NotesInitExtended, error code=%d; message=%s", status, text);
         if (!state.installed)
             ReleaseLibrary(state);
         return false;
@@ -100,6 +112,10 @@ void CxLNApi::Uninstall() {
 
 bool CxLNApi::IsStarted() {
     return State().started;
+}
+
+const char* CxLNApi::StartError() {
+    return State().startError;
 }
 
 const CxLNApiTable& LNApi() {

@@ -11,7 +11,9 @@
     X(NotesInit)                                                                                   \
     X(NotesTerm)                                                                                   \
     X(SECKFMSwitchToIDFile)                                                                        \
+    X(SECKFMGetUserName)                                                                           \
     X(OSLoadString)                                                                                \
+    X(OSGetDataDirectory)                                                                          \
     X(OSPathNetConstruct)                                                                          \
     X(OSMemFree)                                                                                   \
     X(NSFDbOpen)                                                                                   \
@@ -63,6 +65,8 @@ public:
     static void Uninstall();
 
     static bool IsStarted();
+    // Why the last start failed, empty after one that succeeded.
+    static const char* StartError();
 };
 
 // The table the engine calls through; empty (null pointers) outside a start

@@ -49,6 +49,11 @@ public:
     const char* GetLastErrorMsg() const {
         return m_szLastErrorMsg;
     }
+    // What the last helper run did otherwise than asked while it succeeded
+    // (for example, which user it ran as); empty when nothing.
+    const char* GetNotice() const {
+        return m_szNotice;
+    }
 
     void SetServerName(const char* text);
     void SetUserName(const char* text);
@@ -76,6 +81,8 @@ public:
     void ReportError(const char* text);
     void FiniErrorReport();
     void ReportStatus(const char* text);
+    // Replaces the run's notice in the error file.
+    void ReportNotice(const char* text);
 #endif
 
     const char* GetServerName() const {
@@ -140,10 +147,14 @@ protected:
     // `settle` runs after a write-back that succeeded: the written records are done.
     bool SubmitCycle_(const tagLNHelperKind& kind, const LNStep& save, const LNStep& invoke,
                       const std::function<void()>& settle);
-    // One helper run after the kind wrote (or failed to write) its parameter file.
-    bool RunHelper_(const tagLNHelperKind& kind, bool paramsWritten);
+    // One helper run: the kind's parameter file is written anew (an older one
+    // removed first), then the helper runs. True only when the helper ended
+    // with code 0 and left its error report; otherwise the last error text
+    // says why.
+    bool RunHelper_(const tagLNHelperKind& kind, const LNStep& writeParams);
     void _ResetErrorInfo();
-    void _UpdateErrorInfo();
+    // True when the error file holds a report at all.
+    bool _UpdateErrorInfo();
     // Runs another program than the kind's own helper host; empty: the kind's.
     void SetHelperName_(const char* name);
 
@@ -199,4 +210,5 @@ protected:
     bool m_bDebugEnabled;
     int32_t m_nMode;
     char m_szHelperName[260];
+    char m_szNotice[1024];
 };

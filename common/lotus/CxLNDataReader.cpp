@@ -12,6 +12,7 @@
 #include "common/misc/CxString.h"
 #include "common/misc/WinUtil.h"
 #include "platform/AutoResetEvent.h"
+#include "platform/Interrupt.h"
 #include "platform/Process.h"
 #include "platform/SystemError.h"
 
@@ -19,6 +20,8 @@ namespace {
 
 // The wait's result code for a wait that failed, as the system reports it.
 constexpr int kWaitFailedCode = -1;
+// How long a stopped helper may take to end on SIGTERM before SIGKILL.
+constexpr long kStopGraceMs = 5000;
 
 // Makes `folder` the process's current directory for the life of the object
 // and then the remembered one again. A folder that cannot be entered leaves
@@ -51,7 +54,7 @@ private:
 
 CxLNDataReader::CxLNDataReader()
     : m_szHelperName(), m_szTempPath(), m_szParamFileName(), m_szDataFileName(),
-      m_nTimeout(1800000) {}
+      m_nTimeout(1800000), m_nExitCode(-1), m_nExitSignal(0), m_nStartError(0) {}
 
 CxLNDataReader::~CxLNDataReader() {
     Stop();
@@ -100,6 +103,9 @@ void CxLNDataReader::Stop() {
 
 CxLNDataReader::Outcome CxLNDataReader::Execute() {
     Stop();
+    m_nExitCode = -1;
+    m_nExitSignal = 0;
+    m_nStartError = 0;
     return Run_();
 }
 
@@ -119,14 +125,17 @@ CxLNDataReader::Outcome CxLNDataReader::Run_() {
     GetLotusNotesPath(notesPath, sizeof notesPath);
     CX_LOG_INFO("Get Lotus Notes Path: %s", notesPath);
 
-    char commandLine[1024];
-    CxStrFormat(commandLine, sizeof commandLine, "\"%s\" \"%s%s\"", m_szHelperName, m_szTempPath,
-                m_szParamFileName);
-    CX_LOG_INFO("Executing command: %s", commandLine);
-
-    int error = 0;
-    if (!m_hProcess->Start(commandLine, notesPath, &error)) {
-        CX_LOG_ERROR("CreateProcess Error: %s", platform::SystemErrorText(error).c_str());
+    // The path goes to the helper as one argument, byte for byte; the quoted
+    // line is only for the log.
+    const std::string paramPath = std::string(m_szTempPath) + m_szParamFileName;
+    CX_LOG_INFO("Executing command: \"%s\" \"%s\"", m_szHelperName, paramPath.c_str());
+    if (platform::InterruptRequested()) {
+        CX_LOG_INFO("Force stopping the helper utility program.");
+        Stop();
+        return Stopped;
+    }
+    if (!m_hProcess->Start({m_szHelperName, paramPath}, notesPath, &m_nStartError)) {
+        CX_LOG_ERROR("CreateProcess Error: %s", platform::SystemErrorText(m_nStartError).c_str());
         Stop();
         return NotStarted;
     }
@@ -136,14 +145,30 @@ CxLNDataReader::Outcome CxLNDataReader::Run_() {
     return outcome;
 }
 
+void CxLNDataReader::TakeEnd_() {
+    m_nExitSignal = m_hProcess->TermSignal();
+    m_nExitCode = m_hProcess->ExitCode();
+    if (m_nExitSignal)
+        CX_LOG_ERROR("Helper utility program was ended by signal %d (%s).", m_nExitSignal,
+                     strsignal(m_nExitSignal));
+    else if (m_nExitCode != 0)
+        CX_LOG_ERROR("Helper utility program exited with code %d.", m_nExitCode);
+    else
+        CX_LOG_INFO("Helper utility program exited successfully.");
+}
+
 CxLNDataReader::Outcome CxLNDataReader::Wait_() {
     using platform::ChildProcess;
     switch (m_hProcess->Wait(m_nTimeout, m_hStopEvent.get())) {
     case ChildProcess::WaitResult::Exited:
-        CX_LOG_INFO("Helper utility program exited successfully.");
+        TakeEnd_();
         return Exited;
     case ChildProcess::WaitResult::Stopped:
+        // A stopped run is ended here, so that its end is known and no
+        // helper writes into the folder after the caller has moved on.
         CX_LOG_INFO("Force stopping the helper utility program.");
+        m_hProcess->Terminate(kStopGraceMs);
+        TakeEnd_();
         return Stopped;
     case ChildProcess::WaitResult::TimedOut:
         CX_LOG_INFO("The helper utility program has no response. Got timeout event.");

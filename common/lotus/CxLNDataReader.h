@@ -13,7 +13,8 @@ class ChildProcess;
 
 class CxLNDataReader {
 public:
-    // How a run ended; only Exited means the helper ran to its end.
+    // How a run ended; only Exited means the helper ran to its end, and only
+    // an exit code of 0 that it ran without a fault.
     enum Outcome { NotStarted, Exited, Stopped, TimedOut, WaitFailed };
 
     CxLNDataReader();
@@ -34,6 +35,12 @@ public:
     const char* GetDataFileName() const { return m_szDataFileName; }
     int32_t GetTimeout() const { return m_nTimeout; }
 
+    // Of the last run: the helper's exit code (Exited, and Stopped once it has
+    // ended), the signal that ended it (0 for none), the errno of a failed start.
+    int GetExitCode() const { return m_nExitCode; }
+    int GetExitSignal() const { return m_nExitSignal; }
+    int GetStartError() const { return m_nStartError; }
+
     void Stop();
     // Blocks the calling thread until the helper ends or the wait does.
     Outcome Execute();
@@ -41,6 +48,7 @@ public:
 private:
     Outcome Run_();
     Outcome Wait_();
+    void TakeEnd_();
     void RemoveFile_(const char* name) const;
 
     char m_szHelperName[260];
@@ -48,6 +56,9 @@ private:
     char m_szParamFileName[260];
     char m_szDataFileName[260];
     int32_t m_nTimeout;
+    int m_nExitCode;
+    int m_nExitSignal;
+    int m_nStartError;
     // A child process carries no separate thread handle here.
     std::unique_ptr<platform::ChildProcess> m_hProcess;
     std::unique_ptr<platform::AutoResetEvent> m_hStopEvent;

@@ -105,7 +105,8 @@ bool CxLNDateUtil::LoadFromFile(const char* name) {
     char path[512];
     TempFilePath_(name, path, sizeof path);
     return LNLoadRecFile(
-        m_pFile, m_pRecList, m_pDataMgr, path, INT32_MAX, kTexts,
+        m_pFile, m_pRecList, m_pDataMgr, path,
+        LNFileBytes(kFileFields, sizeof kFileFields / sizeof kFileFields[0]), kTexts,
         [this](tagCxLNDateRec* rec) { return LoadRecFromFile_(rec); }, &ToCommRec);
 }
 

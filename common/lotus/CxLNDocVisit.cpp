@@ -5,6 +5,7 @@
 
 #include "common/lotus/CxLNApi.h"
 #include "common/lotus/CxLNBaseUtil.h"
+#include "common/lotus/CxLNFailure.h"
 #include "common/misc/CxDebugUtil.h"
 #include "common/misc/CxString.h"
 
@@ -20,9 +21,10 @@ void ReportDocument(CxLNBaseUtil* owner, const char* call, NOTEID id, STATUS sta
     char message[256];
     CxStrFormat(message, sizeof message, "Failed to call %s, note ID=%u, error code=%d", call,
                 static_cast<unsigned>(id), status);
-    CX_LOG_ERROR("%s", message);
     if (owner)
-        owner->ReportError(message);
+        LNReportFailure(owner, message, status);
+    else
+        CX_LOG_ERROR("%s", message);
 }
 
 } // namespace
@@ -103,13 +105,13 @@ bool LNMatchedNote(const SEARCH_MATCH* match, NOTEID* id) {
     return true;
 }
 
-bool LNCompileFormula(const char* text, FORMULAHANDLE* formula) {
+bool LNCompileFormula(CxLNBaseUtil* owner, const char* text, FORMULAHANDLE* formula) {
     WORD length = 0, line = 0, column = 0, offset = 0, errorLength = 0;
     STATUS compileError = NOERROR;
     STATUS status =
         LNApi().NSFFormulaCompile(nullptr, 0, text, static_cast<WORD>(std::strlen(text)), formula,
                                   &length, &compileError, &line, &column, &offset, &errorLength);
     if (status != NOERROR)
-        CX_LOG_ERROR("Can not compile search filter: error code=%d", status);
+        LNReportStatusFailure(owner, "Can not compile search filter: error code=%d", status);
     return status == NOERROR;
 }

@@ -48,5 +48,5 @@ bool LNReadDocument(CxLNBaseUtil* owner, DBHANDLE db, NOTEID id, const tagLNItem
 bool LNMatchedNote(const SEARCH_MATCH* match, NOTEID* id);
 
 // Compiles a selection formula; a failure logs "Can not compile search
-// filter: error code=%d".
-bool LNCompileFormula(const char* text, FORMULAHANDLE* formula);
+// filter: error code=%d" and is reported to `owner`.
+bool LNCompileFormula(CxLNBaseUtil* owner, const char* text, FORMULAHANDLE* formula);

@@ -10,6 +10,7 @@ namespace {
 
 const char* const kSection = "Error";
 const char* const kCountKey = "Error.Count";
+const char* const kNoticeKey = "Notice";
 
 } // namespace
 
@@ -31,14 +32,33 @@ int CxLNErrorFile::ReadCount() {
     return m_bUsable ? m_ini.GetInt(kSection, kCountKey, 0) : 0;
 }
 
-void CxLNErrorFile::ReadError(int number, char* buffer, std::size_t size) {
+bool CxLNErrorFile::HasCount() {
+    char count[32] = "";
+    Read(kCountKey, count, sizeof count);
+    return count[0] != '\0';
+}
+
+void CxLNErrorFile::Read(const char* key, char* buffer, std::size_t size) {
     if (buffer && size)
         buffer[0] = '\0';
-    if (!m_bUsable)
-        return;
+    if (m_bUsable)
+        m_ini.ReadString(kSection, key, buffer, static_cast<int>(size < INT_MAX ? size : INT_MAX),
+                         "");
+}
+
+void CxLNErrorFile::ReadError(int number, char* buffer, std::size_t size) {
     char key[32];
     Key(number, key, sizeof key);
-    m_ini.ReadString(kSection, key, buffer, static_cast<int>(size < INT_MAX ? size : INT_MAX), "");
+    Read(key, buffer, size);
+}
+
+void CxLNErrorFile::ReadNotice(char* buffer, std::size_t size) {
+    Read(kNoticeKey, buffer, size);
+}
+
+void CxLNErrorFile::WriteNotice(const char* text) {
+    if (m_bUsable)
+        m_ini.WriteString(kSection, kNoticeKey, text);
 }
 
 void CxLNErrorFile::WriteCount(int count) {

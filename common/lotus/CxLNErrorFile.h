@@ -1,5 +1,6 @@
 // The error file a helper host leaves for the wizard: an initialisation file
-// with one section holding the number of errors and each text by its number.
+// with one section holding the number of errors and each text by its number,
+// and a notice about a run that went on in another way than asked.
 #pragma once
 #include <cstddef>
 
@@ -13,13 +14,19 @@ public:
 
     // 0 when the file or the count is missing.
     int ReadCount();
+    // False when the file holds no count at all: the helper left no report.
+    bool HasCount();
     // Error `number` (from 1), empty when missing, cut to size-1 characters.
     void ReadError(int number, char* buffer, std::size_t size);
     void WriteCount(int count);
     void WriteError(int number, const char* text);
+    // Empty when there is none; cut to size-1 characters.
+    void ReadNotice(char* buffer, std::size_t size);
+    void WriteNotice(const char* text);
 
 private:
     static void Key(int number, char* key, std::size_t size);
+    void Read(const char* key, char* buffer, std::size_t size);
 
     CxIniUtil m_ini;
     bool m_bUsable;

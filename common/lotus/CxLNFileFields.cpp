@@ -73,3 +73,10 @@ void LNWriteFields(CxFile* file, const void* rec, const tagLNFileField* fields, 
     for (std::size_t i = 0; i < count; ++i)
         WriteField(file, base + fields[i].nOffset, fields[i]);
 }
+
+std::size_t LNFileBytes(const tagLNFileField* fields, std::size_t count) {
+    std::size_t bytes = 0;
+    for (std::size_t i = 0; i < count; ++i)
+        bytes += fields[i].nKind == LN_FIELD_DATE ? 8 : 4; // a text takes its length at least
+    return bytes;
+}

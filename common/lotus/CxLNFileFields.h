@@ -27,5 +27,7 @@ struct tagLNFileField {
 // the L bytes dropped); L <= 0 leaves it. A flag takes the first byte of its
 // 4-byte slot. Fields the file does not hold stay as they were.
 void LNReadFields(CxFile* file, void* rec, const tagLNFileField* fields, std::size_t count);
+// The fewest bytes a record of these fields takes in a file (every text empty).
+std::size_t LNFileBytes(const tagLNFileField* fields, std::size_t count);
 // Texts are written up to their terminator, never past their field.
 void LNWriteFields(CxFile* file, const void* rec, const tagLNFileField* fields, std::size_t count);

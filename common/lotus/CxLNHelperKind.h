@@ -10,3 +10,7 @@ struct tagLNHelperKind {
     const char* szLoadFailed;
     const char* szSubmitStart;
 };
+
+// Removes the parameter files every kind leaves in `folder` (ending with its
+// separator): a run that was cut short may have left one, with a password in it.
+void LNRemoveParamFiles(const char* folder);

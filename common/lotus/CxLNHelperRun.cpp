@@ -3,16 +3,54 @@
 // temporary folder.
 #include "CxLNBaseUtil.h"
 
+#include <cerrno>
+#include <cstring>
+#include <string>
+
 #include "common/lotus/CxLNDataReader.h"
 #include "common/lotus/CxLNHelperKind.h"
 #include "common/misc/CxDebugUtil.h"
 #include "common/misc/CxString.h"
+#include "platform/SystemError.h"
 
 namespace {
 
 void LogLine(int level, const char* line) {
     if (line)
         CX_LOG(level, "%s", line);
+}
+
+// How the helper ended, as a sentence, when that was not the end of a run
+// without faults.
+std::string HelperEnd(const CxLNDataReader& reader, CxLNDataReader::Outcome outcome) {
+    const std::string helper = std::string("the helper program ") + reader.GetHelperName();
+    const int signal = reader.GetExitSignal();
+    const std::string ended =
+        signal ? "was ended by signal " + std::to_string(signal) + " (" + strsignal(signal) + ")"
+               : "exited with code " + std::to_string(reader.GetExitCode());
+    switch (outcome) {
+    case CxLNDataReader::NotStarted: {
+        const int error = reader.GetStartError() ? reader.GetStartError() : ENOMEM;
+        return "Could not start " + helper + ": " + platform::SystemErrorText(error) + ".";
+    }
+    case CxLNDataReader::Stopped:
+        if (reader.GetExitCode() < 0)
+            return "The run was stopped before " + helper + " started.";
+        return "The run was stopped: " + helper + " " + ended + ".";
+    case CxLNDataReader::TimedOut: {
+        char seconds[32];
+        CxStrFormat(seconds, sizeof seconds, "%g", reader.GetTimeout() / 1000.0);
+        return "The run gave up waiting: " + helper + " did not end within " + seconds +
+               " seconds.";
+    }
+    case CxLNDataReader::WaitFailed:
+        return "The run lost " + helper + " while waiting for it.";
+    case CxLNDataReader::Exited:
+        break;
+    }
+    if (signal || reader.GetExitCode() != 0)
+        return "The run failed: " + helper + " " + ended + ".";
+    return "The run failed: " + helper + " ended without an error report.";
 }
 
 } // namespace
@@ -48,14 +86,19 @@ bool CxLNBaseUtil::SubmitCycle_(const tagLNHelperKind& kind, const LNStep& save,
     return true;
 }
 
-bool CxLNBaseUtil::RunHelper_(const tagLNHelperKind& kind, bool paramsWritten) {
+bool CxLNBaseUtil::RunHelper_(const tagLNHelperKind& kind, const LNStep& writeParams) {
     _ResetErrorInfo();
-    // What an earlier run left must not pass for this run's report.
+    // What an earlier run left must not pass for this run's report, and a
+    // parameter file left by a run that was cut short holds a password.
     RemoveTempFile_(m_szStatusFile);
     RemoveTempFile_(m_szErrorFile);
-    if (!paramsWritten) {
-        // The helper would act on an older parameter file, if any.
+    RemoveTempFile_(m_szParamFile);
+    if (!writeParams()) {
+        RemoveTempFile_(m_szParamFile);
         CX_LOG_ERROR("Can not write the parameter file: %s%s", m_szTempFilePath, m_szParamFile);
+        CxStrFormat(m_szLastErrorMsg, sizeof m_szLastErrorMsg,
+                    "Can not write the parameter file: %s%s", m_szTempFilePath, m_szParamFile);
+        m_bHasError = true;
         return false;
     }
     CxLNDataReader* reader = GetLNDataReader(kind.nKind);
@@ -65,9 +108,21 @@ bool CxLNBaseUtil::RunHelper_(const tagLNHelperKind& kind, bool paramsWritten) {
     reader->SetTempPath(m_szTempFilePath);
     reader->SetParamFileName(m_szParamFile);
     reader->SetDataFileName(m_szFileName);
-    const bool ended = reader->Execute() == CxLNDataReader::Exited;
-    _UpdateErrorInfo();
-    return ended;
+    const CxLNDataReader::Outcome outcome = reader->Execute();
+    const bool reported = _UpdateErrorInfo();
+    if (outcome == CxLNDataReader::Exited && reader->GetExitCode() == 0 && reported)
+        return true;
+    // A helper's own failure code comes with its errors; any other end is told.
+    const bool ownFailure = outcome == CxLNDataReader::Exited && reader->GetExitSignal() == 0 &&
+                            reader->GetExitCode() == 1 && m_bHasError;
+    if (!ownFailure) {
+        const std::string end = HelperEnd(*reader, outcome);
+        const std::string text =
+            m_bHasError ? std::string(m_szLastErrorMsg) + " (" + end + ")" : end;
+        CxStrCopy(m_szLastErrorMsg, text.c_str());
+        m_bHasError = true;
+    }
+    return false;
 }
 
 void CxLNBaseUtil::SetHelperName_(const char* name) {

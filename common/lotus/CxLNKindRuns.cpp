@@ -1,4 +1,7 @@
 // Each kind's helper host and the log lines of its load/submit cycle.
+#include <cstdio>
+#include <string>
+
 #include "common/lotus/CxLNAddr.h"
 #include "common/lotus/CxLNDate.h"
 #include "common/lotus/CxLNHelperKind.h"
@@ -37,10 +40,21 @@ const tagLNHelperKind kTaskKind = {
 // The notes kind runs the same cycle without its log lines.
 const tagLNHelperKind kNoteKind = {8, "Zembrik.LNNoteHost", nullptr, nullptr, nullptr, nullptr};
 
+// The kinds' default parameter file names.
+const char* const kParamFiles[] = {"LNAddrParam.dat", "LNDateParam.dat", "LNTaskParam.dat",
+                                   "LNNoteParam.dat"};
+
 } // namespace
 
+void LNRemoveParamFiles(const char* folder) {
+    if (!folder || !*folder)
+        return;
+    for (const char* name : kParamFiles)
+        std::remove((std::string(folder) + name).c_str());
+}
+
 bool CxLNAddrUtil::InvokeHelper_() {
-    return RunHelper_(kAddrKind, WriteParamFile());
+    return RunHelper_(kAddrKind, [this] { return WriteParamFile(); });
 }
 
 bool CxLNAddrUtil::LoadAll() {
@@ -55,7 +69,7 @@ bool CxLNAddrUtil::SubmitChanges() {
 }
 
 bool CxLNDateUtil::InvokeHelper_() {
-    return RunHelper_(kDateKind, WriteParamFile());
+    return RunHelper_(kDateKind, [this] { return WriteParamFile(); });
 }
 
 bool CxLNDateUtil::LoadAll() {
@@ -70,7 +84,7 @@ bool CxLNDateUtil::SubmitChanges() {
 }
 
 bool CxLNTaskUtil::InvokeHelper_() {
-    return RunHelper_(kTaskKind, WriteParamFile());
+    return RunHelper_(kTaskKind, [this] { return WriteParamFile(); });
 }
 
 bool CxLNTaskUtil::LoadAll() {
@@ -85,7 +99,7 @@ bool CxLNTaskUtil::SubmitChanges() {
 }
 
 bool CxLNNoteUtil::InvokeHelper_() {
-    return RunHelper_(kNoteKind, WriteParamFile());
+    return RunHelper_(kNoteKind, [this] { return WriteParamFile(); });
 }
 
 bool CxLNNoteUtil::LoadAll() {

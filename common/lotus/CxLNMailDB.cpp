@@ -4,32 +4,31 @@
 #include "common/lotus/CxLNApi.h"
 #include "common/lotus/CxLNBaseUtil.h"
 #include "common/lotus/CxLNDocVisit.h"
+#include "common/lotus/CxLNFailure.h"
 #include "common/lotus/CxLNUserSwitch.h"
 #include "common/misc/CxDebugUtil.h"
 #include "common/misc/CxString.h"
 
 namespace {
 
-void SwitchUser(CxLNBaseUtil* util) {
-    char user[256];
-    if (LNSwitchToUserID(util->GetIDFile(), util->GetPassword(), user))
-        util->SetUserName(user);
-}
+const char kNoDatabase[] = "No Lotus Notes mail database is given.";
 
-bool OpenDB(const char* path, const tagLNMailKind& kind, DBHANDLE* db) {
+bool OpenDB(CxLNBaseUtil* util, const char* path, const tagLNMailKind& kind, DBHANDLE* db) {
     CX_LOG_INFO(kind.szOpenLog, path);
     STATUS status = LNApi().NSFDbOpen(path, db);
     if (status == NOERROR)
         return true;
     char text[1024];
     LNStatusText(status, text, sizeof text);
-    CX_LOG_ERROR(kind.szOpenFailed, path, status, text);
+    char line[2048];
+    CxStrFormat(line, sizeof line, kind.szOpenFailed, path, status, text);
+    LNReportFailure(util, line, status, LNWhereNotesLooked(path, status));
     return false;
 }
 
 bool SearchDB(CxLNBaseUtil* util, const tagLNMailKind& kind, DBHANDLE db) {
     FORMULAHANDLE formula = NULLHANDLE;
-    if (!LNCompileFormula(kind.szFormula, &formula))
+    if (!LNCompileFormula(util, kind.szFormula, &formula))
         return false;
     kind.pSetRunning(util);
     CX_LOG_INFO("%s", kind.szSearchLog);
@@ -40,29 +39,27 @@ bool SearchDB(CxLNBaseUtil* util, const tagLNMailKind& kind, DBHANDLE db) {
     kind.pSetRunning(nullptr);
     LNApi().OSMemFree(formula);
     if (status != NOERROR)
-        CX_LOG_ERROR(kind.szSearchFailed, status);
+        LNReportStatusFailure(util, kind.szSearchFailed, status);
     return status == NOERROR;
 }
 
 } // namespace
 
 bool LNLoadMailDB(CxLNBaseUtil* util, const tagLNMailKind& kind) {
-    if (!*util->GetMailDBName())
-        return false;
-    if (!CxLNApi::Start()) {
-        CX_LOG_ERROR("Failed to initialize Notes API.");
-        util->ReportError("Failed to initialize Notes API.");
+    if (!*util->GetMailDBName()) {
+        util->ReportError(kNoDatabase);
         return false;
     }
+    if (!LNStartApi(util))
+        return false;
     util->ReportStatus(kind.szOpenStatus);
-    SwitchUser(util);
     DBHANDLE db = NULLHANDLE;
-    bool loaded = OpenDB(util->GetMailDBName(), kind, &db);
+    bool loaded = LNRunAsUser(util) && OpenDB(util, util->GetMailDBName(), kind, &db);
     if (loaded) {
         loaded = SearchDB(util, kind, db);
         STATUS status = LNApi().NSFDbClose(db);
         if (loaded && status != NOERROR) {
-            CX_LOG_ERROR(kind.szCloseFailed, status);
+            LNReportStatusFailure(util, kind.szCloseFailed, status);
             loaded = false;
         }
     }
@@ -75,22 +72,24 @@ bool LNLoadMailDB(CxLNBaseUtil* util, const tagLNMailKind& kind) {
 bool LNSaveMailDB(CxLNBaseUtil* util, const tagLNMailKind& kind,
                   const std::function<void(DBHANDLE)>& writeRecords) {
     const char* path = util->GetMailDBName();
-    if (!*path)
-        return false;
-    if (!CxLNApi::Start()) {
-        CX_LOG_ERROR("Failed to initialize Notes API.");
+    if (!*path) {
+        util->ReportError(kNoDatabase);
         return false;
     }
+    if (!LNStartApi(util))
+        return false;
     // The write-back runs as the same user as the load.
-    SwitchUser(util);
+    if (!LNRunAsUser(util)) {
+        CxLNApi::Stop();
+        return false;
+    }
     CX_LOG_INFO(kind.szSaveOpenLog, path);
     DBHANDLE db = NULLHANDLE;
     STATUS status = LNApi().NSFDbOpen(path, &db);
     if (status != NOERROR) {
         char message[512];
         CxStrFormat(message, sizeof message, kind.szSaveOpenFailed, path, status);
-        CX_LOG_ERROR("%s", message);
-        util->ReportError(message);
+        LNReportFailure(util, message, status, LNWhereNotesLooked(path, status));
         CxLNApi::Stop();
         return false;
     }
@@ -100,7 +99,7 @@ bool LNSaveMailDB(CxLNBaseUtil* util, const tagLNMailKind& kind,
     if (saved)
         CX_LOG_INFO("%s", kind.szSaved);
     else
-        CX_LOG_ERROR(kind.szCloseFailed, status);
+        LNReportStatusFailure(util, kind.szCloseFailed, status);
     CxLNApi::Stop();
     return saved;
 }

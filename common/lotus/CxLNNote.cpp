@@ -4,10 +4,6 @@
 
 namespace {
 
-// Notes records take no bytes in the file, so the file cannot vouch for a
-// count; more than this many is taken for a damaged header.
-constexpr int32_t kMaxNoteRecords = 100000;
-
 const tagLNFileTexts kTexts = {
     nullptr,
     nullptr,
@@ -68,7 +64,7 @@ bool CxLNNoteUtil::LoadFromFile(const char* name) {
     char path[512];
     TempFilePath_(ExchangeFileName_(name), path, sizeof path);
     return LNLoadRecFile(
-        m_pFile, m_pRecList, m_pDataMgr, path, kMaxNoteRecords, kTexts,
+        m_pFile, m_pRecList, m_pDataMgr, path, 0, kTexts,
         [this](tagCxLNNoteRec* rec) { return LoadRecFromFile_(rec); }, &ToCommRec);
 }
 

@@ -210,12 +210,20 @@ bool CxLNParamParser::LoadFromFile(const char* path) {
     ClearParams();
     int32_t count = 0;
     file.ReadInt(&count);
+    // An item takes its number and its type at least: a count the file cannot
+    // hold fails at once, and reading stops where the file ends.
+    const int64_t size = file.Size();
+    if (count > (size < 4 ? 0 : (size - 4) / 8)) {
+        CX_LOG_ERROR("Parameter file %s is damaged: it cannot hold %d items.", m_szParamPath,
+                     count);
+        return false;
+    }
     bool complete = true;
-    // A damaged count is not trusted: reading stops where the file ends.
     for (int32_t i = 0; i < count && complete; ++i)
         complete = ReadItem(&file);
     if (!complete)
-        CX_LOG_ERROR("Parameter file %s ends before its %d items.", m_szParamPath, count);
+        CX_LOG_ERROR("Parameter file %s is damaged: it ends before its %d items.", m_szParamPath,
+                     count);
     file.Close();
     return complete;
 }

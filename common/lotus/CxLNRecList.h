@@ -75,12 +75,24 @@ Rec* LNAddLinked(CxList* list, Mgr* mgr, Rec* rec, bool (*toComm)(Rec*, Comm*)) 
     return added;
 }
 
-// Reads `path` into linked records. A count larger than the file holds is
-// not trusted: reading stops where the file ends (or, for a kind whose
-// records take no bytes, beyond `maxCount`), nothing is added after that
-// point and the load fails.
+// Records of a kind that takes no bytes in the file: the file cannot vouch
+// for their count, so more than this many are taken for a damaged header.
+constexpr int64_t kLNMaxEmptyRecords = 1024;
+
+// How many records of at least `recordBytes` bytes each a file of `size`
+// bytes can hold after its header.
+inline int64_t LNRecordsThatFit(int64_t size, std::size_t recordBytes) {
+    if (recordBytes == 0)
+        return kLNMaxEmptyRecords;
+    return size < 4 ? 0 : (size - 4) / static_cast<int64_t>(recordBytes);
+}
+
+// Reads `path` into linked records of at least `recordBytes` bytes each. A
+// count larger than the file can hold fails at once, before anything is
+// read or allocated; a file that ends early adds nothing after that point and
+// the load fails.
 template <class Comm, class Rec, class Mgr, class ReadRec>
-bool LNLoadRecFile(CxFile* file, CxList* list, Mgr* mgr, const char* path, int32_t maxCount,
+bool LNLoadRecFile(CxFile* file, CxList* list, Mgr* mgr, const char* path, std::size_t recordBytes,
                    const tagLNFileTexts& texts, ReadRec readRec, bool (*toComm)(Rec*, Comm*)) {
     if (!file->Open(path, "rb")) {
         CX_LOG_ERROR(texts.szLoadOpenFailed, path);
@@ -90,7 +102,7 @@ bool LNLoadRecFile(CxFile* file, CxList* list, Mgr* mgr, const char* path, int32
     file->ReadInt(&count);
     if (texts.szCount)
         CX_LOG_INFO(texts.szCount, count);
-    if (count > maxCount) {
+    if (count > LNRecordsThatFit(file->Size(), recordBytes)) {
         file->Close();
         CX_LOG_ERROR("File %s is damaged: it cannot hold %d records.", path, count);
         return false;

@@ -2,10 +2,10 @@
 // while it runs, read by the wizard's wait window and after the run.
 #include "CxLNBaseUtil.h"
 
-#include <cstdio>
 #include <string>
 
 #include "common/lotus/CxLNErrorFile.h"
+#include "common/misc/CxFile.h"
 
 namespace {
 
@@ -38,15 +38,18 @@ void CxLNBaseUtil::ReportError(const char* text) {
 
 void CxLNBaseUtil::FiniErrorReport() {}
 
+void CxLNBaseUtil::ReportNotice(const char* text) {
+    if (*m_szErrorFile)
+        CxLNErrorFile(m_szTempFilePath, m_szErrorFile).WriteNotice(OneLine(text).c_str());
+}
+
 void CxLNBaseUtil::ReportStatus(const char* text) {
     if (!*m_szStatusFile)
         return;
     char path[512];
     TempFilePath_(m_szStatusFile, path, sizeof path);
     // Created from empty each time: the file holds the last report alone.
-    if (std::FILE* file = std::fopen(path, "wb")) {
-        const std::string line = OneLine(text) + "\r\n";
-        std::fwrite(line.data(), 1, line.size(), file);
-        std::fclose(file);
-    }
+    CxFile file;
+    if (file.Open(path, "wb"))
+        file.WriteLine(OneLine(text).c_str());
 }

@@ -5,6 +5,7 @@
 
 #include "common/lotus/CxLNApi.h"
 #include "common/lotus/CxLNBaseUtil.h"
+#include "common/lotus/CxLNFailure.h"
 #include "common/lotus/CxLNRecords.h"
 #include "common/misc/CxDebugUtil.h"
 #include "common/misc/CxString.h"
@@ -71,9 +72,10 @@ void DeleteDocument(CxLNBaseUtil* owner, DBHANDLE db, const tagLNWriteBackKind& 
 void LNReportCallFailure(CxLNBaseUtil* owner, const char* call, STATUS status) {
     char message[256];
     CxStrFormat(message, sizeof message, "Failed to call %s, error code=%d", call, status);
-    CX_LOG_ERROR("%s", message);
     if (owner)
-        owner->ReportError(message);
+        LNReportFailure(owner, message, status);
+    else
+        CX_LOG_ERROR("%s", message);
 }
 
 void LNWriteBackRecord(CxLNBaseUtil* owner, DBHANDLE db, const tagLNWriteBackKind& kind,

@@ -1,6 +1,7 @@
 #include "CxDebugUtil.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <cstdarg>
 #include <cstdio>
@@ -12,6 +13,7 @@
 
 #include "common/misc/CxFile.h"
 #include "common/misc/CxString.h"
+#include "platform/SystemError.h"
 #include "platform/ThreadId.h"
 
 namespace {
@@ -34,13 +36,26 @@ void SourceName(const char* source, char* name) {
     CxStrCopy(name, kSourceSize, start);
 }
 
-// One write() to a file opened for appending, so lines of several processes
-// never mix.
-void AppendLine(const char* path, const std::string& line, bool fromEmpty) {
-    int flags = O_WRONLY | O_CREAT | O_CLOEXEC | (fromEmpty ? O_TRUNC : O_APPEND);
-    int fd = open(path, flags, 0666);
-    if (fd < 0)
+// A log that cannot be opened is told once on the error stream; the run goes on.
+void ReportRefusedLog(const char* path, int error) {
+    static std::atomic<bool> told{false};
+    if (told.exchange(true))
         return;
+    std::fprintf(stderr, "Can not write the log %s: %s%s\n", path,
+                 platform::SystemErrorText(error).c_str(),
+                 error == ELOOP ? " (a symbolic link is never written through)" : "");
+}
+
+// One write() to a file opened for appending, so lines of several processes
+// never mix. A symbolic link at the log's name is not followed: lines must
+// not land in whatever file it points to.
+void AppendLine(const char* path, const std::string& line, bool fromEmpty) {
+    int flags = O_WRONLY | O_CREAT | O_NOFOLLOW | O_CLOEXEC | (fromEmpty ? O_TRUNC : O_APPEND);
+    int fd = open(path, flags, 0666);
+    if (fd < 0) {
+        ReportRefusedLog(path, errno);
+        return;
+    }
     ssize_t written;
     do {
         written = write(fd, line.data(), line.size());

@@ -1,6 +1,9 @@
 #include "CxFile.h"
 
 #include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -40,8 +43,23 @@ bool CxFile::Open(const char* path, const char* mode) {
     if (!path || !*path || !mode || !*mode)
         return false;
     Close(); // a second open would otherwise leak the first stream
-    m_pStream = std::fopen(path, mode);
+    m_pStream = std::strpbrk(mode, "wa") ? OpenForWriting(path, mode) : std::fopen(path, mode);
     return m_pStream != nullptr;
+}
+
+// A file the system writes is never written through a symbolic link: the link
+// could send the bytes (a password, records) to any file of the user.
+FILE* CxFile::OpenForWriting(const char* path, const char* mode) {
+    const bool append = std::strchr(mode, 'a') != nullptr;
+    int flags = O_CREAT | O_NOFOLLOW | O_CLOEXEC | (append ? O_APPEND : O_TRUNC);
+    flags |= std::strchr(mode, '+') ? O_RDWR : O_WRONLY;
+    const int fd = open(path, flags, 0666);
+    if (fd < 0)
+        return nullptr;
+    FILE* stream = fdopen(fd, mode);
+    if (!stream)
+        close(fd);
+    return stream;
 }
 
 bool CxFile::Close() {
@@ -134,6 +152,13 @@ bool CxFile::WriteLine(const char* text) {
 
 bool CxFile::AtEnd() const {
     return !m_pStream || std::feof(m_pStream) || std::ferror(m_pStream);
+}
+
+int64_t CxFile::Size() const {
+    struct stat st;
+    if (!m_pStream || fstat(fileno(m_pStream), &st) != 0)
+        return -1;
+    return static_cast<int64_t>(st.st_size);
 }
 
 int32_t CxFile::GetFileSize(const char* path) {

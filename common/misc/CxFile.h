@@ -10,6 +10,7 @@ public:
     CxFile(const CxFile&) = delete;
     CxFile& operator=(const CxFile&) = delete;
 
+    // A mode that writes ("w", "a") never follows a symbolic link at `path`.
     bool Open(const char* path, const char* mode);
     bool Close();
     bool IsOpen() const { return m_pStream != nullptr; }
@@ -29,9 +30,13 @@ public:
 
     // True when the stream has reached its end or failed.
     bool AtEnd() const;
+    // Bytes of the open file, -1 when unknown.
+    int64_t Size() const;
 
     static int32_t GetFileSize(const char* path);
 
 private:
+    static FILE* OpenForWriting(const char* path, const char* mode);
+
     FILE* m_pStream;
 };

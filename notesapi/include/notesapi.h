@@ -195,8 +195,14 @@ void LNPUBLIC NotesTerm(void);
 /* A relative ID file path resolves against Directory= of notes.ini. */
 STATUS LNPUBLIC SECKFMSwitchToIDFile(char* IDFile, char* Password, char* retUserName,
                                      WORD MaxUserNameLength, DWORD Flags, void* Reserved);
+/* The current user: the one of the last switch, else of KeyFilename= in
+ * notes.ini; MAXUSERNAME bytes out, empty for nobody. */
+STATUS LNPUBLIC SECKFMGetUserName(char* retUserName);
 WORD LNPUBLIC OSLoadString(HMODULE hModule, STATUS StringCode, char* retBuffer,
                            WORD BufferLength);
+/* The data folder (Directory= of notes.ini) against which relative paths
+ * resolve; MAXPATH bytes out; its length, 0 before the API start. */
+WORD LNPUBLIC OSGetDataDirectory(char* retPathName);
 STATUS LNPUBLIC OSPathNetConstruct(const char* PortName, const char* ServerName,
                                    const char* FileName, char* retPathName);
 STATUS LNPUBLIC OSMemFree(DHANDLE Handle);

@@ -75,3 +75,10 @@ STATUS LNPUBLIC OSPathNetConstruct(const char* PortName, const char* ServerName,
     zns::CopyText(retPathName, MAXPATH, path);
     return NOERROR;
 }
+
+WORD LNPUBLIC OSGetDataDirectory(char* retPathName) {
+    ZNS_REQUIRE_INIT(0);
+    if (!retPathName)
+        return 0;
+    return static_cast<WORD>(zns::CopyText(retPathName, MAXPATH, zns::TheSession().dataDir));
+}

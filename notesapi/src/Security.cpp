@@ -22,6 +22,14 @@ STATUS LNPUBLIC SECKFMSwitchToIDFile(char* IDFile, char* Password, char* retUser
     return NOERROR;
 }
 
+STATUS LNPUBLIC SECKFMGetUserName(char* retUserName) {
+    ZNS_REQUIRE_INIT(ERR_NOT_INITIALIZED);
+    if (!retUserName)
+        return ERR_BAD_ARGUMENT;
+    zns::CopyText(retUserName, MAXUSERNAME, zns::TheSession().user);
+    return NOERROR;
+}
+
 STATUS LNPUBLIC ZNSCreateIDFile(const char* IDFile, const char* UserName, const char* Password) {
     ZNS_API_LOCK;
     if (!IDFile || !UserName)

@@ -155,7 +155,7 @@ TEST_P(AddrLoadFaultTest, ADocumentThatCannotBeReadIsReportedAndSkipped) {
                                  ", note ID=" + std::to_string(ids[1]) +
                                  ", error code=" + std::to_string(ERR_INVALID_NOTE);
     EXPECT_EQ(ErrorValue("Error.Count"), "1");
-    EXPECT_EQ(ErrorValue("Error.1"), expected);
+    EXPECT_EQ(ErrorValue("Error.1"), expected + "; message=Invalid or nonexistent document");
     EXPECT_NE(m_log.Text().find(expected), std::string::npos);
 }
 

@@ -10,8 +10,8 @@ TEST_F(AddrDBTest, RunInOtherModesFailsAfterClearingTheErrorFile) {
                                "[Error]\r\nError.Count=1\r\nError.1=old\r\n");
         m_util.SetMode(mode);
         EXPECT_FALSE(m_util.Run()) << mode;
-        EXPECT_EQ(ErrorValue("Error.Count"), "0");
-        EXPECT_EQ(ErrorValue("Error.1"), "");
+        EXPECT_EQ(ErrorValue("Error.Count"), "1");
+        EXPECT_EQ(ErrorValue("Error.1"), "Unknown run mode in the parameter file.");
         EXPECT_FALSE(testsupport::FileExists(DataFile()));
     }
 }
@@ -29,11 +29,28 @@ TEST_F(AddrDBTest, ALoadRunWritesTheRecordsToTheExchangeFile) {
     EXPECT_EQ(std::string(client.GetFirstRec()->szID), std::to_string(id));
 }
 
-TEST_F(AddrDBTest, ALoadRunWhoseDatabaseDoesNotOpenWritesNoExchangeFile) {
+TEST_F(AddrDBTest, ALoadRunWhoseDatabaseDoesNotOpenWritesNoExchangeFileAndSaysWhy) {
     m_util.SetLocalName("missing.nsf");
     m_util.SetMode(1);
     EXPECT_FALSE(m_util.Run());
     EXPECT_FALSE(testsupport::FileExists(DataFile()));
+    EXPECT_EQ(ErrorValue("Error.Count"), "1");
+    EXPECT_EQ(ErrorValue("Error.1"),
+              "Can not open Lotus Notes Contacts file: missing.nsf, error code=259; message=File "
+              "does not exist; a relative path is looked for in the Lotus Notes data folder " +
+                  m_folder.Dir().File("Data"));
+    EXPECT_NE(m_log.Text().find(
+                  "Can not open Lotus Notes Contacts file: missing.nsf, error code=259\r\n"),
+              std::string::npos);
+}
+
+TEST_F(AddrDBTest, AWriteBackRunOfADamagedExchangeFileSaysWhy) {
+    testsupport::WriteFile(DataFile(), std::string("\x10\x27\x00\x00", 4)); // 10000 records
+    m_util.SetMode(2);
+    EXPECT_FALSE(m_util.Run());
+    EXPECT_EQ(ErrorValue("Error.Count"), "1");
+    EXPECT_EQ(ErrorValue("Error.1"),
+              "Can not read the records to write back from the file LNAddr.dat.");
 }
 
 TEST_F(AddrDBTest, AWriteBackRunWritesTheExchangeFileIntoTheDatabase) {

@@ -169,3 +169,32 @@ TEST(BaseUtil, EmptyFileNamesNeverRemoveTheFolder) {
 }
 
 } // namespace
+
+namespace {
+
+class ErrorInfoAddr : public CxLNAddrUtil {
+public:
+    using CxLNAddrUtil::_UpdateErrorInfo;
+};
+
+long long BytesRead() {
+    const std::string io = testsupport::ReadFile("/proc/self/io");
+    const std::size_t at = io.find("rchar: ");
+    return at == std::string::npos ? -1 : std::atoll(io.c_str() + at + 7);
+}
+
+} // namespace
+
+// A damaged error file of one huge line costs the front end its buffer only.
+TEST(BaseUtil, AHugeErrorTextIsReadUpToItsBuffer) {
+    TempDir dir;
+    WriteFile(dir.File("LNAddrErr.dat"),
+              "[Error]\r\nError.Count=1\r\nError.1=" + std::string(64u << 20, 'e'));
+    ErrorInfoAddr util;
+    util.SetTempFilePath(dir.Folder().c_str());
+    const long long before = BytesRead();
+    EXPECT_TRUE(util._UpdateErrorInfo());
+    EXPECT_LT(BytesRead() - before, 1 << 20);
+    EXPECT_TRUE(util.HasError());
+    EXPECT_EQ(std::string(util.GetLastErrorMsg()), std::string(1023, 'e'));
+}

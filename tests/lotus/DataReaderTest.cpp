@@ -103,10 +103,14 @@ protected:
     CxLNDataReader m_reader;
 };
 
-TEST_F(DataReaderRun, AHelperThatEndsHasExitedWhateverItsExitCode) {
+TEST_F(DataReaderRun, AHelperThatEndsHasExitedAndTellsItsCode) {
     // Without a parameter file the fake ends at once with a failure code.
     EXPECT_EQ(m_reader.Execute(), CxLNDataReader::Exited);
-    EXPECT_EQ(m_reader.Execute(), CxLNDataReader::Exited);
+    EXPECT_EQ(m_reader.GetExitCode(), 2);
+    EXPECT_EQ(m_reader.GetExitSignal(), 0);
+    EXPECT_NE(m_log.Text().find("Helper utility program exited with code 2.\r\n"),
+              std::string::npos);
+    EXPECT_EQ(m_log.Text().find("exited successfully"), std::string::npos);
 }
 
 TEST_F(DataReaderRun, AMissingProgramIsNotStartedAndTheFolderIsRestored) {

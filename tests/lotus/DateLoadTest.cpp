@@ -106,19 +106,36 @@ TEST_F(DateLoadTest, LoadReadsTheItemsOfAppointmentDocuments) {
     EXPECT_FALSE(CxLNApi::IsStarted());
 }
 
-TEST_F(DateLoadTest, AWrongPasswordIsLoggedAndTheLoadGoesOn) {
-    AddNote([](NOTEHANDLE note) { AppendText(note, "Subject", "Still loaded"); }, "Appointment");
+TEST_F(DateLoadTest, AWrongPasswordStopsTheLoad) {
+    AddNote([](NOTEHANDLE note) { AppendText(note, "Subject", "Not for others"); }, "Appointment");
     m_util.SetUserName("jdoe");
     m_util.SetPassword("secret-1");
+    m_util.InitErrorReport();
+    ASSERT_FALSE(m_util.LoadFromDB()) << m_log.Text();
+    EXPECT_EQ(m_util.GetRecList()->GetCount(), 0);
+    const std::string failure = "Can not switch to user ID file: jdoe.id, error code=" +
+                                std::to_string(ERR_SECURE_BADPASSWORD) +
+                                "; message=Wrong Password. (Passwords are case sensitive)";
+    EXPECT_TRUE(Contains(m_log.Text(), failure)) << m_log.Text();
+    EXPECT_EQ(ErrorValue("LNDateErr.dat", "Error.1"), failure);
+    EXPECT_FALSE(Contains(m_log.Text(), "Open Lotus Notes Calendar database:"));
+    EXPECT_STREQ(m_util.GetUserName(), "jdoe");
+    EXPECT_FALSE(CxLNApi::IsStarted());
+}
+
+TEST_F(DateLoadTest, WithoutAPasswordAFailedSwitchGoesOnAndSaysAsWhom) {
+    AddNote([](NOTEHANDLE note) { AppendText(note, "Subject", "Still loaded"); }, "Appointment");
+    m_folder.WriteIni(std::string(testsupport::kDataIni) + "KeyFilename=" + kIDFile + "\r\n");
+    m_util.SetIDFile("missing.id");
+    m_util.SetPassword("");
+    m_util.InitErrorReport();
     ASSERT_TRUE(m_util.LoadFromDB()) << m_log.Text();
     ASSERT_EQ(m_util.GetRecList()->GetCount(), 1);
-    EXPECT_STREQ(m_util.GetFirstRec()->szSubject, "Still loaded");
-    EXPECT_TRUE(
-        Contains(m_log.Text(), "Can not switch to user ID file: jdoe.id, error code=" +
-                                   std::to_string(ERR_SECURE_BADPASSWORD) +
-                                   "; message=Wrong Password. (Passwords are case sensitive)"))
-        << m_log.Text();
-    EXPECT_STREQ(m_util.GetUserName(), "jdoe");
+    EXPECT_EQ(ErrorValue("LNDateErr.dat", "Error.Count"), "0");
+    const std::string notice = ErrorValue("LNDateErr.dat", "Notice");
+    EXPECT_EQ(notice, std::string("The ID file missing.id was not used (File does not exist); "
+                                  "Lotus Notes was used as its current user ") +
+                          kIDUser + ".");
 }
 
 TEST_F(DateLoadTest, TheApiStartFailureIsReportedAsAnError) {
@@ -126,18 +143,23 @@ TEST_F(DateLoadTest, TheApiStartFailureIsReportedAsAnError) {
     m_util.InitErrorReport();
     EXPECT_FALSE(m_util.LoadFromDB());
     EXPECT_EQ(ErrorValue("LNDateErr.dat", "Error.Count"), "1");
-    EXPECT_EQ(ErrorValue("LNDateErr.dat", "Error.1"), "Failed to initialize Notes API.");
+    EXPECT_TRUE(Contains(ErrorValue("LNDateErr.dat", "Error.1"),
+                         "Failed to initialize Notes API. Can not load Lotus Notes library "
+                         "./libnotes.so: "));
     EXPECT_TRUE(Contains(m_log.Text(), "Failed to initialize Notes API."));
 }
 
-TEST_F(DateLoadTest, AMissingDatabaseIsLoggedWithItsStatusText) {
+TEST_F(DateLoadTest, AMissingDatabaseIsReportedWithItsStatusTextAndWhereNotesLooked) {
     m_util.SetMailDBName("mail/nobody.nsf");
     m_util.InitErrorReport();
     EXPECT_FALSE(m_util.LoadFromDB());
-    EXPECT_TRUE(Contains(m_log.Text(), "Can not open Lotus Notes Calendar file: mail/nobody.nsf, "
-                                       "error code=259; message=File does not exist"))
-        << m_log.Text();
-    EXPECT_EQ(ErrorValue("LNDateErr.dat", "Error.Count"), "0");
+    const std::string line = "Can not open Lotus Notes Calendar file: mail/nobody.nsf, "
+                             "error code=259; message=File does not exist";
+    EXPECT_TRUE(Contains(m_log.Text(), line + "\r\n")) << m_log.Text();
+    EXPECT_EQ(ErrorValue("LNDateErr.dat", "Error.Count"), "1");
+    EXPECT_EQ(ErrorValue("LNDateErr.dat", "Error.1"),
+              line + "; a relative path is looked for in the Lotus Notes data folder " +
+                  m_folder.Dir().File("Data"));
     EXPECT_FALSE(CxLNApi::IsStarted());
 }
 

@@ -209,16 +209,17 @@ TEST_F(DateSaveTest, TheWriteBackSwitchesToTheUserOfTheIDFile) {
     EXPECT_EQ(TextOf(DumpNote(id), "Subject"), "Renamed");
     EXPECT_EQ(Errors("Error.Count"), "0");
 
+    // A refused password stops the write-back before any document is opened.
     m_util.SetPassword("wrong");
     std::strcpy(m_util.GetFirstRec()->szSubject, "Not allowed");
-    ASSERT_TRUE(Save());
+    ASSERT_FALSE(Save());
     EXPECT_EQ(TextOf(DumpNote(id), "Subject"), "Renamed");
-    EXPECT_NE(m_log.Text().find("Can not switch to user ID file: jdoe.id, error code=" +
-                                std::to_string(ERR_SECURE_BADPASSWORD)),
-              std::string::npos);
+    const std::string failure = "Can not switch to user ID file: jdoe.id, error code=" +
+                                std::to_string(ERR_SECURE_BADPASSWORD) +
+                                "; message=Wrong Password. (Passwords are case sensitive)";
+    EXPECT_NE(m_log.Text().find(failure), std::string::npos);
     EXPECT_EQ(Errors("Error.Count"), "1");
-    EXPECT_EQ(Errors("Error.1"),
-              "Failed to call NSFNoteUpdate, error code=" + std::to_string(ERR_NOACCESS));
+    EXPECT_EQ(Errors("Error.1"), failure);
 }
 
 TEST_F(DateSaveTest, AMissingDatabaseIsReported) {
@@ -226,7 +227,10 @@ TEST_F(DateSaveTest, AMissingDatabaseIsReported) {
     EXPECT_FALSE(Save());
     EXPECT_EQ(Errors("Error.Count"), "1");
     EXPECT_EQ(Errors("Error.1"),
-              "Can no open Lotus Notes Calendar Database file: mail/nobody.nsf, error code=259");
+              "Can no open Lotus Notes Calendar Database file: mail/nobody.nsf, error code=259; "
+              "message=File does not exist; a relative path is looked for in the Lotus Notes "
+              "data folder " +
+                  m_folder.Dir().File("Data"));
 }
 
 TEST_F(DateSaveTest, DeletesAndMissingNotes) {

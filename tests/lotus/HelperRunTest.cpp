@@ -277,8 +277,9 @@ TEST_F(HelperRun, AMissingHelperFailsTheLoadWithoutTheRecordsOfAnEarlierRun) {
 
     EXPECT_EQ(CountRecs(&addr), 0);
     EXPECT_EQ(addr.GetDataMgr()->GetFirstRec(), nullptr);
-    EXPECT_FALSE(addr.HasError());
-    EXPECT_STREQ(addr.GetLastErrorMsg(), "");
+    EXPECT_TRUE(addr.HasError());
+    EXPECT_STREQ(addr.GetLastErrorMsg(), "Could not start the helper program "
+                                         "Zembrik.LNMissingHost: No such file or directory.");
     EXPECT_FALSE(FileExists(Data("LNAddr.dat")));
     EXPECT_FALSE(FileExists(Data("LNAddrErr.dat")));
     const std::string log = m_log.Text();
@@ -315,6 +316,8 @@ TEST_F(HelperRun, AHelperThatOutlivesTheWaitFailsTheLoadWithoutItsRecords) {
         << log;
     EXPECT_EQ(log.find("Helper utility program exited successfully."), std::string::npos);
     EXPECT_NE(log.find("Failed to load Lotus Notes Contacts information.\r\n"), std::string::npos);
+    EXPECT_STREQ(addr.GetLastErrorMsg(), "The run gave up waiting: the helper program "
+                                         "Zembrik.LNAddrHost did not end within 0.1 seconds.");
 }
 
 TEST_F(HelperRun, AHelperThatOutlivesTheWaitLeavesTheChangesUnsubmitted) {
@@ -347,44 +350,130 @@ TEST_F(HelperRun, ErrorCountsDecideHasError) {
     const std::string longText(1500, 'x');
     struct Case {
         std::string script;
+        bool loaded;
         bool hasError;
         std::string last;
     } cases[] = {
-        {"init;records=1", false, ""},
-        {"raw=Error.Count=0;raw=Error.1=ignored;records=1", false, ""},
-        {"raw=Error.Count=-3;records=1", false, ""},
-        {"raw=Error.Count=many;records=1", false, ""},
-        {"records=1", false, ""}, // no error file at all
-        {"init;error=only;records=1", true, "only"},
-        {"raw=Error.Count=2;raw=Error.1=one;records=1", true, ""},
-        {"init;error=" + longText + ";records=1", true, longText.substr(0, 1023)},
+        {"init;records=1", true, false, ""},
+        {"raw=Error.Count=0;raw=Error.1=ignored;records=1", true, false, ""},
+        {"raw=Error.Count=-3;records=1", true, false, ""},
+        {"raw=Error.Count=many;records=1", true, false, ""},
+        // A helper that leaves no report did not run as a helper does.
+        {"records=1", false, true,
+         "The run failed: the helper program Zembrik.LNAddrHost ended without an error report."},
+        {"init;error=only;records=1", true, true, "only"},
+        {"raw=Error.Count=2;raw=Error.1=one;records=1", true, true, ""},
+        {"init;error=" + longText + ";records=1", true, true, longText.substr(0, 1023)},
     };
     for (const Case& c : cases) {
         Script(c.script.c_str());
         TestAddr addr;
         Prepare(&addr);
-        EXPECT_TRUE(addr.LoadAll()) << c.script;
+        EXPECT_EQ(addr.LoadAll(), c.loaded) << c.script;
         EXPECT_EQ(addr.HasError(), c.hasError) << c.script;
         EXPECT_EQ(addr.GetLastErrorMsg(), c.last) << c.script;
     }
 }
 
+TEST_F(HelperRun, AHelperThatDoesNotEndWellFailsTheRunAndSaysHow) {
+    struct Case {
+        const char* script;
+        const char* text;
+        const char* log;
+    } cases[] = {
+        {"init;records=2;exit=127",
+         "The run failed: the helper program Zembrik.LNAddrHost exited with code 127.",
+         "Helper utility program exited with code 127.\r\n"},
+        {"init;records=2;signal=9",
+         "The run failed: the helper program Zembrik.LNAddrHost was ended by signal 9 (Killed).",
+         "Helper utility program was ended by signal 9 (Killed).\r\n"},
+        // Its own failure code comes with its errors, which say enough.
+        {"init;error=Can not open the database;exit=1", "Can not open the database", nullptr},
+        {"init;error=Half done;signal=15",
+         "Half done (The run failed: the helper program Zembrik.LNAddrHost was ended by signal 15 "
+         "(Terminated).)",
+         nullptr},
+    };
+    for (const Case& c : cases) {
+        Script(c.script);
+        const std::size_t logStart = m_log.Text().size();
+        TestAddr addr;
+        Prepare(&addr);
+        EXPECT_FALSE(addr.LoadAll()) << c.script;
+        EXPECT_EQ(CountRecs(&addr), 0) << c.script;
+        EXPECT_TRUE(addr.HasError()) << c.script;
+        EXPECT_STREQ(addr.GetLastErrorMsg(), c.text);
+        const std::string log = m_log.Text().substr(logStart);
+        EXPECT_EQ(log.find("Helper utility program exited successfully."), std::string::npos);
+        if (c.log) {
+            EXPECT_NE(log.find(c.log), std::string::npos) << log;
+        }
+
+        addr.SetDirty(true);
+        EXPECT_FALSE(addr.SubmitChanges()) << c.script;
+        EXPECT_TRUE(addr.IsDirty());
+        EXPECT_STREQ(addr.GetLastErrorMsg(), c.text);
+    }
+}
+
+TEST_F(HelperRun, ThePathReachesTheHelperWhateverItsFolderHolds) {
+    for (const char* name : {"a\"b", "two  blanks", "$(touch pwned)", "line\nbreak", "tail\\"}) {
+        SCOPED_TRACE(name);
+        const std::string folder = m_data.File(name) + "/";
+        ASSERT_EQ(mkdir(folder.c_str(), 0700), 0);
+        // A split of the old quoted line would have found this one instead.
+        const std::string decoy = m_data.File("ab") + "/";
+        mkdir(decoy.c_str(), 0700);
+        WriteFile(decoy + "LNAddrParam.dat", "decoy");
+        Script("record;init;records=2");
+        std::remove(Record().c_str());
+        TestAddr addr;
+        addr.SetTempFilePath(folder.c_str());
+        ASSERT_TRUE(addr.LoadAll()) << addr.GetLastErrorMsg();
+        EXPECT_EQ(CountRecs(&addr), 2);
+        EXPECT_NE(ReadFile(Record()).find("argc=2\n"), std::string::npos);
+        EXPECT_EQ(ReadFile(decoy + "LNAddrParam.dat"), "decoy");
+        EXPECT_FALSE(FileExists(m_data.File("pwned")));
+        EXPECT_FALSE(FileExists("pwned"));
+    }
+}
+
+TEST_F(HelperRun, AStaleParameterFileGoesEvenWhenTheNextOneCannotBeWritten) {
+    // A folder that fits its field, but with the parameter file's name no longer
+    // fits a path: the file cannot be written there.
+    const std::string folder =
+        m_data.Folder() + std::string(250 - m_data.Folder().size() - 1, 'f') + "/";
+    ASSERT_EQ(mkdir(folder.c_str(), 0700), 0);
+    WriteFile(folder + "LNAddrParam.dat", "the password of a run that was cut short");
+    Script("record;init;records=1");
+    TestAddr addr;
+    addr.SetTempFilePath(folder.c_str());
+    EXPECT_FALSE(addr.LoadAll());
+    EXPECT_FALSE(FileExists(folder + "LNAddrParam.dat"));
+    EXPECT_FALSE(FileExists(Record()));
+    EXPECT_NE(std::string(addr.GetLastErrorMsg()).find("Can not write the parameter file: "),
+              std::string::npos);
+}
+
 TEST_F(HelperRun, AnErrorFileOfAnEarlierRunIsNotTakenForThisOne) {
+    // This helper writes no report of its own.
     Script("records=1");
-    WriteFile(Data("LNAddrErr.dat"), "[Error]\r\nError.Count=1\r\nError.1=old\r\n");
+    WriteFile(Data("LNAddrErr.dat"), "[Error]\r\nError.Count=0\r\nNotice=old\r\n");
     WriteFile(Data("LNAddrStatus.dat"), "old\r\n");
     TestAddr addr;
     Prepare(&addr);
-    EXPECT_TRUE(addr.LoadAll());
-    EXPECT_FALSE(addr.HasError());
+    EXPECT_FALSE(addr.LoadAll());
+    EXPECT_STREQ(addr.GetNotice(), "");
+    EXPECT_NE(std::string(addr.GetLastErrorMsg()).find("ended without an error report"),
+              std::string::npos);
     EXPECT_FALSE(FileExists(Data("LNAddrErr.dat")));
     EXPECT_FALSE(FileExists(Data("LNAddrStatus.dat")));
-    EXPECT_TRUE(addr.SubmitChanges());
-    EXPECT_FALSE(addr.IsDirty());
+    EXPECT_FALSE(addr.SubmitChanges());
+    EXPECT_TRUE(addr.IsDirty());
 }
 
 TEST_F(HelperRun, TheStatusFileHoldsTheLastReportAlone) {
-    Script("status=Opening the database;status=Reading 10 records;records=0");
+    Script("init;status=Opening the database;status=Reading 10 records;records=0");
     TestAddr addr;
     Prepare(&addr);
     EXPECT_TRUE(addr.LoadAll());

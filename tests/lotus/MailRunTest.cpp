@@ -82,6 +82,8 @@ TEST_F(MailDBTest, RunsInOtherModesFail) {
         EXPECT_FALSE(dates.Run());
         EXPECT_FALSE(tasks.Run());
     }
-    EXPECT_EQ(ErrorValue("LNDateErr.dat", "Error.Count"), "0");
-    EXPECT_EQ(ErrorValue("LNTaskErr.dat", "Error.Count"), "0");
+    for (const char* file : {"LNDateErr.dat", "LNTaskErr.dat"}) {
+        EXPECT_EQ(ErrorValue(file, "Error.Count"), "1");
+        EXPECT_EQ(ErrorValue(file, "Error.1"), "Unknown run mode in the parameter file.");
+    }
 }

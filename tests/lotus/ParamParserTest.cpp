@@ -158,14 +158,17 @@ TEST_P(DamagedParamFile, StopsAtTheEnd) {
     CxLNParamParser parser;
     EXPECT_FALSE(parser.LoadFromFile(dir.File("p.dat").c_str()));
     EXPECT_EQ(parser.GetCount(), GetParam().kept);
-    EXPECT_NE(log.Text().find("ends before its"), std::string::npos);
+    EXPECT_NE(log.Text().find("is damaged: it "), std::string::npos);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Counts, DamagedParamFile,
     ::testing::Values(
         DamagedParams{"HugeCountOnHeaderOnly", Int(2147483647), 0},
-        DamagedParams{"TwoOfFourteen", Int(14) + TextItem(1, "a") + TextItem(2, "b"), 2},
+        // More items than the file can hold: refused before any is read.
+        DamagedParams{"TwoOfFourteen", Int(14) + TextItem(1, "a") + TextItem(2, "b"), 0},
+        DamagedParams{"ThreeOfFour",
+                      Int(4) + TextItem(1, "a") + TextItem(2, "b") + TextItem(3, "c"), 3},
         DamagedParams{"CutInsideText",
                       Int(2) + TextItem(1, "a") + Int(2) + Int(8) + Int(50) + "short", 1}),
     [](const ::testing::TestParamInfo<DamagedParams>& info) { return info.param.name; });

@@ -4,9 +4,11 @@
 
 #include <filesystem>
 #include <string>
+#include <unistd.h>
 
 #include "TestSupport.h"
 #include "common/lotus/CxLNBaseUtil.h"
+#include "common/lotus/CxLNStatusFile.h"
 #include "platform/ProfileFile.h"
 
 using testsupport::FileExists;
@@ -91,3 +93,26 @@ TEST_F(StatusReport, AStatusFileThatCannotBeCreatedIsIgnored) {
 }
 
 } // namespace
+
+TEST_F(StatusReport, TheStatusLineIsReadBackUpToItsBuffer) {
+    char line[16];
+    EXPECT_FALSE(LNReadStatusLine(m_dir.File("Status.dat").c_str(), line, sizeof line));
+    EXPECT_STREQ(line, "");
+    m_util.ReportStatus("Opening");
+    EXPECT_TRUE(LNReadStatusLine(m_dir.File("Status.dat").c_str(), line, sizeof line));
+    EXPECT_STREQ(line, "Opening");
+    // A file that is no status file: one long line, cut to the buffer.
+    WriteFile(m_dir.File("Status.dat"), std::string(1 << 20, 's') + "\r\nsecond\r\n");
+    EXPECT_TRUE(LNReadStatusLine(m_dir.File("Status.dat").c_str(), line, sizeof line));
+    EXPECT_EQ(std::string(line), std::string(15, 's'));
+    WriteFile(m_dir.File("Status.dat"), "first\nsecond\n");
+    EXPECT_TRUE(LNReadStatusLine(m_dir.File("Status.dat").c_str(), line, sizeof line));
+    EXPECT_STREQ(line, "first");
+}
+
+TEST_F(StatusReport, AStatusFileThatIsALinkIsNotWrittenThrough) {
+    WriteFile(m_dir.File("target"), "precious");
+    ASSERT_EQ(symlink(m_dir.File("target").c_str(), m_dir.File("Status.dat").c_str()), 0);
+    m_util.ReportStatus("Opening");
+    EXPECT_EQ(ReadFile(m_dir.File("target")), "precious");
+}

@@ -179,11 +179,54 @@ TEST(CxDebugUtil, EmptyFolderAndEmptyNameWriteNothing) {
     EXPECT_TRUE(std::filesystem::is_empty(dir.Path()));
 }
 
-TEST(CxDebugUtil, UnwritableFolderIsSilent) {
-    CxDebugUtil log;
-    log.SetPath("/nonexistent-folder/deeper/");
-    log.Write(0, "unit", 1, "m"); // nothing to see, nothing thrown
-    SUCCEED();
+// Runs `body` in a child process whose error stream goes to `errFile`; its exit status.
+template <class Body> int InChild(const std::string& errFile, Body body) {
+    const pid_t pid = fork();
+    if (pid == 0) {
+        if (!std::freopen(errFile.c_str(), "w", stderr))
+            _exit(3);
+        body();
+        std::fflush(stderr);
+        _exit(0);
+    }
+    int status = 0;
+    waitpid(pid, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+TEST(CxDebugUtil, ALogThatCannotBeOpenedIsToldOnceAndTheRunGoesOn) {
+    TempDir dir;
+    ASSERT_EQ(InChild(dir.File("err.txt"),
+                      [] {
+                          CxDebugUtil log;
+                          log.SetPath("/nonexistent-folder/deeper/");
+                          log.Write(0, "unit", 1, "m");
+                          log.Write(0, "unit", 2, "m");
+                      }),
+              0);
+    EXPECT_EQ(ReadFile(dir.File("err.txt")),
+              "Can not write the log /nonexistent-folder/deeper/appdebug.log: No such file or "
+              "directory\n");
+}
+
+TEST(CxDebugUtil, ALinkAtTheLogsNameIsNeverWrittenThrough) {
+    TempDir dir;
+    WriteFile(dir.File("elsewhere.txt"), "precious\n");
+    ASSERT_EQ(symlink(dir.File("elsewhere.txt").c_str(), dir.File("appdebug.log").c_str()), 0);
+    const std::string folder = dir.Folder();
+    ASSERT_EQ(InChild(dir.File("err.txt"),
+                      [&folder] {
+                          CxDebugUtil log;
+                          log.SetPath(folder.c_str());
+                          log.Write(0, "unit", 1, "first");
+                          log.Write(0, "unit", 2, "second");
+                      }),
+              0);
+    EXPECT_EQ(ReadFile(dir.File("elsewhere.txt")), "precious\n");
+    EXPECT_EQ(ReadFile(dir.File("err.txt")),
+              "Can not write the log " + folder +
+                  "appdebug.log: Too many levels of symbolic links (a symbolic link is never "
+                  "written through)\n");
 }
 
 TEST(CxDebugUtil, OneWriterPerProcess) {

@@ -2,6 +2,7 @@
 
 #include <cstring>
 #include <string>
+#include <unistd.h>
 
 #include "TestSupport.h"
 #include "common/misc/CxFile.h"
@@ -197,4 +198,25 @@ TEST_F(CxFileTest, FileSize) {
     EXPECT_EQ(CxFile::GetFileSize(path.c_str()), 0);
     WriteFile(path, "12345");
     EXPECT_EQ(CxFile::GetFileSize(path.c_str()), 5);
+}
+
+// Exchange, parameter and status files are written through CxFile: a link
+// planted at their name must not redirect the bytes.
+TEST(CxFileLinks, WritingNeverFollowsALinkReadingDoes) {
+    TempDir dir;
+    WriteFile(dir.File("target"), "precious");
+    ASSERT_EQ(symlink(dir.File("target").c_str(), dir.File("link").c_str()), 0);
+    CxFile file;
+    for (const char* mode : {"wb", "ab", "w+b"})
+        EXPECT_FALSE(file.Open(dir.File("link").c_str(), mode)) << mode;
+    EXPECT_EQ(ReadFile(dir.File("target")), "precious");
+    EXPECT_TRUE(file.Open(dir.File("link").c_str(), "rb"));
+    file.Close();
+    ASSERT_TRUE(file.Open(dir.File("new").c_str(), "wb"));
+    EXPECT_TRUE(file.WriteInt(7));
+    file.Close();
+    ASSERT_TRUE(file.Open(dir.File("new").c_str(), "ab"));
+    EXPECT_TRUE(file.WriteInt(8));
+    file.Close();
+    EXPECT_EQ(ReadFile(dir.File("new")), std::string("\x07\0\0\0\x08\0\0\0", 8));
 }

@@ -25,7 +25,8 @@ TEST(Exports, EveryApiFunctionResolvesByName) {
     Library lib;
     ASSERT_TRUE(lib.Loaded()) << dlerror();
     const char* names[] = {
-        "NotesInitExtended", "NotesInit", "NotesTerm", "SECKFMSwitchToIDFile", "OSLoadString",
+        "NotesInitExtended", "NotesInit", "NotesTerm", "SECKFMSwitchToIDFile", "SECKFMGetUserName",
+        "OSLoadString", "OSGetDataDirectory",
         "OSPathNetConstruct", "OSMemFree", "NSFDbOpen", "NSFDbClose", "NSFFormulaCompile",
         "NSFSearch", "NSFNoteOpen", "NSFNoteCreate", "NSFNoteUpdate", "NSFNoteClose",
         "NSFNoteDelete", "NSFItemScan", "NSFItemSetText", "NSFItemGetText", "NSFItemSetTime",

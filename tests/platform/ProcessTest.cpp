@@ -10,21 +10,17 @@
 
 #include "TestSupport.h"
 #include "platform/AutoResetEvent.h"
+#include "platform/Interrupt.h"
 #include "platform/Process.h"
 
 using platform::AutoResetEvent;
 using platform::ChildProcess;
-using platform::SplitCommandLine;
 using testsupport::ReadFile;
 using testsupport::TempDir;
 
 namespace {
 
 const std::string kChild = ZEMBRIK_TEST_CHILD;
-
-std::string Quoted(const std::string& text) {
-    return "\"" + text + "\"";
-}
 
 std::string CurrentFolder() {
     char cwd[PATH_MAX] = "";
@@ -33,32 +29,10 @@ std::string CurrentFolder() {
 
 } // namespace
 
-TEST(SplitCommandLine, FollowsTheWindowsRules) {
-    using Args = std::vector<std::string>;
-    struct Case {
-        const char* line;
-        Args args;
-    } cases[] = {
-        {"a b  c", {"a", "b", "c"}},
-        {"\"/x/Zembrik.LNAddrHost\" \"/d/LN-VX/LNAddrParam.dat\"",
-         {"/x/Zembrik.LNAddrHost", "/d/LN-VX/LNAddrParam.dat"}},
-        {"\"a b\"c d", {"a bc", "d"}},
-        {"\"\"", {""}},
-        {"a\\\\b", {"a\\\\b"}},
-        {"a\\\"b", {"a\"b"}},
-        {"a\\\\\"b c\"", {"a\\b c"}},
-        {"  \t ", {}},
-        {"\"open", {"open"}},
-        {"tail\\", {"tail\\"}},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(SplitCommandLine(c.line), c.args) << c.line;
-}
-
 TEST(ChildProcess, ProgramThatEndsAtOnce) {
     ChildProcess child;
     int error = -1;
-    ASSERT_TRUE(child.Start(Quoted(kChild) + " exit 3", "", &error));
+    ASSERT_TRUE(child.Start({kChild, "exit", "3"}, "", &error));
     EXPECT_EQ(error, 0);
     EXPECT_TRUE(child.IsStarted());
     EXPECT_EQ(child.Wait(60000, nullptr), ChildProcess::WaitResult::Exited);
@@ -74,8 +48,7 @@ TEST(ChildProcess, RunsInItsOwnFolderWithItsArguments) {
     const std::string before = CurrentFolder();
     ChildProcess child;
     int error = 0;
-    ASSERT_TRUE(child.Start(Quoted(kChild) + " record " + Quoted(dir.File("out.txt")) +
-                                " \"two words\" plain",
+    ASSERT_TRUE(child.Start({kChild, "record", dir.File("out.txt"), "two words", "plain"},
                             dir.Path(), &error));
     ASSERT_EQ(child.Wait(60000, nullptr), ChildProcess::WaitResult::Exited);
     EXPECT_EQ(child.ExitCode(), 0);
@@ -91,8 +64,7 @@ TEST(ChildProcess, RelativeProgramIsFoundFromTheCallersFolder) {
     ASSERT_EQ(chdir(folder.c_str()), 0);
     ChildProcess child;
     int error = 0;
-    bool started =
-        child.Start("./" + name + " record " + Quoted(dir.File("out.txt")), dir.Path(), &error);
+    bool started = child.Start({"./" + name, "record", dir.File("out.txt")}, dir.Path(), &error);
     ASSERT_EQ(chdir(before.c_str()), 0);
     ASSERT_TRUE(started) << error;
     ASSERT_EQ(child.Wait(60000, nullptr), ChildProcess::WaitResult::Exited);
@@ -106,7 +78,7 @@ TEST(ChildProcess, BareNameIsLookedForInTheCallersFolderFirst) {
     ChildProcess child;
     int error = 0;
     bool started =
-        child.Start(kChild.substr(kChild.rfind('/') + 1) + " exit 4", dir.Path(), &error);
+        child.Start({kChild.substr(kChild.rfind('/') + 1), "exit", "4"}, dir.Path(), &error);
     ASSERT_EQ(chdir(before.c_str()), 0);
     ASSERT_TRUE(started) << error;
     ASSERT_EQ(child.Wait(60000, nullptr), ChildProcess::WaitResult::Exited);
@@ -116,25 +88,69 @@ TEST(ChildProcess, BareNameIsLookedForInTheCallersFolderFirst) {
 TEST(ChildProcess, ProgramIsFoundOnThePath) {
     ChildProcess child;
     int error = 0;
-    ASSERT_TRUE(child.Start("true", "/", &error)) << error;
+    ASSERT_TRUE(child.Start({"true"}, "/", &error)) << error;
     EXPECT_EQ(child.Wait(60000, nullptr), ChildProcess::WaitResult::Exited);
     EXPECT_EQ(child.ExitCode(), 0);
 }
 
 TEST(ChildProcess, TimeOutLeavesTheChildRunning) {
     ChildProcess child;
-    ASSERT_TRUE(child.Start(Quoted(kChild) + " sleep 30000", "", nullptr));
+    ASSERT_TRUE(child.Start({kChild, "sleep", "30000"}, "", nullptr));
     EXPECT_EQ(child.Wait(50, nullptr), ChildProcess::WaitResult::TimedOut);
     EXPECT_EQ(kill(child.Pid(), 0), 0);
     kill(child.Pid(), SIGKILL);
     EXPECT_EQ(child.Wait(-1, nullptr), ChildProcess::WaitResult::Exited);
     EXPECT_EQ(child.ExitCode(), 128 + SIGKILL);
+    EXPECT_EQ(child.TermSignal(), SIGKILL);
+}
+
+TEST(ChildProcess, ArgumentsArriveByteForByte) {
+    TempDir dir;
+    const std::vector<std::string> hostile = {
+        "a\"b", "two  blanks", "$(touch pwned)", "line\nbreak", "back\\", "\"\"", "", "tab\there"};
+    std::vector<std::string> args = {kChild, "record", dir.File("out.txt")};
+    args.insert(args.end(), hostile.begin(), hostile.end());
+    ChildProcess child;
+    ASSERT_TRUE(child.Start(args, dir.Path(), nullptr));
+    ASSERT_EQ(child.Wait(60000, nullptr), ChildProcess::WaitResult::Exited);
+    std::string expected = dir.Path() + "\nstdin:0\n";
+    for (const std::string& arg : hostile)
+        expected += "[" + arg + "]\n";
+    EXPECT_EQ(ReadFile(dir.File("out.txt")), expected);
+    EXPECT_FALSE(testsupport::FileExists(dir.File("pwned")));
+}
+
+TEST(ChildProcess, ANormalExitHasNoSignal) {
+    ChildProcess child;
+    ASSERT_TRUE(child.Start({kChild, "exit", "127"}, "", nullptr));
+    ASSERT_EQ(child.Wait(60000, nullptr), ChildProcess::WaitResult::Exited);
+    EXPECT_EQ(child.ExitCode(), 127);
+    EXPECT_EQ(child.TermSignal(), 0);
+}
+
+TEST(ChildProcess, TerminateEndsTheChildAndTellsHow) {
+    ChildProcess child;
+    ASSERT_TRUE(child.Start({kChild, "sleep", "30000"}, "", nullptr));
+    const pid_t pid = child.Pid();
+    child.Terminate(5000);
+    EXPECT_EQ(child.TermSignal(), SIGTERM);
+    EXPECT_EQ(child.Wait(0, nullptr), ChildProcess::WaitResult::Exited);
+    EXPECT_EQ(kill(pid, 0), -1); // reaped, not a zombie
+}
+
+TEST(ChildProcess, AnInterruptRequestEndsTheWait) {
+    ChildProcess child;
+    ASSERT_TRUE(child.Start({kChild, "sleep", "30000"}, "", nullptr));
+    platform::SetInterruptRequested(true);
+    EXPECT_EQ(child.Wait(-1, nullptr), ChildProcess::WaitResult::Stopped);
+    platform::SetInterruptRequested(false);
+    child.Terminate(5000);
 }
 
 TEST(ChildProcess, StopEventEndsTheWait) {
     ChildProcess child;
     AutoResetEvent stop;
-    ASSERT_TRUE(child.Start(Quoted(kChild) + " sleep 30000", "", nullptr));
+    ASSERT_TRUE(child.Start({kChild, "sleep", "30000"}, "", nullptr));
     std::thread setter([&] {
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
         stop.Set();
@@ -150,7 +166,7 @@ TEST(ChildProcess, ClosedChildIsReapedInTheBackground) {
     pid_t pid;
     {
         ChildProcess child;
-        ASSERT_TRUE(child.Start(Quoted(kChild) + " sleep 30000", "", nullptr));
+        ASSERT_TRUE(child.Start({kChild, "sleep", "30000"}, "", nullptr));
         pid = child.Pid();
         child.Close();
         EXPECT_FALSE(child.IsStarted());
@@ -169,16 +185,18 @@ TEST(ChildProcess, FailuresGiveTheErrno) {
     TempDir dir;
     ChildProcess child;
     int error = 0;
-    EXPECT_FALSE(child.Start(Quoted(dir.File("missing")), "", &error));
+    EXPECT_FALSE(child.Start({dir.File("missing")}, "", &error));
     EXPECT_EQ(error, ENOENT);
-    EXPECT_FALSE(child.Start("no-such-program-anywhere", "", &error));
+    EXPECT_FALSE(child.Start({"no-such-program-anywhere"}, "", &error));
     EXPECT_EQ(error, ENOENT);
-    EXPECT_FALSE(child.Start(Quoted(kChild) + " exit 0", dir.File("missing"), &error));
+    EXPECT_FALSE(child.Start({kChild, "exit", "0"}, dir.File("missing"), &error));
     EXPECT_EQ(error, ENOENT);
     testsupport::WriteFile(dir.File("plain"), "not a program");
-    EXPECT_FALSE(child.Start(Quoted(dir.File("plain")), "", &error));
+    EXPECT_FALSE(child.Start({dir.File("plain")}, "", &error));
     EXPECT_EQ(error, EACCES);
-    EXPECT_FALSE(child.Start("   ", "", &error));
+    EXPECT_FALSE(child.Start({}, "", &error));
+    EXPECT_EQ(error, ENOENT);
+    EXPECT_FALSE(child.Start({""}, "", &error));
     EXPECT_EQ(error, ENOENT);
     EXPECT_FALSE(child.IsStarted());
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <sys/stat.h>
@@ -82,6 +83,35 @@ TEST_F(ProfileFileTest, ReadIsCutToTheBuffer) {
     EXPECT_STREQ(buffer, "def");
     EXPECT_EQ(GetProfileString(path.c_str(), "s", "k", "", buffer, 0), 0u);
     EXPECT_EQ(GetProfileString(path.c_str(), "s", "k", "", nullptr, 4), 0u);
+}
+
+// Bytes this process has read through read() so far.
+long long BytesRead() {
+    const std::string io = ReadFile("/proc/self/io");
+    const std::size_t at = io.find("rchar: ");
+    return at == std::string::npos ? -1 : std::atoll(io.c_str() + at + 7);
+}
+
+TEST_F(ProfileFileTest, AHugeValueIsReadUpToTheBufferAndNoFurther) {
+    const std::size_t huge = 64u << 20;
+    WriteFile(path, "[Error]\r\nError.Count=1\r\nError.1=\"" + std::string(huge, 'x'));
+    char buffer[1024];
+    const long long before = BytesRead();
+    EXPECT_EQ(GetProfileString(path.c_str(), "Error", "Error.Count", "", buffer, sizeof buffer),
+              1u);
+    EXPECT_EQ(GetProfileString(path.c_str(), "Error", "Error.1", "", buffer, sizeof buffer), 1023u);
+    EXPECT_EQ(std::string(buffer), std::string(1023, 'x'));
+    EXPECT_LT(BytesRead() - before, 1 << 20);
+}
+
+TEST_F(ProfileFileTest, LongLinesOnTheWayAreSkipped) {
+    WriteFile(path, std::string(100000, ';') + "\n[s]\njunk=" + std::string(100000, 'j') +
+                        "\r\nk = \"value\" \r\n[t]\nk=other\n");
+    EXPECT_EQ(Get("s", "k"), "value");
+    EXPECT_EQ(Get("t", "k"), "other");
+    std::string whole;
+    ASSERT_TRUE(ReadProfileValue(path.c_str(), "s", "junk", &whole));
+    EXPECT_EQ(whole, std::string(100000, 'j'));
 }
 
 TEST_F(ProfileFileTest, WriteCreatesFileSectionAndKeyWithCrLf) {

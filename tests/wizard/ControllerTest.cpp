@@ -1,6 +1,8 @@
 // The step machine and the load, driven through fake pages and a fake view.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -224,22 +226,67 @@ TEST_F(ControllerTest, EveryLoadAndOnlyALoadCountsUp) {
     EXPECT_EQ(c.GetLoadNumber(), 3u);
 }
 
-TEST_F(ControllerTest, WithoutDataFolderTheObjectsKeepTheirOwnFolders) {
+// The parameter file holds the password: it never goes to the program's folder.
+TEST_F(ControllerTest, WithoutAUsableDataFolderTheLoadStopsAndSaysWhy) {
     const std::string folder = Folder();
-    ASSERT_EQ(std::remove((folder + "LN-VX.probe").c_str()), -1);
-    std::filesystem::remove_all(folder);
-    testsupport::WriteFile(folder.substr(0, folder.size() - 1),
-                           "a file where the folder should be");
-    CxStrCopy(c.GetSettings().AddrFile, "/data/names.nsf");
+    const std::string tooLong = env.Dir().File(std::string(240, 'l'));
+    struct Case {
+        const char* name;
+        std::function<void()> spoil;
+        std::string shown; // the folder the message names
+        const char* reason;
+    } cases[] = {
+        {"a file instead",
+         [&] {
+             std::filesystem::remove_all(folder);
+             testsupport::WriteFile(folder.substr(0, folder.size() - 1), "no folder");
+         },
+         folder, "it is not a folder"},
+        {"too long",
+         [&] {
+             std::filesystem::create_directories(tooLong);
+             setenv("ZEMBRIK_APPDATA", tooLong.c_str(), 1);
+         },
+         tooLong + "/zembrik/LN-VX/", "its path is longer than 259 characters"},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.name);
+        k.spoil();
+        CxStrCopy(c.GetSettings().AddrFile, "/data/names.nsf");
+        c.GoToStep(0);
+        c.GoToStep(1);
+        log.Take();
+        c.GoToStep(2);
+        EXPECT_EQ(c.GetStep(), 1);
+        EXPECT_EQ(log.Take(), "source.leave start stop");
+        EXPECT_EQ(std::string(c.GetLoadError()),
+                  "The data folder " + k.shown + " cannot be used: " + k.reason + ".");
+        EXPECT_EQ(factory.journal.tempPath, "");
+    }
+}
+
+TEST_F(ControllerTest, AStartRemovesStaleParameterFilesOfEveryKind) {
+    for (const char* name :
+         {"LNAddrParam.dat", "LNDateParam.dat", "LNTaskParam.dat", "LNNoteParam.dat"})
+        testsupport::WriteFile(Folder() + name, "a password left behind");
+    testsupport::WriteFile(Folder() + "LNAddr.dat", "kept");
+    CxWizardController again;
+    again.Start();
+    for (const char* name :
+         {"LNAddrParam.dat", "LNDateParam.dat", "LNTaskParam.dat", "LNNoteParam.dat"})
+        EXPECT_FALSE(testsupport::FileExists(Folder() + name)) << name;
+    EXPECT_TRUE(testsupport::FileExists(Folder() + "LNAddr.dat"));
+}
+
+TEST_F(ControllerTest, ARequiredPasswordThatIsEmptyLoadsNothing) {
+    pages[WIZARD_PAGE_MODE]->kind = LN_KIND_TASK;
+    CxStrCopy(c.GetSettings().MailDBName, "mail/jdoe.nsf");
+    c.GetSettings().PasswordRequired = true;
     c.GoToStep(1);
     log.Take();
     c.GoToStep(2);
-    EXPECT_EQ(log.Take(),
-              "source.leave start text:Loading Lotus Notes Contacts... pause:200 run stop");
-    char own[260];
-    GetModulePath(nullptr, own);
-    EXPECT_EQ(factory.journal.tempPath, own);
-    EXPECT_EQ(factory.journal.debugPath, "");
+    EXPECT_EQ(c.GetStep(), 1);
+    EXPECT_EQ(std::string(c.GetLoadError()).rfind("A password is required", 0), 0u);
 }
 
 TEST_F(ControllerTest, TheSelectionPageFollowsTheKind) {

@@ -43,6 +43,15 @@ TEST(WizardUpdate, FinishTexts) {
     failed.bSubmitFailed = true;
     failed.sError = "Database is read-only";
     EXPECT_EQ(MakeFinishTexts(1, 1, 1, &failed).sResult, "Database is read-only");
+    // The run's notice (which user it ran as) follows the result, whatever it was.
+    tagWizardUpdateResult noticed{};
+    noticed.sNotice = "The ID file x.id was not used (Wrong Password.); Lotus Notes was used as "
+                      "its current user Desk.";
+    EXPECT_EQ(MakeFinishTexts(4, 1, 1, &noticed).sResult,
+              std::string("Records updating successfully. ") + noticed.sNotice);
+    failed.sNotice = noticed.sNotice;
+    EXPECT_EQ(MakeFinishTexts(4, 1, 1, &failed).sResult,
+              "Database is read-only " + noticed.sNotice);
 }
 
 class WizardUpdateRun : public ::testing::Test {

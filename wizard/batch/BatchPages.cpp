@@ -51,7 +51,9 @@ bool CxBatchSourcePage::ExchangeData(bool leaving) {
         StorePath(s.IDFile, o.idFile);
     }
     CxStrCopy(s.Password, platform::Utf8ToCp1252(m_in.password).c_str());
-    s.PasswordRequired = !m_in.password.empty();
+    // A password asked for on standard input is one the user gave, even empty.
+    const bool fromStdin = m_in.pOptions && m_in.pOptions->passwordMode == BATCH_PASSWORD_STDIN;
+    s.PasswordRequired = fromStdin || !m_in.password.empty();
     return m_c.LoadNotesData();
 }
 

@@ -4,6 +4,8 @@
 #include <vector>
 
 #include "common/misc/CxList.h"
+#include "platform/Cp1252.h"
+#include "platform/Interrupt.h"
 #include "wizard/WizardController.h"
 #include "wizard/WizardUpdate.h"
 #include "wizard/batch/BatchDiff.h"
@@ -72,6 +74,8 @@ int Finish(CxWizardController& c, const tagBatchIO& io) {
     const tagWizardUpdateResult result =
         RunWizardUpdate(c, [&bar](uint32_t i, uint32_t n) { bar.Step(i, n); });
     bar.Finish();
+    if (result.sNotice != c.GetLoadNotice())
+        std::fprintf(io.err, "%s: %s\n", kProgram, platform::Cp1252ToUtf8(result.sNotice).c_str());
     c.GoToStep(WIZARD_STEP_FINISH);
     const tagFinishTexts texts = MakeFinishTexts(
         c.GetSettings().AppFlag, c.GetUpdateDefinitions()->GetCount(), result.nSelected, &result);
@@ -110,9 +114,13 @@ int Walk(const tagBatchInput& in, const tagBatchIO& io, ILNDataFactory* factory)
     c.GoToStep(WIZARD_STEP_SOURCE);
     c.GoToStep(WIZARD_STEP_FIELDS);
     if (c.GetStep() != WIZARD_STEP_FIELDS) {
-        std::fprintf(io.err, "%s: %s\n", kProgram, c.GetLoadError());
+        std::fprintf(io.err, "%s: %s\n", kProgram,
+                     platform::Cp1252ToUtf8(c.GetLoadError()).c_str());
         return BATCH_EXIT_FAILED;
     }
+    if (c.GetLoadNotice()[0])
+        std::fprintf(io.err, "%s: %s\n", kProgram,
+                     platform::Cp1252ToUtf8(c.GetLoadNotice()).c_str());
     c.GoToStep(WIZARD_STEP_RECORDS);
     c.GoToStep(WIZARD_STEP_PROC);
     if (c.GetStep() != WIZARD_STEP_PROC) {
@@ -153,5 +161,9 @@ int RunBatch(int argc, const char* const* argv, const tagBatchIO& io, ILNDataFac
     if (!Prepare(o, *kind, &in, &error))
         return Usage(io, error);
     in.password = ReadBatchPassword(o.passwordMode, io.in, io.err);
+    if (platform::InterruptRequested()) {
+        std::fprintf(io.err, "%s: interrupted; nothing was loaded or written.\n", kProgram);
+        return BATCH_EXIT_FAILED;
+    }
     return Walk(in, io, factory);
 }

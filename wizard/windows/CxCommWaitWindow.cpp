@@ -1,11 +1,9 @@
 #include "CxCommWaitWindow.h"
 
-#include <cstdio>
-#include <cstring>
-
 #include <QPainter>
 #include <QPixmap>
 
+#include "common/lotus/CxLNStatusFile.h"
 #include "common/misc/CxString.h"
 #include "wizard/windows/AnsiText.h"
 #include "wizard/windows/Controls.h"
@@ -15,20 +13,6 @@ namespace {
 const QColor kSquareColour(0, 128, 192);
 const int kWidth = 480;
 const int kHeight = 150;
-
-// The first line of the file without its line end; empty when the file
-// cannot be read.
-std::string FirstLine(const std::string& path) {
-    std::FILE* file = path.empty() ? nullptr : std::fopen(path.c_str(), "rb");
-    if (!file)
-        return std::string();
-    char line[1024] = "";
-    if (!std::fgets(line, sizeof line, file))
-        line[0] = '\0';
-    std::fclose(file);
-    line[std::strcspn(line, "\r\n")] = '\0';
-    return line;
-}
 
 QFont WaitFont(int weight) {
     QFont font("Verdana");
@@ -95,9 +79,9 @@ void CxCommWaitWindow::OnTick() {
 }
 
 void CxCommWaitWindow::ReadStatusLine() {
-    const std::string line = FirstLine(m_shared->StatusFile());
-    if (!line.empty())
-        m_shared->SetText(line.c_str());
+    char line[1024];
+    if (LNReadStatusLine(m_shared->StatusFile().c_str(), line, sizeof line) && line[0])
+        m_shared->SetText(line);
 }
 
 void CxCommWaitWindow::OnTimer(int id) {

@@ -11,8 +11,10 @@
 //   hang          wait until the file "release" appears in the temporary folder
 //                 or the folder goes
 //   exit=N        end with exit code N
+//   signal=N      end at once by signal N
 // The kind follows from the program's name, as a host's would.
 #include <chrono>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -129,6 +131,8 @@ template <class Util, class Rec> int RunScript(const Params& params, int argc, c
             Hang(params);
         else if (verb == "exit")
             exitCode = std::atoi(arg.c_str());
+        else if (verb == "signal")
+            std::raise(std::atoi(arg.c_str()));
     }
     util.FiniErrorReport();
     // The host's object would remove these when it goes; the wizard reads them.

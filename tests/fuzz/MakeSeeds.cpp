@@ -1,0 +1,207 @@
+// Writes each fuzz target's seed corpus with the system's own writers:
+//   fuzz_make_seeds CORPUS-FOLDER
+// makes CORPUS-FOLDER/<target>/ and fills it.
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "common/lotus/CxLNAddr.h"
+#include "common/lotus/CxLNApi.h"
+#include "common/lotus/CxLNBaseUtil.h"
+#include "common/lotus/CxLNDate.h"
+#include "common/lotus/CxLNNote.h"
+#include "common/lotus/CxLNRichText.h"
+#include "common/lotus/CxLNTask.h"
+#include "common/misc/CxString.h"
+#include "notesapi/include/notesapi.h"
+#include "notesapi/notesdb/DumpFile.h"
+#include "notesapi/notesdb/SeedData.h"
+#include "platform/OleDate.h"
+#include "platform/ProfileFile.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string g_root;
+
+std::string Folder(const char* target) {
+    const std::string folder = g_root + "/" + target + "/";
+    fs::create_directories(folder);
+    return folder;
+}
+
+void Put(const char* target, const char* name, const std::string& bytes) {
+    std::ofstream(Folder(target) + name, std::ios::binary) << bytes;
+}
+
+double Date(int year, int month, int day, int hour) {
+    SYSTEMTIME st{};
+    st.wYear = static_cast<WORD>(year);
+    st.wMonth = static_cast<WORD>(month);
+    st.wDay = static_cast<WORD>(day);
+    st.wHour = static_cast<WORD>(hour);
+    double value = 0;
+    SystemTimeToVariantTime(&st, &value);
+    return value;
+}
+
+// Each kind's file twice: empty, and with two records that fill some fields.
+template <class Util, class Rec, class Fill> void Exchange(const char* target, Fill fill) {
+    const std::string folder = Folder(target);
+    Util util;
+    util.SetTempFilePath(folder.c_str());
+    util.SetStatusFile("");
+    util.SetErrorFile("");
+    util.SaveToFile("seed-empty");
+    for (int i = 0; i < 2; ++i) {
+        Rec rec;
+        Util::InitRec(&rec);
+        fill(&rec, i);
+        util.AddRec(&rec);
+    }
+    util.SaveToFile("seed-two");
+}
+
+void Exchanges() {
+    Exchange<CxLNAddrUtil, tagCxLNAddrRec>("fuzz_exchange_addr", [](tagCxLNAddrRec* r, int i) {
+        r->nAction = 2;
+        r->nOrigin = 2;
+        CxStrFormat(r->szID, sizeof r->szID, "%d", i + 1);
+        CxStrCopy(r->szFirstName, i ? "Nina" : "Jörg");
+        CxStrCopy(r->szLastName, "Novak");
+        CxStrCopy(r->szNote, "Met at the fair.\r\nCall back.");
+        r->dtBirthday = Date(1980, 2, 29, 0);
+    });
+    Exchange<CxLNDateUtil, tagCxLNDateRec>("fuzz_exchange_date", [](tagCxLNDateRec* r, int i) {
+        CxStrFormat(r->szID, sizeof r->szID, "%d", i + 7);
+        CxStrCopy(r->szSubject, "Review");
+        CxStrCopy(r->szBody, "Agenda:\r\n1. Figures");
+        CxStrCopy(r->szRepeats, i ? "1" : "");
+        r->dtStartDateTime = Date(2024, 5, 1, 9);
+        r->dtEndDateTime = Date(2024, 5, 1, 10);
+        r->bPrivate = 1;
+    });
+    Exchange<CxLNTaskUtil, tagCxLNTaskRec>("fuzz_exchange_task", [](tagCxLNTaskRec* r, int i) {
+        CxStrFormat(r->szID, sizeof r->szID, "%d", i + 3);
+        CxStrCopy(r->szSubject, "Call the bank");
+        r->nImportance = 2;
+        r->dtDueDate = Date(2024, 6, 30, 0);
+        r->bPrivate = static_cast<uint8_t>(i);
+    });
+    Exchange<CxLNNoteUtil, tagCxLNNoteRec>("fuzz_exchange_note",
+                                           [](tagCxLNNoteRec* r, int) { r->nAction = 0; });
+}
+
+void ParamFiles() {
+    const std::string folder = Folder("fuzz_param_file");
+    CxLNAddrUtil addr;
+    addr.SetTempFilePath(folder.c_str());
+    addr.SetLocalName("names.nsf");
+    addr.SetPassword("secret");
+    addr.SetDebugPath("/data/");
+    addr.WriteParamFile();
+    CxLNTaskUtil task;
+    task.SetTempFilePath(folder.c_str());
+    task.SetServerName("Alpha/Org");
+    task.SetUserName("Nina Novak");
+    task.SetIDFile("user.id");
+    task.WriteParamFile();
+    for (const char* name : {"LNAddrParam.dat", "LNTaskParam.dat"})
+        fs::rename(folder + name, folder + "seed-" + name);
+}
+
+void IniFiles() {
+    const std::string settings = Folder("fuzz_ini_file") + "seed-settings.ini";
+    for (const char* key : {"AppFlag", "EnableDebug", "LogLevel"})
+        platform::WriteProfileString(settings.c_str(), "LN-VX", key, "1");
+    platform::WriteProfileString(settings.c_str(), "LN-VX", "NotesPath", "/opt/notes/notes");
+    const std::string registry = Folder("fuzz_ini_file") + "seed-registry.ini";
+    platform::WriteProfileString(registry.c_str(), "HKEY_LOCAL_MACHINE\\SOFTWARE\\Lotus\\Notes",
+                                 "Path", "/opt/notes/");
+    const std::string notes = Folder("fuzz_notes_ini") + "seed-notes.ini";
+    platform::WriteProfileString(notes.c_str(), "Notes", "Directory", "Data");
+    platform::WriteProfileString(notes.c_str(), "Notes", "KeyFilename", "user.id");
+    platform::WriteProfileString(notes.c_str(), "Servers", "Alpha/Org", "/srv/alpha");
+    for (const std::string& path : {settings, registry, notes})
+        fs::remove(path + ".lock");
+}
+
+void ReportFiles() {
+    const std::string folder = Folder("fuzz_error_file");
+    CxLNAddrUtil util;
+    util.SetTempFilePath(folder.c_str());
+    util.SetErrorFile("seed-errors");
+    util.SetStatusFile("");
+    util.InitErrorReport();
+    util.ReportError("Failed to call NSFNoteUpdate, error code=582; message=You are not "
+                     "authorized to perform that operation");
+    util.ReportError("Can not read the records to write back from the file LNAddr.dat.");
+    util.SetErrorFile("seed-notice");
+    util.InitErrorReport();
+    util.ReportNotice("The ID file user.id was not used (Wrong Password.); Lotus Notes was "
+                      "used as its current user Front Desk.");
+    util.SetErrorFile("");
+    fs::remove(folder + "seed-errors.lock");
+    fs::remove(folder + "seed-notice.lock");
+
+    CxLNAddrUtil status;
+    status.SetTempFilePath(Folder("fuzz_status_file").c_str());
+    status.SetStatusFile("seed-status");
+    status.SetErrorFile("");
+    status.ReportStatus("Search Lotus Notes contact database ...");
+    status.SetStatusFile("");
+}
+
+void Bodies() {
+    // The engine writes rich text through the API's canonical writer.
+    CxLNApiTable table{};
+    table.ODSLength = &ODSLength;
+    table.ODSWriteMemory = &ODSWriteMemory;
+    CxLNApi::Install(table);
+    Put("fuzz_rich_text", "seed-paragraph", LNTextToRichText("Agenda:\r\n1. Figures\r\n2. Plans"));
+    Put("fuzz_rich_text", "seed-empty", LNTextToRichText(""));
+    CxLNApi::Uninstall();
+
+    const TIMEDATE times[] = {MakeTime(2024, 5, 1, 9, 30, 0), MakeTime(1999, 12, 31, 23, 59, 59),
+                              MakeDateOnly(2020, 2, 29)};
+    int n = 0;
+    for (const TIMEDATE& time : times) {
+        char text[MAXALPHATIMEDATE];
+        WORD length = 0;
+        if (ConvertTIMEDATEToText(nullptr, nullptr, &time, text, sizeof text, &length) == NOERROR)
+            Put("fuzz_time_text", ("seed-" + std::to_string(++n)).c_str(),
+                std::string(text, length));
+    }
+
+    std::ostringstream dump;
+    for (unsigned long i = 0; i < 2; ++i) {
+        DbNote contact, appointment;
+        MakeContact(1, i, &contact);
+        MakeAppointment(1, i, &appointment);
+        contact.id = static_cast<NOTEID>(2 * i + 1);
+        appointment.id = static_cast<NOTEID>(2 * i + 2);
+        WriteDump(dump, contact);
+        WriteDump(dump, appointment);
+    }
+    Put("fuzz_notesdb_import", "seed-dump", dump.str());
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s CORPUS-FOLDER\n", argv[0]);
+        return 2;
+    }
+    g_root = argv[1];
+    Exchanges();
+    ParamFiles();
+    IniFiles();
+    ReportFiles();
+    Bodies();
+    return 0;
+}
