@@ -90,13 +90,18 @@ tagCxLNTaskRec* CxLNTaskUtil::GetLastRec() {
 }
 
 bool CxLNTaskUtil::LoadFromFile(const char* name) {
+    return LoadFromFile(name, false);
+}
+
+bool CxLNTaskUtil::LoadFromFile(const char* name, bool workOnly) {
     name = ExchangeFileName_(name);
     CX_LOG_INFO("Start loading Lotus Notes Tasks from temperary file: %s", name);
     char path[512];
     TempFilePath_(name, path, sizeof path);
     return LNLoadRecFile(
         m_pFile, m_pRecList, m_pDataMgr, path, LNFileBytes(kFileFields, sizeof kFileFields / sizeof kFileFields[0]), kTexts,
-        [this](tagCxLNTaskRec* rec) { return LoadRecFromFile_(rec); }, &ToCommRec);
+        [this](tagCxLNTaskRec* rec) { return LoadRecFromFile_(rec); }, &ToCommRec,
+        workOnly ? &LNRecHasWork<tagCxLNTaskRec> : nullptr);
 }
 
 bool CxLNTaskUtil::SaveToFile(const char* name) {
