@@ -119,6 +119,10 @@ tagCxLNAddrRec* CxLNAddrUtil::GetLastRec() {
 }
 
 bool CxLNAddrUtil::LoadFromFile(const char* name) {
+    return LoadFromFile(name, false);
+}
+
+bool CxLNAddrUtil::LoadFromFile(const char* name, bool workOnly) {
     name = ExchangeFileName_(name);
     CX_LOG_INFO("Start loading Lotus Notes Contacts from temperary file: %s", name);
     char path[512];
@@ -126,7 +130,8 @@ bool CxLNAddrUtil::LoadFromFile(const char* name) {
     return LNLoadRecFile(
         m_pFile, m_pRecList, m_pDataMgr, path,
         LNFileBytes(kFileFields, sizeof kFileFields / sizeof kFileFields[0]), kTexts,
-        [this](tagCxLNAddrRec* rec) { return LoadRecFromFile_(rec); }, &ToCommRec);
+        [this](tagCxLNAddrRec* rec) { return LoadRecFromFile_(rec); }, &ToCommRec,
+        workOnly ? &LNRecHasWork<tagCxLNAddrRec> : nullptr);
 }
 
 bool CxLNAddrUtil::SaveToFile(const char* name) {

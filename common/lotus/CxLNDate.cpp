@@ -100,6 +100,10 @@ tagCxLNDateRec* CxLNDateUtil::GetLastRec() {
 }
 
 bool CxLNDateUtil::LoadFromFile(const char* name) {
+    return LoadFromFile(name, false);
+}
+
+bool CxLNDateUtil::LoadFromFile(const char* name, bool workOnly) {
     name = ExchangeFileName_(name);
     CX_LOG_INFO("Start loading Lotus Notes Calendar from temperary file: %s", name);
     char path[512];
@@ -107,7 +111,8 @@ bool CxLNDateUtil::LoadFromFile(const char* name) {
     return LNLoadRecFile(
         m_pFile, m_pRecList, m_pDataMgr, path,
         LNFileBytes(kFileFields, sizeof kFileFields / sizeof kFileFields[0]), kTexts,
-        [this](tagCxLNDateRec* rec) { return LoadRecFromFile_(rec); }, &ToCommRec);
+        [this](tagCxLNDateRec* rec) { return LoadRecFromFile_(rec); }, &ToCommRec,
+        workOnly ? &LNRecHasWork<tagCxLNDateRec> : nullptr);
 }
 
 bool CxLNDateUtil::SaveToFile(const char* name) {

@@ -50,6 +50,8 @@ public:
     tagCxLNDateRec* GetPrevRec();
     tagCxLNDateRec* GetLastRec();
     bool LoadFromFile(const char* name);
+    // `workOnly`: only the records the write-back acts on.
+    bool LoadFromFile(const char* name, bool workOnly);
     bool SaveToFile(const char* name);
     // The parameter file of a helper run in the temporary folder.
     bool WriteParamFile();

@@ -61,11 +61,16 @@ tagCxLNNoteRec* CxLNNoteUtil::GetLastRec() {
 }
 
 bool CxLNNoteUtil::LoadFromFile(const char* name) {
+    return LoadFromFile(name, false);
+}
+
+bool CxLNNoteUtil::LoadFromFile(const char* name, bool workOnly) {
     char path[512];
     TempFilePath_(ExchangeFileName_(name), path, sizeof path);
     return LNLoadRecFile(
         m_pFile, m_pRecList, m_pDataMgr, path, 0, kTexts,
-        [this](tagCxLNNoteRec* rec) { return LoadRecFromFile_(rec); }, &ToCommRec);
+        [this](tagCxLNNoteRec* rec) { return LoadRecFromFile_(rec); }, &ToCommRec,
+        workOnly ? &LNRecHasWork<tagCxLNNoteRec> : nullptr);
 }
 
 bool CxLNNoteUtil::SaveToFile(const char* name) {

@@ -58,21 +58,24 @@ template <class Rec> void LNClearRecs(CxList* list) {
     list->RemoveAll(false);
 }
 
-// Adds the common record of `rec` to the manager and a copy of `rec` to the
-// list, each pointing at the other; the link is not owned (size 0).
+// Makes the common record of `rec` in the manager, pointing `rec` at it.
 template <class Comm, class Rec, class Mgr>
-Rec* LNAddLinked(CxList* list, Mgr* mgr, Rec* rec, bool (*toComm)(Rec*, Comm*)) {
+Comm* LNMakeComm(Mgr* mgr, Rec* rec, bool (*toComm)(Rec*, Comm*)) {
     Comm comm;
     std::memset(&comm, 0, sizeof comm);
     toComm(rec, &comm);
     Comm* stored = mgr->AddRec(&comm);
     rec->pCommRec = stored;
-    Rec* added = LNAddRec(list, rec);
+    return stored;
+}
+
+// Points the common record back at the record the list holds; the link is
+// not owned (size 0).
+template <class Comm, class Rec> void LNLinkComm(Comm* stored, Rec* owned) {
     if (stored) {
-        stored->pUserData = added;
+        stored->pUserData = owned;
         stored->nUserDataSize = 0;
     }
-    return added;
 }
 
 // Records of a kind that takes no bytes in the file: the file cannot vouch
@@ -90,10 +93,12 @@ inline int64_t LNRecordsThatFit(int64_t size, std::size_t recordBytes) {
 // Reads `path` into linked records of at least `recordBytes` bytes each. A
 // count larger than the file can hold fails at once, before anything is
 // read or allocated; a file that ends early adds nothing after that point and
-// the load fails.
+// the load fails. Each record is read straight into the one the list keeps;
+// a record `keep` refuses (when given) is read and dropped.
 template <class Comm, class Rec, class Mgr, class ReadRec>
 bool LNLoadRecFile(CxFile* file, CxList* list, Mgr* mgr, const char* path, std::size_t recordBytes,
-                   const tagLNFileTexts& texts, ReadRec readRec, bool (*toComm)(Rec*, Comm*)) {
+                   const tagLNFileTexts& texts, ReadRec readRec, bool (*toComm)(Rec*, Comm*),
+                   bool (*keep)(const Rec*) = nullptr) {
     if (!file->Open(path, "rb")) {
         CX_LOG_ERROR(texts.szLoadOpenFailed, path);
         return false;
@@ -108,14 +113,27 @@ bool LNLoadRecFile(CxFile* file, CxList* list, Mgr* mgr, const char* path, std::
         return false;
     }
     bool complete = true;
+    Rec* rec = nullptr; // the next record to fill, reused while dropped
     for (int32_t i = 0; complete && i < count; ++i) {
-        Rec rec;
-        LNInitRec(&rec);
-        const bool read = readRec(&rec);
+        if (!rec)
+            rec = static_cast<Rec*>(std::malloc(sizeof(Rec)));
+        if (!rec) {
+            file->Close();
+            CX_LOG_ERROR("Out of memory reading record %d of %s.", i + 1, path);
+            return false;
+        }
+        LNInitRec(rec);
+        const bool read = readRec(rec);
         complete = !file->AtEnd();
-        if (read && complete)
-            LNAddLinked(list, mgr, &rec, toComm);
+        if (!read || !complete || (keep && !keep(rec)))
+            continue;
+        Comm* stored = LNMakeComm(mgr, rec, toComm);
+        if (!list->Add(rec))
+            continue;
+        LNLinkComm(stored, rec);
+        rec = nullptr;
     }
+    std::free(rec);
     file->Close();
     if (!complete) {
         CX_LOG_ERROR("File %s is damaged: it ends before its %d records.", path, count);

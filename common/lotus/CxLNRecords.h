@@ -9,6 +9,15 @@
 enum : int32_t { LN_ACTION_NONE = 0, LN_ACTION_WRITE = 2, LN_ACTION_DELETE = 3 };
 enum : int32_t { LN_ORIGIN_LOADED = 0, LN_ORIGIN_NEW = 1, LN_ORIGIN_MODIFIED = 2 };
 
+// Whether the write-back acts on a record: writes it to a new or an existing
+// document, or deletes its document.
+template <class Rec> bool LNRecHasWork(const Rec* rec) {
+    if (rec->nAction == LN_ACTION_DELETE)
+        return true;
+    return rec->nAction == LN_ACTION_WRITE &&
+           (rec->nOrigin == LN_ORIGIN_NEW || rec->nOrigin == LN_ORIGIN_MODIFIED);
+}
+
 struct tagCxLNAddrRec {
     int32_t nAction;
     int32_t nOrigin;

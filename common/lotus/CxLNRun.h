@@ -19,7 +19,7 @@ template <class Util> bool LNRun(Util* util) {
         LNReportRunFailure(util, "Can not write the records to the file %s.", util->GetFileName());
         return false;
     case 2:
-        if (!util->LoadFromFile(util->GetFileName())) {
+        if (!util->LoadFromFile(util->GetFileName(), true)) {
             LNReportRunFailure(util, "Can not read the records to write back from the file %s.",
                                util->GetFileName());
             return false;

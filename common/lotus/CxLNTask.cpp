@@ -90,6 +90,10 @@ tagCxLNTaskRec* CxLNTaskUtil::GetLastRec() {
 }
 
 bool CxLNTaskUtil::LoadFromFile(const char* name) {
+    return LoadFromFile(name, false);
+}
+
+bool CxLNTaskUtil::LoadFromFile(const char* name, bool workOnly) {
     name = ExchangeFileName_(name);
     CX_LOG_INFO("Start loading Lotus Notes Tasks from temperary file: %s", name);
     char path[512];
@@ -97,7 +101,8 @@ bool CxLNTaskUtil::LoadFromFile(const char* name) {
     return LNLoadRecFile(
         m_pFile, m_pRecList, m_pDataMgr, path,
         LNFileBytes(kFileFields, sizeof kFileFields / sizeof kFileFields[0]), kTexts,
-        [this](tagCxLNTaskRec* rec) { return LoadRecFromFile_(rec); }, &ToCommRec);
+        [this](tagCxLNTaskRec* rec) { return LoadRecFromFile_(rec); }, &ToCommRec,
+        workOnly ? &LNRecHasWork<tagCxLNTaskRec> : nullptr);
 }
 
 bool CxLNTaskUtil::SaveToFile(const char* name) {

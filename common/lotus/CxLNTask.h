@@ -50,6 +50,8 @@ public:
     tagCxLNTaskRec* GetPrevRec();
     tagCxLNTaskRec* GetLastRec();
     bool LoadFromFile(const char* name);
+    // `workOnly`: only the records the write-back acts on.
+    bool LoadFromFile(const char* name, bool workOnly);
     bool SaveToFile(const char* name);
     // The parameter file of a helper run in the temporary folder.
     bool WriteParamFile();

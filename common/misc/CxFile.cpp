@@ -1,5 +1,6 @@
 #include "CxFile.h"
 
+#include <algorithm>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -19,21 +20,13 @@ uint32_t GetLittleEndian(const unsigned char* bytes) {
     return value;
 }
 
-// Reads and drops `count` bytes.
-void Skip(FILE* stream, uint32_t count) {
-    char scratch[4096];
-    while (count > 0) {
-        std::size_t chunk = count < sizeof scratch ? count : sizeof scratch;
-        std::size_t got = std::fread(scratch, 1, chunk, stream);
-        if (got == 0)
-            return;
-        count -= static_cast<uint32_t>(got);
-    }
-}
+const std::size_t kBufferSize = 64 * 1024;
 
 } // namespace
 
-CxFile::CxFile() : m_pStream(nullptr) {}
+CxFile::CxFile()
+    : m_pStream(nullptr), m_nPos(0), m_nEnd(0), m_bWriting(false),
+      m_bShort(false), m_bFailed(false) {}
 
 CxFile::~CxFile() {
     Close();
@@ -44,7 +37,16 @@ bool CxFile::Open(const char* path, const char* mode) {
         return false;
     Close(); // a second open would otherwise leak the first stream
     m_pStream = std::strpbrk(mode, "wa") ? OpenForWriting(path, mode) : std::fopen(path, mode);
-    return m_pStream != nullptr;
+    // A stream that both reads and writes takes the writes only.
+    m_bWriting = std::strpbrk(mode, "wa+") != nullptr;
+    if (!m_pStream)
+        return false;
+    // Our buffer is the only one, so a failed write shows when it is
+    // flushed, not in an unchecked close.
+    std::setvbuf(m_pStream, nullptr, _IONBF, 0);
+    if (!m_pBuffer)
+        m_pBuffer.reset(new unsigned char[kBufferSize]);
+    return true;
 }
 
 // A file the system writes is never written through a symbolic link: the link
@@ -64,17 +66,65 @@ FILE* CxFile::OpenForWriting(const char* path, const char* mode) {
 
 bool CxFile::Close() {
     if (m_pStream) {
+        Flush();
         std::fclose(m_pStream);
         m_pStream = nullptr;
     }
+    m_nPos = m_nEnd = 0;
+    m_bShort = m_bFailed = false;
     return true;
+}
+
+std::size_t CxFile::Take(void* bytes, std::size_t count) {
+    unsigned char* to = static_cast<unsigned char*>(bytes);
+    std::size_t got = 0;
+    while (got < count && !m_bWriting) {
+        if (m_nPos == m_nEnd) {
+            m_nPos = 0;
+            m_nEnd = std::fread(m_pBuffer.get(), 1, kBufferSize, m_pStream);
+            if (m_nEnd == 0)
+                break;
+        }
+        const std::size_t chunk = std::min(count - got, m_nEnd - m_nPos);
+        if (to)
+            std::memcpy(to + got, m_pBuffer.get() + m_nPos, chunk);
+        m_nPos += chunk;
+        got += chunk;
+    }
+    if (got < count) {
+        m_bShort = true;
+        m_bFailed = m_bFailed || m_bWriting;
+    }
+    return got;
+}
+
+void CxFile::Put(const void* bytes, std::size_t count) {
+    if (!m_bWriting) {
+        m_bFailed = true;
+        return;
+    }
+    if (m_nEnd + count > kBufferSize)
+        Flush();
+    if (count > kBufferSize) {
+        m_bFailed = m_bFailed || std::fwrite(bytes, 1, count, m_pStream) != count;
+        return;
+    }
+    std::memcpy(m_pBuffer.get() + m_nEnd, bytes, count);
+    m_nEnd += count;
+}
+
+void CxFile::Flush() {
+    if (!m_bWriting || m_nEnd == 0)
+        return;
+    m_bFailed = m_bFailed || std::fwrite(m_pBuffer.get(), 1, m_nEnd, m_pStream) != m_nEnd;
+    m_nEnd = 0;
 }
 
 bool CxFile::ReadInt(int32_t* p) {
     if (!m_pStream || !p)
         return false;
     unsigned char bytes[4];
-    if (std::fread(bytes, 1, 4, m_pStream) == 4)
+    if (Take(bytes, 4) == 4)
         *p = static_cast<int32_t>(GetLittleEndian(bytes));
     return true;
 }
@@ -87,7 +137,7 @@ bool CxFile::ReadDouble(double* p) {
     if (!m_pStream || !p)
         return false;
     unsigned char bytes[8];
-    if (std::fread(bytes, 1, 8, m_pStream) == 8)
+    if (Take(bytes, 8) == 8)
         std::memcpy(p, bytes, 8);
     return true;
 }
@@ -103,13 +153,13 @@ bool CxFile::ReadString(char* buffer, uint32_t size, int32_t* length) {
         return true;
     const uint32_t total = static_cast<uint32_t>(n);
     if (size == 0) {
-        Skip(m_pStream, total);
+        Take(nullptr, total);
         return true;
     }
     const uint32_t kept = total < size ? total : size - 1;
-    std::size_t got = std::fread(buffer, 1, kept, m_pStream);
+    std::size_t got = Take(buffer, kept);
     buffer[got] = '\0';
-    Skip(m_pStream, total - kept);
+    Take(nullptr, total - kept);
     return true;
 }
 
@@ -118,7 +168,7 @@ bool CxFile::WriteInt(int32_t n) {
         return false;
     unsigned char bytes[4];
     PutLittleEndian(static_cast<uint32_t>(n), bytes);
-    std::fwrite(bytes, 1, 4, m_pStream);
+    Put(bytes, 4);
     return true;
 }
 
@@ -129,7 +179,7 @@ bool CxFile::WriteBool(bool b) {
 bool CxFile::WriteDouble(double d) {
     if (!m_pStream)
         return false;
-    std::fwrite(&d, 1, 8, m_pStream);
+    Put(&d, 8);
     return true;
 }
 
@@ -139,19 +189,24 @@ bool CxFile::WriteString(const char* text) {
     const std::size_t length = text ? std::strlen(text) : 0;
     WriteInt(static_cast<int32_t>(length));
     if (length)
-        std::fwrite(text, 1, length, m_pStream);
+        Put(text, length);
     return true;
 }
 
 bool CxFile::WriteLine(const char* text) {
     if (!m_pStream)
         return false;
-    std::fprintf(m_pStream, "%s\r\n", text ? text : "");
+    if (text)
+        Put(text, std::strlen(text));
+    Put("\r\n", 2);
     return true;
 }
 
-bool CxFile::AtEnd() const {
-    return !m_pStream || std::feof(m_pStream) || std::ferror(m_pStream);
+bool CxFile::AtEnd() {
+    if (!m_pStream)
+        return true;
+    Flush();
+    return m_bShort || m_bFailed || std::ferror(m_pStream);
 }
 
 int64_t CxFile::Size() const {

@@ -2,6 +2,7 @@
 #pragma once
 #include <cstdint>
 #include <cstdio>
+#include <memory>
 
 class CxFile {
 public:
@@ -28,8 +29,9 @@ public:
     bool WriteString(const char* text);
     bool WriteLine(const char* text);
 
-    // True when the stream has reached its end or failed.
-    bool AtEnd() const;
+    // True when a read has come to the end of the file or the stream
+    // failed; bytes still waiting to be written are written first.
+    bool AtEnd();
     // Bytes of the open file, -1 when unknown.
     int64_t Size() const;
 
@@ -37,6 +39,17 @@ public:
 
 private:
     static FILE* OpenForWriting(const char* path, const char* mode);
+    // Values go through a buffer of our own: the C library is called once a
+    // buffer, not once a field.
+    std::size_t Take(void* bytes, std::size_t count);
+    void Put(const void* bytes, std::size_t count);
+    void Flush();
 
     FILE* m_pStream;
+    std::unique_ptr<unsigned char[]> m_pBuffer;
+    std::size_t m_nPos; // next byte to read
+    std::size_t m_nEnd; // end of the bytes read, or of those to write
+    bool m_bWriting;
+    bool m_bShort; // a read came to the end of the file
+    bool m_bFailed;          // a write failed
 };

@@ -300,6 +300,13 @@ STATUS LNPUBLIC ZNSCreateIDFile(const char* IDFile, const char* UserName, const 
 /* Sets (adds or replaces) the access list entry of UserName (names compare
  * without case). Level is one of the ZNS_ACCESS_ values, else ERR_BAD_ARGUMENT. */
 STATUS LNPUBLIC ZNSSetAccess(const char* PathName, const char* UserName, WORD Level);
+/* A batch of writes to an open database: from ZNSBeginBatch on, every note
+ * update, creation and deletion through hDB is part of one transaction that
+ * ZNSEndBatch commits (Commit TRUE) or rolls back; each note stays whole or
+ * absent. Closing the database in a batch rolls it back. Begin needs editor
+ * access; a second begin, or an end without a batch, is ERR_BAD_ARGUMENT. */
+STATUS LNPUBLIC ZNSBeginBatch(DBHANDLE hDB);
+STATUS LNPUBLIC ZNSEndBatch(DBHANDLE hDB, BOOL Commit);
 
 #ifdef __cplusplus
 }

@@ -17,14 +17,23 @@ bool OpenDb(NotesDb& db, const std::string& path) {
     return status == NOERROR;
 }
 
-int WriteNotes(NotesDb& db, const std::string& path, const std::vector<DbNote>& notes) {
-    for (std::size_t i = 0; i < notes.size(); ++i) {
-        STATUS status = db.CreateNote(notes[i]);
-        if (status != NOERROR)
-            return Fail("cannot store document " + std::to_string(i + 1) + " in " + path + ": " +
+// One transaction for all the documents: fast, and a failure stores none.
+template <class NextNote>
+int WriteBatch(NotesDb& db, const std::string& path, const char* noun, unsigned long count,
+               NextNote next) {
+    STATUS status = db.BeginBatch();
+    if (status != NOERROR)
+        return Fail("cannot write to " + path + ": " + StatusText(status));
+    for (unsigned long i = 0; i < count; ++i) {
+        status = db.CreateNote(next(i));
+        if (status != NOERROR) {
+            db.EndBatch(false);
+            return Fail(std::string("cannot store ") + noun + " " + std::to_string(i + 1) + " in " + path + ": " +
                         StatusText(status));
+        }
     }
-    return 0;
+    status = db.EndBatch(true);
+    return status == NOERROR ? 0 : Fail("cannot write to " + path + ": " + StatusText(status));
 }
 
 int DumpTo(NotesDb& db, const std::string& path, std::ostream& out) {
@@ -63,7 +72,10 @@ int ImportCommand(const std::string& path, const std::string& file) {
     if (!ReadDump(file == "-" ? std::cin : in, &notes, &error))
         return Fail((file == "-" ? std::string("standard input") : file) + ": " + error);
     NotesDb db;
-    return OpenDb(db, path) ? WriteNotes(db, path, notes) : 1;
+    if (!OpenDb(db, path))
+        return 1;
+    return WriteBatch(db, path, "document", notes.size(),
+                      [&notes](unsigned long i) -> const DbNote& { return notes[i]; });
 }
 
 int DumpCommand(const std::string& path, const std::string& file) {
@@ -98,12 +110,8 @@ int SeedCommand(const std::string& path, const std::string& kind, unsigned long 
     if (!make || !OpenDb(db, path))
         return make ? 1 : Fail("unknown kind \"" + kind + "\"");
     DbNote note;
-    for (unsigned long i = 0; i < count; ++i) {
+    return WriteBatch(db, path, "sample", count, [&](unsigned long i) -> const DbNote& {
         make(seed, i, &note);
-        STATUS status = db.CreateNote(note);
-        if (status != NOERROR)
-            return Fail("cannot store sample " + std::to_string(i + 1) + " in " + path + ": " +
-                        StatusText(status));
-    }
-    return 0;
+        return note;
+    });
 }

@@ -110,3 +110,11 @@ STATUS NotesDb::CreateNote(const DbNote& note) {
 STATUS NotesDb::DeleteNote(NOTEID id) {
     return NSFNoteDelete(m_hDb, id, 0);
 }
+
+STATUS NotesDb::BeginBatch() {
+    return ZNSBeginBatch(m_hDb);
+}
+
+STATUS NotesDb::EndBatch(bool commit) {
+    return ZNSEndBatch(m_hDb, commit ? TRUE : FALSE);
+}

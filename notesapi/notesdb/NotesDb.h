@@ -24,6 +24,9 @@ public:
     // Creates a document with the note's items in their order.
     STATUS CreateNote(const DbNote& note);
     STATUS DeleteNote(NOTEID id);
+    // Writes between these are one transaction: all or none are stored.
+    STATUS BeginBatch();
+    STATUS EndBatch(bool commit);
 
 private:
     DBHANDLE m_hDb = NULLHANDLE;

@@ -59,3 +59,21 @@ STATUS LNPUBLIC ZNSSetAccess(const char* PathName, const char* UserName, WORD Le
         return status;
     return store->SetAccess(UserName, Level);
 }
+
+STATUS LNPUBLIC ZNSBeginBatch(DBHANDLE hDB) {
+    ZNS_REQUIRE_INIT(ERR_NOT_INITIALIZED);
+    zns::DatabaseObject* db = zns::FindHandle<zns::DatabaseObject>(hDB);
+    if (!db)
+        return ERR_INVALID_HANDLE;
+    if (!zns::CanWrite(db->access))
+        return ERR_NOACCESS;
+    return db->store->BeginBatch();
+}
+
+STATUS LNPUBLIC ZNSEndBatch(DBHANDLE hDB, BOOL Commit) {
+    ZNS_REQUIRE_INIT(ERR_NOT_INITIALIZED);
+    zns::DatabaseObject* db = zns::FindHandle<zns::DatabaseObject>(hDB);
+    if (!db)
+        return ERR_INVALID_HANDLE;
+    return db->store->EndBatch(Commit != FALSE);
+}

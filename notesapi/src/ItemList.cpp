@@ -50,7 +50,10 @@ void ReplaceItem(std::vector<Item>& items, const Item& item) {
         items.push_back(item);
         return;
     }
+    int64_t row = first->row;
     *first = item;
+    first->row = row;
+    first->changed = true;
     items.erase(std::remove_if(first + 1, items.end(), NamePredicate(item.name)), items.end());
 }
 

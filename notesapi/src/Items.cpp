@@ -50,9 +50,8 @@ STATUS LNPUBLIC NSFItemScan(NOTEHANDLE hNote, NSFITEMSCANPROC ActionRoutine,
     // from under the scan.
     std::vector<zns::Item> items = note->data.items;
     for (zns::Item& item : items) {
-        std::string name = item.name;
-        WORD nameLength = static_cast<WORD>(std::min<size_t>(name.size(), MAXWORD));
-        STATUS status = ActionRoutine(0, item.flags, &name[0], nameLength, item.value.data(),
+        WORD nameLength = static_cast<WORD>(std::min<size_t>(item.name.size(), MAXWORD));
+        STATUS status = ActionRoutine(0, item.flags, &item.name[0], nameLength, item.value.data(),
                                       static_cast<DWORD>(item.value.size()), RoutineParameter);
         if (status != NOERROR)
             return status;

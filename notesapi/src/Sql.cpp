@@ -21,8 +21,9 @@ STATUS SqlStatus(int rc) {
     }
 }
 
-Statement::Statement(sqlite3* db, const char* sql)
-    : m_prepare(sqlite3_prepare_v2(db, sql, -1, &m_stmt, nullptr)) {}
+Statement::Statement(sqlite3* db, const char* sql, bool keep)
+    : m_prepare(sqlite3_prepare_v3(db, sql, -1, keep ? SQLITE_PREPARE_PERSISTENT : 0, &m_stmt,
+                                   nullptr)) {}
 
 Statement::~Statement() {
     sqlite3_finalize(m_stmt);
@@ -33,12 +34,12 @@ void Statement::Bind(int index, int64_t value) {
 }
 
 void Statement::Bind(int index, const std::string& text) {
-    sqlite3_bind_text(m_stmt, index, text.data(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
+    sqlite3_bind_text(m_stmt, index, text.data(), static_cast<int>(text.size()), SQLITE_STATIC);
 }
 
 void Statement::BindBlob(int index, const std::vector<uint8_t>& bytes) {
     sqlite3_bind_blob(m_stmt, index, bytes.empty() ? "" : static_cast<const void*>(bytes.data()),
-                      static_cast<int>(bytes.size()), SQLITE_TRANSIENT);
+                      static_cast<int>(bytes.size()), SQLITE_STATIC);
 }
 
 int Statement::Step() {
@@ -73,18 +74,41 @@ bool Statement::IsNull(int column) const {
     return sqlite3_column_type(m_stmt, column) == SQLITE_NULL;
 }
 
+Statement& StatementCache::Get(const char* sql) {
+    std::unique_ptr<Statement>& statement = m_statements[sql];
+    if (!statement || statement->PrepareResult() != SQLITE_OK)
+        statement.reset(new Statement(m_db, sql, true));
+    return *statement;
+}
+
+namespace {
+
+// Inside a batch the transaction is a savepoint, so one note still stays
+// whole or absent while the batch commits once.
+int Begin(sqlite3* db, bool write, bool nested) {
+    const char* sql = nested ? "SAVEPOINT note" : (write ? "BEGIN IMMEDIATE" : "BEGIN");
+    return sqlite3_exec(db, sql, nullptr, nullptr, nullptr);
+}
+
+} // namespace
+
 Transaction::Transaction(sqlite3* db, bool write)
     : m_db(db),
-      m_begin(sqlite3_exec(db, write ? "BEGIN IMMEDIATE" : "BEGIN", nullptr, nullptr, nullptr)),
+      m_nested(sqlite3_get_autocommit(db) == 0),
+      m_begin(Begin(db, write, m_nested)),
       m_open(m_begin == SQLITE_OK) {}
 
 Transaction::~Transaction() {
-    if (m_open)
+    if (!m_open)
+        return;
+    if (m_nested)
+        sqlite3_exec(m_db, "ROLLBACK TO note; RELEASE note", nullptr, nullptr, nullptr);
+    else
         sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
 }
 
 int Transaction::Commit() {
-    int rc = sqlite3_exec(m_db, "COMMIT", nullptr, nullptr, nullptr);
+    int rc = sqlite3_exec(m_db, m_nested ? "RELEASE note" : "COMMIT", nullptr, nullptr, nullptr);
     if (rc == SQLITE_OK)
         m_open = false;
     return rc;

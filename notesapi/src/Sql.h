@@ -5,7 +5,9 @@
 #include <sqlite3.h>
 
 #include <cstdint>
+#include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace zns {
@@ -16,12 +18,14 @@ STATUS SqlStatus(int rc);
 
 class Statement {
 public:
-    Statement(sqlite3* db, const char* sql);
+    // `keep` for a statement that lives as long as its connection.
+    Statement(sqlite3* db, const char* sql, bool keep = false);
     ~Statement();
     Statement(const Statement&) = delete;
     Statement& operator=(const Statement&) = delete;
 
     int PrepareResult() const { return m_prepare; }
+    // Text and bytes are not copied: they must outlive the step.
     void Bind(int index, int64_t value);
     void Bind(int index, const std::string& text);
     void BindBlob(int index, const std::vector<uint8_t>& bytes);
@@ -37,7 +41,34 @@ private:
     int m_prepare;
 };
 
-// Rolls back unless committed.
+// A kept statement in use; reset when the use ends, so no finished read
+// holds on to a snapshot of the file.
+class StatementUse {
+public:
+    explicit StatementUse(Statement& statement) : m_statement(statement) {}
+    ~StatementUse() { m_statement.Reset(); }
+    StatementUse(const StatementUse&) = delete;
+    StatementUse& operator=(const StatementUse&) = delete;
+    Statement* operator->() const { return &m_statement; }
+
+private:
+    Statement& m_statement;
+};
+
+// The statements of one connection, prepared once. Keyed by the address
+// of the SQL text, which is always a constant.
+class StatementCache {
+public:
+    explicit StatementCache(sqlite3* db) : m_db(db) {}
+    Statement& Get(const char* sql);
+    void Clear() { m_statements.clear(); }
+
+private:
+    sqlite3* m_db;
+    std::unordered_map<const char*, std::unique_ptr<Statement>> m_statements;
+};
+
+// Rolls back unless committed. Within an open batch it is a savepoint.
 class Transaction {
 public:
     Transaction(sqlite3* db, bool write);
@@ -47,6 +78,7 @@ public:
 
 private:
     sqlite3* m_db;
+    bool m_nested;
     int m_begin;
     bool m_open;
 };

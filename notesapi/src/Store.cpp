@@ -1,6 +1,6 @@
 #include "notesapi/src/Store.h"
 
-#include "notesapi/src/Sql.h"
+#include "notesapi/src/ItemRows.h"
 #include "notesapi/src/Text.h"
 
 #include <cstdio>
@@ -47,6 +47,7 @@ STATUS Finish(Transaction& txn, STATUS status) {
 } // namespace
 
 Store::~Store() {
+    m_statements.Clear();
     sqlite3_close_v2(m_db);
 }
 
@@ -100,56 +101,83 @@ STATUS Store::CheckFormat() {
 }
 
 STATUS Store::NoteState(NOTEID id, int64_t& sequence) {
-    Statement st(m_db, "SELECT deleted, sequence FROM notes WHERE id=?");
-    st.Bind(1, static_cast<int64_t>(id));
-    int rc = st.Step();
+    StatementUse st(m_statements.Get("SELECT deleted, sequence FROM notes WHERE id=?"));
+    st->Bind(1, static_cast<int64_t>(id));
+    int rc = st->Step();
     if (rc == SQLITE_DONE)
         return ERR_INVALID_NOTE;
     if (rc != SQLITE_ROW)
         return SqlStatus(rc);
-    if (st.Integer(0) != 0)
+    if (st->Integer(0) != 0)
         return ERR_NOTE_DELETED;
-    sequence = st.Integer(1);
+    sequence = st->Integer(1);
     return NOERROR;
 }
 
-STATUS Store::ReadItems(NOTEID id, std::vector<Item>& items) {
-    Statement st(m_db, "SELECT name, flags, value FROM items WHERE note=? ORDER BY ord");
-    st.Bind(1, static_cast<int64_t>(id));
+STATUS Store::ReadItems(NOTEID id, NoteData& note) {
+    StatementUse st(
+        m_statements.Get("SELECT ord, name, flags, value FROM items WHERE note=? ORDER BY ord"));
+    st->Bind(1, static_cast<int64_t>(id));
     int rc;
-    while ((rc = st.Step()) == SQLITE_ROW) {
+    while ((rc = st->Step()) == SQLITE_ROW) {
         Item item;
-        item.name = st.Text(0);
-        item.flags = static_cast<WORD>(st.Integer(1));
-        item.value = st.Blob(2);
+        item.row = st->Integer(0);
+        item.changed = false;
+        item.name = st->Text(1);
+        item.flags = static_cast<WORD>(st->Integer(2));
+        item.value = st->Blob(3);
         if (item.value.size() < 2)
             return ERR_NOT_NSF;
-        items.push_back(std::move(item));
+        note.storedRows.push_back(item.row);
+        note.items.push_back(std::move(item));
     }
     return SqlStatus(rc);
 }
 
-STATUS Store::WriteItems(NOTEID id, const std::vector<Item>& items) {
-    Statement clear(m_db, "DELETE FROM items WHERE note=?");
-    clear.Bind(1, static_cast<int64_t>(id));
-    int rc = clear.Step();
-    if (rc != SQLITE_DONE)
-        return SqlStatus(rc);
-    int64_t order = 0;
-    Statement st(m_db, "INSERT INTO items VALUES(?, ?, ?, ?, ?, ?)");
-    for (const Item& item : items) {
-        st.Reset();
-        st.Bind(1, static_cast<int64_t>(id));
-        st.Bind(2, order++);
-        st.Bind(3, item.name);
-        st.Bind(4, static_cast<int64_t>(item.Type()));
-        st.Bind(5, static_cast<int64_t>(item.flags));
-        st.BindBlob(6, item.value);
-        rc = st.Step();
-        if (rc != SQLITE_DONE)
-            return SqlStatus(rc);
+STATUS Store::ClearItems(NOTEID id) {
+    StatementUse st(m_statements.Get("DELETE FROM items WHERE note=?"));
+    st->Bind(1, static_cast<int64_t>(id));
+    return SqlStatus(st->Step());
+}
+
+STATUS Store::InsertItem(NOTEID id, int64_t row, const Item& item) {
+    StatementUse st(m_statements.Get("INSERT OR REPLACE INTO items VALUES(?, ?, ?, ?, ?, ?)"));
+    st->Bind(1, static_cast<int64_t>(id));
+    st->Bind(2, row);
+    st->Bind(3, item.name);
+    st->Bind(4, static_cast<int64_t>(item.Type()));
+    st->Bind(5, static_cast<int64_t>(item.flags));
+    st->BindBlob(6, item.value);
+    return SqlStatus(st->Step());
+}
+
+// `afresh` when the stored rows may not be the ones read (a new note, a
+// forced update over another writer's): every row is then written anew.
+STATUS Store::WriteChangedItems(const NoteData& note, NOTEID id, bool afresh,
+                                std::vector<int64_t>& rows) {
+    if (!afresh && !PlanItemRows(note.items, rows))
+        afresh = true;
+    STATUS status = NOERROR;
+    if (afresh) {
+        rows.clear();
+        for (size_t i = 0; i < note.items.size(); ++i)
+            rows.push_back(static_cast<int64_t>(i));
+        status = ClearItems(id);
+    } else {
+        StatementUse drop(m_statements.Get("DELETE FROM items WHERE note=? AND ord=?"));
+        for (int64_t row : DroppedRows(note.storedRows, note.items)) {
+            drop->Reset();
+            drop->Bind(1, static_cast<int64_t>(id));
+            drop->Bind(2, row);
+            status = SqlStatus(drop->Step());
+            if (status != NOERROR)
+                return status;
+        }
     }
-    return NOERROR;
+    for (size_t i = 0; i < note.items.size() && status == NOERROR; ++i)
+        if (afresh || note.items[i].changed || note.items[i].row != rows[i])
+            status = InsertItem(id, rows[i], note.items[i]);
+    return status;
 }
 
 STATUS Store::ReadNote(NOTEID id, NoteData& note) {
@@ -160,11 +188,35 @@ STATUS Store::ReadNote(NOTEID id, NoteData& note) {
     read.id = id;
     STATUS status = NoteState(id, read.sequence);
     if (status == NOERROR)
-        status = ReadItems(id, read.items);
+        status = ReadItems(id, read);
     status = Finish(txn, status);
     if (status == NOERROR)
         note = std::move(read);
     return status;
+}
+
+STATUS Store::NewNote(WORD noteClass, NOTEID& id) {
+    StatementUse st(m_statements.Get("INSERT INTO notes(class) VALUES(?)"));
+    st->Bind(1, static_cast<int64_t>(noteClass));
+    int rc = st->Step();
+    if (rc != SQLITE_DONE)
+        return SqlStatus(rc);
+    id = static_cast<NOTEID>(sqlite3_last_insert_rowid(m_db));
+    return NOERROR;
+}
+
+STATUS Store::NextSequence(NOTEID id, int64_t read, bool force, int64_t& sequence) {
+    int64_t stored = 0;
+    STATUS status = NoteState(id, stored);
+    if (status == NOERROR && !force && stored != read)
+        status = ERR_CONFLICT;
+    if (status != NOERROR)
+        return status;
+    sequence = stored + 1;
+    StatementUse st(m_statements.Get("UPDATE notes SET sequence=? WHERE id=?"));
+    st->Bind(1, sequence);
+    st->Bind(2, static_cast<int64_t>(id));
+    return SqlStatus(st->Step());
 }
 
 STATUS Store::WriteNote(NoteData& note, bool force) {
@@ -173,33 +225,21 @@ STATUS Store::WriteNote(NoteData& note, bool force) {
         return SqlStatus(txn.BeginResult());
     NOTEID id = note.id;
     int64_t sequence = 1;
-    STATUS status = NOERROR;
-    if (id == 0) {
-        Statement st(m_db, "INSERT INTO notes(class) VALUES(?)");
-        st.Bind(1, static_cast<int64_t>(note.noteClass));
-        int rc = st.Step();
-        if (rc != SQLITE_DONE)
-            return SqlStatus(rc);
-        id = static_cast<NOTEID>(sqlite3_last_insert_rowid(m_db));
-    } else {
-        int64_t stored = 0;
-        status = NoteState(id, stored);
-        if (status == NOERROR && !force && stored != note.sequence)
-            status = ERR_CONFLICT;
-        sequence = stored + 1;
-        if (status == NOERROR) {
-            Statement st(m_db, "UPDATE notes SET sequence=? WHERE id=?");
-            st.Bind(1, sequence);
-            st.Bind(2, static_cast<int64_t>(id));
-            status = SqlStatus(st.Step());
-        }
-    }
+    STATUS status = id == 0 ? NewNote(note.noteClass, id)
+                            : NextSequence(id, note.sequence, force, sequence);
+    bool afresh = note.id == 0 || sequence != note.sequence + 1;
+    std::vector<int64_t> rows;
     if (status == NOERROR)
-        status = WriteItems(id, note.items);
+        status = WriteChangedItems(note, id, afresh, rows);
     status = Finish(txn, status);
     if (status == NOERROR) {
         note.id = id;
         note.sequence = sequence;
+        for (size_t i = 0; i < note.items.size(); ++i) {
+            note.items[i].row = rows[i];
+            note.items[i].changed = false;
+        }
+        note.storedRows = std::move(rows);
     }
     return status;
 }
@@ -211,13 +251,33 @@ STATUS Store::DeleteNote(NOTEID id) {
     int64_t sequence = 0;
     STATUS status = NoteState(id, sequence);
     if (status == NOERROR) {
-        Statement st(m_db, "UPDATE notes SET deleted=1, sequence=sequence+1 WHERE id=?");
-        st.Bind(1, static_cast<int64_t>(id));
-        status = SqlStatus(st.Step());
+        StatementUse st(
+            m_statements.Get("UPDATE notes SET deleted=1, sequence=sequence+1 WHERE id=?"));
+        st->Bind(1, static_cast<int64_t>(id));
+        status = SqlStatus(st->Step());
     }
     if (status == NOERROR)
-        status = WriteItems(id, {});
+        status = ClearItems(id);
     return Finish(txn, status);
+}
+
+STATUS Store::BeginBatch() {
+    if (sqlite3_get_autocommit(m_db) == 0)
+        return ERR_BAD_ARGUMENT;
+    // A larger page cache for the batch keeps it from spilling index pages
+    // to the log before it commits; single updates keep the small default.
+    sqlite3_exec(m_db, "PRAGMA cache_size=-32768", nullptr, nullptr, nullptr);
+    return SqlStatus(sqlite3_exec(m_db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr));
+}
+
+STATUS Store::EndBatch(bool commit) {
+    if (sqlite3_get_autocommit(m_db) != 0)
+        return ERR_BAD_ARGUMENT;
+    int rc = sqlite3_exec(m_db, commit ? "COMMIT" : "ROLLBACK", nullptr, nullptr, nullptr);
+    if (rc != SQLITE_OK && commit)
+        sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
+    sqlite3_exec(m_db, "PRAGMA cache_size=-2000", nullptr, nullptr, nullptr);
+    return SqlStatus(rc);
 }
 
 STATUS Store::ListNotes(WORD classMask, const std::string& itemName,

@@ -4,12 +4,11 @@
 #pragma once
 #include "notesapi/src/Api.h"
 #include "notesapi/src/Note.h"
+#include "notesapi/src/Sql.h"
 
 #include <memory>
 #include <string>
 #include <vector>
-
-struct sqlite3;
 
 namespace zns {
 
@@ -37,7 +36,8 @@ public:
 
     // ERR_INVALID_NOTE, ERR_NOTE_DELETED.
     STATUS ReadNote(NOTEID id, NoteData& note);
-    // Stores the whole note; a new note gets its ID. ERR_CONFLICT when the
+    // Stores the note in one transaction, writing only the items changed
+    // since it was read; a new note gets its ID. ERR_CONFLICT when the
     // stored note changed since `note` was read, unless `force`.
     STATUS WriteNote(NoteData& note, bool force);
     STATUS DeleteNote(NOTEID id);
@@ -45,17 +45,28 @@ public:
     // empty for no item.
     STATUS ListNotes(WORD classMask, const std::string& itemName, std::vector<NoteSummary>& notes);
 
+    // Until the batch ends every write is part of one transaction, each
+    // note still whole or absent; a batch not committed is rolled back.
+    STATUS BeginBatch();
+    STATUS EndBatch(bool commit);
+
     STATUS ReadAccess(std::vector<AccessEntry>& entries);
     STATUS SetAccess(const std::string& user, int level);
 
 private:
-    explicit Store(sqlite3* db) : m_db(db) {}
+    explicit Store(sqlite3* db) : m_db(db), m_statements(db) {}
     STATUS CheckFormat();
-    STATUS ReadItems(NOTEID id, std::vector<Item>& items);
-    STATUS WriteItems(NOTEID id, const std::vector<Item>& items);
+    STATUS ReadItems(NOTEID id, NoteData& note);
+    STATUS ClearItems(NOTEID id);
+    STATUS InsertItem(NOTEID id, int64_t row, const Item& item);
+    STATUS WriteChangedItems(const NoteData& note, NOTEID id, bool afresh,
+                             std::vector<int64_t>& rows);
     STATUS NoteState(NOTEID id, int64_t& sequence);
+    STATUS NewNote(WORD noteClass, NOTEID& id);
+    STATUS NextSequence(NOTEID id, int64_t read, bool force, int64_t& sequence);
 
     sqlite3* m_db;
+    StatementCache m_statements;
 };
 
 } // namespace zns

@@ -2,6 +2,7 @@
 // and files that are damaged or shorter than their header.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstring>
 #include <ostream>
 #include <string>
@@ -263,6 +264,48 @@ TEST(ExchangeFile, NotesFileHoldsOnlyItsCount) {
     EXPECT_EQ(count, 3);
     ASSERT_TRUE(util.SaveToFile("Copy.dat"));
     EXPECT_EQ(ReadFile(dir.File("Copy.dat")), Int(3));
+}
+
+// Action and origin of each record, and whether the write-back acts on it.
+struct WorkCase {
+    int32_t action;
+    int32_t origin;
+    bool work;
+};
+const WorkCase kWork[] = {
+    {LN_ACTION_NONE, LN_ORIGIN_LOADED, false},  {LN_ACTION_NONE, LN_ORIGIN_MODIFIED, false},
+    {LN_ACTION_WRITE, LN_ORIGIN_NEW, true},     {LN_ACTION_WRITE, LN_ORIGIN_MODIFIED, true},
+    {LN_ACTION_WRITE, LN_ORIGIN_LOADED, false}, {LN_ACTION_DELETE, LN_ORIGIN_MODIFIED, true},
+    {LN_ACTION_DELETE, LN_ORIGIN_LOADED, true}, {7, LN_ORIGIN_NEW, false},
+};
+
+TEST(ExchangeFile, AWorkOnlyLoadKeepsTheRecordsTheWriteBackActsOn) {
+    TempDir dir;
+    InFolder<CxLNAddrUtil> writer(dir);
+    tagCxLNAddrRec rec = Zeroed<tagCxLNAddrRec>();
+    for (const WorkCase& c : kWork) {
+        rec.nAction = c.action;
+        rec.nOrigin = c.origin;
+        std::snprintf(rec.szID, sizeof rec.szID, "%d-%d", c.action, c.origin);
+        writer.AddRec(&rec);
+    }
+    ASSERT_TRUE(writer.SaveToFile(nullptr));
+    InFolder<CxLNAddrUtil> all(dir), work(dir);
+    ASSERT_TRUE(all.LoadFromFile(nullptr));
+    ASSERT_TRUE(work.LoadFromFile(nullptr, true));
+    EXPECT_EQ(all.GetRecList()->GetCount(), sizeof kWork / sizeof kWork[0]);
+    tagCxLNAddrRec* kept = work.GetFirstRec();
+    for (const WorkCase& c : kWork) {
+        if (!c.work)
+            continue;
+        ASSERT_NE(kept, nullptr) << c.action << "-" << c.origin;
+        EXPECT_EQ(kept->nAction, c.action);
+        EXPECT_EQ(kept->nOrigin, c.origin);
+        EXPECT_EQ(static_cast<tagCommAddrRec*>(kept->pCommRec)->pUserData, kept);
+        kept = work.GetNextRec();
+    }
+    EXPECT_EQ(kept, nullptr);
+    EXPECT_EQ(work.GetDataMgr()->GetRecords()->GetCount(), work.GetRecList()->GetCount());
 }
 
 TEST(ExchangeFile, LoadAppendsToWhatIsHeld) {

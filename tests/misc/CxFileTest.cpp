@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <unistd.h>
@@ -219,4 +220,54 @@ TEST(CxFileLinks, WritingNeverFollowsALinkReadingDoes) {
     EXPECT_TRUE(file.WriteInt(8));
     file.Close();
     EXPECT_EQ(ReadFile(dir.File("new")), std::string("\x07\0\0\0\x08\0\0\0", 8));
+}
+
+// Values that straddle the file's buffers, texts longer than a buffer among
+// them, keep their bytes and read back in step.
+TEST_F(CxFileTest, ValuesAcrossBufferBoundariesKeepTheirBytes) {
+    const std::size_t kTextSizes[] = {0, 1, 3, 65535, 65536, 65537, 200000};
+    std::string expected;
+    CxFile out;
+    ASSERT_TRUE(out.Open(path.c_str(), "wb"));
+    for (int round = 0; round < 3; ++round) {
+        for (std::size_t size : kTextSizes) {
+            const std::string text(size, static_cast<char>('a' + round));
+            out.WriteInt(static_cast<int32_t>(size));
+            out.WriteString(text.c_str());
+            const int32_t length = static_cast<int32_t>(size);
+            expected += Bytes({static_cast<int>(size & 0xFF), static_cast<int>((size >> 8) & 0xFF),
+                               static_cast<int>((size >> 16) & 0xFF), 0});
+            expected.append(reinterpret_cast<const char*>(&length), 4);
+            expected += text;
+        }
+    }
+    EXPECT_FALSE(out.AtEnd());
+    out.Close();
+    EXPECT_EQ(ReadFile(path), expected);
+
+    CxFile in;
+    ASSERT_TRUE(in.Open(path.c_str(), "rb"));
+    std::string text(100, '\0');
+    for (int round = 0; round < 3; ++round) {
+        for (std::size_t size : kTextSizes) {
+            int32_t n = -1, length = -1;
+            text[0] = '\0'; // an empty text leaves the buffer
+            EXPECT_TRUE(in.ReadInt(&n));
+            EXPECT_TRUE(in.ReadString(&text[0], static_cast<uint32_t>(text.size()), &length));
+            EXPECT_EQ(n, static_cast<int32_t>(size));
+            EXPECT_EQ(length, static_cast<int32_t>(size));
+            EXPECT_EQ(std::strlen(text.c_str()), std::min<std::size_t>(size, text.size() - 1));
+        }
+    }
+    EXPECT_FALSE(in.AtEnd());
+    int32_t n = 0;
+    in.ReadInt(&n);
+    EXPECT_TRUE(in.AtEnd());
+}
+
+TEST_F(CxFileTest, AWriteThatCannotBeStoredIsTheEnd) {
+    CxFile file;
+    ASSERT_TRUE(file.Open("/dev/full", "wb"));
+    file.WriteString("more than nothing");
+    EXPECT_TRUE(file.AtEnd());
 }

@@ -33,7 +33,7 @@ TEST(Exports, EveryApiFunctionResolvesByName) {
         "NSFItemSetNumber", "NSFItemTextEqual", "NSFItemTimeCompare", "NSFItemGetNumber",
         "NSFItemAppend", "NSFItemDelete", "NSFItemInfo", "ODSLength", "ODSWriteMemory",
         "ConvertTextToTIMEDATE", "ConvertTIMEDATEToText", "ZNSCreateDatabase",
-        "ZNSCreateIDFile", "ZNSSetAccess"};
+        "ZNSCreateIDFile", "ZNSSetAccess", "ZNSBeginBatch", "ZNSEndBatch"};
     for (const char* name : names)
         EXPECT_TRUE(lib.Has(name)) << name;
 }

@@ -154,12 +154,16 @@ protected:
         return ticked;
     }
     // Every kind's common record links its Notes record, which starts with the note ID.
+    // Read through the kind's own type only: a smaller record read as a
+    // contact would be read past its end.
     static std::string NoteId(void* common) {
-        const void* notesRecord = static_cast<tagCommAddrRec*>(common)->pUserData;
+        const void* notesRecord = nullptr;
         if (GetParam().page == WIZARD_PAGE_DATE_DATA)
             notesRecord = static_cast<tagCommDateRec*>(common)->pUserData;
-        if (GetParam().page == WIZARD_PAGE_TASK_DATA)
+        else if (GetParam().page == WIZARD_PAGE_TASK_DATA)
             notesRecord = static_cast<tagCommTaskRec*>(common)->pUserData;
+        else
+            notesRecord = static_cast<tagCommAddrRec*>(common)->pUserData;
         return static_cast<const tagCxLNAddrRec*>(notesRecord)->szID;
     }
     void RunToFinish() {
