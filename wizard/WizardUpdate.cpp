@@ -28,9 +28,17 @@ uint32_t RunForKind(CxWizardController& c, const FUProgressFn& progress) {
 }
 
 std::string Counted(const char* format, uint32_t n) {
-    char text[64];
+    char text[160];
     CxStrFormat(text, sizeof text, format, static_cast<int>(n));
     return text;
+}
+
+std::string ChangedSinceLoad(int n) {
+    return n == 1 ? "1 record was changed in Lotus Notes after it was loaded and was left unchanged; "
+                    "the others were written back."
+                  : Counted("%d records were changed in Lotus Notes after they were loaded and were "
+                            "left unchanged; the others were written back.",
+                            static_cast<uint32_t>(n));
 }
 
 } // namespace
@@ -61,6 +69,9 @@ void SubmitWizardUpdates(CxWizardController& controller, tagWizardUpdateResult* 
             result->bSubmitFailed = true;
             result->sError = util->GetLastErrorMsg()[0] ? util->GetLastErrorMsg() : kSubmitFailed;
         }
+        result->nChangedSinceLoad = util->GetChangedSinceLoad();
+        if (result->nChangedSinceLoad > 0)
+            result->sError = ChangedSinceLoad(result->nChangedSinceLoad) + " " + result->sError;
         // The write-back runs as the load did; say it once.
         if (util->GetNotice()[0] && result->sNotice != util->GetNotice())
             result->sNotice += (result->sNotice.empty() ? "" : " ") + std::string(util->GetNotice());

@@ -14,6 +14,7 @@ struct tagWizardUpdateResult {
     uint32_t nUpdated;  // records that had a Notes record and were updated
     bool bSubmitted;    // a write-back ran
     bool bSubmitFailed; // ... and it failed
+    int nChangedSinceLoad; // records left alone: changed in Lotus Notes after the load
     std::string sError; // why it failed
     std::string sNotice; // what the load or the write-back did otherwise than asked
 };

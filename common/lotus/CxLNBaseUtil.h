@@ -54,6 +54,11 @@ public:
     const char* GetNotice() const {
         return m_szNotice;
     }
+    // Documents the last write-back left alone because they were changed in
+    // Lotus Notes after the load.
+    int GetChangedSinceLoad() const {
+        return m_nChangedSinceLoad;
+    }
 
     void SetServerName(const char* text);
     void SetUserName(const char* text);
@@ -155,6 +160,8 @@ protected:
     void _ResetErrorInfo();
     // True when the error file holds a report at all.
     bool _UpdateErrorInfo();
+    // What the write-back just run left in the companion of the exchange file.
+    int ChangedSinceLoad_() const;
     // Runs another program than the kind's own helper host; empty: the kind's.
     void SetHelperName_(const char* name);
 
@@ -211,4 +218,5 @@ protected:
     int32_t m_nMode;
     char m_szHelperName[260];
     char m_szNotice[1024];
+    int32_t m_nChangedSinceLoad;
 };
