@@ -14,6 +14,7 @@
 
 class CxList;
 class CxLNParamParser;
+struct tagLNUndoResult;
 struct tagLNHelperKind;
 
 class CxLNBaseUtil {
@@ -160,6 +161,9 @@ protected:
     void _ResetErrorInfo();
     // True when the error file holds a report at all.
     bool _UpdateErrorInfo();
+    // The undo of the journaled `run` through `invoke` (the kind's helper);
+    // true when the helper ran to its end without an error and told the outcome.
+    bool UndoCycle_(const LNStep& invoke, const char* run, bool dryRun, tagLNUndoResult* result);
     // What the write-back just run left in the companion of the exchange file.
     int ChangedSinceLoad_() const;
     // Runs another program than the kind's own helper host; empty: the kind's.

@@ -3,6 +3,7 @@
 #pragma once
 #include "common/lotus/CxLNJournal.h"
 #include "common/lotus/CxLNSafeRun.h"
+#include "common/lotus/CxLNUndoRun.h"
 
 class CxLNBaseUtil;
 
@@ -38,6 +39,8 @@ template <class Util> bool LNRun(Util* util) {
         LNSettleLoadState(util, target);
         return saved;
     }
+    case 3:
+        return LNUndoRun(util, target, [util] { return util->SaveToDB(); });
     default:
         LNReportRunFailure(util, "Unknown run mode in the parameter file%s.", "");
         return false;
