@@ -1,6 +1,7 @@
 #include "CxLNJournal.h"
 
 #include <cerrno>
+#include <cstdio>
 #include <ctime>
 #include <fcntl.h>
 #include <nlohmann/json.hpp>
@@ -17,12 +18,19 @@
 
 namespace {
 
-std::string UtcTime(const char* format) {
-    const std::time_t now = std::time(nullptr);
+// Milliseconds in the name keep runs of one second in their order.
+std::string UtcTime(const char* format, bool milliseconds) {
+    timespec now{};
+    clock_gettime(CLOCK_REALTIME, &now);
     std::tm utc{};
-    gmtime_r(&now, &utc);
-    char text[32] = "";
+    gmtime_r(&now.tv_sec, &utc);
+    char text[48] = "";
     std::strftime(text, sizeof text, format, &utc);
+    if (milliseconds) {
+        char fraction[24];
+        std::snprintf(fraction, sizeof fraction, "%03ld", now.tv_nsec / 1000000);
+        return std::string(text) + fraction;
+    }
     return text;
 }
 
@@ -75,7 +83,7 @@ void CxLNJournal::Close() {
 bool CxLNJournal::Open() {
     if (mkdir(m_sFolder.c_str(), S_IRWXU) != 0 && errno != EEXIST)
         return false;
-    m_sRun = UtcTime("%Y%m%d-%H%M%S") + "-" + m_sKind + "-" + std::to_string(getpid());
+    m_sRun = UtcTime("%Y%m%d-%H%M%S-", true) + "-" + m_sKind + "-" + std::to_string(getpid());
     const std::string path = m_sFolder + m_sRun + ".jsonl";
     m_nFd = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_APPEND | O_CLOEXEC, S_IRUSR | S_IWUSR);
     if (m_nFd < 0)
@@ -83,7 +91,7 @@ bool CxLNJournal::Open() {
     m_bBroken = true; // until the header is down
     nlohmann::json head = {{"journal", 1},
                            {"run", m_sRun},
-                           {"time", UtcTime("%Y-%m-%dT%H:%M:%SZ")},
+                           {"time", UtcTime("%Y-%m-%dT%H:%M:%SZ", false)},
                            {"user", NotesUser()},
                            {"database", platform::Cp1252ToUtf8(m_sDatabase)},
                            {"kind", m_sKind}};
