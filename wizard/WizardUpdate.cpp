@@ -1,6 +1,9 @@
 #include "WizardUpdate.h"
 
+#include <vector>
+
 #include "common/lotus/CxLNBaseUtil.h"
+#include "common/lotus/CxLNJournalList.h"
 #include "common/misc/CxList.h"
 #include "common/misc/CxString.h"
 #include "wizard/WizardController.h"
@@ -31,6 +34,11 @@ std::string Counted(const char* format, uint32_t n) {
     char text[160];
     CxStrFormat(text, sizeof text, format, static_cast<int>(n));
     return text;
+}
+
+std::string NewestRun(const char* dataFolder) {
+    const std::vector<tagLNJournalRun> runs = LNListJournalRuns(dataFolder);
+    return runs.empty() ? std::string() : runs.front().sRun;
 }
 
 std::string ChangedSinceLoad(int n) {
@@ -64,7 +72,11 @@ void SubmitWizardUpdates(CxWizardController& controller, tagWizardUpdateResult* 
     CxLNBaseUtil* util = controller.GetCurrentUtil();
     if (result->nUpdated > 0 && util) {
         result->bSubmitted = true;
+        const std::string newest = NewestRun(controller.GetDataFolderPath());
         const bool submitted = util->SubmitChanges();
+        const std::string run = NewestRun(controller.GetDataFolderPath());
+        if (run != newest)
+            result->sRun = run;
         if (!submitted || util->HasError()) {
             result->bSubmitFailed = true;
             result->sError = util->GetLastErrorMsg()[0] ? util->GetLastErrorMsg() : kSubmitFailed;

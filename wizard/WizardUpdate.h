@@ -17,6 +17,7 @@ struct tagWizardUpdateResult {
     int nChangedSinceLoad; // records left alone: changed in Lotus Notes after the load
     std::string sError; // why it failed
     std::string sNotice; // what the load or the write-back did otherwise than asked
+    std::string sRun;    // the journaled run of the write-back, empty when none was kept
 };
 
 // (index + 1) * (100 / count) in floating point, cut towards zero; 0 when

@@ -191,4 +191,27 @@ TEST_F(ProgressFinish, TheFinishButtonsOpenNotesOrStartAgain) {
     EXPECT_EQ(Get<QPushButton>("btnClose")->text(), "&Cancel");
 }
 
+TEST_F(ProgressFinish, TheUndoButtonTakesBackTheRunAfterAsking) {
+    const std::string before = notes.Dump("names.nsf");
+    AppendJobTitle("!");
+    Select(2);
+    Run();
+    QPushButton* undo = Get<QPushButton>("btnUndo");
+    ASSERT_TRUE(undo->isEnabled());
+    const std::string changed = notes.Dump("names.nsf");
+    ASSERT_NE(changed, before);
+
+    prompts.AnswerMessage(QMessageBox::No);
+    undo->click();
+    EXPECT_EQ(notes.Dump("names.nsf"), changed);
+    prompts.AnswerMessage(QMessageBox::Yes);
+    undo->click();
+    EXPECT_EQ(notes.Dump("names.nsf"), before);
+    EXPECT_EQ(Text("lblResult"), "The run was undone: 2 items put back, 0 left.");
+    EXPECT_FALSE(undo->isEnabled());
+    ASSERT_EQ(prompts.Records().size(), 2u);
+    EXPECT_EQ(prompts.Records()[1].caption, "Undo This Run");
+    EXPECT_EQ(prompts.Records()[1].icon, QMessageBox::Question);
+}
+
 } // namespace
