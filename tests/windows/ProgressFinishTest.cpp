@@ -214,4 +214,18 @@ TEST_F(ProgressFinish, TheUndoButtonTakesBackTheRunAfterAsking) {
     EXPECT_EQ(prompts.Records()[1].icon, QMessageBox::Question);
 }
 
+TEST_F(ProgressFinish, AContactEditedSinceTheLoadIsKeptAndTold) {
+    AppendJobTitle("!");
+    Select(2);
+    notes.Notesdb("set '" + db + "' 2 JobTitle Edited");
+    Run();
+    const std::string after = notes.Dump("names.nsf");
+    EXPECT_NE(after.find("JobTitle: Edited\n"), std::string::npos);
+    EXPECT_NE(after.find("!\n"), std::string::npos) << "the other contact changed";
+    EXPECT_EQ(Text("lblResult").toStdString(),
+              "1 record was changed in Lotus Notes after it was loaded and was left unchanged; "
+              "the others were written back. Document 2 was changed in Lotus Notes after it was "
+              "loaded; it was left unchanged.");
+}
+
 } // namespace
