@@ -20,18 +20,18 @@ STATUS LNCALLBACK Collect(WORD, WORD flags, char* name, WORD nameLength, void* v
     return NOERROR;
 }
 
-const tagLNRawItem* Find(const LNRawItems& items, const std::string& name) {
-    for (const tagLNRawItem& item : items)
-        if (strcasecmp(item.sName.c_str(), name.c_str()) == 0)
-            return &item;
-    return nullptr;
-}
-
 bool Same(const tagLNRawItem& a, const tagLNRawItem& b) {
     return a.nType == b.nType && a.sValue == b.sValue;
 }
 
 } // namespace
+
+const tagLNRawItem* LNFindItem(const LNRawItems& items, const std::string& name) {
+    for (const tagLNRawItem& item : items)
+        if (strcasecmp(item.sName.c_str(), name.c_str()) == 0)
+            return &item;
+    return nullptr;
+}
 
 LNRawItems LNReadNoteItems(NOTEHANDLE note) {
     LNRawItems items;
@@ -42,12 +42,12 @@ LNRawItems LNReadNoteItems(NOTEHANDLE note) {
 std::vector<tagLNItemChange> LNItemChanges(const LNRawItems& before, const LNRawItems& after) {
     std::vector<tagLNItemChange> changes;
     for (const tagLNRawItem& now : after) {
-        const tagLNRawItem* old = Find(before, now.sName);
+        const tagLNRawItem* old = LNFindItem(before, now.sName);
         if (!old || !Same(*old, now))
             changes.push_back({old, &now});
     }
     for (const tagLNRawItem& old : before)
-        if (!Find(after, old.sName))
+        if (!LNFindItem(after, old.sName))
             changes.push_back({&old, nullptr});
     return changes;
 }

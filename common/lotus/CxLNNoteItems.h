@@ -17,6 +17,9 @@ using LNRawItems = std::vector<tagLNRawItem>;
 
 LNRawItems LNReadNoteItems(NOTEHANDLE note);
 
+// The item `name` (without regard to case); null when there is none.
+const tagLNRawItem* LNFindItem(const LNRawItems& items, const std::string& name);
+
 // One item that differs; null: the item is missing on that side.
 struct tagLNItemChange {
     const tagLNRawItem* pOld;

@@ -2,7 +2,6 @@
 #include "CxLNUndo.h"
 
 #include <cstring>
-#include <strings.h>
 
 #include "common/lotus/CxLNApi.h"
 #include "common/lotus/CxLNJournal.h"
@@ -10,16 +9,9 @@
 
 namespace {
 
-const tagLNRawItem* Find(const LNRawItems& items, const std::string& name) {
-    for (const tagLNRawItem& item : items)
-        if (strcasecmp(item.sName.c_str(), name.c_str()) == 0)
-            return &item;
-    return nullptr;
-}
-
 // The document still holds what the run wrote into the item.
 bool StillAsRunLeftIt(const LNRawItems& current, const tagLNUndoItem& item) {
-    const tagLNRawItem* now = Find(current, item.sName);
+    const tagLNRawItem* now = LNFindItem(current, item.sName);
     if (!item.bHasNew)
         return !now;
     return now && now->nType == item.now.nType && now->sValue == item.now.sValue;
