@@ -37,8 +37,8 @@ std::string Counted(const char* format, uint32_t n) {
 }
 
 std::string NewestRun(const char* dataFolder) {
-    const std::vector<tagLNJournalRun> runs = LNListJournalRuns(dataFolder);
-    return runs.empty() ? std::string() : runs.front().sRun;
+    const std::vector<std::string> runs = LNJournalRunNames(dataFolder);
+    return runs.empty() ? std::string() : runs.front();
 }
 
 std::string ChangedSinceLoad(int n) {

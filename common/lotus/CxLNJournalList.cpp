@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <dirent.h>
+#include <functional>
 #include <fstream>
 #include <map>
 #include <nlohmann/json.hpp>
@@ -46,25 +47,30 @@ bool ReadFile(const std::string& path, tagLNJournalRun* run) {
 
 } // namespace
 
-std::vector<tagLNJournalRun> LNListJournalRuns(const std::string& dataFolder) {
-    std::vector<tagLNJournalRun> runs;
-    const std::string folder = dataFolder + "journal/";
-    DIR* dir = opendir(folder.c_str());
+std::vector<std::string> LNJournalRunNames(const std::string& dataFolder) {
+    std::vector<std::string> names;
+    DIR* dir = opendir((dataFolder + "journal/").c_str());
     if (!dir)
-        return runs;
+        return names;
+    const std::size_t n = sizeof kExtension - 1;
     while (const dirent* e = readdir(dir)) {
         const std::string name = e->d_name;
-        const std::size_t n = sizeof kExtension - 1;
-        tagLNJournalRun run;
-        if (name.size() > n && name.compare(name.size() - n, n, kExtension) == 0 &&
-            ReadFile(folder + name, &run))
-            runs.push_back(run);
+        if (name.size() > n && name.compare(name.size() - n, n, kExtension) == 0)
+            names.push_back(name.substr(0, name.size() - n));
     }
     closedir(dir);
-    std::sort(runs.begin(), runs.end(), [](const tagLNJournalRun& a, const tagLNJournalRun& b) {
-        // Names begin with the time to the millisecond.
-        return a.sRun > b.sRun;
-    });
+    // Names begin with the time to the millisecond.
+    std::sort(names.begin(), names.end(), std::greater<std::string>());
+    return names;
+}
+
+std::vector<tagLNJournalRun> LNListJournalRuns(const std::string& dataFolder) {
+    std::vector<tagLNJournalRun> runs;
+    for (const std::string& name : LNJournalRunNames(dataFolder)) {
+        tagLNJournalRun run;
+        if (ReadFile(dataFolder + "journal/" + name + kExtension, &run))
+            runs.push_back(run);
+    }
     return runs;
 }
 

@@ -10,6 +10,9 @@ struct tagLNJournalRun {
     int nItems = 0;     // their items
 };
 
+// The names of the runs, newest first, without reading the files.
+std::vector<std::string> LNJournalRunNames(const std::string& dataFolder);
+
 // Newest first; files that are no journal are left out.
 std::vector<tagLNJournalRun> LNListJournalRuns(const std::string& dataFolder);
 

@@ -31,12 +31,13 @@ void Store(CxLNBaseUtil* owner, NOTEHANDLE note, NOTEID id, const char* action,
     if (entry < 0)
         return;
     const STATUS status = LNApi().NSFNoteUpdate(note, 0);
+    // A new document has its note ID from the update on.
+    NOTEID stored = id;
+    LNApi().NSFNoteGetInfo(note, _NOTE_ID, &stored);
     if (status != NOERROR)
         LNReportCallFailure(owner, "NSFNoteUpdate", status);
     else
-        LNNoteUpdated(note, id);
-    NOTEID stored = id;
-    LNApi().NSFNoteGetInfo(note, _NOTE_ID, &stored);
+        LNNoteUpdated(note, stored);
     LNJournalDone(entry, stored, status == NOERROR);
 }
 

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cctype>
-#include <dirent.h>
 #include <map>
 #include <nlohmann/json.hpp>
 #include <sstream>
@@ -11,8 +10,9 @@
 #include <sys/stat.h>
 #include <vector>
 
-#include "NotesInstall.h"
+#include "SeededContacts.h"
 #include "common/lotus/CxLNAddr.h"
+#include "common/lotus/CxLNJournalList.h"
 #include "common/lotus/CxLNRecords.h"
 #include "common/misc/CxString.h"
 
@@ -41,17 +41,6 @@ std::map<std::string, std::string> Items(const std::string& dump) {
     return items;
 }
 
-std::vector<std::string> JournalFiles(const std::string& folder) {
-    std::vector<std::string> files;
-    if (DIR* dir = opendir(folder.c_str())) {
-        while (dirent* e = readdir(dir))
-            if (std::string(e->d_name).find(".jsonl") != std::string::npos)
-                files.push_back(folder + e->d_name);
-        closedir(dir);
-    }
-    return files;
-}
-
 Lines ReadJournal(const std::string& path) {
     Lines lines;
     std::istringstream in(testsupport::ReadFile(path));
@@ -63,21 +52,16 @@ Lines ReadJournal(const std::string& path) {
 
 TEST(Journal, ListsExactlyTheChangedItemsWithTheirOldValues) {
     NotesInstall notes;
-    const std::string db = notes.DataFile("names.nsf");
-    notes.Notesdb("create '" + db + "'");
-    notes.Notesdb("seed '" + db + "' contacts 5");
-    const auto before = Items(notes.Dump("names.nsf"));
     CxLNAddrUtil util;
-    util.SetTempFilePath(notes.WizardFolder().c_str());
-    util.SetLocalName("names.nsf");
+    SeedContacts(notes, 5, &util);
+    const auto before = Items(notes.Dump("names.nsf"));
     ASSERT_TRUE(util.LoadAll()) << util.GetLastErrorMsg();
     int index = 0;
     for (tagCxLNAddrRec* rec = util.GetFirstRec(); rec; rec = util.GetNextRec(), ++index) {
         if (index == 1 || index == 3) {
             CxStrCopy(rec->szLastName, "Miller");
             CxStrCopy(rec->szCompany, "Zembrik \xe9tudes");
-            rec->nAction = LN_ACTION_WRITE;
-            rec->nOrigin = LN_ORIGIN_MODIFIED;
+            MarkModified(rec);
         }
         if (index == 4)
             rec->nAction = LN_ACTION_DELETE;
@@ -90,8 +74,9 @@ TEST(Journal, ListsExactlyTheChangedItemsWithTheirOldValues) {
     struct stat st {};
     ASSERT_EQ(stat(folder.c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 0777, 0700u);
-    const std::vector<std::string> files = JournalFiles(folder);
+    std::vector<std::string> files = LNJournalRunNames(notes.WizardFolder());
     ASSERT_EQ(files.size(), 1u);
+    files[0] = folder + files[0] + ".jsonl";
     ASSERT_EQ(stat(files[0].c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 0777, 0600u);
     const Lines lines = ReadJournal(files[0]);

@@ -3,14 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <dirent.h>
 #include <nlohmann/json.hpp>
 #include <set>
 #include <sstream>
 #include <string>
 
-#include "NotesInstall.h"
+#include "SeededContacts.h"
 #include "common/lotus/CxLNAddr.h"
+#include "common/lotus/CxLNJournalList.h"
 #include "common/lotus/CxLNRecords.h"
 #include "common/lotus/CxLNUndoRequest.h"
 #include "common/misc/CxString.h"
@@ -25,16 +25,13 @@ struct KillCase {
 };
 
 // The run's journal: the documents with an entry and those that committed.
-std::string ReadJournal(const std::string& folder, std::set<unsigned>* entries,
+std::string ReadJournal(const std::string& dataFolder, std::set<unsigned>* entries,
                         std::set<unsigned>* committed) {
-    std::string run;
-    if (DIR* dir = opendir(folder.c_str())) {
-        while (dirent* e = readdir(dir))
-            if (std::string(e->d_name).find(".jsonl") != std::string::npos)
-                run = std::string(e->d_name).substr(0, std::string(e->d_name).size() - 6);
-        closedir(dir);
-    }
-    std::istringstream in(testsupport::ReadFile(folder + run + ".jsonl"));
+    const std::vector<std::string> runs = LNJournalRunNames(dataFolder);
+    if (runs.empty())
+        return std::string();
+    const std::string run = runs.front();
+    std::istringstream in(testsupport::ReadFile(dataFolder + "journal/" + run + ".jsonl"));
     std::string text;
     while (std::getline(in, text)) {
         const nlohmann::json line = nlohmann::json::parse(text);
@@ -65,20 +62,15 @@ class KilledRun : public ::testing::TestWithParam<KillCase> {};
 TEST_P(KilledRun, LeavesAJournalThatMatchesTheDatabase) {
     const KillCase& c = GetParam();
     NotesInstall notes;
-    const std::string db = notes.DataFile("names.nsf");
-    notes.Notesdb("create '" + db + "'");
-    notes.Notesdb("seed '" + db + "' contacts 4");
-    const std::string original = notes.Dump("names.nsf");
     CxLNAddrUtil util;
-    util.SetTempFilePath(notes.WizardFolder().c_str());
-    util.SetLocalName("names.nsf");
+    SeedContacts(notes, 4, &util);
+    const std::string original = notes.Dump("names.nsf");
     ASSERT_TRUE(util.LoadAll()) << util.GetLastErrorMsg();
     int index = 0;
     for (tagCxLNAddrRec* rec = util.GetFirstRec(); rec; rec = util.GetNextRec(), ++index)
         if (index < 3) {
             CxStrCopy(rec->szLastName, "Miller");
-            rec->nAction = LN_ACTION_WRITE;
-            rec->nOrigin = LN_ORIGIN_MODIFIED;
+            MarkModified(rec);
         }
     util.SetDirty(true);
 
@@ -93,7 +85,8 @@ TEST_P(KilledRun, LeavesAJournalThatMatchesTheDatabase) {
     asan ? setenv("ASAN_OPTIONS", asan, 1) : unsetenv("ASAN_OPTIONS");
 
     std::set<unsigned> entries, committed;
-    const std::string run = ReadJournal(notes.WizardFolder() + "journal/", &entries, &committed);
+    const std::string run = ReadJournal(notes.WizardFolder(), &entries, &committed);
+    ASSERT_FALSE(run.empty());
     const std::set<unsigned> changed = Renamed(notes.Dump("names.nsf"));
     EXPECT_EQ(changed, c.changed);
     EXPECT_EQ(committed, c.committed);

@@ -6,7 +6,7 @@
 #include <string>
 #include <sys/stat.h>
 
-#include "NotesInstall.h"
+#include "SeededContacts.h"
 #include "common/lotus/CxLNAddr.h"
 #include "common/lotus/CxLNRecords.h"
 #include "common/misc/CxString.h"
@@ -22,17 +22,13 @@ tagCxLNAddrRec* Nth(CxLNAddrUtil& util, int n) {
 
 void Rename(tagCxLNAddrRec* rec, const char* last) {
     CxStrCopy(rec->szLastName, last);
-    rec->nAction = LN_ACTION_WRITE;
-    rec->nOrigin = LN_ORIGIN_MODIFIED;
+    MarkModified(rec);
 }
 
 class SafeRun : public ::testing::Test {
 protected:
     void SetUp() override {
-        notes.Notesdb("create '" + Db() + "'");
-        notes.Notesdb("seed '" + Db() + "' contacts 4");
-        util.SetTempFilePath(notes.WizardFolder().c_str());
-        util.SetLocalName("names.nsf");
+        SeedContacts(notes, 4, &util);
         ASSERT_TRUE(util.LoadAll()) << util.GetLastErrorMsg();
         ASSERT_EQ(util.GetRecList()->GetCount(), 4u);
     }

@@ -1,11 +1,11 @@
 // The undo of a journaled write-back through the real helper host.
 #include <gtest/gtest.h>
 
-#include <dirent.h>
 #include <string>
 
-#include "NotesInstall.h"
+#include "SeededContacts.h"
 #include "common/lotus/CxLNAddr.h"
+#include "common/lotus/CxLNJournalList.h"
 #include "common/lotus/CxLNRecords.h"
 #include "common/lotus/CxLNUndoRequest.h"
 #include "common/misc/CxString.h"
@@ -22,10 +22,7 @@ struct UndoCase {
 class Undo : public ::testing::TestWithParam<UndoCase> {
 protected:
     void SetUp() override {
-        notes.Notesdb("create '" + Db() + "'");
-        notes.Notesdb("seed '" + Db() + "' contacts 4");
-        util.SetTempFilePath(notes.WizardFolder().c_str());
-        util.SetLocalName("names.nsf");
+        SeedContacts(notes, 4, &util);
     }
     std::string Db() const { return notes.DataFile("names.nsf"); }
     // Loads, changes two contacts and writes them back; the run's name.
@@ -36,27 +33,14 @@ protected:
             if (index == 0 || index == 2) {
                 CxStrCopy(rec->szLastName, "Miller");
                 CxStrCopy(rec->szJobTitle, "Clerk");
-                rec->nAction = LN_ACTION_WRITE;
-                rec->nOrigin = LN_ORIGIN_MODIFIED;
+                MarkModified(rec);
             }
         }
         util.SetDirty(true);
         EXPECT_TRUE(util.SubmitChanges()) << util.GetLastErrorMsg();
-        return NewestRun();
+        const std::vector<std::string> runs = LNJournalRunNames(notes.WizardFolder());
+        return runs.empty() ? std::string() : runs.front();
     }
-    std::string NewestRun() const {
-        std::string newest;
-        if (DIR* dir = opendir((notes.WizardFolder() + "journal").c_str())) {
-            while (dirent* e = readdir(dir)) {
-                std::string name = e->d_name;
-                if (name.size() > 6 && name.compare(name.size() - 6, 6, ".jsonl") == 0)
-                    newest = std::max(newest, name.substr(0, name.size() - 6));
-            }
-            closedir(dir);
-        }
-        return newest;
-    }
-
     NotesInstall notes;
     CxLNAddrUtil util;
 };
