@@ -155,11 +155,12 @@ protected:
     }
     // Every kind's common record links its Notes record, which starts with the note ID.
     static std::string NoteId(void* common) {
-        const void* notesRecord = static_cast<tagCommAddrRec*>(common)->pUserData;
-        if (GetParam().page == WIZARD_PAGE_DATE_DATA)
-            notesRecord = static_cast<tagCommDateRec*>(common)->pUserData;
-        if (GetParam().page == WIZARD_PAGE_TASK_DATA)
-            notesRecord = static_cast<tagCommTaskRec*>(common)->pUserData;
+        // Each kind's record is read as its own type only: the others are larger.
+        const int page = GetParam().page;
+        const void* notesRecord =
+            page == WIZARD_PAGE_DATE_DATA   ? static_cast<tagCommDateRec*>(common)->pUserData
+            : page == WIZARD_PAGE_TASK_DATA ? static_cast<tagCommTaskRec*>(common)->pUserData
+                                            : static_cast<tagCommAddrRec*>(common)->pUserData;
         return static_cast<const tagCxLNAddrRec*>(notesRecord)->szID;
     }
     void RunToFinish() {
