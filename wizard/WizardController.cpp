@@ -218,17 +218,19 @@ bool CxWizardController::CreateRunState_() {
     return m_pAddrEngine && m_pDateEngine && m_pTaskEngine && m_pProfiles;
 }
 
-bool CxWizardController::LoadChosenKind_(const char* folder) {
+CxLNBaseUtil* CxWizardController::ConfigureKind_(const char* folder, const char* action) {
     const AppSettings& s = m_settings;
     const int kind = s.AppFlag;
     CxLNBaseUtil* util = nullptr;
     const char* statusFile = "";
+    char text[128];
     if (kind & LN_KIND_ADDR) {
         if (!s.AddrFile[0]) {
             SetLoadError_(kNoAddrFile);
-            return false;
+            return nullptr;
         }
-        m_pWait->SetWaitText("Loading Lotus Notes Contacts...");
+        CxStrFormat(text, sizeof text, "%s Lotus Notes Contacts...", action);
+        m_pWait->SetWaitText(text);
         m_pause(200);
         SetAccess(m_pAddrUtil, s, folder);
         m_pAddrUtil->SetLocalName(s.AddrFile);
@@ -238,17 +240,17 @@ bool CxWizardController::LoadChosenKind_(const char* folder) {
     } else if (kind & (LN_KIND_DATE | LN_KIND_TASK)) {
         if (!HasMailAccess(s)) {
             SetLoadError_(kNoMailAccess);
-            return false;
+            return nullptr;
         }
         // A refused password must not let the run go on as another user, so
         // an empty one is not taken for "none".
         if (s.PasswordRequired && !s.Password[0]) {
             SetLoadError_(kNoPassword);
-            return false;
+            return nullptr;
         }
         const bool date = (kind & LN_KIND_DATE) != 0;
-        m_pWait->SetWaitText(date ? "Loading Lotus Notes Calendar..."
-                                  : "Loading Lotus Notes Tasks...");
+        CxStrFormat(text, sizeof text, "%s Lotus Notes %s...", action, date ? "Calendar" : "Tasks");
+        m_pWait->SetWaitText(text);
         util = date ? static_cast<CxLNBaseUtil*>(m_pDateUtil) : m_pTaskUtil;
         SetAccess(util, s, folder);
         util->SetMailDBName(s.MailDBName);
@@ -256,12 +258,20 @@ bool CxWizardController::LoadChosenKind_(const char* folder) {
         statusFile = date ? "%sLNDateStatus.dat" : "%sLNTaskStatus.dat";
     } else {
         SetLoadError_("Unknown record kind.");
-        return false;
+        return nullptr;
     }
     SetLog(util, s, folder);
     char path[512];
     CxStrFormat(path, sizeof path, statusFile, folder);
     m_pWait->SetWaitStatusFile(path);
+    return util;
+}
+
+bool CxWizardController::LoadChosenKind_(const char* folder) {
+    const int kind = m_settings.AppFlag;
+    CxLNBaseUtil* util = ConfigureKind_(folder, "Loading");
+    if (!util)
+        return false;
     const bool loaded = m_pWait->RunWhileWaiting([util] { return util->LoadAll(); });
     CxStrCopy(m_szLoadNotice, util->GetNotice());
     if (!loaded) {

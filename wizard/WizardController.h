@@ -14,6 +14,7 @@ class CxLNBaseUtil;
 class CxLNAddrUtil;
 class CxLNDateUtil;
 class CxLNTaskUtil;
+struct tagLNUndoResult;
 class CxVXLNAddrUtil;
 class CxVXLNDateUtil;
 class CxVXLNTaskUtil;
@@ -57,6 +58,9 @@ public:
     void UpdateView();
     void SetStepText(const char* text);
     bool LoadNotesData();
+    // Takes back the journaled `run` (of any kind and database) with the
+    // settings' access; false with the reason in GetLoadError().
+    bool UndoRun(const char* run, bool dryRun, tagLNUndoResult* result);
     void FreeNotesData();
     static void InitDefinition(tagFUFieldUpdate* definition);
     // A cleared definition on the C heap, as UpdateDefinitions owns them;
@@ -110,6 +114,10 @@ private:
     bool CreateRunState_();
     // Passes the access options to the chosen kind's object and loads it.
     bool LoadChosenKind_(const char* dataFolder);
+    // The data object of the chosen kind with the settings' access, its wait
+    // text "<action> Lotus Notes <kind>..." and status file; null, with the
+    // load error set, when the settings cannot reach the kind.
+    CxLNBaseUtil* ConfigureKind_(const char* dataFolder, const char* action);
     void SetLoadError_(const char* text);
 
     AppSettings m_settings;

@@ -1,6 +1,9 @@
 #include "WizardUpdate.h"
 
+#include <vector>
+
 #include "common/lotus/CxLNBaseUtil.h"
+#include "common/lotus/CxLNJournalList.h"
 #include "common/misc/CxList.h"
 #include "common/misc/CxString.h"
 #include "wizard/WizardController.h"
@@ -28,9 +31,22 @@ uint32_t RunForKind(CxWizardController& c, const FUProgressFn& progress) {
 }
 
 std::string Counted(const char* format, uint32_t n) {
-    char text[64];
+    char text[160];
     CxStrFormat(text, sizeof text, format, static_cast<int>(n));
     return text;
+}
+
+std::string NewestRun(const char* dataFolder) {
+    const std::vector<std::string> runs = LNJournalRunNames(dataFolder);
+    return runs.empty() ? std::string() : runs.front();
+}
+
+std::string ChangedSinceLoad(int n) {
+    return n == 1 ? "1 record was changed in Lotus Notes after it was loaded and was left unchanged; "
+                    "the others were written back."
+                  : Counted("%d records were changed in Lotus Notes after they were loaded and were "
+                            "left unchanged; the others were written back.",
+                            static_cast<uint32_t>(n));
 }
 
 } // namespace
@@ -56,11 +72,18 @@ void SubmitWizardUpdates(CxWizardController& controller, tagWizardUpdateResult* 
     CxLNBaseUtil* util = controller.GetCurrentUtil();
     if (result->nUpdated > 0 && util) {
         result->bSubmitted = true;
+        const std::string newest = NewestRun(controller.GetDataFolderPath());
         const bool submitted = util->SubmitChanges();
+        const std::string run = NewestRun(controller.GetDataFolderPath());
+        if (run != newest)
+            result->sRun = run;
         if (!submitted || util->HasError()) {
             result->bSubmitFailed = true;
             result->sError = util->GetLastErrorMsg()[0] ? util->GetLastErrorMsg() : kSubmitFailed;
         }
+        result->nChangedSinceLoad = util->GetChangedSinceLoad();
+        if (result->nChangedSinceLoad > 0)
+            result->sError = ChangedSinceLoad(result->nChangedSinceLoad) + " " + result->sError;
         // The write-back runs as the load did; say it once.
         if (util->GetNotice()[0] && result->sNotice != util->GetNotice())
             result->sNotice += (result->sNotice.empty() ? "" : " ") + std::string(util->GetNotice());

@@ -67,6 +67,9 @@ public:
         return m_pRecList;
     }
 
+    // Takes back the journaled `run` of this kind and database (see UndoCycle_).
+    bool Undo(const char* run, bool dryRun, tagLNUndoResult* result);
+
 protected:
     // One helper run in the current mode; true when the helper ran to its end.
     bool InvokeHelper_();

@@ -25,6 +25,7 @@
     X(NSFNoteUpdate)                                                                               \
     X(NSFNoteClose)                                                                                \
     X(NSFNoteDelete)                                                                               \
+    X(NSFNoteGetInfo)                                                                              \
     X(NSFItemScan)                                                                                 \
     X(NSFItemSetText)                                                                              \
     X(NSFItemGetText)                                                                              \

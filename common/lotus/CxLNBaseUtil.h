@@ -14,6 +14,7 @@
 
 class CxList;
 class CxLNParamParser;
+struct tagLNUndoResult;
 struct tagLNHelperKind;
 
 class CxLNBaseUtil {
@@ -53,6 +54,11 @@ public:
     // (for example, which user it ran as); empty when nothing.
     const char* GetNotice() const {
         return m_szNotice;
+    }
+    // Documents the last write-back left alone because they were changed in
+    // Lotus Notes after the load.
+    int GetChangedSinceLoad() const {
+        return m_nChangedSinceLoad;
     }
 
     void SetServerName(const char* text);
@@ -155,6 +161,11 @@ protected:
     void _ResetErrorInfo();
     // True when the error file holds a report at all.
     bool _UpdateErrorInfo();
+    // The undo of the journaled `run` through `invoke` (the kind's helper);
+    // true when the helper ran to its end without an error and told the outcome.
+    bool UndoCycle_(const LNStep& invoke, const char* run, bool dryRun, tagLNUndoResult* result);
+    // What the write-back just run left in the companion of the exchange file.
+    int ChangedSinceLoad_() const;
     // Runs another program than the kind's own helper host; empty: the kind's.
     void SetHelperName_(const char* name);
 
@@ -211,4 +222,5 @@ protected:
     int32_t m_nMode;
     char m_szHelperName[260];
     char m_szNotice[1024];
+    int32_t m_nChangedSinceLoad;
 };

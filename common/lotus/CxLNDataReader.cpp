@@ -8,6 +8,7 @@
 #include <string>
 #include <unistd.h>
 
+#include "common/lotus/CxLNLoadFile.h"
 #include "common/misc/CxDebugUtil.h"
 #include "common/misc/CxString.h"
 #include "common/misc/WinUtil.h"
@@ -60,6 +61,9 @@ CxLNDataReader::~CxLNDataReader() {
     Stop();
     RemoveFile_(m_szParamFileName);
     RemoveFile_(m_szDataFileName);
+    // The load's companion goes with its exchange file.
+    if (m_szDataFileName[0])
+        RemoveFile_(LNLoadFileName(m_szDataFileName).c_str());
 }
 
 void CxLNDataReader::RemoveFile_(const char* name) const {

@@ -6,6 +6,7 @@
 #include "common/lotus/CxLNApi.h"
 #include "common/lotus/CxLNBaseUtil.h"
 #include "common/lotus/CxLNFailure.h"
+#include "common/lotus/CxLNLoadState.h"
 #include "common/misc/CxDebugUtil.h"
 #include "common/misc/CxString.h"
 
@@ -79,6 +80,7 @@ bool LNReadDocument(CxLNBaseUtil* owner, DBHANDLE db, NOTEID id, const tagLNItem
         ReportDocument(owner, "NSFNoteOpen", id, status);
         return false;
     }
+    LNLoadState().sequences[id] = LNNoteSequence(note);
     std::memset(rec, 0, recSize);
     CxStrFormat(szID, idSize, "%d", static_cast<int>(id));
     tagLNItemVisit visit = {note, rec, 0, &kind};

@@ -7,6 +7,7 @@ void CxLNBaseUtil::_ResetErrorInfo() {
     m_bHasError = false;
     m_szLastErrorMsg[0] = '\0';
     m_szNotice[0] = '\0';
+    m_nChangedSinceLoad = 0;
 }
 
 bool CxLNBaseUtil::_UpdateErrorInfo() {

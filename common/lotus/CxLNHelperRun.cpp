@@ -9,6 +9,7 @@
 
 #include "common/lotus/CxLNDataReader.h"
 #include "common/lotus/CxLNHelperKind.h"
+#include "common/lotus/CxLNLoadFile.h"
 #include "common/misc/CxDebugUtil.h"
 #include "common/misc/CxString.h"
 #include "platform/SystemError.h"
@@ -61,6 +62,7 @@ bool CxLNBaseUtil::LoadCycle_(const tagLNHelperKind& kind, const LNStep& invoke,
     LogLine(2, kind.szLoadStart);
     // A helper that writes no file must not leave the previous run's records.
     RemoveTempFile_(m_szFileName);
+    RemoveTempFile_(LNLoadFileName(m_szFileName).c_str());
     m_nMode = 1;
     const bool loaded = invoke() && load();
     LogLine(loaded ? 2 : 0, loaded ? kind.szLoadDone : kind.szLoadFailed);
@@ -79,7 +81,9 @@ bool CxLNBaseUtil::SubmitCycle_(const tagLNHelperKind& kind, const LNStep& save,
     m_nMode = 2;
     // The changes count as submitted only when the helper ran to its end
     // without reporting an error.
-    if (!invoke() || m_bHasError)
+    const bool ran = invoke();
+    m_nChangedSinceLoad = ChangedSinceLoad_();
+    if (!ran || m_bHasError)
         return false;
     settle();
     m_bDirty = false;
@@ -123,6 +127,14 @@ bool CxLNBaseUtil::RunHelper_(const tagLNHelperKind& kind, const LNStep& writePa
         m_bHasError = true;
     }
     return false;
+}
+
+int CxLNBaseUtil::ChangedSinceLoad_() const {
+    char path[512];
+    TempFilePath_(LNLoadFileName(m_szFileName).c_str(), path, sizeof path);
+    std::string kind, db;
+    tagLNLoadState state;
+    return LNParseLoadFile(path, &kind, &db, &state) == LNLoadFileRead::Read ? state.nChanged : 0;
 }
 
 void CxLNBaseUtil::SetHelperName_(const char* name) {

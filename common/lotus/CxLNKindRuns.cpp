@@ -62,6 +62,10 @@ bool CxLNAddrUtil::LoadAll() {
         kAddrKind, [this] { return InvokeHelper_(); }, [this] { return LoadFromFile(nullptr); });
 }
 
+bool CxLNAddrUtil::Undo(const char* run, bool dryRun, tagLNUndoResult* result) {
+    return UndoCycle_([this] { return InvokeHelper_(); }, run, dryRun, result);
+}
+
 bool CxLNAddrUtil::SubmitChanges() {
     return SubmitCycle_(
         kAddrKind, [this] { return SaveToFile(nullptr); }, [this] { return InvokeHelper_(); },
@@ -77,6 +81,10 @@ bool CxLNDateUtil::LoadAll() {
         kDateKind, [this] { return InvokeHelper_(); }, [this] { return LoadFromFile(nullptr); });
 }
 
+bool CxLNDateUtil::Undo(const char* run, bool dryRun, tagLNUndoResult* result) {
+    return UndoCycle_([this] { return InvokeHelper_(); }, run, dryRun, result);
+}
+
 bool CxLNDateUtil::SubmitChanges() {
     return SubmitCycle_(
         kDateKind, [this] { return SaveToFile(nullptr); }, [this] { return InvokeHelper_(); },
@@ -90,6 +98,10 @@ bool CxLNTaskUtil::InvokeHelper_() {
 bool CxLNTaskUtil::LoadAll() {
     return LoadCycle_(
         kTaskKind, [this] { return InvokeHelper_(); }, [this] { return LoadFromFile(nullptr); });
+}
+
+bool CxLNTaskUtil::Undo(const char* run, bool dryRun, tagLNUndoResult* result) {
+    return UndoCycle_([this] { return InvokeHelper_(); }, run, dryRun, result);
 }
 
 bool CxLNTaskUtil::SubmitChanges() {

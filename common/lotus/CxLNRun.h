@@ -1,6 +1,9 @@
 // One helper run of a record kind: a load from Lotus Notes into the exchange
 // data file, or a write-back of the exchange data file into Lotus Notes.
 #pragma once
+#include "common/lotus/CxLNJournal.h"
+#include "common/lotus/CxLNSafeRun.h"
+#include "common/lotus/CxLNUndoRun.h"
 
 class CxLNBaseUtil;
 
@@ -10,21 +13,34 @@ void LNReportRunFailure(CxLNBaseUtil* util, const char* format, const char* valu
 
 template <class Util> bool LNRun(Util* util) {
     util->InitErrorReport();
+    const tagLNRunTarget target = LNRunTarget(*util);
     switch (util->GetMode()) {
     case 1:
+        LNForgetLoadState();
         if (!util->LoadFromDB())
             return false;
-        if (util->SaveToFile(util->GetFileName()))
-            return true;
-        LNReportRunFailure(util, "Can not write the records to the file %s.", util->GetFileName());
-        return false;
-    case 2:
+        if (!util->SaveToFile(util->GetFileName())) {
+            LNReportRunFailure(util, "Can not write the records to the file %s.",
+                               util->GetFileName());
+            return false;
+        }
+        return LNKeepLoadState(util, target);
+    case 2: {
         if (!util->LoadFromFile(util->GetFileName(), true)) {
             LNReportRunFailure(util, "Can not read the records to write back from the file %s.",
                                util->GetFileName());
             return false;
         }
-        return util->SaveToDB();
+        if (!LNTakeLoadState(util, target))
+            return false;
+        LNJournal().Prepare(util->GetTempFilePath(), target);
+        const bool saved = util->SaveToDB();
+        LNJournal().Close();
+        LNSettleLoadState(util, target);
+        return saved;
+    }
+    case 3:
+        return LNUndoRun(util, target, [util] { return util->SaveToDB(); });
     default:
         LNReportRunFailure(util, "Unknown run mode in the parameter file%s.", "");
         return false;

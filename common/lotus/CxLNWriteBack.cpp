@@ -4,6 +4,8 @@
 #include <cstdlib>
 
 #include "common/lotus/CxLNApi.h"
+#include "common/lotus/CxLNJournal.h"
+#include "common/lotus/CxLNLoadState.h"
 #include "common/lotus/CxLNBaseUtil.h"
 #include "common/lotus/CxLNFailure.h"
 #include "common/lotus/CxLNRecords.h"
@@ -21,11 +23,28 @@ long NoteNumber(const char* szID) {
     return number > 0 && number <= static_cast<long>(UINT_MAX) ? number : 0;
 }
 
-void SaveAndClose(CxLNBaseUtil* owner, NOTEHANDLE note) {
-    STATUS status = LNApi().NSFNoteUpdate(note, 0);
+// The journal entry goes first; a document whose entry could not be written
+// stays as it is.
+void Store(CxLNBaseUtil* owner, NOTEHANDLE note, NOTEID id, const char* action,
+           const LNRawItems& before) {
+    const long entry = LNJournalAhead(owner, action, id, before, LNJournalItems(note));
+    if (entry < 0)
+        return;
+    const STATUS status = LNApi().NSFNoteUpdate(note, 0);
+    // A new document has its note ID from the update on.
+    NOTEID stored = id;
+    LNApi().NSFNoteGetInfo(note, _NOTE_ID, &stored);
     if (status != NOERROR)
         LNReportCallFailure(owner, "NSFNoteUpdate", status);
-    status = LNApi().NSFNoteClose(note);
+    else
+        LNNoteUpdated(note, stored);
+    LNJournalDone(entry, stored, status == NOERROR);
+}
+
+void SaveAndClose(CxLNBaseUtil* owner, NOTEHANDLE note, NOTEID id, const char* action,
+                  const LNRawItems& before) {
+    Store(owner, note, id, action, before);
+    STATUS status = LNApi().NSFNoteClose(note);
     if (status != NOERROR)
         LNReportCallFailure(owner, "NSFNoteClose", status);
 }
@@ -41,7 +60,7 @@ void CreateDocument(CxLNBaseUtil* owner, DBHANDLE db, const tagLNWriteBackKind& 
     }
     kind.pCreateItems(note, rec);
     kind.pWriteItems(rec, tagLNItemWriter{note, 0, owner});
-    SaveAndClose(owner, note);
+    SaveAndClose(owner, note, 0, "create", LNRawItems());
 }
 
 void ModifyDocument(CxLNBaseUtil* owner, DBHANDLE db, const tagLNWriteBackKind& kind, long number,
@@ -54,17 +73,32 @@ void ModifyDocument(CxLNBaseUtil* owner, DBHANDLE db, const tagLNWriteBackKind& 
         LNReportCallFailure(owner, "NSFNoteOpen", status);
         return;
     }
+    if (!LNStillAsLoaded(owner, note, id)) {
+        LNApi().NSFNoteClose(note);
+        return;
+    }
+    const LNRawItems before = LNJournalItems(note);
     kind.pWriteItems(rec, tagLNItemWriter{note, id, owner});
-    SaveAndClose(owner, note);
+    SaveAndClose(owner, note, id, "change", before);
 }
 
 void DeleteDocument(CxLNBaseUtil* owner, DBHANDLE db, const tagLNWriteBackKind& kind, long number) {
     CX_LOG_INFO(kind.szDelete, static_cast<int>(number));
     if (number <= 0)
         return;
-    STATUS status = LNApi().NSFNoteDelete(db, static_cast<NOTEID>(number), 0);
+    const NOTEID id = static_cast<NOTEID>(number);
+    if (!LNStillAsLoadedForDelete(owner, db, id))
+        return;
+    const long entry =
+        LNJournalAhead(owner, "delete", id, LNJournalItemsOf(db, id), LNRawItems());
+    if (entry < 0)
+        return;
+    STATUS status = LNApi().NSFNoteDelete(db, id, 0);
     if (status != NOERROR)
         LNReportCallFailure(owner, "NSFNoteDelete", status);
+    else
+        LNNoteDeleted(id);
+    LNJournalDone(entry, id, status == NOERROR);
 }
 
 } // namespace

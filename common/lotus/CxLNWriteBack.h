@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "common/lotus/CxLNItemWrite.h"
+#include "common/lotus/CxLNUndoRun.h"
 #include "common/misc/CxList.h"
 
 class CxLNBaseUtil;
@@ -34,6 +35,7 @@ void LNWriteBackRecords(CxLNBaseUtil* owner, DBHANDLE db, const tagLNWriteBackKi
         const Rec* rec = static_cast<const Rec*>(p);
         LNWriteBackRecord(owner, db, kind, {rec->nAction, rec->nOrigin, rec->szID}, rec);
     }
+    LNRunPendingUndo(owner, db);
 }
 
 // Logs "Failed to call <call>, error code=%d" as an error line and reports it.

@@ -99,6 +99,8 @@ typedef struct {
     TIMEDATE SequenceTime;
 } ORIGINATORID;
 
+typedef ORIGINATORID OID;
+
 typedef struct {
     GLOBALINSTANCEID ID;
     ORIGINATORID OriginatorID;
@@ -116,6 +118,9 @@ typedef struct ITEM_TABLE ITEM_TABLE;
 #define SE_FNOACCESS 0x20
 #define ITEM_SUMMARY 0x0004
 #define UPDATE_FORCE 0x0001
+#define _NOTE_ID 1
+#define _NOTE_OID 2
+#define _NOTE_CLASS 3
 #define NOTE_CLASS_DOCUMENT 0x0001
 
 #define TYPE_COMPOSITE 0x0001
@@ -230,6 +235,10 @@ STATUS LNPUBLIC NSFNoteCreate(DBHANDLE hDB, NOTEHANDLE* rethNote);
 STATUS LNPUBLIC NSFNoteUpdate(NOTEHANDLE hNote, WORD UpdateFlags);
 STATUS LNPUBLIC NSFNoteClose(NOTEHANDLE hNote);
 STATUS LNPUBLIC NSFNoteDelete(DBHANDLE hDB, NOTEID NoteID, WORD UpdateFlags);
+/* _NOTE_ID gives a NOTEID (0 before the first update), _NOTE_OID an OID whose
+ * Sequence counts the note's stored updates, _NOTE_CLASS a WORD. Other types
+ * and bad handles leave retValue alone. */
+void LNPUBLIC NSFNoteGetInfo(NOTEHANDLE hNote, WORD Type, void* retValue);
 
 STATUS LNPUBLIC NSFItemScan(NOTEHANDLE hNote, NSFITEMSCANPROC ActionRoutine,
                             void* RoutineParameter);

@@ -14,6 +14,8 @@ int IdCommand(const std::string& file, const std::string& user, const std::strin
 int ImportCommand(const std::string& db, const std::string& file);
 int DumpCommand(const std::string& db, const std::string& file);
 int DeleteCommand(const std::string& db, const std::vector<unsigned long>& ids);
+int SetCommand(const std::string& db, unsigned long id, const std::string& item,
+               const std::string& text);
 int SeedCommand(const std::string& db, const std::string& kind, unsigned long count, unsigned seed);
 
 // The level of "none", "reader", "editor" or "manager" (any case).

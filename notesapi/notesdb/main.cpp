@@ -27,6 +27,7 @@ const char kUsage[] =
     "  dump DB [FILE]             write every document in the dump form, ordered by\n"
     "                             note ID (to FILE, or standard output)\n"
     "  delete DB NOTEID...        delete documents\n"
+    "  set DB NOTEID ITEM TEXT    give the text item ITEM of a document the value TEXT\n"
     "  seed DB KIND COUNT [SEED]  add COUNT deterministic sample documents; KIND is\n"
     "                             contacts, appointments or tasks; SEED (default 1)\n"
     "                             gives another set\n"
@@ -145,6 +146,7 @@ const CommandSpec kCommands[] = {
     {"import", 1, 2, true, "import DB [FILE]"},
     {"dump", 1, 2, true, "dump DB [FILE]"},
     {"delete", 2, static_cast<std::size_t>(-1), true, "delete DB NOTEID..."},
+    {"set", 4, 4, true, "set DB NOTEID ITEM TEXT"},
     {"seed", 3, 4, true, "seed DB KIND COUNT [SEED]"},
 };
 
@@ -165,6 +167,8 @@ int CheckArguments(const Args& a) {
             if (!ParseNumber(a[i], 0xffffffffUL, &value) || value == 0)
                 return UsageError("bad note ID \"" + a[i] + "\"");
     }
+    if (a[0] == "set" && (!ParseNumber(a[2], 0xffffffffUL, &value) || value == 0))
+        return UsageError("bad note ID \"" + a[2] + "\"");
     if (a[0] == "seed") {
         if (!FindSeedMaker(a[2]))
             return UsageError("unknown kind \"" + a[2] + "\" (contacts, appointments, tasks)");
@@ -194,6 +198,8 @@ int Dispatch(const Args& a) {
             ids.push_back(std::strtoul(a[i].c_str(), nullptr, 10));
         return DeleteCommand(db, ids);
     }
+    if (a[0] == "set")
+        return SetCommand(db, std::strtoul(a[2].c_str(), nullptr, 10), a[3], a[4]);
     unsigned seed =
         a.size() > 4 ? static_cast<unsigned>(std::strtoul(a[4].c_str(), nullptr, 10)) : 1;
     return SeedCommand(db, a[2], std::strtoul(a[3].c_str(), nullptr, 10), seed);

@@ -1,5 +1,7 @@
 // Note open, create, update, close and delete. An open note is an
 // in-memory copy until NSFNoteUpdate stores it whole.
+#include <cstring>
+
 #include "notesapi/src/Access.h"
 #include "notesapi/src/Handles.h"
 #include "notesapi/src/Session.h"
@@ -72,4 +74,23 @@ STATUS LNPUBLIC NSFNoteDelete(DBHANDLE hDB, NOTEID NoteID, WORD) {
     if (!zns::CanWrite(db->access))
         return ERR_NOACCESS;
     return db->store->DeleteNote(NoteID);
+}
+
+void LNPUBLIC NSFNoteGetInfo(NOTEHANDLE hNote, WORD Type, void* retValue) {
+    ZNS_REQUIRE_INIT();
+    if (!retValue)
+        return;
+    const zns::NoteObject* note = zns::FindHandle<zns::NoteObject>(hNote);
+    if (!note)
+        return;
+    const zns::NoteData& data = note->data;
+    if (Type == _NOTE_ID) {
+        std::memcpy(retValue, &data.id, sizeof data.id);
+    } else if (Type == _NOTE_CLASS) {
+        std::memcpy(retValue, &data.noteClass, sizeof data.noteClass);
+    } else if (Type == _NOTE_OID) {
+        OID oid{};
+        oid.Sequence = static_cast<DWORD>(data.sequence);
+        std::memcpy(retValue, &oid, sizeof oid);
+    }
 }

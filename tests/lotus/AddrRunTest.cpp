@@ -5,7 +5,7 @@
 #include <cstring>
 
 TEST_F(AddrDBTest, RunInOtherModesFailsAfterClearingTheErrorFile) {
-    for (int mode : {0, 3}) {
+    for (int mode : {0, 4}) {
         testsupport::WriteFile(m_temp.File("LNAddrErr.dat"),
                                "[Error]\r\nError.Count=1\r\nError.1=old\r\n");
         m_util.SetMode(mode);

@@ -76,7 +76,7 @@ TEST_F(MailDBTest, RunsInOtherModesFail) {
     TestTaskUtil tasks;
     Configure(&dates);
     Configure(&tasks);
-    for (int mode : {0, 3}) {
+    for (int mode : {0, 4}) {
         dates.SetMode(mode);
         tasks.SetMode(mode);
         EXPECT_FALSE(dates.Run());

@@ -191,4 +191,41 @@ TEST_F(ProgressFinish, TheFinishButtonsOpenNotesOrStartAgain) {
     EXPECT_EQ(Get<QPushButton>("btnClose")->text(), "&Cancel");
 }
 
+TEST_F(ProgressFinish, TheUndoButtonTakesBackTheRunAfterAsking) {
+    const std::string before = notes.Dump("names.nsf");
+    AppendJobTitle("!");
+    Select(2);
+    Run();
+    QPushButton* undo = Get<QPushButton>("btnUndo");
+    ASSERT_TRUE(undo->isEnabled());
+    const std::string changed = notes.Dump("names.nsf");
+    ASSERT_NE(changed, before);
+
+    prompts.AnswerMessage(QMessageBox::No);
+    undo->click();
+    EXPECT_EQ(notes.Dump("names.nsf"), changed);
+    prompts.AnswerMessage(QMessageBox::Yes);
+    undo->click();
+    EXPECT_EQ(notes.Dump("names.nsf"), before);
+    EXPECT_EQ(Text("lblResult"), "The run was undone: 2 items put back, 0 left.");
+    EXPECT_FALSE(undo->isEnabled());
+    ASSERT_EQ(prompts.Records().size(), 2u);
+    EXPECT_EQ(prompts.Records()[1].caption, "Undo This Run");
+    EXPECT_EQ(prompts.Records()[1].icon, QMessageBox::Question);
+}
+
+TEST_F(ProgressFinish, AContactEditedSinceTheLoadIsKeptAndTold) {
+    AppendJobTitle("!");
+    Select(2);
+    notes.Notesdb("set '" + db + "' 2 JobTitle Edited");
+    Run();
+    const std::string after = notes.Dump("names.nsf");
+    EXPECT_NE(after.find("JobTitle: Edited\n"), std::string::npos);
+    EXPECT_NE(after.find("!\n"), std::string::npos) << "the other contact changed";
+    EXPECT_EQ(Text("lblResult").toStdString(),
+              "1 record was changed in Lotus Notes after it was loaded and was left unchanged; "
+              "the others were written back. Document 2 was changed in Lotus Notes after it was "
+              "loaded; it was left unchanged.");
+}
+
 } // namespace

@@ -157,13 +157,12 @@ protected:
     // Read through the kind's own type only: a smaller record read as a
     // contact would be read past its end.
     static std::string NoteId(void* common) {
-        const void* notesRecord = nullptr;
-        if (GetParam().page == WIZARD_PAGE_DATE_DATA)
-            notesRecord = static_cast<tagCommDateRec*>(common)->pUserData;
-        else if (GetParam().page == WIZARD_PAGE_TASK_DATA)
-            notesRecord = static_cast<tagCommTaskRec*>(common)->pUserData;
-        else
-            notesRecord = static_cast<tagCommAddrRec*>(common)->pUserData;
+        // Each kind's record is read as its own type only: the others are larger.
+        const int page = GetParam().page;
+        const void* notesRecord =
+            page == WIZARD_PAGE_DATE_DATA   ? static_cast<tagCommDateRec*>(common)->pUserData
+            : page == WIZARD_PAGE_TASK_DATA ? static_cast<tagCommTaskRec*>(common)->pUserData
+                                            : static_cast<tagCommAddrRec*>(common)->pUserData;
         return static_cast<const tagCxLNAddrRec*>(notesRecord)->szID;
     }
     void RunToFinish() {

@@ -178,4 +178,58 @@ TEST_F(BatchMailEndToEnd, MarksTasksPrivateAndRefusesAnImportanceWithoutChoices)
     EXPECT_NE(Lines("Appointment", "$PublicAccess: 1"), "") << "appointments untouched";
 }
 
+// The newest run "vxln-batch journal" lists, and the whole listing.
+std::string NewestRun(std::string* listing = nullptr) {
+    const Result r = Batch("journal");
+    EXPECT_EQ(r.status, 0) << r.out;
+    if (listing)
+        *listing = r.out;
+    return r.out.substr(0, r.out.find(' '));
+}
+
+TEST_F(BatchEndToEnd, UndoPutsTheContactsBackAndIsJournaledItself) {
+    EXPECT_EQ(Batch("journal").out, "No run has been journaled yet.\n");
+    const std::string before = notes.Dump("names.nsf");
+    ASSERT_EQ(Batch("contacts " + Db() + " --set 'Job Title=Clerk'").status, 0);
+    std::string listing;
+    const std::string run = NewestRun(&listing);
+    EXPECT_NE(listing.find("  contacts  " + notes.DataFile("names.nsf") + "  6 documents, 6 items changed\n"),
+              std::string::npos)
+        << listing;
+    const std::string changed = notes.Dump("names.nsf");
+
+    const Result dry = Batch("undo " + run + " --dry-run");
+    EXPECT_EQ(dry.status, 0) << dry.out;
+    EXPECT_EQ(dry.out, "Dry run: 6 items would be put back, 0 left; nothing was changed.\n");
+    EXPECT_EQ(notes.Dump("names.nsf"), changed);
+
+    const Result r = Batch("undo " + run);
+    ASSERT_EQ(r.status, 0) << r.out;
+    EXPECT_EQ(r.out.rfind("Undo of " + run + ": 6 items put back, 0 left. Its own journal: ", 0), 0u)
+        << r.out;
+    EXPECT_EQ(notes.Dump("names.nsf"), before);
+    NewestRun(&listing);
+    EXPECT_NE(listing.find("(undo of " + run + ")\n"), std::string::npos) << listing;
+
+    const Result missing = Batch("undo no-such-run");
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_EQ(missing.out, "vxln-batch: There is no journal of a run named \"no-such-run\".\n");
+}
+
+TEST_F(BatchMailEndToEnd, UndoPutsCalendarEntriesAndTasksBack) {
+    const struct {
+        const char* kind;
+        const char* update;
+    } cases[] = {{"calendar", "--set 'Location=Room 7'"}, {"tasks", "--append 'Subject= (done)'"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.kind);
+        const std::string before = notes.Dump("mail/nina.nsf");
+        ASSERT_EQ(Batch(std::string(c.kind) + Access() + c.update, password.File("pw")).status, 0);
+        EXPECT_NE(notes.Dump("mail/nina.nsf"), before);
+        const Result r = Batch(Access() + "undo " + NewestRun(), password.File("pw"));
+        EXPECT_EQ(r.status, 0) << r.out;
+        EXPECT_EQ(notes.Dump("mail/nina.nsf"), before);
+    }
+}
+
 } // namespace

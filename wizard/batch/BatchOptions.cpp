@@ -106,6 +106,10 @@ bool ParseBatchOptions(int argc, const char* const* argv, tagBatchOptions* o, st
     while (args.More()) {
         const std::string arg = args.Take();
         if (positionalOnly || arg.size() < 2 || arg[0] != '-') {
+            if (o->kind == "undo" && o->undoRun.empty()) {
+                o->undoRun = arg;
+                continue;
+            }
             if (!o->kind.empty())
                 return Fail(error, "Give one record kind only; \"" + arg + "\" is one too many.");
             o->kind = arg;
@@ -135,6 +139,8 @@ bool ParseBatchOptions(int argc, const char* const* argv, tagBatchOptions* o, st
 
 const char* const kBatchUsage =
     R"(Usage: vxln-batch [OPTIONS] KIND
+       vxln-batch journal
+       vxln-batch [OPTIONS] undo RUN [--dry-run]
 Changes fields of many Lotus Notes records in one run, as the wizard does.
 KIND is contacts, calendar or tasks.
 
@@ -174,6 +180,11 @@ Records (all by default):
 
 Other:
   --dry-run               load and apply, print each change, write nothing back
+                          (with undo: tell what would be put back)
+
+Every write-back keeps a journal. "journal" lists the runs, newest first;
+"undo RUN" puts back every item RUN changed that still holds RUN's value,
+with the access options above, and tells each item changed since.
   --list-fields KIND      print the updatable fields of KIND
   --help, --version
 

@@ -18,7 +18,8 @@ struct tagBatchOptions {
     bool bVersion = false;
     bool bDryRun = false;
     std::string listFields; // the kind of --list-fields
-    std::string kind;       // the positional record kind
+    std::string kind;       // the positional record kind, or "journal" or "undo"
+    std::string undoRun;    // the run named after "undo"
     tagBatchText notesPath, addrFile, server, user, mailDB, idFile;
     BatchPasswordMode passwordMode = BATCH_PASSWORD_DEFAULT;
     // Updates in command-line order; an "updates" entry names a file to read there.

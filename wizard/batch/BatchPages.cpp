@@ -24,6 +24,23 @@ template <std::size_t N> void StoreText(char (&field)[N], const tagBatchText& op
 
 } // namespace
 
+void StoreBatchAccess(const tagBatchInput& in, AppSettings* settings) {
+    AppSettings& s = *settings;
+    if (in.pOptions) {
+        const tagBatchOptions& o = *in.pOptions;
+        StorePath(s.NotesPath, o.notesPath);
+        StorePath(s.AddrFile, o.addrFile);
+        StoreText(s.ServerName, o.server);
+        StoreText(s.UserName, o.user);
+        StorePath(s.MailDBName, o.mailDB);
+        StorePath(s.IDFile, o.idFile);
+    }
+    CxStrCopy(s.Password, platform::Utf8ToCp1252(in.password).c_str());
+    // A password asked for on standard input is one the user gave, even empty.
+    const bool fromStdin = in.pOptions && in.pOptions->passwordMode == BATCH_PASSWORD_STDIN;
+    s.PasswordRequired = fromStdin || !in.password.empty();
+}
+
 bool CxBatchModePage::ExchangeData(bool leaving) {
     if (leaving)
         m_c.GetSettings().AppFlag = m_in.nKind;
@@ -41,19 +58,7 @@ bool CxBatchSourcePage::ExchangeData(bool leaving) {
             GetDefaultIDFile(s.IDFile, sizeof s.IDFile);
         return true;
     }
-    if (m_in.pOptions) {
-        const tagBatchOptions& o = *m_in.pOptions;
-        StorePath(s.NotesPath, o.notesPath);
-        StorePath(s.AddrFile, o.addrFile);
-        StoreText(s.ServerName, o.server);
-        StoreText(s.UserName, o.user);
-        StorePath(s.MailDBName, o.mailDB);
-        StorePath(s.IDFile, o.idFile);
-    }
-    CxStrCopy(s.Password, platform::Utf8ToCp1252(m_in.password).c_str());
-    // A password asked for on standard input is one the user gave, even empty.
-    const bool fromStdin = m_in.pOptions && m_in.pOptions->passwordMode == BATCH_PASSWORD_STDIN;
-    s.PasswordRequired = fromStdin || !m_in.password.empty();
+    StoreBatchAccess(m_in, &s);
     return m_c.LoadNotesData();
 }
 

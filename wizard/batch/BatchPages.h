@@ -10,6 +10,7 @@
 #include "wizard/batch/BatchOptions.h"
 
 class CxWizardController;
+struct AppSettings;
 
 // What the pages hand to the controller.
 struct tagBatchInput {
@@ -19,6 +20,9 @@ struct tagBatchInput {
     std::vector<tagFUFieldUpdate> definitions;
     std::vector<tagBatchCondition> conditions;
 };
+
+// The access options and the password of the command line into `settings`.
+void StoreBatchAccess(const tagBatchInput& in, AppSettings* settings);
 
 class CxBatchModePage : public IWizardPage {
 public:

@@ -9,6 +9,7 @@
 #include "wizard/WizardController.h"
 #include "wizard/WizardUpdate.h"
 #include "wizard/batch/BatchDiff.h"
+#include "wizard/batch/BatchJournal.h"
 #include "wizard/batch/BatchKinds.h"
 #include "wizard/batch/BatchPages.h"
 #include "wizard/batch/BatchPassword.h"
@@ -130,6 +131,15 @@ int Walk(const tagBatchInput& in, const tagBatchIO& io, ILNDataFactory* factory)
     return in.pOptions->bDryRun ? DryRun(c, io) : Finish(c, io);
 }
 
+int Undo(const tagBatchOptions& o, const tagBatchIO& io, ILNDataFactory* factory) {
+    if (o.undoRun.empty())
+        return Usage(io, "Name the run to undo, as \"vxln-batch journal\" lists it.");
+    tagBatchInput in;
+    in.pOptions = &o;
+    in.password = ReadBatchPassword(o.passwordMode, io.in, io.err);
+    return RunBatchUndo(in, io, factory);
+}
+
 } // namespace
 
 int RunBatch(int argc, const char* const* argv, const tagBatchIO& io, ILNDataFactory* factory) {
@@ -154,6 +164,10 @@ int RunBatch(int argc, const char* const* argv, const tagBatchIO& io, ILNDataFac
     }
     if (o.kind.empty())
         return Usage(io, "Give the record kind: contacts, calendar or tasks.");
+    if (o.kind == "journal")
+        return ListBatchJournal(io);
+    if (o.kind == "undo")
+        return Undo(o, io, factory);
     const tagBatchKind* kind = FindBatchKind(o.kind);
     if (!kind)
         return Usage(io, "Unknown record kind \"" + o.kind + "\".");

@@ -7,17 +7,26 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "common/lotus/CxLNUndoRequest.h"
 #include "common/misc/CxList.h"
 #include "common/misc/WinUtil.h"
 #include "wizard/WizardController.h"
 #include "wizard/WizardUpdate.h"
 #include "wizard/windows/AnsiText.h"
 #include "wizard/windows/Controls.h"
+#include "wizard/windows/Prompts.h"
 
 namespace {
 
 uint32_t CountOf(const CxList* list) {
     return list ? list->GetCount() : 0;
+}
+
+QString UndoText(const tagLNUndoResult& r) {
+    QString text = QString("The run was undone: %1 items put back, %2 left.").arg(r.nRestored).arg(r.nLeft);
+    for (const std::string& line : r.lines)
+        text += " " + QString::fromStdString(line);
+    return text;
 }
 
 } // namespace
@@ -33,6 +42,7 @@ TfmFinish::TfmFinish(CxWizardController& controller, QWidget* parent)
     lblResult->setWordWrap(true);
     btnLN = Named<QPushButton>("btnLN", "Open &Lotus Notes", this);
     btnAnother = Named<QPushButton>("btnAnother", "Update &More", this);
+    btnUndo = Named<QPushButton>("btnUndo", "&Undo This Run", this);
 
     auto* grid = new QGridLayout(results);
     grid->setContentsMargins(24, 20, 24, 20);
@@ -52,6 +62,7 @@ TfmFinish::TfmFinish(CxWizardController& controller, QWidget* parent)
     buttons->addStretch(1);
     buttons->addWidget(btnLN);
     buttons->addWidget(btnAnother);
+    buttons->addWidget(btnUndo);
     auto* page = new QVBoxLayout(this);
     page->setContentsMargins(40, 30, 40, 24);
     page->setSpacing(16);
@@ -61,6 +72,7 @@ TfmFinish::TfmFinish(CxWizardController& controller, QWidget* parent)
 
     connect(btnLN, &QPushButton::clicked, this, &TfmFinish::btnLNClick);
     connect(btnAnother, &QPushButton::clicked, this, &TfmFinish::btnAnotherClick);
+    connect(btnUndo, &QPushButton::clicked, this, &TfmFinish::btnUndoClick);
 }
 
 bool TfmFinish::ExchangeData(bool leaving) {
@@ -73,6 +85,8 @@ bool TfmFinish::ExchangeData(bool leaving) {
     lblFields->setText(FromAnsi(texts.sFields.c_str()));
     lblRec->setText(FromAnsi(texts.sRecords.c_str()));
     lblResult->setText(FromAnsi(texts.sResult.c_str()));
+    const tagWizardUpdateResult* result = m_controller.GetUpdateResult();
+    btnUndo->setEnabled(result && !result->sRun.empty());
     return true;
 }
 
@@ -84,4 +98,25 @@ void TfmFinish::btnLNClick() {
 
 void TfmFinish::btnAnotherClick() {
     m_controller.GoToStep(WIZARD_STEP_MODE);
+}
+
+void TfmFinish::btnUndoClick() {
+    const tagWizardUpdateResult* result = m_controller.GetUpdateResult();
+    if (!result || result->sRun.empty())
+        return;
+    const QMessageBox::StandardButton answer = prompts::Message(
+        this, "Undo This Run",
+        "Put back in Lotus Notes every value this run changed? Values changed in Lotus Notes "
+        "since the run are left as they are.",
+        QMessageBox::Question, QMessageBox::Yes | QMessageBox::No);
+    if (answer != QMessageBox::Yes)
+        return;
+    const std::string run = result->sRun;
+    tagLNUndoResult undo;
+    if (m_controller.UndoRun(run.c_str(), false, &undo)) {
+        lblResult->setText(UndoText(undo));
+        btnUndo->setEnabled(false);
+    } else {
+        lblResult->setText("The undo failed: " + FromAnsi(m_controller.GetLoadError()));
+    }
 }

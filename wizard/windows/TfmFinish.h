@@ -18,8 +18,10 @@ public:
     QLabel* lblResult;
     QPushButton* btnLN;
     QPushButton* btnAnother;
+    QPushButton* btnUndo; // takes back the run just made, after asking
 
 private:
     void btnLNClick();
     void btnAnotherClick();
+    void btnUndoClick();
 };

@@ -1,0 +1,184 @@
+#include "CxLNJournal.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <ctime>
+#include <fcntl.h>
+#include <nlohmann/json.hpp>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "common/lotus/CxLNApi.h"
+#include "common/lotus/CxLNFailure.h"
+#include "common/lotus/CxLNJournalValue.h"
+#include "common/lotus/CxLNSafeRun.h"
+#include "common/misc/CxDebugUtil.h"
+#include "platform/Cp1252.h"
+#include "platform/SystemError.h"
+
+namespace {
+
+// Milliseconds in the name keep runs of one second in their order.
+std::string UtcTime(const char* format, bool milliseconds) {
+    timespec now{};
+    clock_gettime(CLOCK_REALTIME, &now);
+    std::tm utc{};
+    gmtime_r(&now.tv_sec, &utc);
+    char text[48] = "";
+    std::strftime(text, sizeof text, format, &utc);
+    if (milliseconds) {
+        char fraction[24];
+        std::snprintf(fraction, sizeof fraction, "%03ld", now.tv_nsec / 1000000);
+        return std::string(text) + fraction;
+    }
+    return text;
+}
+
+std::string NotesUser() {
+    char user[MAXUSERNAME + 1] = "";
+    if (LNApi().SECKFMGetUserName && LNApi().SECKFMGetUserName(user) != NOERROR)
+        user[0] = '\0';
+    user[MAXUSERNAME] = '\0';
+    return platform::Cp1252ToUtf8(user);
+}
+
+nlohmann::json Items(const LNRawItems& before, const LNRawItems& after) {
+    nlohmann::json items = nlohmann::json::array();
+    for (const tagLNItemChange& change : LNItemChanges(before, after)) {
+        const tagLNRawItem& named = change.pNew ? *change.pNew : *change.pOld;
+        nlohmann::json item = {{"name", platform::Cp1252ToUtf8(named.sName)}};
+        item["old"] = change.pOld ? LNJournalValue(*change.pOld) : nlohmann::json();
+        item["new"] = change.pNew ? LNJournalValue(*change.pNew) : nlohmann::json();
+        items.push_back(std::move(item));
+    }
+    return items;
+}
+
+} // namespace
+
+CxLNJournal::~CxLNJournal() {
+    Close();
+}
+
+void CxLNJournal::Prepare(const std::string& dataFolder, const tagLNRunTarget& target,
+                          const std::string& undoOf) {
+    Close();
+    m_bPrepared = true;
+    m_sFolder = dataFolder + "journal/";
+    m_sKind = target.sKind;
+    m_sDatabase = target.sDatabase;
+    m_sUndoOf = undoOf;
+    m_sRun.clear();
+    m_nEntries = 0;
+    m_bBroken = false;
+}
+
+void CxLNJournal::Close() {
+    if (m_nFd >= 0)
+        close(m_nFd);
+    m_nFd = -1;
+    m_bPrepared = false;
+}
+
+bool CxLNJournal::Open() {
+    if (mkdir(m_sFolder.c_str(), S_IRWXU) != 0 && errno != EEXIST)
+        return false;
+    m_sRun = UtcTime("%Y%m%d-%H%M%S-", true) + "-" + m_sKind + "-" + std::to_string(getpid());
+    const std::string path = m_sFolder + m_sRun + ".jsonl";
+    m_nFd = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_APPEND | O_CLOEXEC, S_IRUSR | S_IWUSR);
+    if (m_nFd < 0)
+        return false;
+    m_bBroken = true; // until the header is down
+    nlohmann::json head = {{"journal", 1},
+                           {"run", m_sRun},
+                           {"time", UtcTime("%Y-%m-%dT%H:%M:%SZ", false)},
+                           {"user", NotesUser()},
+                           {"database", platform::Cp1252ToUtf8(m_sDatabase)},
+                           {"kind", m_sKind}};
+    if (!m_sUndoOf.empty())
+        head["undo_of"] = m_sUndoOf;
+    m_bBroken = !WriteLine(head.dump());
+    return !m_bBroken;
+}
+
+bool CxLNJournal::WriteLine(const std::string& line) {
+    const std::string text = line + "\n";
+    std::size_t done = 0;
+    while (done < text.size()) {
+        const ssize_t n = write(m_nFd, text.data() + done, text.size() - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        done += static_cast<std::size_t>(n);
+    }
+    // On the disk before the document changes, or the journal could miss it.
+    return fdatasync(m_nFd) == 0;
+}
+
+long CxLNJournal::Ahead(const char* action, NOTEID id, const LNRawItems& before,
+                        const LNRawItems& after) {
+    if (!m_bPrepared)
+        return 0;
+    nlohmann::json items = Items(before, after);
+    if (items.empty())
+        return 0;
+    if (m_bBroken || (m_nFd < 0 && !Open()))
+        return -1;
+    const long entry = m_nEntries + 1;
+    nlohmann::json line = {{"entry", entry}, {"action", action}, {"items", std::move(items)}};
+    line["doc"] = id ? nlohmann::json(id) : nlohmann::json();
+    if (!WriteLine(line.dump())) {
+        m_bBroken = true;
+        return -1;
+    }
+    m_nEntries = entry;
+    return entry;
+}
+
+bool CxLNJournal::Done(long entry, NOTEID id, bool committed) {
+    if (entry <= 0 || m_nFd < 0)
+        return true;
+    const nlohmann::json line = {{"entry", entry}, {"doc", id}, {"committed", committed}};
+    m_bBroken = m_bBroken || !WriteLine(line.dump());
+    return !m_bBroken;
+}
+
+CxLNJournal& LNJournal() {
+    static CxLNJournal journal;
+    return journal;
+}
+
+LNRawItems LNJournalItems(NOTEHANDLE note) {
+    return LNJournal().IsPrepared() ? LNReadNoteItems(note) : LNRawItems();
+}
+
+LNRawItems LNJournalItemsOf(DBHANDLE db, NOTEID id) {
+    NOTEHANDLE note = NULLHANDLE;
+    if (!LNJournal().IsPrepared() || LNApi().NSFNoteOpen(db, id, 0, &note) != NOERROR)
+        return LNRawItems();
+    LNRawItems items = LNReadNoteItems(note);
+    LNApi().NSFNoteClose(note);
+    return items;
+}
+
+long LNJournalAhead(CxLNBaseUtil* owner, const char* action, NOTEID id, const LNRawItems& before,
+                    const LNRawItems& after) {
+    const long entry = LNJournal().Ahead(action, id, before, after);
+    if (entry >= 0)
+        return entry;
+    const std::string text = "Can not write the journal of this run (" +
+                             platform::SystemErrorText(errno) + "); document " +
+                             std::to_string(id) + " was left unchanged.";
+    if (owner)
+        LNReportFailure(owner, text.c_str());
+    else
+        CX_LOG_ERROR("%s", text.c_str());
+    return -1;
+}
+
+void LNJournalDone(long entry, NOTEID id, bool committed) {
+    if (!LNJournal().Done(entry, id, committed))
+        CX_LOG_ERROR("Can not write to the journal of this run: %s",
+                     platform::SystemErrorText(errno).c_str());
+}

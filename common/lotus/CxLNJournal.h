@@ -1,0 +1,55 @@
+// The journal of a write-back: one file per run in the "journal" folder of the
+// data folder, in JSON Lines. A header line says when, who, which database
+// and kind; each document gets an entry with every item it changes (old and
+// new value) written to disk before the change, and then a line saying
+// whether the change committed. A helper ended at any moment thus leaves a
+// journal that tells which documents changed.
+#pragma once
+#include <string>
+
+#include "common/lotus/CxLNNoteItems.h"
+
+class CxLNBaseUtil;
+struct tagLNRunTarget;
+
+class CxLNJournal {
+public:
+    ~CxLNJournal();
+
+    // A write-back of `target` begins; the file is made at its first entry.
+    // `undoOf` names the run this one undoes, if any.
+    void Prepare(const std::string& dataFolder, const tagLNRunTarget& target,
+                 const std::string& undoOf = std::string());
+    void Close();
+    bool IsPrepared() const { return m_bPrepared; }
+    // The run's name (the file's without ".jsonl"); empty before the first entry.
+    const std::string& RunName() const { return m_sRun; }
+
+    // The entry of document `id` (0: not stored yet); 0 when there is nothing
+    // to note, -1 (errno set) when it could not be written.
+    long Ahead(const char* action, NOTEID id, const LNRawItems& before, const LNRawItems& after);
+    bool Done(long entry, NOTEID id, bool committed);
+
+private:
+    bool Open();
+    bool WriteLine(const std::string& line);
+
+    bool m_bPrepared = false;
+    bool m_bBroken = false; // a line failed: nothing after it can be trusted
+    std::string m_sFolder, m_sKind, m_sDatabase, m_sUndoOf, m_sRun;
+    int m_nFd = -1;
+    long m_nEntries = 0;
+};
+
+CxLNJournal& LNJournal();
+
+// What a write-back step asks of the run's journal. The items of a note,
+// when a journal is kept (empty otherwise).
+LNRawItems LNJournalItems(NOTEHANDLE note);
+// The same for document `id` of `db`.
+LNRawItems LNJournalItemsOf(DBHANDLE db, NOTEID id);
+// The entry of a change about to be stored in `note`; -1: it could not be
+// written, which is reported to `owner`, and the document must stay as it is.
+long LNJournalAhead(CxLNBaseUtil* owner, const char* action, NOTEID id, const LNRawItems& before,
+                    const LNRawItems& after);
+void LNJournalDone(long entry, NOTEID id, bool committed);

@@ -1,0 +1,21 @@
+// The runs the journal folder of the data folder holds, as the wizard and
+// vxln-batch list them.
+#pragma once
+#include <string>
+#include <vector>
+
+struct tagLNJournalRun {
+    std::string sRun, sTime, sKind, sDatabase, sUser, sUndoOf; // UTF-8
+    int nDocuments = 0; // documents whose change committed
+    int nItems = 0;     // their items
+};
+
+// The names of the runs, newest first, without reading the files.
+std::vector<std::string> LNJournalRunNames(const std::string& dataFolder);
+
+// Newest first; files that are no journal are left out.
+std::vector<tagLNJournalRun> LNListJournalRuns(const std::string& dataFolder);
+
+// The run `run`; false when there is no such journal or its first line is
+// no journal header.
+bool LNReadJournalRun(const std::string& dataFolder, const std::string& run, tagLNJournalRun* out);

@@ -1,0 +1,34 @@
+// What a helper knew of each document when it loaded it: its sequence, so a
+// write-back can tell a document someone changed since. One run per helper
+// process, so the state is the process's.
+#pragma once
+#include <map>
+
+#include "notesapi/include/notesapi.h"
+
+class CxLNBaseUtil;
+
+struct tagLNLoadState {
+    bool bKnown = false; // false: the exchange file came without a companion
+    std::map<NOTEID, DWORD> sequences;
+    int nChanged = 0; // documents the last write-back left alone for that
+};
+
+tagLNLoadState& LNLoadState();
+
+// The sequence of an open note as stored when it was opened or last updated.
+DWORD LNNoteSequence(NOTEHANDLE note);
+
+// False when the state is known and `note` (document `id`) no longer has the
+// sequence it was loaded with, or was not loaded at all: the document is
+// logged and reported to `owner` and must be left as it is.
+bool LNStillAsLoaded(CxLNBaseUtil* owner, NOTEHANDLE note, NOTEID id);
+
+// LNStillAsLoaded for a document about to be deleted, which is opened for it.
+// A document that cannot be opened is left to the delete to report.
+bool LNStillAsLoadedForDelete(CxLNBaseUtil* owner, DBHANDLE db, NOTEID id);
+
+// After an update or a delete that committed: what the next write-back of the
+// same load has to find.
+void LNNoteUpdated(NOTEHANDLE note, NOTEID id);
+void LNNoteDeleted(NOTEID id);

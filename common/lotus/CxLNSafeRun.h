@@ -1,0 +1,31 @@
+// The steps a helper run takes around a load and a write-back so that no
+// change made in Lotus Notes after the load is overwritten.
+#pragma once
+#include <string>
+
+class CxLNBaseUtil;
+class CxLNAddrUtil;
+class CxLNDateUtil;
+class CxLNTaskUtil;
+
+// Which records, in which database, a helper run works on.
+struct tagLNRunTarget {
+    std::string sKind; // "contacts", "calendar", "tasks"
+    std::string sDatabase;
+};
+
+tagLNRunTarget LNRunTarget(const CxLNAddrUtil& util);
+tagLNRunTarget LNRunTarget(const CxLNDateUtil& util);
+tagLNRunTarget LNRunTarget(const CxLNTaskUtil& util);
+
+// Before a load: nothing of an earlier load is known.
+void LNForgetLoadState();
+// After the exchange file of a load was written: its companion. False, with
+// the error reported, when it cannot be written.
+bool LNKeepLoadState(CxLNBaseUtil* util, const tagLNRunTarget& target);
+// Before a write-back: the companion of the exchange file. A missing one is
+// logged and the write-back goes on unchecked; a damaged one, or one of
+// another load, is reported and gives false.
+bool LNTakeLoadState(CxLNBaseUtil* util, const tagLNRunTarget& target);
+// After a write-back: the companion tells what the documents are now.
+void LNSettleLoadState(CxLNBaseUtil* util, const tagLNRunTarget& target);

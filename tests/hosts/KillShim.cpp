@@ -1,0 +1,35 @@
+// Preloaded into a helper host: ends the process with SIGKILL at the Nth
+// write to a run journal ($ZEMBRIK_KILL_AT_JOURNAL_WRITE), before that write,
+// to stop a write-back at a chosen moment.
+#include <cstdlib>
+#include <cstring>
+#include <dlfcn.h>
+#include <signal.h>
+#include <string>
+#include <unistd.h>
+
+namespace {
+
+bool IsJournal(int fd) {
+    char link[64], path[4096];
+    snprintf(link, sizeof link, "/proc/self/fd/%d", fd);
+    const ssize_t n = readlink(link, path, sizeof path - 1);
+    if (n <= 0)
+        return false;
+    path[n] = '\0';
+    const std::string name = path;
+    return name.find("/journal/") != std::string::npos && name.size() > 6 &&
+           name.compare(name.size() - 6, 6, ".jsonl") == 0;
+}
+
+} // namespace
+
+extern "C" ssize_t write(int fd, const void* buffer, size_t size) {
+    using Write = ssize_t (*)(int, const void*, size_t);
+    static const Write real = reinterpret_cast<Write>(dlsym(RTLD_NEXT, "write"));
+    static int count = 0;
+    const char* at = std::getenv("ZEMBRIK_KILL_AT_JOURNAL_WRITE");
+    if (at && IsJournal(fd) && ++count == std::atoi(at))
+        raise(SIGKILL);
+    return real(fd, buffer, size);
+}

@@ -1,0 +1,110 @@
+// A helper host killed during a write-back leaves a journal that tells which
+// documents changed, and the undo of that journal brings the database back.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <nlohmann/json.hpp>
+#include <set>
+#include <sstream>
+#include <string>
+
+#include "SeededContacts.h"
+#include "common/lotus/CxLNAddr.h"
+#include "common/lotus/CxLNJournalList.h"
+#include "common/lotus/CxLNRecords.h"
+#include "common/lotus/CxLNUndoRequest.h"
+#include "common/misc/CxString.h"
+
+namespace {
+
+struct KillCase {
+    const char* name;
+    int write;                 // the journal write the helper dies at
+    std::set<unsigned> changed; // the documents changed by then
+    std::set<unsigned> committed;
+};
+
+// The run's journal: the documents with an entry and those that committed.
+std::string ReadJournal(const std::string& dataFolder, std::set<unsigned>* entries,
+                        std::set<unsigned>* committed) {
+    const std::vector<std::string> runs = LNJournalRunNames(dataFolder);
+    if (runs.empty())
+        return std::string();
+    const std::string run = runs.front();
+    std::istringstream in(testsupport::ReadFile(dataFolder + "journal/" + run + ".jsonl"));
+    std::string text;
+    while (std::getline(in, text)) {
+        const nlohmann::json line = nlohmann::json::parse(text);
+        if (line.contains("items"))
+            entries->insert(line["doc"].get<unsigned>());
+        if (line.value("committed", false))
+            committed->insert(line["doc"].get<unsigned>());
+    }
+    return run;
+}
+
+std::set<unsigned> Renamed(const std::string& dump) {
+    std::set<unsigned> docs;
+    std::istringstream in(dump);
+    std::string line;
+    unsigned note = 0;
+    while (std::getline(in, line)) {
+        if (line.rfind("[note ", 0) == 0)
+            note = static_cast<unsigned>(std::stoul(line.substr(6)));
+        if (line == "LastName: Miller")
+            docs.insert(note);
+    }
+    return docs;
+}
+
+class KilledRun : public ::testing::TestWithParam<KillCase> {};
+
+TEST_P(KilledRun, LeavesAJournalThatMatchesTheDatabase) {
+    const KillCase& c = GetParam();
+    NotesInstall notes;
+    CxLNAddrUtil util;
+    SeedContacts(notes, 4, &util);
+    const std::string original = notes.Dump("names.nsf");
+    ASSERT_TRUE(util.LoadAll()) << util.GetLastErrorMsg();
+    int index = 0;
+    for (tagCxLNAddrRec* rec = util.GetFirstRec(); rec; rec = util.GetNextRec(), ++index)
+        if (index < 3) {
+            CxStrCopy(rec->szLastName, "Miller");
+            MarkModified(rec);
+        }
+    util.SetDirty(true);
+
+    const char* asan = std::getenv("ASAN_OPTIONS");
+    const std::string asanOptions = std::string(asan ? asan : "") + ":verify_asan_link_order=0";
+    setenv("ASAN_OPTIONS", asanOptions.c_str(), 1);
+    setenv("LD_PRELOAD", KILL_SHIM, 1);
+    setenv("ZEMBRIK_KILL_AT_JOURNAL_WRITE", std::to_string(c.write).c_str(), 1);
+    EXPECT_FALSE(util.SubmitChanges());
+    unsetenv("LD_PRELOAD");
+    unsetenv("ZEMBRIK_KILL_AT_JOURNAL_WRITE");
+    asan ? setenv("ASAN_OPTIONS", asan, 1) : unsetenv("ASAN_OPTIONS");
+
+    std::set<unsigned> entries, committed;
+    const std::string run = ReadJournal(notes.WizardFolder(), &entries, &committed);
+    ASSERT_FALSE(run.empty());
+    const std::set<unsigned> changed = Renamed(notes.Dump("names.nsf"));
+    EXPECT_EQ(changed, c.changed);
+    EXPECT_EQ(committed, c.committed);
+    for (unsigned doc : changed)
+        EXPECT_TRUE(entries.count(doc)) << "document " << doc << " changed without an entry";
+
+    tagLNUndoResult result;
+    ASSERT_TRUE(util.Undo(run.c_str(), false, &result)) << util.GetLastErrorMsg();
+    EXPECT_EQ(result.nRestored, static_cast<int>(changed.size()));
+    EXPECT_EQ(notes.Dump("names.nsf"), original);
+}
+
+// Writes: 1 the header, then for each document its entry and its outcome.
+INSTANTIATE_TEST_SUITE_P(Moments, KilledRun,
+                         ::testing::Values(KillCase{"before_the_first_entry", 2, {}, {}},
+                                           KillCase{"after_an_update_before_its_outcome", 3, {1}, {}},
+                                           KillCase{"between_two_documents", 4, {1}, {1}},
+                                           KillCase{"after_the_second_update", 5, {1, 2}, {1}}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace
