@@ -4,10 +4,10 @@
 #include <cstdlib>
 
 #include "common/lotus/CxLNApi.h"
-#include "common/lotus/CxLNJournal.h"
-#include "common/lotus/CxLNLoadState.h"
 #include "common/lotus/CxLNBaseUtil.h"
 #include "common/lotus/CxLNFailure.h"
+#include "common/lotus/CxLNJournal.h"
+#include "common/lotus/CxLNLoadState.h"
 #include "common/lotus/CxLNRecords.h"
 #include "common/misc/CxDebugUtil.h"
 #include "common/misc/CxString.h"
