@@ -62,11 +62,10 @@ STATUS LNPUBLIC ZNSSetAccess(const char* PathName, const char* UserName, WORD Le
 
 STATUS LNPUBLIC ZNSBeginBatch(DBHANDLE hDB) {
     ZNS_REQUIRE_INIT(ERR_NOT_INITIALIZED);
-    zns::DatabaseObject* db = zns::FindHandle<zns::DatabaseObject>(hDB);
-    if (!db)
-        return ERR_INVALID_HANDLE;
-    if (!zns::CanWrite(db->access))
-        return ERR_NOACCESS;
+    zns::DatabaseObject* db = nullptr;
+    const STATUS status = zns::FindWritableDatabase(hDB, &db);
+    if (status != NOERROR)
+        return status;
     return db->store->BeginBatch();
 }
 

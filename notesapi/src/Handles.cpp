@@ -1,5 +1,6 @@
 #include "notesapi/src/Handles.h"
 
+#include "notesapi/src/Access.h"
 #include "notesapi/src/Store.h"
 
 #include <unordered_map>
@@ -41,6 +42,16 @@ HandleObject* FindHandleObject(DHANDLE handle) {
     HandleTable& t = Table();
     auto it = t.objects.find(handle);
     return it == t.objects.end() ? nullptr : it->second.get();
+}
+
+STATUS FindWritableDatabase(DHANDLE handle, DatabaseObject** db) {
+    DatabaseObject* found = FindHandle<DatabaseObject>(handle);
+    if (!found)
+        return ERR_INVALID_HANDLE;
+    if (!CanWrite(found->access))
+        return ERR_NOACCESS;
+    *db = found;
+    return NOERROR;
 }
 
 } // namespace zns

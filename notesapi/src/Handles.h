@@ -41,4 +41,8 @@ template <class T> T* FindHandle(DHANDLE handle) {
     return dynamic_cast<T*>(FindHandleObject(handle));
 }
 
+// The open database behind `handle` when the current user may change it;
+// otherwise ERR_INVALID_HANDLE or ERR_NOACCESS, and `db` stays untouched.
+STATUS FindWritableDatabase(DHANDLE handle, DatabaseObject** db);
+
 } // namespace zns

@@ -40,11 +40,10 @@ STATUS LNPUBLIC NSFNoteCreate(DBHANDLE hDB, NOTEHANDLE* rethNote) {
     if (!rethNote)
         return ERR_BAD_ARGUMENT;
     *rethNote = NULLHANDLE;
-    zns::DatabaseObject* db = zns::FindHandle<zns::DatabaseObject>(hDB);
-    if (!db)
-        return ERR_INVALID_HANDLE;
-    if (!zns::CanWrite(db->access))
-        return ERR_NOACCESS;
+    zns::DatabaseObject* db = nullptr;
+    const STATUS status = zns::FindWritableDatabase(hDB, &db);
+    if (status != NOERROR)
+        return status;
     return NewNoteHandle(*db, zns::NoteData(), rethNote);
 }
 
@@ -68,11 +67,10 @@ STATUS LNPUBLIC NSFNoteClose(NOTEHANDLE hNote) {
 
 STATUS LNPUBLIC NSFNoteDelete(DBHANDLE hDB, NOTEID NoteID, WORD) {
     ZNS_REQUIRE_INIT(ERR_NOT_INITIALIZED);
-    zns::DatabaseObject* db = zns::FindHandle<zns::DatabaseObject>(hDB);
-    if (!db)
-        return ERR_INVALID_HANDLE;
-    if (!zns::CanWrite(db->access))
-        return ERR_NOACCESS;
+    zns::DatabaseObject* db = nullptr;
+    const STATUS status = zns::FindWritableDatabase(hDB, &db);
+    if (status != NOERROR)
+        return status;
     return db->store->DeleteNote(NoteID);
 }
 
