@@ -49,6 +49,9 @@ nlohmann::json Items(const LNRawItems& before, const LNRawItems& after) {
         nlohmann::json item = {{"name", platform::Cp1252ToUtf8(named.sName)}};
         item["old"] = change.pOld ? LNJournalValue(*change.pOld) : nlohmann::json();
         item["new"] = change.pNew ? LNJournalValue(*change.pNew) : nlohmann::json();
+        // An undo puts the old item back under its own spelling.
+        if (change.pOld && change.pNew && change.pOld->sName != change.pNew->sName)
+            item["old"]["name"] = platform::Cp1252ToUtf8(change.pOld->sName);
         items.push_back(std::move(item));
     }
     return items;
@@ -74,10 +77,32 @@ void CxLNJournal::Prepare(const std::string& dataFolder, const tagLNRunTarget& t
 }
 
 void CxLNJournal::Close() {
-    if (m_nFd >= 0)
+    if (m_nFd >= 0) {
+        // The last outcome lines were written without a sync of their own.
+        if (m_bUnsynced && fdatasync(m_nFd) != 0)
+            CX_LOG_ERROR("Can not write to the journal of this run: %s",
+                         platform::SystemErrorText(errno).c_str());
         close(m_nFd);
+    }
     m_nFd = -1;
+    m_bUnsynced = false;
     m_bPrepared = false;
+}
+
+bool CxLNJournal::Sync() {
+    if (m_bBroken) {
+        errno = m_nError;
+        return false;
+    }
+    if (m_nFd < 0 || !m_bUnsynced)
+        return true;
+    if (fdatasync(m_nFd) != 0) {
+        m_nError = errno;
+        m_bBroken = true;
+        return false;
+    }
+    m_bUnsynced = false;
+    return true;
 }
 
 bool CxLNJournal::Open() {
@@ -98,6 +123,12 @@ bool CxLNJournal::Open() {
     if (!m_sUndoOf.empty())
         head["undo_of"] = m_sUndoOf;
     m_bBroken = !WriteLine(head.dump());
+    // The new file's name must outlive a crash as well as its lines.
+    const int folder = open(m_sFolder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folder >= 0) {
+        fsync(folder);
+        close(folder);
+    }
     return !m_bBroken;
 }
 
@@ -108,12 +139,14 @@ bool CxLNJournal::WriteLine(const std::string& line) {
         const ssize_t n = write(m_nFd, text.data() + done, text.size() - done);
         if (n < 0 && errno == EINTR)
             continue;
-        if (n <= 0)
+        if (n <= 0) {
+            m_nError = n < 0 ? errno : EIO;
             return false;
+        }
         done += static_cast<std::size_t>(n);
     }
-    // On the disk before the document changes, or the journal could miss it.
-    return fdatasync(m_nFd) == 0;
+    m_bUnsynced = true;
+    return true;
 }
 
 long CxLNJournal::Ahead(const char* action, NOTEID id, const LNRawItems& before,
@@ -165,8 +198,12 @@ LNRawItems LNJournalItemsOf(DBHANDLE db, NOTEID id) {
 long LNJournalAhead(CxLNBaseUtil* owner, const char* action, NOTEID id, const LNRawItems& before,
                     const LNRawItems& after) {
     const long entry = LNJournal().Ahead(action, id, before, after);
-    if (entry >= 0)
-        return entry;
+    if (entry < 0)
+        LNReportJournalFailure(owner, id);
+    return entry;
+}
+
+void LNReportJournalFailure(CxLNBaseUtil* owner, NOTEID id) {
     const std::string text = "Can not write the journal of this run (" +
                              platform::SystemErrorText(errno) + "); document " +
                              std::to_string(id) + " was left unchanged.";
@@ -174,7 +211,6 @@ long LNJournalAhead(CxLNBaseUtil* owner, const char* action, NOTEID id, const LN
         LNReportFailure(owner, text.c_str());
     else
         CX_LOG_ERROR("%s", text.c_str());
-    return -1;
 }
 
 void LNJournalDone(long entry, NOTEID id, bool committed) {

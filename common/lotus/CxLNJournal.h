@@ -1,10 +1,11 @@
 // The journal of a write-back: one file per run in the "journal" folder of the
 // data folder, in JSON Lines. A header line says when, who, which database
 // and kind; each document gets an entry with every item it changes (old and
-// new value) written to disk before the change, and then a line saying
-// whether the change committed. A helper ended at any moment thus leaves a
-// journal that tells which documents changed.
+// new value), on the disk (Sync) before the change is stored, and then a
+// line saying whether the change committed. A helper ended at any moment thus
+// leaves a journal that tells which documents changed.
 #pragma once
+#include <cerrno>
 #include <string>
 
 #include "common/lotus/CxLNNoteItems.h"
@@ -29,6 +30,9 @@ public:
     // to note, -1 (errno set) when it could not be written.
     long Ahead(const char* action, NOTEID id, const LNRawItems& before, const LNRawItems& after);
     bool Done(long entry, NOTEID id, bool committed);
+    // Puts every line written so far on the disk; false (errno set) when the
+    // journal can not be trusted, and then nothing it notes may be stored.
+    bool Sync();
 
 private:
     bool Open();
@@ -36,6 +40,8 @@ private:
 
     bool m_bPrepared = false;
     bool m_bBroken = false; // a line failed: nothing after it can be trusted
+    bool m_bUnsynced = false;
+    int m_nError = EIO; // why it broke
     std::string m_sFolder, m_sKind, m_sDatabase, m_sUndoOf, m_sRun;
     int m_nFd = -1;
     long m_nEntries = 0;
@@ -50,6 +56,9 @@ LNRawItems LNJournalItems(NOTEHANDLE note);
 LNRawItems LNJournalItemsOf(DBHANDLE db, NOTEID id);
 // The entry of a change about to be stored in `note`; -1: it could not be
 // written, which is reported to `owner`, and the document must stay as it is.
+// The entry reaches the disk with the journal's next Sync.
 long LNJournalAhead(CxLNBaseUtil* owner, const char* action, NOTEID id, const LNRawItems& before,
                     const LNRawItems& after);
+// Tells `owner` that document `id` stays as it is for want of a journal (errno).
+void LNReportJournalFailure(CxLNBaseUtil* owner, NOTEID id);
 void LNJournalDone(long entry, NOTEID id, bool committed);

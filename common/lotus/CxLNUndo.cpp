@@ -9,19 +9,29 @@
 
 namespace {
 
+bool Holds(const LNRawItems& current, const std::string& name, bool present,
+           const tagLNRawItem& value) {
+    const tagLNRawItem* now = LNFindItem(current, name);
+    if (!present)
+        return !now;
+    return now && now->nType == value.nType && now->sValue == value.sValue;
+}
+
 // The document still holds what the run wrote into the item.
 bool StillAsRunLeftIt(const LNRawItems& current, const tagLNUndoItem& item) {
-    const tagLNRawItem* now = LNFindItem(current, item.sName);
-    if (!item.bHasNew)
-        return !now;
-    return now && now->nType == item.now.nType && now->sValue == item.now.sValue;
+    return Holds(current, item.sName, item.bHasNew, item.now);
+}
+
+// A run ended between an entry and its store left the item as it was.
+bool AsBeforeTheRun(const LNRawItems& current, const tagLNUndoItem& item) {
+    return Holds(current, item.sName, item.bHadOld, item.old);
 }
 
 // Plain values go back in place; any other type is appended anew.
 STATUS Restore(NOTEHANDLE note, const tagLNUndoItem& item) {
-    const char* name = item.sName.c_str();
     if (!item.bHadOld)
-        return LNApi().NSFItemDelete(note, name, static_cast<WORD>(item.sName.size()));
+        return LNApi().NSFItemDelete(note, item.sName.c_str(), static_cast<WORD>(item.sName.size()));
+    const char* name = item.old.sName.c_str();
     const std::string& value = item.old.sValue;
     if (item.old.nType == TYPE_TEXT && value.size() <= 0xffff)
         return LNApi().NSFItemSetText(note, name, value.data(), static_cast<WORD>(value.size()));
@@ -35,9 +45,10 @@ STATUS Restore(NOTEHANDLE note, const tagLNUndoItem& item) {
         std::memcpy(&time, value.data(), sizeof time);
         return LNApi().NSFItemSetTime(note, name, &time);
     }
-    LNApi().NSFItemDelete(note, name, static_cast<WORD>(item.sName.size()));
-    return LNApi().NSFItemAppend(note, item.old.nFlags, name, static_cast<WORD>(item.sName.size()),
-                                 item.old.nType, value.data(), value.size());
+    LNApi().NSFItemDelete(note, item.sName.c_str(), static_cast<WORD>(item.sName.size()));
+    return LNApi().NSFItemAppend(note, item.old.nFlags, name,
+                                 static_cast<WORD>(item.old.sName.size()), item.old.nType,
+                                 value.data(), value.size());
 }
 
 void Left(tagLNUndoOutcome* outcome, const std::string& sentence) {
@@ -54,6 +65,8 @@ bool RestoreItems(NOTEHANDLE note, const tagLNUndoDoc& doc, const LNRawItems& cu
                   tagLNUndoOutcome* outcome) {
     bool restored = false;
     for (const tagLNUndoItem& item : doc.items) {
+        if (AsBeforeTheRun(current, item))
+            continue;
         if (!StillAsRunLeftIt(current, item)) {
             Left(outcome, Doc(doc.nDoc) + ": " + item.sName +
                               " was changed after the run; it was left as it is.");
@@ -69,34 +82,30 @@ bool RestoreItems(NOTEHANDLE note, const tagLNUndoDoc& doc, const LNRawItems& cu
     return restored;
 }
 
-void UndoChange(CxLNBaseUtil* owner, DBHANDLE db, const tagLNUndoDoc& doc, bool dryRun,
+void UndoChange(CxLNChangeGroup* group, DBHANDLE db, const tagLNUndoDoc& doc, bool dryRun,
                 tagLNUndoOutcome* outcome) {
+    group->Settle(doc.nDoc);
     NOTEHANDLE note = NULLHANDLE;
     if (LNApi().NSFNoteOpen(db, doc.nDoc, 0, &note) != NOERROR) {
         Left(outcome, Doc(doc.nDoc) + " can not be opened any more; it was left as it is.");
         return;
     }
     const LNRawItems current = LNReadNoteItems(note);
-    const bool restored = RestoreItems(dryRun ? NULLHANDLE : note, doc, current, outcome);
-    long entry = 0;
-    if (restored && !dryRun &&
-        (entry = LNJournalAhead(owner, "change", doc.nDoc, current, LNReadNoteItems(note))) >= 0) {
-        const STATUS status = LNApi().NSFNoteUpdate(note, 0);
-        if (status != NOERROR)
-            LNReportCallFailure(owner, "NSFNoteUpdate", status);
-        LNJournalDone(entry, doc.nDoc, status == NOERROR);
-    }
-    LNApi().NSFNoteClose(note);
+    if (RestoreItems(dryRun ? NULLHANDLE : note, doc, current, outcome) && !dryRun)
+        group->Store(note, doc.nDoc, "change", current);
+    else
+        LNApi().NSFNoteClose(note);
 }
 
 } // namespace
 
 void LNApplyUndo(CxLNBaseUtil* owner, DBHANDLE db, const tagLNUndoPlan& plan, bool dryRun,
                  tagLNUndoOutcome* outcome) {
+    CxLNChangeGroup group(owner, db);
     // The latest change of a document is the first to take back.
     for (auto doc = plan.docs.rbegin(); doc != plan.docs.rend(); ++doc) {
         if (doc->sAction == "change")
-            UndoChange(owner, db, *doc, dryRun, outcome);
+            UndoChange(&group, db, *doc, dryRun, outcome);
         else if (doc->sAction == "create")
             Left(outcome, Doc(doc->nDoc) + " was created by the run; the undo does not delete it.");
         else

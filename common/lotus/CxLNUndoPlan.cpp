@@ -10,6 +10,12 @@
 
 namespace {
 
+// The old item's own spelling of the name, where it differed.
+std::string OldName(const nlohmann::json& old, const std::string& name) {
+    const nlohmann::json& own = old.value("name", nlohmann::json());
+    return own.is_string() ? platform::Utf8ToCp1252(own.get<std::string>()) : name;
+}
+
 bool ReadItem(const nlohmann::json& json, tagLNUndoItem* item) {
     if (!json.is_object() || !json.contains("name") || !json["name"].is_string())
         return false;
@@ -18,8 +24,9 @@ bool ReadItem(const nlohmann::json& json, tagLNUndoItem* item) {
     const nlohmann::json& now = json.value("new", nlohmann::json());
     item->bHadOld = !old.is_null();
     item->bHasNew = !now.is_null();
-    return (!item->bHadOld || LNJournalItem(old, item->sName, &item->old)) &&
-           (!item->bHasNew || LNJournalItem(now, item->sName, &item->now));
+    if (item->bHadOld && !LNJournalItem(old, OldName(old, item->sName), &item->old))
+        return false;
+    return !item->bHasNew || LNJournalItem(now, item->sName, &item->now);
 }
 
 bool ReadEntry(const nlohmann::json& line, tagLNUndoDoc* doc) {

@@ -23,34 +23,8 @@ long NoteNumber(const char* szID) {
     return number > 0 && number <= static_cast<long>(UINT_MAX) ? number : 0;
 }
 
-// The journal entry goes first; a document whose entry could not be written
-// stays as it is.
-void Store(CxLNBaseUtil* owner, NOTEHANDLE note, NOTEID id, const char* action,
-           const LNRawItems& before) {
-    const long entry = LNJournalAhead(owner, action, id, before, LNJournalItems(note));
-    if (entry < 0)
-        return;
-    const STATUS status = LNApi().NSFNoteUpdate(note, 0);
-    // A new document has its note ID from the update on.
-    NOTEID stored = id;
-    LNApi().NSFNoteGetInfo(note, _NOTE_ID, &stored);
-    if (status != NOERROR)
-        LNReportCallFailure(owner, "NSFNoteUpdate", status);
-    else
-        LNNoteUpdated(note, stored);
-    LNJournalDone(entry, stored, status == NOERROR);
-}
-
-void SaveAndClose(CxLNBaseUtil* owner, NOTEHANDLE note, NOTEID id, const char* action,
-                  const LNRawItems& before) {
-    Store(owner, note, id, action, before);
-    STATUS status = LNApi().NSFNoteClose(note);
-    if (status != NOERROR)
-        LNReportCallFailure(owner, "NSFNoteClose", status);
-}
-
-void CreateDocument(CxLNBaseUtil* owner, DBHANDLE db, const tagLNWriteBackKind& kind,
-                    const void* rec) {
+void CreateDocument(CxLNBaseUtil* owner, CxLNChangeGroup* group, DBHANDLE db,
+                    const tagLNWriteBackKind& kind, const void* rec) {
     CX_LOG_INFO("%s", kind.szCreate);
     NOTEHANDLE note = NULLHANDLE;
     STATUS status = LNApi().NSFNoteCreate(db, &note);
@@ -60,13 +34,14 @@ void CreateDocument(CxLNBaseUtil* owner, DBHANDLE db, const tagLNWriteBackKind& 
     }
     kind.pCreateItems(note, rec);
     kind.pWriteItems(rec, tagLNItemWriter{note, 0, owner});
-    SaveAndClose(owner, note, 0, "create", LNRawItems());
+    group->Store(note, 0, "create", LNRawItems());
 }
 
-void ModifyDocument(CxLNBaseUtil* owner, DBHANDLE db, const tagLNWriteBackKind& kind, long number,
-                    const void* rec) {
+void ModifyDocument(CxLNBaseUtil* owner, CxLNChangeGroup* group, DBHANDLE db,
+                    const tagLNWriteBackKind& kind, long number, const void* rec) {
     CX_LOG_INFO(kind.szModify, static_cast<int>(number));
     const NOTEID id = static_cast<NOTEID>(number);
+    group->Settle(id);
     NOTEHANDLE note = NULLHANDLE;
     STATUS status = LNApi().NSFNoteOpen(db, id, 0, &note);
     if (status != NOERROR) {
@@ -79,26 +54,18 @@ void ModifyDocument(CxLNBaseUtil* owner, DBHANDLE db, const tagLNWriteBackKind& 
     }
     const LNRawItems before = LNJournalItems(note);
     kind.pWriteItems(rec, tagLNItemWriter{note, id, owner});
-    SaveAndClose(owner, note, id, "change", before);
+    group->Store(note, id, "change", before);
 }
 
-void DeleteDocument(CxLNBaseUtil* owner, DBHANDLE db, const tagLNWriteBackKind& kind, long number) {
+void DeleteDocument(CxLNBaseUtil* owner, CxLNChangeGroup* group, DBHANDLE db,
+                    const tagLNWriteBackKind& kind, long number) {
     CX_LOG_INFO(kind.szDelete, static_cast<int>(number));
     if (number <= 0)
         return;
     const NOTEID id = static_cast<NOTEID>(number);
-    if (!LNStillAsLoadedForDelete(owner, db, id))
-        return;
-    const long entry =
-        LNJournalAhead(owner, "delete", id, LNJournalItemsOf(db, id), LNRawItems());
-    if (entry < 0)
-        return;
-    STATUS status = LNApi().NSFNoteDelete(db, id, 0);
-    if (status != NOERROR)
-        LNReportCallFailure(owner, "NSFNoteDelete", status);
-    else
-        LNNoteDeleted(id);
-    LNJournalDone(entry, id, status == NOERROR);
+    group->Settle(id);
+    if (LNStillAsLoadedForDelete(owner, db, id))
+        group->Delete(id, LNJournalItemsOf(db, id));
 }
 
 } // namespace
@@ -112,12 +79,13 @@ void LNReportCallFailure(CxLNBaseUtil* owner, const char* call, STATUS status) {
         CX_LOG_ERROR("%s", message);
 }
 
-void LNWriteBackRecord(CxLNBaseUtil* owner, DBHANDLE db, const tagLNWriteBackKind& kind,
-                       const tagLNRecHeader& header, const void* rec) {
+void LNWriteBackRecord(CxLNBaseUtil* owner, CxLNChangeGroup* group, DBHANDLE db,
+                       const tagLNWriteBackKind& kind, const tagLNRecHeader& header,
+                       const void* rec) {
     if (header.nAction == LN_ACTION_WRITE && header.nOrigin == LN_ORIGIN_NEW)
-        CreateDocument(owner, db, kind, rec);
+        CreateDocument(owner, group, db, kind, rec);
     else if (header.nAction == LN_ACTION_WRITE && header.nOrigin == LN_ORIGIN_MODIFIED)
-        ModifyDocument(owner, db, kind, NoteNumber(header.szID), rec);
+        ModifyDocument(owner, group, db, kind, NoteNumber(header.szID), rec);
     else if (header.nAction == LN_ACTION_DELETE)
-        DeleteDocument(owner, db, kind, NoteNumber(header.szID));
+        DeleteDocument(owner, group, db, kind, NoteNumber(header.szID));
 }

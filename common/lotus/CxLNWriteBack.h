@@ -4,6 +4,7 @@
 #pragma once
 #include <cstdint>
 
+#include "common/lotus/CxLNChangeGroup.h"
 #include "common/lotus/CxLNItemWrite.h"
 #include "common/lotus/CxLNUndoRun.h"
 #include "common/misc/CxList.h"
@@ -24,16 +25,22 @@ struct tagLNRecHeader {
     const char* szID;
 };
 
-void LNWriteBackRecord(CxLNBaseUtil* owner, DBHANDLE db, const tagLNWriteBackKind& kind,
-                       const tagLNRecHeader& header, const void* rec);
+// The change goes to `group`, which stores it.
+void LNWriteBackRecord(CxLNBaseUtil* owner, CxLNChangeGroup* group, DBHANDLE db,
+                       const tagLNWriteBackKind& kind, const tagLNRecHeader& header,
+                       const void* rec);
 
 // LNWriteBackRecord for each record of `records`, in list order.
 template <class Rec>
 void LNWriteBackRecords(CxLNBaseUtil* owner, DBHANDLE db, const tagLNWriteBackKind& kind,
                         CxList* records) {
-    for (void* p = records->GetFirst(); p; p = records->GetNext()) {
-        const Rec* rec = static_cast<const Rec*>(p);
-        LNWriteBackRecord(owner, db, kind, {rec->nAction, rec->nOrigin, rec->szID}, rec);
+    {
+        CxLNChangeGroup group(owner, db);
+        for (void* p = records->GetFirst(); p; p = records->GetNext()) {
+            const Rec* rec = static_cast<const Rec*>(p);
+            LNWriteBackRecord(owner, &group, db, kind, {rec->nAction, rec->nOrigin, rec->szID},
+                              rec);
+        }
     }
     LNRunPendingUndo(owner, db);
 }

@@ -117,4 +117,24 @@ TEST(Journal, ListsExactlyTheChangedItemsWithTheirOldValues) {
     EXPECT_NE(testsupport::ReadFile(files[0]).find("Zembrik \xc3\xa9tudes"), std::string::npos);
 }
 
+TEST(Journal, WithoutOneNothingIsStored) {
+    NotesInstall notes;
+    CxLNAddrUtil util;
+    SeedContacts(notes, 3, &util);
+    const std::string original = notes.Dump("names.nsf");
+    ASSERT_TRUE(util.LoadAll()) << util.GetLastErrorMsg();
+    for (tagCxLNAddrRec* rec = util.GetFirstRec(); rec; rec = util.GetNextRec()) {
+        CxStrCopy(rec->szLastName, "Miller");
+        MarkModified(rec);
+    }
+    util.SetDirty(true);
+    // A file where the journal folder belongs.
+    testsupport::WriteFile(notes.WizardFolder() + "journal", "");
+    EXPECT_FALSE(util.SubmitChanges());
+    EXPECT_NE(std::string(util.GetLastErrorMsg()).find("Can not write the journal of this run"),
+              std::string::npos)
+        << util.GetLastErrorMsg();
+    EXPECT_EQ(notes.Dump("names.nsf"), original);
+}
+
 } // namespace
