@@ -38,6 +38,13 @@ void CloseAllHandles() {
     Table().objects.clear();
 }
 
+STATUS FindChangeableNote(DHANDLE handle, NoteObject** note) {
+    *note = FindHandle<NoteObject>(handle);
+    if (!*note)
+        return ERR_INVALID_HANDLE;
+    return (*note)->scanning ? ERR_BAD_ARGUMENT : NOERROR;
+}
+
 HandleObject* FindHandleObject(DHANDLE handle) {
     HandleTable& t = Table();
     auto it = t.objects.find(handle);

@@ -26,6 +26,7 @@ struct NoteObject : HandleObject {
     std::shared_ptr<Store> store;
     int access = 0;
     NoteData data;
+    int scanning = 0; // item scans walking `data` in place
 };
 
 struct FormulaObject : HandleObject {
@@ -33,6 +34,10 @@ struct FormulaObject : HandleObject {
 };
 
 DHANDLE AddHandle(std::unique_ptr<HandleObject> object);
+// The note behind `handle` for a call that changes its items, stores or
+// closes it: ERR_INVALID_HANDLE when there is none, ERR_BAD_ARGUMENT while an
+// item scan walks it.
+STATUS FindChangeableNote(DHANDLE handle, NoteObject** note);
 bool RemoveHandle(DHANDLE handle);
 void CloseAllHandles();
 HandleObject* FindHandleObject(DHANDLE handle);

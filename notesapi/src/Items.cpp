@@ -18,9 +18,10 @@ zns::NoteObject* Note(NOTEHANDLE hNote) {
 
 STATUS SetItem(NOTEHANDLE hNote, const char* ItemName, WORD type, const void* value,
                size_t length) {
-    zns::NoteObject* note = Note(hNote);
-    if (!note)
-        return ERR_INVALID_HANDLE;
+    zns::NoteObject* note = nullptr;
+    const STATUS status = zns::FindChangeableNote(hNote, &note);
+    if (status != NOERROR)
+        return status;
     std::string name = zns::NameArgument(ItemName, MAXWORD);
     if (name.empty() || (!value && length > 0))
         return ERR_INVALID_ITEM;
@@ -46,17 +47,21 @@ STATUS LNPUBLIC NSFItemScan(NOTEHANDLE hNote, NSFITEMSCANPROC ActionRoutine,
         return ERR_INVALID_HANDLE;
     if (!ActionRoutine)
         return ERR_BAD_ARGUMENT;
-    // A copy, so a callback that touches the note cannot pull items away
-    // from under the scan.
-    std::vector<zns::Item> items = note->data.items;
-    for (zns::Item& item : items) {
+    // The items are handed out in place, not copied: calls that would change
+    // or close the note are refused until the scan ends.
+    ++note->scanning;
+    STATUS status = NOERROR;
+    for (size_t i = 0; status == NOERROR && i < note->data.items.size(); ++i) {
+        zns::Item& item = note->data.items[i];
         WORD nameLength = static_cast<WORD>(std::min<size_t>(item.name.size(), MAXWORD));
-        STATUS status = ActionRoutine(0, item.flags, &item.name[0], nameLength, item.value.data(),
-                                      static_cast<DWORD>(item.value.size()), RoutineParameter);
-        if (status != NOERROR)
-            return status;
+        status = ActionRoutine(0, item.flags, &item.name[0], nameLength, item.value.data(),
+                               static_cast<DWORD>(item.value.size()), RoutineParameter);
+        // Only an end of the whole session takes a scanned note away.
+        if (Note(hNote) != note)
+            return status != NOERROR ? status : ERR_INVALID_HANDLE;
     }
-    return NOERROR;
+    --note->scanning;
+    return status;
 }
 
 STATUS LNPUBLIC NSFItemSetText(NOTEHANDLE hNote, const char* ItemName, const char* Text,
@@ -146,9 +151,10 @@ STATUS LNPUBLIC NSFItemAppend(NOTEHANDLE hNote, WORD ItemFlags, const char* Name
                               WORD NameLength, WORD DataType, const void* Value,
                               DWORD ValueLength) {
     ZNS_REQUIRE_INIT(ERR_NOT_INITIALIZED);
-    zns::NoteObject* note = Note(hNote);
-    if (!note)
-        return ERR_INVALID_HANDLE;
+    zns::NoteObject* note = nullptr;
+    const STATUS status = zns::FindChangeableNote(hNote, &note);
+    if (status != NOERROR)
+        return status;
     std::string name = zns::NameArgument(Name, NameLength);
     if (name.empty() || (!Value && ValueLength > 0) || ValueLength > kMaxValueLength)
         return ERR_INVALID_ITEM;
@@ -158,9 +164,10 @@ STATUS LNPUBLIC NSFItemAppend(NOTEHANDLE hNote, WORD ItemFlags, const char* Name
 
 STATUS LNPUBLIC NSFItemDelete(NOTEHANDLE hNote, const char* Name, WORD NameLength) {
     ZNS_REQUIRE_INIT(ERR_NOT_INITIALIZED);
-    zns::NoteObject* note = Note(hNote);
-    if (!note)
-        return ERR_INVALID_HANDLE;
+    zns::NoteObject* note = nullptr;
+    const STATUS status = zns::FindChangeableNote(hNote, &note);
+    if (status != NOERROR)
+        return status;
     if (!zns::DeleteFirstItem(note->data.items, zns::NameArgument(Name, NameLength)))
         return ERR_ITEM_NOT_FOUND;
     return NOERROR;

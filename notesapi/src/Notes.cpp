@@ -49,9 +49,10 @@ STATUS LNPUBLIC NSFNoteCreate(DBHANDLE hDB, NOTEHANDLE* rethNote) {
 
 STATUS LNPUBLIC NSFNoteUpdate(NOTEHANDLE hNote, WORD UpdateFlags) {
     ZNS_REQUIRE_INIT(ERR_NOT_INITIALIZED);
-    zns::NoteObject* note = zns::FindHandle<zns::NoteObject>(hNote);
-    if (!note)
-        return ERR_INVALID_HANDLE;
+    zns::NoteObject* note = nullptr;
+    const STATUS status = zns::FindChangeableNote(hNote, &note);
+    if (status != NOERROR)
+        return status;
     if (!zns::CanWrite(note->access))
         return ERR_NOACCESS;
     return note->store->WriteNote(note->data, (UpdateFlags & UPDATE_FORCE) != 0);
@@ -59,8 +60,10 @@ STATUS LNPUBLIC NSFNoteUpdate(NOTEHANDLE hNote, WORD UpdateFlags) {
 
 STATUS LNPUBLIC NSFNoteClose(NOTEHANDLE hNote) {
     ZNS_REQUIRE_INIT(ERR_NOT_INITIALIZED);
-    if (!zns::FindHandle<zns::NoteObject>(hNote))
-        return ERR_INVALID_HANDLE;
+    zns::NoteObject* note = nullptr;
+    const STATUS status = zns::FindChangeableNote(hNote, &note);
+    if (status != NOERROR)
+        return status;
     zns::RemoveHandle(hNote);
     return NOERROR;
 }

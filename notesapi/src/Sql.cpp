@@ -83,32 +83,49 @@ Statement& StatementCache::Get(const char* sql) {
 
 namespace {
 
+const char kSavepoint[] = "SAVEPOINT note";
+const char kBeginWrite[] = "BEGIN IMMEDIATE";
+const char kBeginRead[] = "BEGIN";
+const char kRelease[] = "RELEASE note";
+const char kCommit[] = "COMMIT";
+const char kRollbackTo[] = "ROLLBACK TO note";
+const char kRollback[] = "ROLLBACK";
+
+// Transaction control is prepared once too: a read of a note is short, and
+// parsing its BEGIN and COMMIT would cost as much as the read.
+int Run(StatementCache& statements, const char* sql) {
+    StatementUse st(statements.Get(sql));
+    const int rc = st->PrepareResult() == SQLITE_OK ? st->Step() : st->PrepareResult();
+    return rc == SQLITE_DONE ? SQLITE_OK : rc;
+}
+
 // Inside a batch the transaction is a savepoint, so one note still stays
 // whole or absent while the batch commits once.
-int Begin(sqlite3* db, bool write, bool nested) {
-    const char* sql = nested ? "SAVEPOINT note" : (write ? "BEGIN IMMEDIATE" : "BEGIN");
-    return sqlite3_exec(db, sql, nullptr, nullptr, nullptr);
+int Begin(StatementCache& statements, bool write, bool nested) {
+    return Run(statements, nested ? kSavepoint : (write ? kBeginWrite : kBeginRead));
 }
 
 } // namespace
 
-Transaction::Transaction(sqlite3* db, bool write)
-    : m_db(db),
-      m_nested(sqlite3_get_autocommit(db) == 0),
-      m_begin(Begin(db, write, m_nested)),
+Transaction::Transaction(StatementCache& statements, bool write)
+    : m_statements(statements),
+      m_nested(sqlite3_get_autocommit(statements.Db()) == 0),
+      m_begin(Begin(statements, write, m_nested)),
       m_open(m_begin == SQLITE_OK) {}
 
 Transaction::~Transaction() {
     if (!m_open)
         return;
-    if (m_nested)
-        sqlite3_exec(m_db, "ROLLBACK TO note; RELEASE note", nullptr, nullptr, nullptr);
-    else
-        sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
+    if (m_nested) {
+        Run(m_statements, kRollbackTo);
+        Run(m_statements, kRelease);
+    } else {
+        Run(m_statements, kRollback);
+    }
 }
 
 int Transaction::Commit() {
-    int rc = sqlite3_exec(m_db, m_nested ? "RELEASE note" : "COMMIT", nullptr, nullptr, nullptr);
+    int rc = Run(m_statements, m_nested ? kRelease : kCommit);
     if (rc == SQLITE_OK)
         m_open = false;
     return rc;

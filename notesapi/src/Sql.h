@@ -61,6 +61,7 @@ class StatementCache {
 public:
     explicit StatementCache(sqlite3* db) : m_db(db) {}
     Statement& Get(const char* sql);
+    sqlite3* Db() const { return m_db; }
     void Clear() { m_statements.clear(); }
 
 private:
@@ -71,13 +72,15 @@ private:
 // Rolls back unless committed. Within an open batch it is a savepoint.
 class Transaction {
 public:
-    Transaction(sqlite3* db, bool write);
+    Transaction(StatementCache& statements, bool write);
     ~Transaction();
+    Transaction(const Transaction&) = delete;
+    Transaction& operator=(const Transaction&) = delete;
     int BeginResult() const { return m_begin; }
     int Commit();
 
 private:
-    sqlite3* m_db;
+    StatementCache& m_statements;
     bool m_nested;
     int m_begin;
     bool m_open;

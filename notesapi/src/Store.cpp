@@ -75,7 +75,10 @@ STATUS Store::Open(const std::string& path, int busyTimeoutMs, std::shared_ptr<S
     if (!IsRegularFile(path))
         return ERR_NOT_NSF;
     sqlite3* db = nullptr;
-    int rc = sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr);
+    // Every use of a connection is under the API's own lock, so SQLite's lock
+    // on each call would only cost.
+    int rc = sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX,
+                             nullptr);
     std::shared_ptr<Store> opened(new Store(db));
     if (rc != SQLITE_OK)
         return rc == SQLITE_CANTOPEN ? ERR_NOEXIST : SqlStatus(rc);
@@ -181,7 +184,7 @@ STATUS Store::WriteChangedItems(const NoteData& note, NOTEID id, bool afresh,
 }
 
 STATUS Store::ReadNote(NOTEID id, NoteData& note) {
-    Transaction txn(m_db, false);
+    Transaction txn(m_statements, false);
     if (txn.BeginResult() != SQLITE_OK)
         return SqlStatus(txn.BeginResult());
     NoteData read;
@@ -220,7 +223,7 @@ STATUS Store::NextSequence(NOTEID id, int64_t read, bool force, int64_t& sequenc
 }
 
 STATUS Store::WriteNote(NoteData& note, bool force) {
-    Transaction txn(m_db, true);
+    Transaction txn(m_statements, true);
     if (txn.BeginResult() != SQLITE_OK)
         return SqlStatus(txn.BeginResult());
     NOTEID id = note.id;
@@ -245,7 +248,7 @@ STATUS Store::WriteNote(NoteData& note, bool force) {
 }
 
 STATUS Store::DeleteNote(NOTEID id) {
-    Transaction txn(m_db, true);
+    Transaction txn(m_statements, true);
     if (txn.BeginResult() != SQLITE_OK)
         return SqlStatus(txn.BeginResult());
     int64_t sequence = 0;
@@ -282,7 +285,7 @@ STATUS Store::EndBatch(bool commit) {
 
 STATUS Store::ListNotes(WORD classMask, const std::string& itemName,
                         std::vector<NoteSummary>& notes) {
-    Transaction txn(m_db, false);
+    Transaction txn(m_statements, false);
     if (txn.BeginResult() != SQLITE_OK)
         return SqlStatus(txn.BeginResult());
     Statement st(m_db,
@@ -325,7 +328,7 @@ STATUS Store::ReadAccess(std::vector<AccessEntry>& entries) {
 }
 
 STATUS Store::SetAccess(const std::string& user, int level) {
-    Transaction txn(m_db, true);
+    Transaction txn(m_statements, true);
     if (txn.BeginResult() != SQLITE_OK)
         return SqlStatus(txn.BeginResult());
     Statement st(m_db, "INSERT OR REPLACE INTO acl(user, level) VALUES(?, ?)");

@@ -213,12 +213,23 @@ STATUS LNCALLBACK StopAtSecond(WORD, WORD, char*, WORD, void*, DWORD, void* para
     return ++*seen == 2 ? ERR_CONFLICT : NOERROR;
 }
 
-// Changes the note it scans; the scan goes on over what it started with.
-STATUS LNCALLBACK DeleteAll(WORD, WORD, char* name, WORD length, void*, DWORD, void* param) {
-    NOTEHANDLE note = *static_cast<NOTEHANDLE*>(param);
-    while (NSFItemDelete(note, name, length) == NOERROR) {
-    }
-    NSFItemDelete(note, "b", 1);
+// Tries to change, store and close the note it scans.
+struct Meddler {
+    NOTEHANDLE note = NULLHANDLE;
+    int visits = 0;
+    std::vector<STATUS> statuses;
+};
+
+STATUS LNCALLBACK Meddle(WORD, WORD, char* name, WORD length, void*, DWORD, void* param) {
+    Meddler* m = static_cast<Meddler*>(param);
+    ++m->visits;
+    NUMBER number = 1;
+    m->statuses = {NSFItemDelete(m->note, name, length),
+                   NSFItemSetText(m->note, "c", "3", 1),
+                   NSFItemSetNumber(m->note, "n", &number),
+                   NSFItemAppend(m->note, 0, "d", 1, TYPE_TEXT, "4", 1),
+                   NSFNoteUpdate(m->note, 0),
+                   NSFNoteClose(m->note)};
     return NOERROR;
 }
 } // namespace
@@ -232,9 +243,16 @@ TEST_F(Items, CallbackStatusEndsTheScanAndIsReturned) {
     EXPECT_EQ(seen, 2);
 }
 
-TEST_F(Items, ACallbackThatChangesTheNoteDoesNoHarm) {
+TEST_F(Items, ACallbackCanNotChangeOrCloseTheNoteItScans) {
     NSFItemSetText(note, "a", "1", 1);
     NSFItemSetText(note, "b", "2", 1);
-    EXPECT_EQ(NSFItemScan(note, DeleteAll, &note), NOERROR);
-    EXPECT_EQ(Scan().size(), 0u);
+    Meddler meddler;
+    meddler.note = note;
+    EXPECT_EQ(NSFItemScan(note, Meddle, &meddler), NOERROR);
+    EXPECT_EQ(meddler.visits, 2);
+    EXPECT_EQ(meddler.statuses, std::vector<STATUS>(6, ERR_BAD_ARGUMENT));
+    EXPECT_EQ(Scan().size(), 2u);
+    // Once the scan is over the note is the caller's again.
+    EXPECT_EQ(NSFItemDelete(note, "a", 1), NOERROR);
+    EXPECT_EQ(Scan().size(), 1u);
 }
