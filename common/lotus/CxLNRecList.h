@@ -58,13 +58,13 @@ template <class Rec> void LNClearRecs(CxList* list) {
     list->RemoveAll(false);
 }
 
-// Makes the common record of `rec` in the manager, pointing `rec` at it.
+// Makes the common record of `rec` in the manager, pointing `rec` at it. It
+// is filled where it stays: a load makes one for every record.
 template <class Comm, class Rec, class Mgr>
 Comm* LNMakeComm(Mgr* mgr, Rec* rec, bool (*toComm)(Rec*, Comm*)) {
-    Comm comm;
-    std::memset(&comm, 0, sizeof comm);
-    toComm(rec, &comm);
-    Comm* stored = mgr->AddRec(&comm);
+    Comm* stored = mgr->NewRec();
+    if (stored)
+        toComm(rec, stored);
     rec->pCommRec = stored;
     return stored;
 }
@@ -115,14 +115,17 @@ bool LNLoadRecFile(CxFile* file, CxList* list, Mgr* mgr, const char* path, std::
     bool complete = true;
     Rec* rec = nullptr; // the next record to fill, reused while dropped
     for (int32_t i = 0; complete && i < count; ++i) {
-        if (!rec)
-            rec = static_cast<Rec*>(std::malloc(sizeof(Rec)));
+        // A fresh record comes zeroed from calloc, which need not touch
+        // memory that is zero already.
+        if (rec)
+            LNInitRec(rec);
+        else
+            rec = static_cast<Rec*>(std::calloc(1, sizeof(Rec)));
         if (!rec) {
             file->Close();
             CX_LOG_ERROR("Out of memory reading record %d of %s.", i + 1, path);
             return false;
         }
-        LNInitRec(rec);
         const bool read = readRec(rec);
         complete = !file->AtEnd();
         if (!read || !complete || (keep && !keep(rec)))

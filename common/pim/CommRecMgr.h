@@ -28,6 +28,9 @@ public:
 
     void Clear();
     Rec* AddRec(const Rec* record);
+    // A zeroed record the list holds, to be filled where it stays; null when
+    // there is no memory.
+    Rec* NewRec();
     // Only a record the list holds is freed: anything else is not ours.
     void DelRec(Rec* record);
     Rec* GetFirstRec() { return static_cast<Rec*>(m_pRecords->GetFirst()); }
@@ -93,6 +96,15 @@ Rec* CommRecMgr<Rec, KeyCapacity>::AddRec(const Rec* record) {
         return nullptr;
     }
     return copy;
+}
+
+template <class Rec, int KeyCapacity> Rec* CommRecMgr<Rec, KeyCapacity>::NewRec() {
+    Rec* record = static_cast<Rec*>(std::calloc(1, sizeof(Rec)));
+    if (record && !m_pRecords->Add(record)) {
+        std::free(record);
+        return nullptr;
+    }
+    return record;
 }
 
 template <class Rec, int KeyCapacity> void CommRecMgr<Rec, KeyCapacity>::DelRec(Rec* record) {
