@@ -1,0 +1,136 @@
+// A contacts exchange file read and written by the records' own code, beside
+// the floor of moving its bytes in 64 KiB blocks as cat does. The ratio of the
+// two is the cost of the typed fields and the fixed buffers they fill.
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <fcntl.h>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+#include "TestSupport.h"
+#include "common/lotus/CxLNAddr.h"
+#include "common/misc/CxFile.h"
+#include "common/misc/CxString.h"
+
+namespace {
+
+constexpr std::size_t kBlock = 64 * 1024;
+
+// About the bytes of a seeded contact: most fields filled, a short comment.
+void FillContact(tagCxLNAddrRec* rec, int i) {
+    CxLNAddrUtil::InitRec(rec);
+    CxStrFormat(rec->szID, sizeof rec->szID, "%d", i + 1);
+    CxStrFormat(rec->szFirstName, sizeof rec->szFirstName, "First%d", i);
+    CxStrCopy(rec->szMiddleName, "R");
+    CxStrCopy(rec->szLastName, "Ivanova");
+    CxStrFormat(rec->szDisplayName, sizeof rec->szDisplayName, "First%d R. Ivanova", i);
+    CxStrCopy(rec->szCompany, "Acme Tools");
+    CxStrCopy(rec->szDepartment, "Logistics");
+    CxStrCopy(rec->szJobTitle, "Director");
+    CxStrCopy(rec->szLocation, "Building C");
+    CxStrCopy(rec->szAssistant, "Ines Petrov");
+    CxStrCopy(rec->szManager, "Rosa Ivanova");
+    for (char* mail : {rec->szBusinessEmail, rec->szPersonalEmail, rec->szBusinessEmail2,
+                       rec->szPersonalEmail2})
+        CxStrFormat(mail, 128, "first%d.ivanova@work.example.com", i);
+    for (char* street : {rec->szBusinessStreet, rec->szHomeStreet, rec->szOtherStreet})
+        CxStrCopyN(street, 256, "142 Midosuji", 12);
+    for (char* phone : {rec->szPrimaryPhone, rec->szBusinessPhone, rec->szHomePhone,
+                        rec->szMobilePhone, rec->szBusinessFax, rec->szHomeFax})
+        CxStrCopyN(phone, 32, "+45 881 9281921", 15);
+    CxStrCopy(rec->szWebSite, "https://www.example.com/first.ivanova");
+    CxStrCopy(rec->szBlogSite, "https://blog.example.net/first.ivanova");
+    CxStrCopy(rec->szNote, std::string(600, 'n').c_str());
+    CxStrCopy(rec->szCategories, "Personal");
+    rec->dtBirthday = 33000.0;
+}
+
+struct ExchangeFile {
+    testsupport::TempDir dir;
+    std::string path;
+    int count;
+
+    explicit ExchangeFile(int n) : path(dir.File("LNAddr.dat")), count(n) {
+        CxLNAddrUtil util;
+        util.SetTempFilePath(dir.Folder().c_str());
+        tagCxLNAddrRec rec;
+        for (int i = 0; i < n; ++i) {
+            FillContact(&rec, i);
+            util.AddRec(&rec);
+        }
+        util.SaveToFile(nullptr);
+    }
+
+    int64_t Bytes() const { return CxFile::GetFileSize(path.c_str()); }
+};
+
+void BM_ReadBytes(benchmark::State& state) {
+    ExchangeFile file(static_cast<int>(state.range(0)));
+    std::vector<char> block(kBlock);
+    for (auto _ : state) {
+        const int fd = open(file.path.c_str(), O_RDONLY);
+        while (read(fd, block.data(), block.size()) > 0) {
+        }
+        close(fd);
+    }
+    state.SetBytesProcessed(state.iterations() * file.Bytes());
+}
+
+// Every field read into one record's fixed buffers, none kept: the reading
+// the write-back's helper does for a record without work.
+void BM_ReadRecords(benchmark::State& state) {
+    ExchangeFile file(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        CxLNAddrUtil util;
+        util.SetTempFilePath(file.dir.Folder().c_str());
+        benchmark::DoNotOptimize(util.LoadFromFile(nullptr, true));
+    }
+    state.SetBytesProcessed(state.iterations() * file.Bytes());
+}
+
+// The front end's load: every record kept with its common record.
+void BM_LoadRecords(benchmark::State& state) {
+    ExchangeFile file(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        CxLNAddrUtil util;
+        util.SetTempFilePath(file.dir.Folder().c_str());
+        benchmark::DoNotOptimize(util.LoadFromFile(nullptr));
+    }
+    state.SetBytesProcessed(state.iterations() * file.Bytes());
+}
+
+void BM_WriteBytes(benchmark::State& state) {
+    ExchangeFile file(static_cast<int>(state.range(0)));
+    std::vector<char> block(kBlock, 'x');
+    const std::string out = file.dir.File("copy.dat");
+    for (auto _ : state) {
+        const int fd = open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        for (int64_t left = file.Bytes(); left > 0; left -= static_cast<int64_t>(kBlock))
+            benchmark::DoNotOptimize(
+                write(fd, block.data(), left < static_cast<int64_t>(kBlock) ? left : kBlock));
+        close(fd);
+    }
+    state.SetBytesProcessed(state.iterations() * file.Bytes());
+}
+
+void BM_WriteRecords(benchmark::State& state) {
+    ExchangeFile file(static_cast<int>(state.range(0)));
+    CxLNAddrUtil util;
+    util.SetTempFilePath(file.dir.Folder().c_str());
+    util.LoadFromFile(nullptr);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(util.SaveToFile("copy.dat"));
+    state.SetBytesProcessed(state.iterations() * file.Bytes());
+}
+
+BENCHMARK(BM_ReadBytes)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReadRecords)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LoadRecords)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WriteBytes)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WriteRecords)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+BENCHMARK_MAIN();
