@@ -13,7 +13,9 @@ namespace {
 const char* const kFormat = "zembrik-notes-1";
 
 // AUTOINCREMENT keeps note IDs from ever being reused, deleted notes stay
-// as rows so an old ID reports a deleted note rather than nothing.
+// as rows so an old ID reports a deleted note rather than nothing. Items are
+// only ever looked up through their note, so no other index is kept up:
+// databases made earlier keep theirs, unused.
 const char* const kSchema =
     "PRAGMA journal_mode=WAL;"
     "BEGIN;"
@@ -23,7 +25,6 @@ const char* const kSchema =
     "CREATE TABLE items(note INTEGER NOT NULL REFERENCES notes(id), ord INTEGER NOT NULL,"
     " name TEXT NOT NULL, type INTEGER NOT NULL, flags INTEGER NOT NULL, value BLOB NOT NULL,"
     " PRIMARY KEY(note, ord));"
-    "CREATE INDEX items_by_name ON items(name COLLATE NOCASE);"
     "CREATE TABLE acl(user TEXT PRIMARY KEY COLLATE NOCASE, level INTEGER NOT NULL);"
     "INSERT INTO meta VALUES('format', 'zembrik-notes-1');"
     "COMMIT;";
