@@ -76,6 +76,13 @@ bool CxFile::Close() {
 }
 
 std::size_t CxFile::Take(void* bytes, std::size_t count) {
+    // Nearly every field is in the buffer already.
+    if (count <= m_nEnd - m_nPos && !m_bWriting) {
+        if (bytes)
+            std::memcpy(bytes, m_pBuffer.get() + m_nPos, count);
+        m_nPos += count;
+        return count;
+    }
     unsigned char* to = static_cast<unsigned char*>(bytes);
     std::size_t got = 0;
     while (got < count && !m_bWriting) {
