@@ -1,5 +1,6 @@
 #include "CxLNChangeGroup.h"
 
+#include <algorithm>
 #include <cerrno>
 
 #include "common/lotus/CxLNApi.h"
@@ -24,11 +25,9 @@ void CxLNChangeGroup::Delete(NOTEID id, const LNRawItems& before) {
 }
 
 void CxLNChangeGroup::Settle(NOTEID id) {
-    for (const tagWaiting& waiting : m_waiting)
-        if (id != 0 && waiting.nID == id) {
-            Flush();
-            return;
-        }
+    const auto same = [id](const tagWaiting& waiting) { return waiting.nID == id; };
+    if (id != 0 && std::any_of(m_waiting.begin(), m_waiting.end(), same))
+        Flush();
 }
 
 void CxLNChangeGroup::Flush() {
@@ -48,15 +47,19 @@ void CxLNChangeGroup::Add(const tagWaiting& waiting) {
 }
 
 void CxLNChangeGroup::Apply(const tagWaiting& waiting) {
-    if (!waiting.hNote) {
-        const STATUS status = LNApi().NSFNoteDelete(m_hDB, waiting.nID, 0);
-        if (status != NOERROR)
-            LNReportCallFailure(m_pOwner, "NSFNoteDelete", status);
-        else
-            LNNoteDeleted(waiting.nID);
-        LNJournalDone(waiting.nEntry, waiting.nID, status == NOERROR);
-        return;
-    }
+    waiting.hNote ? ApplyStore(waiting) : ApplyDelete(waiting);
+}
+
+void CxLNChangeGroup::ApplyDelete(const tagWaiting& waiting) {
+    const STATUS status = LNApi().NSFNoteDelete(m_hDB, waiting.nID, 0);
+    if (status != NOERROR)
+        LNReportCallFailure(m_pOwner, "NSFNoteDelete", status);
+    else
+        LNNoteDeleted(waiting.nID);
+    LNJournalDone(waiting.nEntry, waiting.nID, status == NOERROR);
+}
+
+void CxLNChangeGroup::ApplyStore(const tagWaiting& waiting) {
     STATUS status = LNApi().NSFNoteUpdate(waiting.hNote, 0);
     // A new document has its note ID from the update on.
     NOTEID stored = waiting.nID;

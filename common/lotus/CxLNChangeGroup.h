@@ -39,6 +39,8 @@ private:
 
     void Add(const tagWaiting& waiting);
     void Apply(const tagWaiting& waiting);
+    void ApplyStore(const tagWaiting& waiting);
+    void ApplyDelete(const tagWaiting& waiting);
     void Drop(const tagWaiting& waiting, int error);
 
     CxLNBaseUtil* m_pOwner;
