@@ -2,15 +2,22 @@
 
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
 
-QPushButton* EllipsisButton(const char* name, QWidget* parent) {
-    auto* button = Named<QPushButton>(name, "...", parent);
+QPushButton* EllipsisButton(const char* name, QWidget* parent, const char* caption) {
+    auto* button = Named<QPushButton>(name, caption, parent);
     button->setProperty("browse", true);
     button->setFixedWidth(34);
     return button;
+}
+
+QLineEdit* LimitedEdit(const char* name, int maxLength, QWidget* parent) {
+    auto* edit = Named<QLineEdit>(name, parent);
+    edit->setMaxLength(maxLength);
+    return edit;
 }
 
 void CentreOnScreen(QWidget* window) {

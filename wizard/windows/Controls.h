@@ -5,6 +5,7 @@
 #include <utility>
 
 class QHBoxLayout;
+class QLineEdit;
 class QPushButton;
 class QVBoxLayout;
 class QWidget;
@@ -15,8 +16,11 @@ template <typename Control, typename... Args> Control* Named(const char* name, A
     return control;
 }
 
-// The small "..." button beside a path.
-QPushButton* EllipsisButton(const char* name, QWidget* parent);
+// The small "..." button beside a path (or another short caption).
+QPushButton* EllipsisButton(const char* name, QWidget* parent, const char* caption = "...");
+
+// A line edit that takes at most `maxLength` characters.
+QLineEdit* LimitedEdit(const char* name, int maxLength, QWidget* parent);
 
 // Places a top-level window in the middle of the primary screen's work area.
 void CentreOnScreen(QWidget* window);

@@ -3,13 +3,10 @@
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QGuiApplication>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
 
 #include "wizard/windows/Controls.h"
@@ -35,17 +32,13 @@ CxDetailDialog::CxDetailDialog(const char* name, const char* caption, QWidget* p
 }
 
 void CxDetailDialog::Finish(QWidget* body, int width, int height) {
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(btnClose);
     auto* all = new QVBoxLayout(this);
     all->setContentsMargins(10, 10, 10, 10);
     all->setSpacing(10);
     all->addWidget(body, 1);
-    all->addLayout(buttons);
+    all->addLayout(RightButtons({btnClose}));
     setFixedSize(width, height);
-    if (QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    CentreOnScreen(this);
 }
 
 QLineEdit* CxDetailDialog::AddEdit(QGridLayout* grid, const char* name, const char* label, int key,

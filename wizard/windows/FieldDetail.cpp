@@ -31,9 +31,7 @@ const char kNoEnumValue[] = "No enumeration value is selected.";
 const int kTextMax = 255; // a definition's texts hold this many characters
 
 QLineEdit* TextEdit(const char* name, QWidget* parent) {
-    auto* edit = Named<QLineEdit>(name, parent);
-    edit->setMaxLength(kTextMax);
-    return edit;
+    return LimitedEdit(name, kTextMax, parent);
 }
 
 QSpinBox* NumberBox(const char* name, int minimum, QWidget* parent) {
@@ -96,10 +94,8 @@ CxFieldDetail::CxFieldDetail(QWidget* parent) : QTabWidget(parent) {
                         cbEnumValue,      pDate,          pTime};
     for (std::size_t i = 1; i < sizeof order / sizeof order[0]; ++i)
         setTabOrder(order[i - 1], order[i]);
-    connect(rbtnSet, &QRadioButton::clicked, this, &CxFieldDetail::rbtnSetClick);
-    connect(rbtnAppend, &QRadioButton::clicked, this, &CxFieldDetail::rbtnAppendClick);
-    connect(rbtnInsert, &QRadioButton::clicked, this, &CxFieldDetail::rbtnInsertClick);
-    connect(rbtnReplace, &QRadioButton::clicked, this, &CxFieldDetail::rbtnReplaceClick);
+    for (QRadioButton* operation : {rbtnSet, rbtnAppend, rbtnInsert, rbtnReplace})
+        connect(operation, &QRadioButton::clicked, this, &CxFieldDetail::UpdateEditStates);
 }
 
 void CxFieldDetail::CreateStringTab() {
@@ -290,26 +286,6 @@ void CxFieldDetail::UpdateEditStates() {
         edtReplaceSource->setEnabled(true);
         edtReplaceDest->setEnabled(true);
     }
-}
-
-void CxFieldDetail::rbtnSetClick() {
-    rbtnSet->setChecked(true);
-    UpdateEditStates();
-}
-
-void CxFieldDetail::rbtnAppendClick() {
-    rbtnAppend->setChecked(true);
-    UpdateEditStates();
-}
-
-void CxFieldDetail::rbtnInsertClick() {
-    rbtnInsert->setChecked(true);
-    UpdateEditStates();
-}
-
-void CxFieldDetail::rbtnReplaceClick() {
-    rbtnReplace->setChecked(true);
-    UpdateEditStates();
 }
 
 bool CxFieldDetail::Refuse(const char* text, QWidget* focus) {

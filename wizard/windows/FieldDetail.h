@@ -61,9 +61,5 @@ private:
     void SaveDate(tagFUFieldUpdate* work, bool withTime);
     bool Refuse(const char* text, QWidget* focus);
 
-    void rbtnSetClick();
-    void rbtnAppendClick();
-    void rbtnInsertClick();
-    void rbtnReplaceClick();
     void UpdateEditStates();
 };

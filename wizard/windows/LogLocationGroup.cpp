@@ -23,8 +23,7 @@ void AddRow(QGridLayout* grid, int row, const char* caption, QLineEdit* edit, QP
 }
 
 QLineEdit* ReadOnlyEdit(const char* name, QWidget* parent) {
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(name);
+    auto* edit = Named<QLineEdit>(name, parent);
     edit->setReadOnly(true);
     return edit;
 }

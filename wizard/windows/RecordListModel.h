@@ -31,7 +31,6 @@ public:
     void* Record(int row) const { return m_records[static_cast<std::size_t>(row)]; }
     // Lets the user retitle a row; the new caption is only shown.
     void SetCaptionEditable(bool on) { m_bCaptionEditable = on; }
-    int Width(int column) const { return m_columns[column].nWidth; }
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;

@@ -19,7 +19,7 @@
 CxRecordPage::CxRecordPage(const tagRecordPageKind& kind, CxWizardController& controller,
                            QWidget* parent)
     : CxWizardPageWidget(controller, parent), m_kind(kind),
-      m_showDetail([](QDialog& dialog) { dialog.exec(); }) {
+      m_showDetail([](QDialog& dialog) { prompts::Exec(dialog); }) {
     setObjectName(kind.szPageName);
     m_pModel = new CxRecordListModel(kind.pColumns, kind.nColumnCount, kind.text, this);
     m_pModel->SetCaptionEditable(kind.bCaptionEditable);

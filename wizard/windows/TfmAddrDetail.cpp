@@ -47,7 +47,7 @@ const RecordTextFn kText = RecordText<CommAddrMgr, tagCommAddrRec>;
 } // namespace
 
 TfmAddrDetail::TfmAddrDetail(QWidget* parent)
-    : CxDetailDialog("fmAddrDetail", "Contact detail information", parent), m_pRecord(nullptr) {
+    : CxDetailDialog("fmAddrDetail", "Contact detail information", parent) {
     pMain = Named<QTabWidget>("pMain", this);
     CreateGeneral();
     CreateAddresses();
@@ -171,9 +171,7 @@ void TfmAddrDetail::CreateOther() {
     edtIM1 = AddEdit(web, "edtIM1", "IM 1:", KEY_IM1);
     edtIM2 = AddEdit(web, "edtIM2", "IM 2:", KEY_IM2);
     edtHomepage = AddEdit(web, "edtHomepage", "Home Page:", KEY_WORK_HOME_PAGE);
-    btnGo = Named<QPushButton>("btnGo", ">>", gbWeb);
-    btnGo->setProperty("browse", true);
-    btnGo->setFixedWidth(34);
+    btnGo = EllipsisButton("btnGo", gbWeb, ">>");
     web->addWidget(btnGo, web->rowCount() - 1, 2);
 
     auto* columns = new QHBoxLayout(tOther);
@@ -184,7 +182,6 @@ void TfmAddrDetail::CreateOther() {
 }
 
 void TfmAddrDetail::ShowRecord(const tagCommAddrRec* record) {
-    m_pRecord = record;
     if (!record)
         return;
     FillBound(kText, record);

@@ -9,7 +9,7 @@ class TfmAddrDetail : public CxDetailDialog {
     Q_OBJECT
 public:
     explicit TfmAddrDetail(QWidget* parent);
-    // Keeps the record and fills every control from it; null fills nothing.
+    // Fills every control from the record; null fills nothing.
     void ShowRecord(const tagCommAddrRec* record);
 
     QTabWidget* pMain;
@@ -94,5 +94,4 @@ private:
     void CreateOther();
     void btnGoClick();
 
-    const tagCommAddrRec* m_pRecord;
 };

@@ -61,7 +61,7 @@ QGridLayout* RepeatTab(QTabWidget* tabs, QWidget*& tab, const char* name, const 
 } // namespace
 
 TfmDateDetail::TfmDateDetail(QWidget* parent)
-    : CxDetailDialog("fmDateDetail", "Calendar detail information", parent), m_pRecord(nullptr) {
+    : CxDetailDialog("fmDateDetail", "Calendar detail information", parent) {
     pDate = Named<QTabWidget>("pDate", this);
     CreateGeneral();
     CreateRecurrence();
@@ -174,7 +174,6 @@ void TfmDateDetail::CreateNotes() {
 }
 
 void TfmDateDetail::ShowRecord(const tagCommDateRec* record) {
-    m_pRecord = record;
     if (!record)
         return;
     FillBound(kText, record);

@@ -10,7 +10,7 @@ class TfmDateDetail : public CxDetailDialog {
     Q_OBJECT
 public:
     explicit TfmDateDetail(QWidget* parent);
-    // Keeps the record and fills every control from it; null fills nothing.
+    // Fills every control from the record; null fills nothing.
     void ShowRecord(const tagCommDateRec* record);
 
     QTabWidget* pDate;
@@ -65,5 +65,4 @@ private:
     void ShowRepeatKind(const tagCommDateRec& record);
     void ShowRepeatRange(const tagCommDateRec& record);
 
-    const tagCommDateRec* m_pRecord;
 };

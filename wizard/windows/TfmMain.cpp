@@ -30,8 +30,7 @@ const int kClientWidth = 794;
 const int kClientHeight = 544;
 
 QPushButton* BarButton(const char* name, const char* caption, QWidget* parent) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
+    auto* button = Named<QPushButton>(name, caption, parent);
     button->setMinimumWidth(88);
     return button;
 }
@@ -70,12 +69,9 @@ void TfmMain::CreateControls() {
     pHeader = new CxProductHeader(this);
     btnHelp = BarButton("btnHelp", "&Help", pHeader);
     pHeader->Row()->addWidget(btnHelp, 0, Qt::AlignVCenter);
-    lblStep = new QLabel(this);
-    lblStep->setObjectName("lblStep");
-    pClient = new QWidget(this);
-    pClient->setObjectName("pClient");
-    pBottom = new QWidget(this);
-    pBottom->setObjectName("pBottom");
+    lblStep = Named<QLabel>("lblStep", this);
+    pClient = Named<QWidget>("pClient", this);
+    pBottom = Named<QWidget>("pBottom", this);
     pBottom->setAttribute(Qt::WA_StyledBackground);
     btnOption = BarButton("btnOption", "&Options", pBottom);
     btnPrev = BarButton("btnPrev", "< &Prev", pBottom);

@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "wizard/WizardController.h"
+#include "wizard/WizardSteps.h"
 #include "wizard/windows/Controls.h"
 
 TfmMode::TfmMode(CxWizardController& controller, QWidget* parent)
@@ -32,10 +33,13 @@ TfmMode::TfmMode(CxWizardController& controller, QWidget* parent)
 bool TfmMode::ExchangeData(bool leaving) {
     AppSettings& s = m_controller.GetSettings();
     if (!leaving) {
-        QRadioButton* chosen = s.AppFlag == 2 ? rbtnDate : (s.AppFlag == 4 ? rbtnTask : rbtnAddr);
+        QRadioButton* chosen =
+            s.AppFlag == LN_KIND_DATE ? rbtnDate : (s.AppFlag == LN_KIND_TASK ? rbtnTask : rbtnAddr);
         chosen->setChecked(true);
         return true;
     }
-    s.AppFlag = rbtnAddr->isChecked() ? 1 : (rbtnDate->isChecked() ? 2 : (rbtnTask->isChecked() ? 4 : 1));
+    s.AppFlag = rbtnDate->isChecked() ? LN_KIND_DATE
+                : rbtnTask->isChecked() ? LN_KIND_TASK
+                                        : LN_KIND_ADDR;
     return true;
 }

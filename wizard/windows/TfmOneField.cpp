@@ -8,7 +8,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QTimeEdit>
 #include <QVBoxLayout>
 
@@ -28,7 +27,7 @@ const char kNoField[] = "No field information is selected.";
 TfmOneField::TfmOneField(CxWizardController& controller, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      m_controller(controller), m_pDefinition(nullptr), m_work() {
+      m_controller(controller), m_pDefinition(nullptr) {
     setObjectName("fmOneField");
     setWindowTitle("Field Property");
     pTitle = Named<QWidget>("pTitle", this);
@@ -102,11 +101,11 @@ bool TfmOneField::ExchangeData(bool leaving) {
         prompts::Message(this, "Error", kNoField, QMessageBox::Critical);
         return false;
     }
-    std::memset(&m_work, 0, sizeof m_work);
-    m_work.nFieldKey = row->nKey;
-    if (!pDetail->SaveDetails(*row, &m_work))
+    tagFUFieldUpdate work{};
+    work.nFieldKey = row->nKey;
+    if (!pDetail->SaveDetails(*row, &work))
         return false;
-    *m_pDefinition = m_work;
+    *m_pDefinition = work;
     return true;
 }
 

@@ -47,5 +47,4 @@ private:
 
     CxWizardController& m_controller;
     tagFUFieldUpdate* m_pDefinition;
-    tagFUFieldUpdate m_work;
 };

@@ -17,13 +17,6 @@ namespace {
 
 const char kLoadingText[] = "Loading Lotus Notes information, please wait ...";
 
-QLineEdit* Edit(const char* name, int maxLength, QWidget* parent) {
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(name);
-    edit->setMaxLength(maxLength);
-    return edit;
-}
-
 // The default fills an empty setting and is kept at once, so it is saved
 // even when the user changes nothing.
 template <std::size_t N>
@@ -45,20 +38,20 @@ TfmSource::TfmSource(CxWizardController& controller, QWidget* parent)
     setObjectName("fmSource");
     gbNotes = new QGroupBox(" Lotus Notes Information ", this);
     gbNotes->setObjectName("gbNotes");
-    edtNotesPath = Edit("edtNotesPath", 255, gbNotes);
+    edtNotesPath = LimitedEdit("edtNotesPath", 255, gbNotes);
     btnNotesBrowse = EllipsisButton("btnNotesBrowse", gbNotes);
     cbAddrLocal = Named<QCheckBox>("cbAddrLocal", "Choose Local Contacts DB (names.nsf)", gbNotes);
-    edtLNAddrPath = Edit("edtLNAddrPath", 255, gbNotes);
+    edtLNAddrPath = LimitedEdit("edtLNAddrPath", 255, gbNotes);
     btnLNAddrBrowse = EllipsisButton("btnLNAddrBrowse", gbNotes);
-    edtServerName = Edit("edtServerName", 63, gbNotes);
-    edtUserName = Edit("edtUserName", 63, gbNotes);
+    edtServerName = LimitedEdit("edtServerName", 63, gbNotes);
+    edtUserName = LimitedEdit("edtUserName", 63, gbNotes);
     cbLNPassword = Named<QCheckBox>("cbLNPassword", "Password Required:", gbNotes);
-    edtLNPassword = Edit("edtLNPassword", 63, gbNotes);
+    edtLNPassword = LimitedEdit("edtLNPassword", 63, gbNotes);
     edtLNPassword->setEchoMode(QLineEdit::Password);
     cbMailDBName = Named<QCheckBox>("cbMailDBName", "Specify Mail Database Absolute Path ([your maildb].nsf)",
                        gbNotes);
-    edtLNDBPath = Edit("edtLNDBPath", 255, gbNotes);
-    edtIDFile = Edit("edtIDFile", 255, gbNotes);
+    edtLNDBPath = LimitedEdit("edtLNDBPath", 255, gbNotes);
+    edtIDFile = LimitedEdit("edtIDFile", 255, gbNotes);
     btnIDFileBrowse = EllipsisButton("btnIDFileBrowse", gbNotes);
     BuildLayout();
 
@@ -77,9 +70,7 @@ void TfmSource::BuildLayout() {
     grid->setVerticalSpacing(7);
     grid->setColumnMinimumWidth(0, 150);
     auto label = [this](const char* name, const char* text) {
-        auto* l = new QLabel(text, gbNotes);
-        l->setObjectName(name);
-        return l;
+        return Named<QLabel>(name, text, gbNotes);
     };
     // On screen the ID file row stands above the mail database row; the
     // tab order below keeps the mail database first.

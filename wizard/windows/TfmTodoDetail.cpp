@@ -19,7 +19,7 @@ const std::size_t kDueDateTextSize = 31;
 } // namespace
 
 TfmTodoDetail::TfmTodoDetail(QWidget* parent)
-    : CxDetailDialog("fmTodoDetail", "Task detail information", parent), m_pRecord(nullptr) {
+    : CxDetailDialog("fmTodoDetail", "Task detail information", parent) {
     auto* page = Named<QWidget>("pTodo", this);
     QGridLayout* grid = Form(page);
     grid->setContentsMargins(4, 4, 4, 0);
@@ -41,7 +41,6 @@ TfmTodoDetail::TfmTodoDetail(QWidget* parent)
 }
 
 void TfmTodoDetail::ShowRecord(const tagCommTaskRec* record) {
-    m_pRecord = record;
     if (!record)
         return;
     FillBound(RecordText<CommTaskMgr, tagCommTaskRec>, record);

@@ -8,7 +8,7 @@ class TfmTodoDetail : public CxDetailDialog {
     Q_OBJECT
 public:
     explicit TfmTodoDetail(QWidget* parent);
-    // Keeps the record and fills every control from it; null fills nothing.
+    // Fills every control from the record; null fills nothing.
     void ShowRecord(const tagCommTaskRec* record);
 
     QLineEdit* edtDesc;
@@ -20,5 +20,4 @@ public:
     QPlainTextEdit* memNotes;
 
 private:
-    const tagCommTaskRec* m_pRecord;
 };

@@ -134,7 +134,7 @@ int TfmUpdateField::RunDialog(tagFUFieldUpdate* definition, const char* title) {
     dialog.SetDefinition(definition);
     dialog.ExchangeData(false);
     dialog.SetTitle(title);
-    return m_runDialog ? m_runDialog(dialog) : dialog.exec();
+    return m_runDialog ? m_runDialog(dialog) : prompts::Exec(dialog);
 }
 
 void TfmUpdateField::btnAddClick() {
