@@ -37,10 +37,7 @@ protected:
         main = std::make_unique<TfmMain>();
         main->show();
         c().SetPause([this](int ms) { pauses.push_back(ms); });
-        Get<QRadioButton>("rbtnAddr")->click();
-        Get<QPushButton>("btnNext")->click();
-        Get<QLineEdit>("edtLNAddrPath")->setText(QString::fromStdString(db));
-        Get<QPushButton>("btnNext")->click();
+        LoadFromAccessPage(main.get(), "rbtnAddr", db, false);
         ASSERT_EQ(c().GetStep(), 2) << c().GetLoadError();
         pauses.clear();
     }

@@ -109,16 +109,8 @@ protected:
     void ToRecords(const Kind& kind) {
         main = std::make_unique<TfmMain>();
         main->show();
-        Get<QRadioButton>(kind.button)->click();
-        Next();
-        const QString db = QString::fromStdString(notes.DataFile(kind.database));
-        if (kind.page == WIZARD_PAGE_ADDR_DATA) {
-            Get<QLineEdit>("edtLNAddrPath")->setText(db);
-        } else {
-            Get<QCheckBox>("cbMailDBName")->click();
-            Get<QLineEdit>("edtLNDBPath")->setText(db);
-        }
-        Next();
+        LoadFromAccessPage(main.get(), kind.button, notes.DataFile(kind.database),
+                           kind.page != WIZARD_PAGE_ADDR_DATA);
         ASSERT_EQ(Step(), 2) << main->Controller().GetLoadError();
         PassDefinitions();
     }

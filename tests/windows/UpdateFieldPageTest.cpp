@@ -40,15 +40,7 @@ protected:
         notes.Notesdb("seed '" + db + "' " + seed);
         main = std::make_unique<TfmMain>();
         main->show();
-        Get<QRadioButton>(kindButton)->click();
-        Get<QPushButton>("btnNext")->click();
-        if (mail) {
-            Get<QCheckBox>("cbMailDBName")->click();
-            Get<QLineEdit>("edtLNDBPath")->setText(QString::fromStdString(db));
-        } else {
-            Get<QLineEdit>("edtLNAddrPath")->setText(QString::fromStdString(db));
-        }
-        Get<QPushButton>("btnNext")->click();
+        LoadFromAccessPage(main.get(), kindButton, db, mail);
         ASSERT_EQ(main->Controller().GetStep(), 2) << main->Controller().GetLoadError();
         page = static_cast<TfmUpdateField*>(main->Page(WIZARD_PAGE_UPDATE_FIELD));
         list = Get<QTreeWidget>("lvFields");

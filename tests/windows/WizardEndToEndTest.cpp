@@ -118,16 +118,8 @@ protected:
         notes.Notesdb("id '" + notes.DataFile("user.id") + "' 'Test User' ''");
         main = std::make_unique<TfmMain>();
         main->show();
-        Get<QRadioButton>(GetParam().button)->click();
-        Next();
-        if (std::string(GetParam().database) == "names.nsf") {
-            Get<QLineEdit>("edtLNAddrPath")->setText(QString::fromStdString(Db()));
-        } else {
-            if (!Get<QCheckBox>("cbMailDBName")->isChecked())
-                Get<QCheckBox>("cbMailDBName")->click();
-            Get<QLineEdit>("edtLNDBPath")->setText(QString::fromStdString(Db()));
-        }
-        Next();
+        LoadFromAccessPage(main.get(), GetParam().button, Db(),
+                           std::string(GetParam().database) != "names.nsf");
         ASSERT_EQ(main->Controller().GetStep(), 2) << main->Controller().GetLoadError();
     }
     void Define(const Definition& definition) {
