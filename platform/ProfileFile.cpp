@@ -12,6 +12,7 @@
 #include <unistd.h>
 #include <vector>
 
+#include "platform/DurableWrite.h"
 #include "platform/Environment.h"
 
 namespace platform {
@@ -143,19 +144,6 @@ bool LoadLines(const char* path, Lines* lines, mode_t* mode) {
     return ok;
 }
 
-bool WriteAll(int fd, const std::string& text) {
-    std::size_t done = 0;
-    while (done < text.size()) {
-        ssize_t n = write(fd, text.data() + done, text.size() - done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        done += static_cast<std::size_t>(n);
-    }
-    return true;
-}
-
 // Temporary files are "<path>.tmp.<pid>.<n>".
 std::string TempPrefix(const std::string& path) {
     return path + ".tmp.";
@@ -164,15 +152,6 @@ std::string TempPrefix(const std::string& path) {
 std::string FolderOf(const std::string& path) {
     const std::size_t slash = path.rfind('/');
     return slash == std::string::npos ? "." : path.substr(0, slash + 1);
-}
-
-// Makes the rename itself survive a power cut, not only a crash.
-void SyncFolder(const std::string& path) {
-    int fd = open(FolderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd >= 0) {
-        fsync(fd);
-        close(fd);
-    }
 }
 
 // Temporary files only exist while their writer holds the lock, so any found
@@ -206,7 +185,7 @@ bool ReplaceFile(const std::string& path, const std::string& text, mode_t mode, 
     ok = close(fd) == 0 && ok;
     ok = ok && rename(temp.c_str(), path.c_str()) == 0;
     if (ok)
-        SyncFolder(path);
+        SyncFolder(FolderOf(path)); // the rename survives a power cut too
     else
         unlink(temp.c_str());
     return ok;

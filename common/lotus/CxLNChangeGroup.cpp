@@ -11,11 +11,10 @@
 void CxLNChangeGroup::Store(NOTEHANDLE note, NOTEID id, const char* action,
                             const LNRawItems& before) {
     const long entry = LNJournalAhead(m_pOwner, action, id, before, LNJournalItems(note));
-    if (entry < 0) {
-        Drop({note, id, entry}, 0);
-        return;
-    }
-    Add({note, id, entry});
+    if (entry < 0)
+        LNApi().NSFNoteClose(note);
+    else
+        Add({note, id, entry});
 }
 
 void CxLNChangeGroup::Delete(NOTEID id, const LNRawItems& before) {
@@ -74,13 +73,11 @@ void CxLNChangeGroup::ApplyStore(const tagWaiting& waiting) {
         LNReportCallFailure(m_pOwner, "NSFNoteClose", status);
 }
 
-// The document stays as it is; `error` (0: told already) is why its entry
-// could not be put on the disk.
+// The document stays as it is: `error` says why its entry could not be put
+// on the disk.
 void CxLNChangeGroup::Drop(const tagWaiting& waiting, int error) {
-    if (error) {
-        errno = error;
-        LNReportJournalFailure(m_pOwner, waiting.nID);
-    }
+    errno = error;
+    LNReportJournalFailure(m_pOwner, waiting.nID);
     if (waiting.hNote)
         LNApi().NSFNoteClose(waiting.hNote);
 }

@@ -10,10 +10,12 @@
 
 #include "common/lotus/CxLNApi.h"
 #include "common/lotus/CxLNFailure.h"
+#include "common/lotus/CxLNJournalList.h"
 #include "common/lotus/CxLNJournalValue.h"
 #include "common/lotus/CxLNSafeRun.h"
 #include "common/misc/CxDebugUtil.h"
 #include "platform/Cp1252.h"
+#include "platform/DurableWrite.h"
 #include "platform/SystemError.h"
 
 namespace {
@@ -67,7 +69,7 @@ void CxLNJournal::Prepare(const std::string& dataFolder, const tagLNRunTarget& t
                           const std::string& undoOf) {
     Close();
     m_bPrepared = true;
-    m_sFolder = dataFolder + "journal/";
+    m_sDataFolder = dataFolder;
     m_sKind = target.sKind;
     m_sDatabase = target.sDatabase;
     m_sUndoOf = undoOf;
@@ -106,14 +108,14 @@ bool CxLNJournal::Sync() {
 }
 
 bool CxLNJournal::Open() {
-    if (mkdir(m_sFolder.c_str(), S_IRWXU) != 0 && errno != EEXIST)
+    const std::string folder = LNJournalFolder(m_sDataFolder);
+    if (mkdir(folder.c_str(), S_IRWXU) != 0 && errno != EEXIST)
         return false;
     m_sRun = UtcTime("%Y%m%d-%H%M%S-", true) + "-" + m_sKind + "-" + std::to_string(getpid());
-    const std::string path = m_sFolder + m_sRun + ".jsonl";
+    const std::string path = LNJournalPath(m_sDataFolder, m_sRun);
     m_nFd = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_APPEND | O_CLOEXEC, S_IRUSR | S_IWUSR);
     if (m_nFd < 0)
         return false;
-    m_bBroken = true; // until the header is down
     nlohmann::json head = {{"journal", 1},
                            {"run", m_sRun},
                            {"time", UtcTime("%Y-%m-%dT%H:%M:%SZ", false)},
@@ -124,26 +126,14 @@ bool CxLNJournal::Open() {
         head["undo_of"] = m_sUndoOf;
     m_bBroken = !WriteLine(head.dump());
     // The new file's name must outlive a crash as well as its lines.
-    const int folder = open(m_sFolder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (folder >= 0) {
-        fsync(folder);
-        close(folder);
-    }
+    platform::SyncFolder(folder);
     return !m_bBroken;
 }
 
 bool CxLNJournal::WriteLine(const std::string& line) {
-    const std::string text = line + "\n";
-    std::size_t done = 0;
-    while (done < text.size()) {
-        const ssize_t n = write(m_nFd, text.data() + done, text.size() - done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0) {
-            m_nError = n < 0 ? errno : EIO;
-            return false;
-        }
-        done += static_cast<std::size_t>(n);
+    if (!platform::WriteAll(m_nFd, line + "\n")) {
+        m_nError = errno;
+        return false;
     }
     m_bUnsynced = true;
     return true;
@@ -184,15 +174,6 @@ CxLNJournal& LNJournal() {
 
 LNRawItems LNJournalItems(NOTEHANDLE note) {
     return LNJournal().IsPrepared() ? LNReadNoteItems(note) : LNRawItems();
-}
-
-LNRawItems LNJournalItemsOf(DBHANDLE db, NOTEID id) {
-    NOTEHANDLE note = NULLHANDLE;
-    if (!LNJournal().IsPrepared() || LNApi().NSFNoteOpen(db, id, 0, &note) != NOERROR)
-        return LNRawItems();
-    LNRawItems items = LNReadNoteItems(note);
-    LNApi().NSFNoteClose(note);
-    return items;
 }
 
 long LNJournalAhead(CxLNBaseUtil* owner, const char* action, NOTEID id, const LNRawItems& before,

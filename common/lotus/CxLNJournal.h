@@ -42,7 +42,7 @@ private:
     bool m_bBroken = false; // a line failed: nothing after it can be trusted
     bool m_bUnsynced = false;
     int m_nError = EIO; // why it broke
-    std::string m_sFolder, m_sKind, m_sDatabase, m_sUndoOf, m_sRun;
+    std::string m_sDataFolder, m_sKind, m_sDatabase, m_sUndoOf, m_sRun;
     int m_nFd = -1;
     long m_nEntries = 0;
 };
@@ -52,8 +52,6 @@ CxLNJournal& LNJournal();
 // What a write-back step asks of the run's journal. The items of a note,
 // when a journal is kept (empty otherwise).
 LNRawItems LNJournalItems(NOTEHANDLE note);
-// The same for document `id` of `db`.
-LNRawItems LNJournalItemsOf(DBHANDLE db, NOTEID id);
 // The entry of a change about to be stored in `note`; -1: it could not be
 // written, which is reported to `owner`, and the document must stay as it is.
 // The entry reaches the disk with the journal's next Sync.

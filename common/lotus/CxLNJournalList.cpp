@@ -47,9 +47,17 @@ bool ReadFile(const std::string& path, tagLNJournalRun* run) {
 
 } // namespace
 
+std::string LNJournalFolder(const std::string& dataFolder) {
+    return dataFolder + "journal/";
+}
+
+std::string LNJournalPath(const std::string& dataFolder, const std::string& run) {
+    return LNJournalFolder(dataFolder) + run + kExtension;
+}
+
 std::vector<std::string> LNJournalRunNames(const std::string& dataFolder) {
     std::vector<std::string> names;
-    DIR* dir = opendir((dataFolder + "journal/").c_str());
+    DIR* dir = opendir(LNJournalFolder(dataFolder).c_str());
     if (!dir)
         return names;
     const std::size_t n = sizeof kExtension - 1;
@@ -68,7 +76,7 @@ std::vector<tagLNJournalRun> LNListJournalRuns(const std::string& dataFolder) {
     std::vector<tagLNJournalRun> runs;
     for (const std::string& name : LNJournalRunNames(dataFolder)) {
         tagLNJournalRun run;
-        if (ReadFile(dataFolder + "journal/" + name + kExtension, &run))
+        if (ReadFile(LNJournalPath(dataFolder, name), &run))
             runs.push_back(run);
     }
     return runs;
@@ -78,7 +86,7 @@ bool LNReadJournalRun(const std::string& dataFolder, const std::string& run, tag
     if (run.empty() || run.find('/') != std::string::npos || run[0] == '.')
         return false;
     tagLNJournalRun read;
-    if (!ReadFile(dataFolder + "journal/" + run + kExtension, &read))
+    if (!ReadFile(LNJournalPath(dataFolder, run), &read))
         return false;
     *out = read;
     return true;

@@ -10,6 +10,11 @@ struct tagLNJournalRun {
     int nItems = 0;     // their items
 };
 
+// Where the runs of the data folder `dataFolder` (with its '/') are kept, and
+// the file of run `run`.
+std::string LNJournalFolder(const std::string& dataFolder);
+std::string LNJournalPath(const std::string& dataFolder, const std::string& run);
+
 // The names of the runs, newest first, without reading the files.
 std::vector<std::string> LNJournalRunNames(const std::string& dataFolder);
 

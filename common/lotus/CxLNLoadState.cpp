@@ -35,17 +35,6 @@ bool LNStillAsLoaded(CxLNBaseUtil* owner, NOTEHANDLE note, NOTEID id) {
     return false;
 }
 
-bool LNStillAsLoadedForDelete(CxLNBaseUtil* owner, DBHANDLE db, NOTEID id) {
-    if (!LNLoadState().bKnown)
-        return true;
-    NOTEHANDLE note = NULLHANDLE;
-    if (LNApi().NSFNoteOpen(db, id, 0, &note) != NOERROR)
-        return true;
-    const bool same = LNStillAsLoaded(owner, note, id);
-    LNApi().NSFNoteClose(note);
-    return same;
-}
-
 void LNNoteUpdated(NOTEHANDLE note, NOTEID id) {
     tagLNLoadState& state = LNLoadState();
     if (state.bKnown && id != 0)

@@ -24,10 +24,6 @@ DWORD LNNoteSequence(NOTEHANDLE note);
 // logged and reported to `owner` and must be left as it is.
 bool LNStillAsLoaded(CxLNBaseUtil* owner, NOTEHANDLE note, NOTEID id);
 
-// LNStillAsLoaded for a document about to be deleted, which is opened for it.
-// A document that cannot be opened is left to the delete to report.
-bool LNStillAsLoadedForDelete(CxLNBaseUtil* owner, DBHANDLE db, NOTEID id);
-
 // After an update or a delete that committed: what the next write-back of the
 // same load has to find.
 void LNNoteUpdated(NOTEHANDLE note, NOTEID id);

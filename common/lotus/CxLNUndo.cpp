@@ -9,22 +9,11 @@
 
 namespace {
 
-bool Holds(const LNRawItems& current, const std::string& name, bool present,
-           const tagLNRawItem& value) {
-    const tagLNRawItem* now = LNFindItem(current, name);
+// The document's item `now` (null: none) holds `value` (`present`: any).
+bool Holds(const tagLNRawItem* now, bool present, const tagLNRawItem& value) {
     if (!present)
         return !now;
     return now && now->nType == value.nType && now->sValue == value.sValue;
-}
-
-// The document still holds what the run wrote into the item.
-bool StillAsRunLeftIt(const LNRawItems& current, const tagLNUndoItem& item) {
-    return Holds(current, item.sName, item.bHasNew, item.now);
-}
-
-// A run ended between an entry and its store left the item as it was.
-bool AsBeforeTheRun(const LNRawItems& current, const tagLNUndoItem& item) {
-    return Holds(current, item.sName, item.bHadOld, item.old);
 }
 
 // Plain values go back in place; any other type is appended anew.
@@ -65,9 +54,11 @@ bool RestoreItems(NOTEHANDLE note, const tagLNUndoDoc& doc, const LNRawItems& cu
                   tagLNUndoOutcome* outcome) {
     bool restored = false;
     for (const tagLNUndoItem& item : doc.items) {
-        if (AsBeforeTheRun(current, item))
+        const tagLNRawItem* now = LNFindItem(current, item.sName);
+        // A run ended between an entry and its store left the item as it was.
+        if (Holds(now, item.bHadOld, item.old))
             continue;
-        if (!StillAsRunLeftIt(current, item)) {
+        if (!Holds(now, item.bHasNew, item.now)) {
             Left(outcome, Doc(doc.nDoc) + ": " + item.sName +
                               " was changed after the run; it was left as it is.");
             continue;

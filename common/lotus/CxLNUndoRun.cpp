@@ -6,6 +6,7 @@
 #include "common/lotus/CxLNBaseUtil.h"
 #include "common/lotus/CxLNFailure.h"
 #include "common/lotus/CxLNJournal.h"
+#include "common/lotus/CxLNJournalList.h"
 #include "common/lotus/CxLNSafeRun.h"
 #include "common/lotus/CxLNUndo.h"
 #include "platform/Cp1252.h"
@@ -72,7 +73,7 @@ bool LNUndoRun(CxLNBaseUtil* util, const tagLNRunTarget& target,
     if (!ReadRequest(request, &run, &dryRun))
         return Fail(util, "Can not read the undo request " + request + ".");
     tagLNUndoPlan plan;
-    const std::string journal = std::string(util->GetTempFilePath()) + "journal/" + run + ".jsonl";
+    const std::string journal = LNJournalPath(util->GetTempFilePath(), run);
     if (!LNReadUndoPlan(journal, &plan, &error))
         return Fail(util, error);
     if (plan.sKind != target.sKind || plan.sDatabase != target.sDatabase)

@@ -64,8 +64,18 @@ void DeleteDocument(CxLNBaseUtil* owner, CxLNChangeGroup* group, DBHANDLE db,
         return;
     const NOTEID id = static_cast<NOTEID>(number);
     group->Settle(id);
-    if (LNStillAsLoadedForDelete(owner, db, id))
-        group->Delete(id, LNJournalItemsOf(db, id));
+    // One open serves the check and the journal; a document that can not be
+    // opened is left for the delete to report.
+    NOTEHANDLE note = NULLHANDLE;
+    if (LNApi().NSFNoteOpen(db, id, 0, &note) != NOERROR) {
+        group->Delete(id, LNRawItems());
+        return;
+    }
+    const bool same = LNStillAsLoaded(owner, note, id);
+    const LNRawItems before = LNJournalItems(note);
+    LNApi().NSFNoteClose(note);
+    if (same)
+        group->Delete(id, before);
 }
 
 } // namespace
