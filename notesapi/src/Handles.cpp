@@ -12,6 +12,7 @@ namespace {
 struct HandleTable {
     std::unordered_map<DHANDLE, std::unique_ptr<HandleObject>> objects;
     DHANDLE next = 1;
+    unsigned closings = 0; // times every handle was closed at once
 };
 
 HandleTable& Table() {
@@ -36,6 +37,11 @@ bool RemoveHandle(DHANDLE handle) {
 
 void CloseAllHandles() {
     Table().objects.clear();
+    ++Table().closings;
+}
+
+unsigned HandleClosings() {
+    return Table().closings;
 }
 
 STATUS FindChangeableNote(DHANDLE handle, NoteObject** note) {

@@ -40,6 +40,8 @@ DHANDLE AddHandle(std::unique_ptr<HandleObject> object);
 STATUS FindChangeableNote(DHANDLE handle, NoteObject** note);
 bool RemoveHandle(DHANDLE handle);
 void CloseAllHandles();
+// Changes whenever CloseAllHandles runs.
+unsigned HandleClosings();
 HandleObject* FindHandleObject(DHANDLE handle);
 
 template <class T> T* FindHandle(DHANDLE handle) {

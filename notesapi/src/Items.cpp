@@ -50,6 +50,7 @@ STATUS LNPUBLIC NSFItemScan(NOTEHANDLE hNote, NSFITEMSCANPROC ActionRoutine,
     // The items are handed out in place, not copied: calls that would change
     // or close the note are refused until the scan ends.
     ++note->scanning;
+    const unsigned closings = zns::HandleClosings();
     STATUS status = NOERROR;
     for (size_t i = 0; status == NOERROR && i < note->data.items.size(); ++i) {
         zns::Item& item = note->data.items[i];
@@ -57,7 +58,7 @@ STATUS LNPUBLIC NSFItemScan(NOTEHANDLE hNote, NSFITEMSCANPROC ActionRoutine,
         status = ActionRoutine(0, item.flags, &item.name[0], nameLength, item.value.data(),
                                static_cast<DWORD>(item.value.size()), RoutineParameter);
         // Only an end of the whole session takes a scanned note away.
-        if (Note(hNote) != note)
+        if (zns::HandleClosings() != closings)
             return status != NOERROR ? status : ERR_INVALID_HANDLE;
     }
     --note->scanning;

@@ -95,7 +95,7 @@ const char kRollback[] = "ROLLBACK";
 // parsing its BEGIN and COMMIT would cost as much as the read.
 int Run(StatementCache& statements, const char* sql) {
     StatementUse st(statements.Get(sql));
-    const int rc = st->PrepareResult() == SQLITE_OK ? st->Step() : st->PrepareResult();
+    const int rc = st->Step();
     return rc == SQLITE_DONE ? SQLITE_OK : rc;
 }
 
