@@ -117,9 +117,10 @@ void BM_WriteBytes(benchmark::State& state) {
     ExchangeFile file(static_cast<int>(state.range(0)));
     std::vector<char> block(kBlock, 'x');
     const std::string out = file.dir.File("copy.dat");
+    const int64_t bytes = file.Bytes();
     for (auto _ : state) {
         const int fd = open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-        for (int64_t left = file.Bytes(); left > 0; left -= static_cast<int64_t>(kBlock))
+        for (int64_t left = bytes; left > 0; left -= static_cast<int64_t>(kBlock))
             benchmark::DoNotOptimize(
                 write(fd, block.data(), left < static_cast<int64_t>(kBlock) ? left : kBlock));
         close(fd);

@@ -18,6 +18,7 @@
 #include "wizard/Vxlnaddr.h"
 #include "wizard/Vxlndate.h"
 #include "wizard/Vxlntask.h"
+#include "wizard/WizardKinds.h"
 
 namespace {
 
@@ -30,26 +31,6 @@ const char kNoMailAccess[] =
     "Give the Domino server and the user name, or the path of the mail database.";
 const char kNoPassword[] =
     "A password is required: give the password of the ID file, or say that none is required.";
-
-// The catalogue operations of each kind's engine class.
-struct tagKindCatalogue {
-    int nKind;
-    int (*count)();
-    const tagFUFieldInfo* (*at)(int position);
-};
-
-const tagKindCatalogue kCatalogues[] = {
-    {LN_KIND_ADDR, CxVXLNAddrUtil::GetUpdateFieldCount, CxVXLNAddrUtil::GetUpdateFieldInfo},
-    {LN_KIND_DATE, CxVXLNDateUtil::GetUpdateFieldCount, CxVXLNDateUtil::GetUpdateFieldInfo},
-    {LN_KIND_TASK, CxVXLNTaskUtil::GetUpdateFieldCount, CxVXLNTaskUtil::GetUpdateFieldInfo},
-};
-
-const tagKindCatalogue* CatalogueOf(int kind) {
-    for (const tagKindCatalogue& catalogue : kCatalogues)
-        if (catalogue.nKind == kind)
-            return &catalogue;
-    return nullptr;
-}
 
 void Sleep(int milliseconds) {
     std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
@@ -368,13 +349,13 @@ const tagFUFieldInfo* CxWizardController::FindFieldInfo(int key) const {
 }
 
 int CxWizardController::GetUpdateFieldCount() const {
-    const tagKindCatalogue* catalogue = CatalogueOf(m_settings.AppFlag);
-    return catalogue ? catalogue->count() : 0;
+    const tagWizardKind* kind = GetWizardKind(m_settings.AppFlag);
+    return kind ? kind->count() : 0;
 }
 
 const tagFUFieldInfo* CxWizardController::GetUpdateFieldInfo(int position) const {
-    const tagKindCatalogue* catalogue = CatalogueOf(m_settings.AppFlag);
-    return catalogue ? catalogue->at(position) : nullptr;
+    const tagWizardKind* kind = GetWizardKind(m_settings.AppFlag);
+    return kind ? kind->at(position) : nullptr;
 }
 
 CxLNBaseUtil* CxWizardController::GetCurrentUtil() const {

@@ -9,15 +9,14 @@
 #include "common/misc/CxString.h"
 #include "platform/Cp1252.h"
 #include "wizard/Apputil.h"
+#include "wizard/WizardKinds.h"
 #include "wizard/WizardSteps.h"
 
 namespace {
 
-int KindFlag(const std::string& kind) {
-    return kind == "contacts" ? LN_KIND_ADDR
-           : kind == "calendar" ? LN_KIND_DATE
-           : kind == "tasks"    ? LN_KIND_TASK
-                                : 0;
+int KindFlag(const std::string& name) {
+    const tagWizardKind* kind = FindWizardKind(name);
+    return kind ? kind->nKind : 0;
 }
 
 bool Undo(CxLNBaseUtil* util, int kind, const char* run, bool dryRun, tagLNUndoResult* result) {

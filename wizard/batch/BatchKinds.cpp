@@ -2,37 +2,17 @@
 
 #include "platform/Cp1252.h"
 #include "wizard/Vxcommon.h"
-#include "wizard/Vxlnaddr.h"
-#include "wizard/Vxlndate.h"
-#include "wizard/Vxlntask.h"
-#include "wizard/WizardSteps.h"
 #include "wizard/batch/BatchText.h"
 
-namespace {
-
-const tagBatchKind kKinds[] = {
-    {LN_KIND_ADDR, "contacts", CxVXLNAddrUtil::GetUpdateFieldCount,
-     CxVXLNAddrUtil::GetUpdateFieldInfo},
-    {LN_KIND_DATE, "calendar", CxVXLNDateUtil::GetUpdateFieldCount,
-     CxVXLNDateUtil::GetUpdateFieldInfo},
-    {LN_KIND_TASK, "tasks", CxVXLNTaskUtil::GetUpdateFieldCount,
-     CxVXLNTaskUtil::GetUpdateFieldInfo},
-};
-
-} // namespace
-
 const tagBatchKind* FindBatchKind(const std::string& name) {
-    for (const tagBatchKind& kind : kKinds)
+    for (const tagBatchKind& kind : kWizardKinds)
         if (BatchSameText(name, kind.name))
             return &kind;
     return nullptr;
 }
 
 const tagBatchKind* GetBatchKind(int value) {
-    for (const tagBatchKind& kind : kKinds)
-        if (kind.nKind == value)
-            return &kind;
-    return nullptr;
+    return GetWizardKind(value);
 }
 
 const tagFUFieldInfo* FindBatchField(const tagBatchKind& kind, const std::string& name) {

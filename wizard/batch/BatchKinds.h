@@ -2,14 +2,9 @@
 #pragma once
 #include <string>
 
-struct tagFUFieldInfo;
+#include "wizard/WizardKinds.h"
 
-struct tagBatchKind {
-    int nKind;        // 1, 2 or 4
-    const char* name; // "contacts", "calendar", "tasks"
-    int (*count)();
-    const tagFUFieldInfo* (*at)(int position);
-};
+using tagBatchKind = tagWizardKind;
 
 // Null for any other name; names compare without case.
 const tagBatchKind* FindBatchKind(const std::string& name);

@@ -5,8 +5,7 @@
 #include <vector>
 
 #include "wizard/Vxcommon.h"
-
-struct tagBatchKind;
+#include "wizard/batch/BatchKinds.h"
 
 // One update: the operation word ("set", "append", "insert", "replace",
 // "date", "datetime", "true", "false", "choice"), its text as given (UTF-8),
