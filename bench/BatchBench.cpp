@@ -6,12 +6,12 @@
 #include <string>
 
 #include "TestSupport.h"
-#include "common/lotus/CxLNAddr.h"
+#include "common/lotus/exchange/CxLNAddr.h"
 #include "common/misc/CxList.h"
 #include "common/misc/CxString.h"
-#include "wizard/UpdateRun.h"
-#include "wizard/Vxcommon.h"
-#include "wizard/Vxlnaddr.h"
+#include "wizard/update/UpdateRun.h"
+#include "wizard/update/Vxcommon.h"
+#include "wizard/update/Vxlnaddr.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "TestSupport.h"
-#include "common/lotus/CxLNAddr.h"
+#include "common/lotus/exchange/CxLNAddr.h"
 #include "common/misc/CxFile.h"
 #include "common/misc/CxString.h"
 

@@ -12,11 +12,11 @@
 #include <QTreeView>
 
 #include "TestSupport.h"
-#include "common/lotus/CxLNAddr.h"
+#include "common/lotus/exchange/CxLNAddr.h"
 #include "common/misc/CxString.h"
-#include "wizard/WizardController.h"
-#include "wizard/windows/ProductStyle.h"
-#include "wizard/windows/TfmAddrData.h"
+#include "wizard/controller/WizardController.h"
+#include "wizard/windows/app/ProductStyle.h"
+#include "wizard/windows/pages/TfmAddrData.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "common/lotus/CxLNAddr.h"
+#include "common/lotus/exchange/CxLNAddr.h"
 #include "hosts/HostMain.h"
 
 int main(int argc, char** argv) {

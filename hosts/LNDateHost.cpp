@@ -1,4 +1,4 @@
-#include "common/lotus/CxLNDate.h"
+#include "common/lotus/exchange/CxLNDate.h"
 #include "hosts/HostMain.h"
 
 int main(int argc, char** argv) {

@@ -1,6 +1,6 @@
 #include <string>
 
-#include "common/lotus/CxLNNote.h"
+#include "common/lotus/exchange/CxLNNote.h"
 #include "hosts/HostMain.h"
 
 // The notes kind carries no content: a fresh error report and an exchange

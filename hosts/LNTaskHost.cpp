@@ -1,4 +1,4 @@
-#include "common/lotus/CxLNTask.h"
+#include "common/lotus/exchange/CxLNTask.h"
 #include "hosts/HostMain.h"
 
 int main(int argc, char** argv) {

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "notesapi/include/notesapi.h"
+#include "notesapi.h"
 
 using Args = std::vector<std::string>;
 

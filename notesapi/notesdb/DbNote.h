@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "notesapi/include/notesapi.h"
+#include "notesapi.h"
 
 struct DbItem {
     std::string name;

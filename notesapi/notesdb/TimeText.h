@@ -6,7 +6,7 @@
 #pragma once
 #include <string>
 
-#include "notesapi/include/notesapi.h"
+#include "notesapi.h"
 
 std::string FormatTimeDate(const TIMEDATE& time);
 bool ParseTimeDate(const std::string& text, TIMEDATE* time);

@@ -2,5 +2,5 @@
 // function it declares is published, everything else stays hidden.
 #pragma once
 #pragma GCC visibility push(default)
-#include "notesapi/include/notesapi.h"
+#include "notesapi.h"
 #pragma GCC visibility pop

@@ -3,7 +3,7 @@
 #include <cstdint>
 
 #include "FuzzSupport.h"
-#include "common/lotus/CxLNErrorFile.h"
+#include "common/lotus/exchange/CxLNErrorFile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     fuzz::WriteInput(data, size, "LNAddrErr.dat");

@@ -4,10 +4,10 @@
 #include <cstdint>
 
 #include "FuzzSupport.h"
-#include "common/lotus/CxLNAddr.h"
-#include "common/lotus/CxLNDate.h"
-#include "common/lotus/CxLNNote.h"
-#include "common/lotus/CxLNTask.h"
+#include "common/lotus/exchange/CxLNAddr.h"
+#include "common/lotus/exchange/CxLNDate.h"
+#include "common/lotus/exchange/CxLNNote.h"
+#include "common/lotus/exchange/CxLNTask.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <cstdint>
 
 #include "FuzzSupport.h"
-#include "common/lotus/CxLNParamParser.h"
+#include "common/lotus/exchange/CxLNParamParser.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     static const bool quiet = (fuzz::QuietLog(), true);

@@ -5,7 +5,7 @@
 #include <cstring>
 #include <vector>
 
-#include "common/lotus/CxLNRichText.h"
+#include "common/lotus/engine/CxLNRichText.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     // A copy of exactly the value's bytes, so a read past them is seen.

@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "FuzzSupport.h"
-#include "common/lotus/CxLNStatusFile.h"
+#include "common/lotus/exchange/CxLNStatusFile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     const std::string path = fuzz::WriteInput(data, size, "LNAddrStatus.dat");

@@ -8,15 +8,15 @@
 #include <sstream>
 #include <string>
 
-#include "common/lotus/CxLNAddr.h"
-#include "common/lotus/CxLNApi.h"
-#include "common/lotus/CxLNBaseUtil.h"
-#include "common/lotus/CxLNDate.h"
-#include "common/lotus/CxLNNote.h"
-#include "common/lotus/CxLNRichText.h"
-#include "common/lotus/CxLNTask.h"
+#include "common/lotus/binding/CxLNApi.h"
+#include "common/lotus/engine/CxLNRichText.h"
+#include "common/lotus/exchange/CxLNAddr.h"
+#include "common/lotus/exchange/CxLNBaseUtil.h"
+#include "common/lotus/exchange/CxLNDate.h"
+#include "common/lotus/exchange/CxLNNote.h"
+#include "common/lotus/exchange/CxLNTask.h"
 #include "common/misc/CxString.h"
-#include "notesapi/include/notesapi.h"
+#include "notesapi.h"
 #include "notesapi/notesdb/DumpFile.h"
 #include "notesapi/notesdb/SeedData.h"
 #include "platform/OleDate.h"

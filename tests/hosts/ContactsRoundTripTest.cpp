@@ -9,13 +9,13 @@
 #include <vector>
 
 #include "NotesInstall.h"
-#include "common/lotus/CxLNAddr.h"
-#include "common/lotus/CxLNNote.h"
+#include "common/lotus/exchange/CxLNAddr.h"
+#include "common/lotus/exchange/CxLNNote.h"
 #include "common/misc/CxList.h"
 #include "common/misc/CxString.h"
-#include "wizard/UpdateRun.h"
-#include "wizard/Vxcommon.h"
-#include "wizard/Vxlnaddr.h"
+#include "wizard/update/UpdateRun.h"
+#include "wizard/update/Vxcommon.h"
+#include "wizard/update/Vxlnaddr.h"
 
 namespace {
 

@@ -11,9 +11,9 @@
 #include <vector>
 
 #include "SeededContacts.h"
-#include "common/lotus/CxLNAddr.h"
-#include "common/lotus/CxLNJournalList.h"
-#include "common/lotus/CxLNRecords.h"
+#include "common/lotus/exchange/CxLNAddr.h"
+#include "common/lotus/exchange/CxLNJournalList.h"
+#include "common/lotus/exchange/CxLNRecords.h"
 #include "common/misc/CxString.h"
 
 namespace {

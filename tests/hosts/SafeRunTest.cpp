@@ -7,8 +7,8 @@
 #include <sys/stat.h>
 
 #include "SeededContacts.h"
-#include "common/lotus/CxLNAddr.h"
-#include "common/lotus/CxLNRecords.h"
+#include "common/lotus/exchange/CxLNAddr.h"
+#include "common/lotus/exchange/CxLNRecords.h"
 #include "common/misc/CxString.h"
 
 namespace {

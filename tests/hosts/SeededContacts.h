@@ -4,8 +4,8 @@
 #include <string>
 
 #include "NotesInstall.h"
-#include "common/lotus/CxLNAddr.h"
-#include "common/lotus/CxLNRecords.h"
+#include "common/lotus/exchange/CxLNAddr.h"
+#include "common/lotus/exchange/CxLNRecords.h"
 
 inline void SeedContacts(const NotesInstall& notes, int count, CxLNAddrUtil* util) {
     const std::string db = notes.DataFile("names.nsf");

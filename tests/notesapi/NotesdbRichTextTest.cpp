@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-#include "notesapi/include/notesapi.h"
+#include "notesapi.h"
 #include "notesapi/notesdb/SeedData.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <cstring>
 #include <vector>
 
-#include "common/lotus/CxLNRecords.h"
+#include "common/lotus/exchange/CxLNRecords.h"
 #include "common/pim/CommAddrMgr.h"
 #include "common/pim/CommDateMgr.h"
 #include "common/pim/CommNoteMgr.h"

@@ -3,11 +3,11 @@
 #pragma once
 #include <string>
 
-#include "common/lotus/CxLNAddr.h"
-#include "common/lotus/CxLNDate.h"
-#include "common/lotus/CxLNTask.h"
+#include "common/lotus/exchange/CxLNAddr.h"
+#include "common/lotus/exchange/CxLNDate.h"
+#include "common/lotus/exchange/CxLNTask.h"
 #include "common/misc/CxString.h"
-#include "wizard/WizardController.h"
+#include "wizard/controller/WizardController.h"
 
 // What the fakes saw and how they behave; shared by every object of a test.
 struct FakeJournal {

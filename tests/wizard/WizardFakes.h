@@ -4,7 +4,7 @@
 #include <string>
 
 #include "common/misc/CxList.h"
-#include "wizard/WizardController.h"
+#include "wizard/controller/WizardController.h"
 
 struct CallLog {
     std::string text;

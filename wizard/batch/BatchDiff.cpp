@@ -7,12 +7,12 @@
 #include "common/misc/CxString.h"
 #include "common/pim/CommRecords.h"
 #include "platform/OleDate.h"
-#include "wizard/UpdateRun.h"
-#include "wizard/Vxlnaddr.h"
-#include "wizard/Vxlndate.h"
-#include "wizard/Vxlntask.h"
-#include "wizard/WizardController.h"
 #include "wizard/batch/BatchText.h"
+#include "wizard/controller/WizardController.h"
+#include "wizard/update/UpdateRun.h"
+#include "wizard/update/Vxlnaddr.h"
+#include "wizard/update/Vxlndate.h"
+#include "wizard/update/Vxlntask.h"
 
 namespace {
 

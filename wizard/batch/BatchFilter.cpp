@@ -2,13 +2,13 @@
 
 #include <vector>
 
-#include "common/lotus/CxLNAddr.h"
-#include "common/lotus/CxLNDate.h"
-#include "common/lotus/CxLNTask.h"
+#include "common/lotus/exchange/CxLNAddr.h"
+#include "common/lotus/exchange/CxLNDate.h"
+#include "common/lotus/exchange/CxLNTask.h"
 #include "common/misc/CxList.h"
 #include "platform/Cp1252.h"
-#include "wizard/WizardController.h"
 #include "wizard/batch/BatchText.h"
+#include "wizard/controller/WizardController.h"
 
 namespace {
 

@@ -2,12 +2,12 @@
 
 #include <string>
 
-#include "common/lotus/CxLNJournalList.h"
-#include "common/lotus/CxLNUndoRequest.h"
+#include "common/lotus/exchange/CxLNJournalList.h"
+#include "common/lotus/exchange/CxLNUndoRequest.h"
 #include "platform/Cp1252.h"
-#include "wizard/Apputil.h"
-#include "wizard/WizardController.h"
 #include "wizard/batch/BatchPages.h"
+#include "wizard/controller/Apputil.h"
+#include "wizard/controller/WizardController.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #include "BatchKinds.h"
 
 #include "platform/Cp1252.h"
-#include "wizard/Vxcommon.h"
 #include "wizard/batch/BatchText.h"
+#include "wizard/update/Vxcommon.h"
 
 const tagBatchKind* FindBatchKind(const std::string& name) {
     for (const tagBatchKind& kind : kWizardKinds)

@@ -2,7 +2,7 @@
 #pragma once
 #include <string>
 
-#include "wizard/WizardKinds.h"
+#include "wizard/controller/WizardKinds.h"
 
 using tagBatchKind = tagWizardKind;
 

@@ -6,8 +6,8 @@
 #include "common/misc/CxList.h"
 #include "common/misc/CxString.h"
 #include "platform/Cp1252.h"
-#include "wizard/Apputil.h"
-#include "wizard/WizardController.h"
+#include "wizard/controller/Apputil.h"
+#include "wizard/controller/WizardController.h"
 
 namespace {
 

@@ -4,10 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "wizard/Vxcommon.h"
-#include "wizard/WizardInterfaces.h"
 #include "wizard/batch/BatchFilter.h"
 #include "wizard/batch/BatchOptions.h"
+#include "wizard/controller/WizardInterfaces.h"
+#include "wizard/update/Vxcommon.h"
 
 class CxWizardController;
 struct AppSettings;

@@ -2,7 +2,7 @@
 
 #include <unistd.h>
 
-#include "wizard/WizardUpdate.h"
+#include "wizard/controller/WizardUpdate.h"
 
 namespace {
 const int kWidth = 40;

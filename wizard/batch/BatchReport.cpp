@@ -1,7 +1,7 @@
 #include "BatchReport.h"
 
 #include "platform/Cp1252.h"
-#include "wizard/WizardUpdate.h"
+#include "wizard/controller/WizardUpdate.h"
 
 std::string BatchFinishReport(const tagFinishTexts& t) {
     return "Application Type: " + t.sApp + "\n" + "Fields to Update: " + t.sFields + "\n" +

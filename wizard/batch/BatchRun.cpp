@@ -6,8 +6,6 @@
 #include "common/misc/CxList.h"
 #include "platform/Cp1252.h"
 #include "platform/Interrupt.h"
-#include "wizard/WizardController.h"
-#include "wizard/WizardUpdate.h"
 #include "wizard/batch/BatchDiff.h"
 #include "wizard/batch/BatchJournal.h"
 #include "wizard/batch/BatchKinds.h"
@@ -15,6 +13,8 @@
 #include "wizard/batch/BatchPassword.h"
 #include "wizard/batch/BatchProgress.h"
 #include "wizard/batch/BatchReport.h"
+#include "wizard/controller/WizardController.h"
+#include "wizard/controller/WizardUpdate.h"
 
 #ifndef ZEMBRIK_VERSION
 #define ZEMBRIK_VERSION "0"

@@ -8,9 +8,9 @@
 #include "common/misc/CxString.h"
 #include "platform/Cp1252.h"
 #include "platform/OleDate.h"
-#include "wizard/WizardController.h"
 #include "wizard/batch/BatchKinds.h"
 #include "wizard/batch/BatchText.h"
+#include "wizard/controller/WizardController.h"
 
 namespace {
 

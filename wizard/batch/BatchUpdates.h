@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "wizard/Vxcommon.h"
 #include "wizard/batch/BatchKinds.h"
+#include "wizard/update/Vxcommon.h"
 
 // One update: the operation word ("set", "append", "insert", "replace",
 // "date", "datetime", "true", "false", "choice"), its text as given (UTF-8),

@@ -1,6 +1,0 @@
-// Calendar inside a helper host: the run's parameters.
-#include "CxLNDate.h"
-
-bool CxLNDateUtil::ReadParamFile(const char* path) {
-    return ReadMailParams_(path, true);
-}

@@ -1,5 +1,0 @@
-// Single-record editing of tasks (library build).
-#include "CxLNRecordEdit.h"
-#include "CxLNTask.h"
-
-LN_RECORD_EDIT_OPERATIONS(CxLNTaskUtil, tagCommTaskRec, tagCxLNTaskRec)

@@ -1,0 +1,83 @@
+#include "CxLNChangeGroup.h"
+
+#include <algorithm>
+#include <cerrno>
+
+#include "common/lotus/binding/CxLNApi.h"
+#include "common/lotus/engine/CxLNJournal.h"
+#include "common/lotus/engine/CxLNLoadState.h"
+#include "common/lotus/engine/CxLNWriteBack.h"
+
+void CxLNChangeGroup::Store(NOTEHANDLE note, NOTEID id, const char* action,
+                            const LNRawItems& before) {
+    const long entry = LNJournalAhead(m_pOwner, action, id, before, LNJournalItems(note));
+    if (entry < 0)
+        LNApi().NSFNoteClose(note);
+    else
+        Add({note, id, entry});
+}
+
+void CxLNChangeGroup::Delete(NOTEID id, const LNRawItems& before) {
+    const long entry = LNJournalAhead(m_pOwner, "delete", id, before, LNRawItems());
+    if (entry >= 0)
+        Add({NULLHANDLE, id, entry});
+}
+
+void CxLNChangeGroup::Settle(NOTEID id) {
+    const auto same = [id](const tagWaiting& waiting) { return waiting.nID == id; };
+    if (id != 0 && std::any_of(m_waiting.begin(), m_waiting.end(), same))
+        Flush();
+}
+
+void CxLNChangeGroup::Flush() {
+    if (m_waiting.empty())
+        return;
+    const bool journaled = LNJournal().Sync();
+    const int error = errno;
+    for (const tagWaiting& waiting : m_waiting)
+        journaled ? Apply(waiting) : Drop(waiting, error);
+    m_waiting.clear();
+}
+
+void CxLNChangeGroup::Add(const tagWaiting& waiting) {
+    m_waiting.push_back(waiting);
+    if (m_waiting.size() >= kSize)
+        Flush();
+}
+
+void CxLNChangeGroup::Apply(const tagWaiting& waiting) {
+    waiting.hNote ? ApplyStore(waiting) : ApplyDelete(waiting);
+}
+
+void CxLNChangeGroup::ApplyDelete(const tagWaiting& waiting) {
+    const STATUS status = LNApi().NSFNoteDelete(m_hDB, waiting.nID, 0);
+    if (status != NOERROR)
+        LNReportCallFailure(m_pOwner, "NSFNoteDelete", status);
+    else
+        LNNoteDeleted(waiting.nID);
+    LNJournalDone(waiting.nEntry, waiting.nID, status == NOERROR);
+}
+
+void CxLNChangeGroup::ApplyStore(const tagWaiting& waiting) {
+    STATUS status = LNApi().NSFNoteUpdate(waiting.hNote, 0);
+    // A new document has its note ID from the update on.
+    NOTEID stored = waiting.nID;
+    LNApi().NSFNoteGetInfo(waiting.hNote, _NOTE_ID, &stored);
+    if (status != NOERROR)
+        LNReportCallFailure(m_pOwner, "NSFNoteUpdate", status);
+    else
+        LNNoteUpdated(waiting.hNote, stored);
+    LNJournalDone(waiting.nEntry, stored, status == NOERROR);
+    status = LNApi().NSFNoteClose(waiting.hNote);
+    if (status != NOERROR)
+        LNReportCallFailure(m_pOwner, "NSFNoteClose", status);
+}
+
+// The document stays as it is: `error` says why its entry could not be put
+// on the disk.
+void CxLNChangeGroup::Drop(const tagWaiting& waiting, int error) {
+    errno = error;
+    LNReportJournalFailure(m_pOwner, waiting.nID);
+    if (waiting.hNote)
+        LNApi().NSFNoteClose(waiting.hNote);
+}

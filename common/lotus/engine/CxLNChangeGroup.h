@@ -1,0 +1,49 @@
+// Documents of a write-back or an undo are stored in groups. The journal
+// entries of a whole group reach the disk with one sync before the first of
+// its documents is stored, which keeps the journal ahead of the database at
+// a small part of a sync per document. The outcome lines follow unsynced: an
+// entry without one is settled by what its document holds.
+#pragma once
+#include <cstddef>
+#include <vector>
+
+#include "common/lotus/engine/CxLNNoteItems.h"
+
+class CxLNBaseUtil;
+
+class CxLNChangeGroup {
+public:
+    static constexpr std::size_t kSize = 128;
+
+    CxLNChangeGroup(CxLNBaseUtil* owner, DBHANDLE db) : m_pOwner(owner), m_hDB(db) {}
+    ~CxLNChangeGroup() { Flush(); }
+    CxLNChangeGroup(const CxLNChangeGroup&) = delete;
+    CxLNChangeGroup& operator=(const CxLNChangeGroup&) = delete;
+
+    // `note`, changed from its items `before`, is to be stored as `action`
+    // ("create", "change"); the group closes it.
+    void Store(NOTEHANDLE note, NOTEID id, const char* action, const LNRawItems& before);
+    // Document `id`, holding `before`, is to be deleted.
+    void Delete(NOTEID id, const LNRawItems& before);
+    // A document waiting here is stored before it is opened again.
+    void Settle(NOTEID id);
+    // Stores every waiting document.
+    void Flush();
+
+private:
+    struct tagWaiting {
+        NOTEHANDLE hNote; // NULLHANDLE: a deletion
+        NOTEID nID;
+        long nEntry;
+    };
+
+    void Add(const tagWaiting& waiting);
+    void Apply(const tagWaiting& waiting);
+    void ApplyStore(const tagWaiting& waiting);
+    void ApplyDelete(const tagWaiting& waiting);
+    void Drop(const tagWaiting& waiting, int error);
+
+    CxLNBaseUtil* m_pOwner;
+    DBHANDLE m_hDB;
+    std::vector<tagWaiting> m_waiting;
+};

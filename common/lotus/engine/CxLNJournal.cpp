@@ -1,0 +1,201 @@
+#include "CxLNJournal.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <ctime>
+#include <fcntl.h>
+#include <nlohmann/json.hpp>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "common/lotus/binding/CxLNApi.h"
+#include "common/lotus/engine/CxLNFailure.h"
+#include "common/lotus/engine/CxLNJournalValue.h"
+#include "common/lotus/engine/CxLNSafeRun.h"
+#include "common/lotus/exchange/CxLNJournalList.h"
+#include "common/misc/CxDebugUtil.h"
+#include "platform/Cp1252.h"
+#include "platform/DurableWrite.h"
+#include "platform/SystemError.h"
+
+namespace {
+
+// Milliseconds in the name keep runs of one second in their order.
+std::string UtcTime(const char* format, bool milliseconds) {
+    timespec now{};
+    clock_gettime(CLOCK_REALTIME, &now);
+    std::tm utc{};
+    gmtime_r(&now.tv_sec, &utc);
+    char text[48] = "";
+    std::strftime(text, sizeof text, format, &utc);
+    if (milliseconds) {
+        char fraction[24];
+        std::snprintf(fraction, sizeof fraction, "%03ld", now.tv_nsec / 1000000);
+        return std::string(text) + fraction;
+    }
+    return text;
+}
+
+std::string NotesUser() {
+    char user[MAXUSERNAME + 1] = "";
+    if (LNApi().SECKFMGetUserName && LNApi().SECKFMGetUserName(user) != NOERROR)
+        user[0] = '\0';
+    user[MAXUSERNAME] = '\0';
+    return platform::Cp1252ToUtf8(user);
+}
+
+nlohmann::json Items(const LNRawItems& before, const LNRawItems& after) {
+    nlohmann::json items = nlohmann::json::array();
+    for (const tagLNItemChange& change : LNItemChanges(before, after)) {
+        const tagLNRawItem& named = change.pNew ? *change.pNew : *change.pOld;
+        nlohmann::json item = {{"name", platform::Cp1252ToUtf8(named.sName)}};
+        item["old"] = change.pOld ? LNJournalValue(*change.pOld) : nlohmann::json();
+        item["new"] = change.pNew ? LNJournalValue(*change.pNew) : nlohmann::json();
+        // An undo puts the old item back under its own spelling.
+        if (change.pOld && change.pNew && change.pOld->sName != change.pNew->sName)
+            item["old"]["name"] = platform::Cp1252ToUtf8(change.pOld->sName);
+        items.push_back(std::move(item));
+    }
+    return items;
+}
+
+} // namespace
+
+CxLNJournal::~CxLNJournal() {
+    Close();
+}
+
+void CxLNJournal::Prepare(const std::string& dataFolder, const tagLNRunTarget& target,
+                          const std::string& undoOf) {
+    Close();
+    m_bPrepared = true;
+    m_sDataFolder = dataFolder;
+    m_sKind = target.sKind;
+    m_sDatabase = target.sDatabase;
+    m_sUndoOf = undoOf;
+    m_sRun.clear();
+    m_nEntries = 0;
+    m_bBroken = false;
+}
+
+void CxLNJournal::Close() {
+    if (m_nFd >= 0) {
+        // The last outcome lines were written without a sync of their own.
+        if (m_bUnsynced && fdatasync(m_nFd) != 0)
+            CX_LOG_ERROR("Can not write to the journal of this run: %s",
+                         platform::SystemErrorText(errno).c_str());
+        close(m_nFd);
+    }
+    m_nFd = -1;
+    m_bUnsynced = false;
+    m_bPrepared = false;
+}
+
+bool CxLNJournal::Sync() {
+    if (m_bBroken) {
+        errno = m_nError;
+        return false;
+    }
+    if (m_nFd < 0 || !m_bUnsynced)
+        return true;
+    if (fdatasync(m_nFd) != 0) {
+        m_nError = errno;
+        m_bBroken = true;
+        return false;
+    }
+    m_bUnsynced = false;
+    return true;
+}
+
+bool CxLNJournal::Open() {
+    const std::string folder = LNJournalFolder(m_sDataFolder);
+    if (mkdir(folder.c_str(), S_IRWXU) != 0 && errno != EEXIST)
+        return false;
+    m_sRun = UtcTime("%Y%m%d-%H%M%S-", true) + "-" + m_sKind + "-" + std::to_string(getpid());
+    const std::string path = LNJournalPath(m_sDataFolder, m_sRun);
+    m_nFd = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_APPEND | O_CLOEXEC, S_IRUSR | S_IWUSR);
+    if (m_nFd < 0)
+        return false;
+    nlohmann::json head = {{"journal", 1},
+                           {"run", m_sRun},
+                           {"time", UtcTime("%Y-%m-%dT%H:%M:%SZ", false)},
+                           {"user", NotesUser()},
+                           {"database", platform::Cp1252ToUtf8(m_sDatabase)},
+                           {"kind", m_sKind}};
+    if (!m_sUndoOf.empty())
+        head["undo_of"] = m_sUndoOf;
+    m_bBroken = !WriteLine(head.dump());
+    // The new file's name must outlive a crash as well as its lines.
+    platform::SyncFolder(folder);
+    return !m_bBroken;
+}
+
+bool CxLNJournal::WriteLine(const std::string& line) {
+    if (!platform::WriteAll(m_nFd, line + "\n")) {
+        m_nError = errno;
+        return false;
+    }
+    m_bUnsynced = true;
+    return true;
+}
+
+long CxLNJournal::Ahead(const char* action, NOTEID id, const LNRawItems& before,
+                        const LNRawItems& after) {
+    if (!m_bPrepared)
+        return 0;
+    nlohmann::json items = Items(before, after);
+    if (items.empty())
+        return 0;
+    if (m_bBroken || (m_nFd < 0 && !Open()))
+        return -1;
+    const long entry = m_nEntries + 1;
+    nlohmann::json line = {{"entry", entry}, {"action", action}, {"items", std::move(items)}};
+    line["doc"] = id ? nlohmann::json(id) : nlohmann::json();
+    if (!WriteLine(line.dump())) {
+        m_bBroken = true;
+        return -1;
+    }
+    m_nEntries = entry;
+    return entry;
+}
+
+bool CxLNJournal::Done(long entry, NOTEID id, bool committed) {
+    if (entry <= 0 || m_nFd < 0)
+        return true;
+    const nlohmann::json line = {{"entry", entry}, {"doc", id}, {"committed", committed}};
+    m_bBroken = m_bBroken || !WriteLine(line.dump());
+    return !m_bBroken;
+}
+
+CxLNJournal& LNJournal() {
+    static CxLNJournal journal;
+    return journal;
+}
+
+LNRawItems LNJournalItems(NOTEHANDLE note) {
+    return LNJournal().IsPrepared() ? LNReadNoteItems(note) : LNRawItems();
+}
+
+long LNJournalAhead(CxLNBaseUtil* owner, const char* action, NOTEID id, const LNRawItems& before,
+                    const LNRawItems& after) {
+    const long entry = LNJournal().Ahead(action, id, before, after);
+    if (entry < 0)
+        LNReportJournalFailure(owner, id);
+    return entry;
+}
+
+void LNReportJournalFailure(CxLNBaseUtil* owner, NOTEID id) {
+    const std::string text = "Can not write the journal of this run (" +
+                             platform::SystemErrorText(errno) + "); document " +
+                             std::to_string(id) + " was left unchanged.";
+    if (owner)
+        LNReportFailure(owner, text.c_str());
+    else
+        CX_LOG_ERROR("%s", text.c_str());
+}
+
+void LNJournalDone(long entry, NOTEID id, bool committed) {
+    if (!LNJournal().Done(entry, id, committed))
+        CX_LOG_ERROR("Can not write to the journal of this run: %s",
+                     platform::SystemErrorText(errno).c_str());
+}

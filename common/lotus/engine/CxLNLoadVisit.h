@@ -1,0 +1,24 @@
+// The document visit of a load: each document the search matches is read
+// into a record of the kind and added to the object whose load is running.
+#pragma once
+#include "common/lotus/engine/CxLNDocVisit.h"
+
+template <class Util, class Rec, const tagLNItemKind& Kind> struct LNLoadVisit {
+    // The object whose load is in progress; the document visit adds to it.
+    static inline Util* s_pRunning = nullptr;
+
+    static STATUS LNCALLBACK Visit(void* argument, SEARCH_MATCH* match, ITEM_TABLE*) {
+        if (!s_pRunning)
+            return 1;
+        NOTEID id = 0;
+        if (!LNMatchedNote(match, &id))
+            return NOERROR;
+        const DBHANDLE db = *static_cast<const DBHANDLE*>(argument);
+        Rec rec;
+        if (LNReadDocument(s_pRunning, db, id, Kind, &rec, sizeof rec, rec.szID, sizeof rec.szID))
+            s_pRunning->AddRec(&rec);
+        return NOERROR;
+    }
+
+    static void SetRunning(CxLNBaseUtil* util) { s_pRunning = static_cast<Util*>(util); }
+};

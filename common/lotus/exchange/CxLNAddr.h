@@ -1,0 +1,91 @@
+// The contacts kind: its Notes records, their exchange data file and their
+// common records.
+#pragma once
+#include "common/lotus/exchange/CxLNBaseUtil.h"
+#include "common/lotus/exchange/CxLNRecords.h"
+#include "common/pim/CommAddrMgr.h"
+
+class CxFile;
+#ifdef LNACCESS_ENGINE
+struct tagLNRecField;
+template <class Util, class Comm, class Rec> struct LNRecordEdit;
+#endif
+
+class CxLNAddrUtil : public CxLNBaseUtil {
+public:
+    CxLNAddrUtil();
+    ~CxLNAddrUtil() override;
+
+    bool LoadAll() override;
+    bool ClearAll() override;
+    bool SubmitChanges() override;
+#ifdef LNACCESS_ENGINE
+    bool ReadParamFile(const char* path);
+    bool Run();
+    bool LoadFromDB() override;
+    bool SaveToDB() override;
+    static bool FromCommRec(tagCommAddrRec* common, tagCxLNAddrRec* notes);
+
+    // Field catalogue and single-record editing.
+    static unsigned long GetFieldCount();
+    static const tagLNRecField* GetFieldInfo(unsigned long position);
+    static bool GetFieldInfo(unsigned long position, tagLNRecField* out);
+    static const char* GetFieldName(unsigned long position);
+    static char* GetFieldText(tagCxLNAddrRec* record, unsigned long id);
+    static void* GetFieldValue(tagCxLNAddrRec* record, unsigned long id);
+    static bool SetFieldValueByText(unsigned long id, const char* text, tagCommAddrRec* common);
+    bool AddRecord(tagCommAddrRec* common, bool submit);
+    bool UpdateRecord(tagCommAddrRec* common, int position, bool submit);
+    bool DelRecord(tagCommAddrRec* common, bool submit);
+    bool SyncRecord(tagCommAddrRec* common, bool submit);
+    template <class Util, class Comm, class Rec> friend struct LNRecordEdit;
+#endif
+    static bool ToCommRec(tagCxLNAddrRec* notes, tagCommAddrRec* common);
+
+    static bool InitRec(tagCxLNAddrRec* rec);
+    tagCxLNAddrRec* AddRec(const tagCxLNAddrRec* rec);
+    void DelRec(tagCxLNAddrRec* rec);
+    tagCxLNAddrRec* GetFirstRec();
+    tagCxLNAddrRec* GetNextRec();
+    tagCxLNAddrRec* GetPrevRec();
+    tagCxLNAddrRec* GetLastRec();
+    bool LoadFromFile(const char* name);
+    // `workOnly`: only the records the write-back acts on.
+    bool LoadFromFile(const char* name, bool workOnly);
+    bool SaveToFile(const char* name);
+    // The parameter file of a helper run in the temporary folder.
+    bool WriteParamFile();
+    void SetLocalName(const char* text);
+    const char* GetLocalName() const {
+        return m_szLocalName;
+    }
+
+    CommAddrMgr* GetDataMgr() {
+        return m_pDataMgr;
+    }
+    CxList* GetRecList() {
+        return m_pRecList;
+    }
+
+    // Takes back the journaled `run` of this kind and database (see UndoCycle_).
+    bool Undo(const char* run, bool dryRun, tagLNUndoResult* result);
+
+protected:
+    // One helper run in the current mode; true when the helper ran to its end.
+    bool InvokeHelper_();
+    bool LoadRecFromFile_(tagCxLNAddrRec* rec);
+    bool SaveRecToFile_(tagCxLNAddrRec* rec);
+#ifdef LNACCESS_ENGINE
+    // The parts of a load and a write-back while the API is started.
+    bool SearchDB_();
+    bool WriteDB_();
+#endif
+    // After a write-back that succeeded: written records are done (nAction 0)
+    // and records whose documents were deleted go, with their common records.
+    void ResetWrittenRecords_();
+
+    CommAddrMgr* m_pDataMgr;
+    CxFile* m_pFile;
+    CxList* m_pRecList;
+    char m_szLocalName[260];
+};

@@ -1,0 +1,81 @@
+// The calendar kind: its Notes records, their exchange data file and their
+// common records.
+#pragma once
+#include "common/lotus/exchange/CxLNBaseUtil.h"
+#include "common/lotus/exchange/CxLNRecords.h"
+#include "common/pim/CommDateMgr.h"
+
+class CxFile;
+#ifdef LNACCESS_ENGINE
+struct tagLNRecField;
+template <class Util, class Comm, class Rec> struct LNRecordEdit;
+#endif
+
+class CxLNDateUtil : public CxLNBaseUtil {
+public:
+    CxLNDateUtil();
+    ~CxLNDateUtil() override;
+
+    bool LoadAll() override;
+    bool ClearAll() override;
+    bool SubmitChanges() override;
+#ifdef LNACCESS_ENGINE
+    bool ReadParamFile(const char* path);
+    bool Run();
+    bool LoadFromDB() override;
+    bool SaveToDB() override;
+    static bool FromCommRec(tagCommDateRec* common, tagCxLNDateRec* notes);
+
+    // Field catalogue and single-record editing.
+    static unsigned long GetFieldCount();
+    static const tagLNRecField* GetFieldInfo(unsigned long position);
+    static bool GetFieldInfo(unsigned long position, tagLNRecField* out);
+    static const char* GetFieldName(unsigned long position);
+    static char* GetFieldText(tagCxLNDateRec* record, unsigned long id);
+    static void* GetFieldValue(tagCxLNDateRec* record, unsigned long id);
+    static bool SetFieldValueByText(unsigned long id, const char* text, tagCommDateRec* common);
+    bool AddRecord(tagCommDateRec* common, bool submit);
+    bool UpdateRecord(tagCommDateRec* common, int position, bool submit);
+    bool DelRecord(tagCommDateRec* common, bool submit);
+    bool SyncRecord(tagCommDateRec* common, bool submit);
+    template <class Util, class Comm, class Rec> friend struct LNRecordEdit;
+#endif
+    static bool ToCommRec(tagCxLNDateRec* notes, tagCommDateRec* common);
+
+    static bool InitRec(tagCxLNDateRec* rec);
+    tagCxLNDateRec* AddRec(const tagCxLNDateRec* rec);
+    void DelRec(tagCxLNDateRec* rec);
+    tagCxLNDateRec* GetFirstRec();
+    tagCxLNDateRec* GetNextRec();
+    tagCxLNDateRec* GetPrevRec();
+    tagCxLNDateRec* GetLastRec();
+    bool LoadFromFile(const char* name);
+    // `workOnly`: only the records the write-back acts on.
+    bool LoadFromFile(const char* name, bool workOnly);
+    bool SaveToFile(const char* name);
+    // The parameter file of a helper run in the temporary folder.
+    bool WriteParamFile();
+
+    CommDateMgr* GetDataMgr() {
+        return m_pDataMgr;
+    }
+    CxList* GetRecList() {
+        return m_pRecList;
+    }
+
+    // Takes back the journaled `run` of this kind and database (see UndoCycle_).
+    bool Undo(const char* run, bool dryRun, tagLNUndoResult* result);
+
+protected:
+    // One helper run in the current mode; true when the helper ran to its end.
+    bool InvokeHelper_();
+    bool LoadRecFromFile_(tagCxLNDateRec* rec);
+    bool SaveRecToFile_(tagCxLNDateRec* rec);
+    // After a write-back that succeeded: written records are done (nAction 0)
+    // and records whose documents were deleted go, with their common records.
+    void ResetWrittenRecords_();
+
+    CommDateMgr* m_pDataMgr;
+    CxFile* m_pFile;
+    CxList* m_pRecList;
+};

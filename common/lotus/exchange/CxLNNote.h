@@ -1,0 +1,77 @@
+// The notes kind: records without content, an exchange data file that holds
+// only their number, and common records that hold only their source.
+#pragma once
+#include "common/lotus/exchange/CxLNBaseUtil.h"
+#include "common/lotus/exchange/CxLNRecords.h"
+#include "common/pim/CommNoteMgr.h"
+
+class CxFile;
+#ifdef LNACCESS_ENGINE
+struct tagLNRecField;
+template <class Util, class Comm, class Rec> struct LNRecordEdit;
+#endif
+
+class CxLNNoteUtil : public CxLNBaseUtil {
+public:
+    CxLNNoteUtil();
+    ~CxLNNoteUtil() override;
+
+    bool LoadAll() override;
+    bool ClearAll() override;
+    bool SubmitChanges() override;
+#ifdef LNACCESS_ENGINE
+    bool LoadFromDB() override;
+    bool SaveToDB() override;
+    bool ReadParamFile(const char* path);
+    static bool FromCommRec(tagCommNoteRec* common, tagCxLNNoteRec* notes);
+
+    // Field catalogue and single-record editing.
+    static unsigned long GetFieldCount();
+    static const tagLNRecField* GetFieldInfo(unsigned long position);
+    static bool GetFieldInfo(unsigned long position, tagLNRecField* out);
+    static const char* GetFieldName(unsigned long position);
+    static char* GetFieldText(tagCxLNNoteRec* record, unsigned long id);
+    static void* GetFieldValue(tagCxLNNoteRec* record, unsigned long id);
+    static bool SetFieldValueByText(unsigned long id, const char* text, tagCommNoteRec* common);
+    bool AddRecord(tagCommNoteRec* common, bool submit);
+    bool UpdateRecord(tagCommNoteRec* common, int position, bool submit);
+    bool DelRecord(tagCommNoteRec* common, bool submit);
+    bool SyncRecord(tagCommNoteRec* common, bool submit);
+    template <class Util, class Comm, class Rec> friend struct LNRecordEdit;
+#endif
+    static bool ToCommRec(tagCxLNNoteRec* notes, tagCommNoteRec* common);
+
+    static bool InitRec(tagCxLNNoteRec* rec);
+    tagCxLNNoteRec* AddRec(const tagCxLNNoteRec* rec);
+    void DelRec(tagCxLNNoteRec* rec);
+    tagCxLNNoteRec* GetFirstRec();
+    tagCxLNNoteRec* GetNextRec();
+    tagCxLNNoteRec* GetPrevRec();
+    tagCxLNNoteRec* GetLastRec();
+    bool LoadFromFile(const char* name);
+    // `workOnly`: only the records the write-back acts on.
+    bool LoadFromFile(const char* name, bool workOnly);
+    bool SaveToFile(const char* name);
+    // The parameter file of a helper run in the temporary folder.
+    bool WriteParamFile();
+
+    CommNoteMgr* GetDataMgr() {
+        return m_pDataMgr;
+    }
+    CxList* GetRecList() {
+        return m_pRecList;
+    }
+
+protected:
+    // One helper run in the current mode; true when the helper ran to its end.
+    bool InvokeHelper_();
+    bool LoadRecFromFile_(tagCxLNNoteRec* rec);
+    bool SaveRecToFile_(tagCxLNNoteRec* rec);
+    // After a write-back that succeeded: written records are done (nAction 0)
+    // and records whose documents were deleted go, with their common records.
+    void ResetWrittenRecords_();
+
+    CommNoteMgr* m_pDataMgr;
+    CxFile* m_pFile;
+    CxList* m_pRecList;
+};

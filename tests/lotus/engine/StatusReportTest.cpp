@@ -1,0 +1,118 @@
+// The helper side of the status and error files, written as a helper host
+// writes them.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <unistd.h>
+
+#include "TestSupport.h"
+#include "common/lotus/exchange/CxLNBaseUtil.h"
+#include "common/lotus/exchange/CxLNStatusFile.h"
+#include "platform/ProfileFile.h"
+
+using testsupport::FileExists;
+using testsupport::ReadFile;
+using testsupport::TempDir;
+using testsupport::WriteFile;
+
+namespace {
+
+class StatusReport : public ::testing::Test {
+protected:
+    void SetUp() override {
+        m_util.SetTempFilePath(m_dir.Folder().c_str());
+        m_util.SetErrorFile("Err.dat");
+        m_util.SetStatusFile("Status.dat");
+    }
+    std::string Value(const char* key) const {
+        char value[1100] = "";
+        platform::GetProfileString(m_dir.File("Err.dat").c_str(), "Error", key, "(none)", value,
+                                   sizeof value);
+        return value;
+    }
+
+    TempDir m_dir;
+    CxLNBaseUtil m_util;
+};
+
+TEST_F(StatusReport, InitErrorReportStartsAFreshFile) {
+    WriteFile(m_dir.File("Err.dat"), "[Error]\r\nError.Count=5\r\nError.5=old\r\n");
+    m_util.ReportError("before");
+    m_util.InitErrorReport();
+    EXPECT_EQ(ReadFile(m_dir.File("Err.dat")), "[Error]\r\nError.Count=0\r\n");
+    m_util.ReportError("A");
+    m_util.ReportError("B");
+    m_util.FiniErrorReport();
+    EXPECT_EQ(ReadFile(m_dir.File("Err.dat")),
+              "[Error]\r\nError.Count=2\r\nError.1=A\r\nError.2=B\r\n");
+}
+
+TEST_F(StatusReport, ErrorTextsKeepToOneLine) {
+    m_util.InitErrorReport();
+    m_util.ReportError("first\r\nError.Count=99");
+    m_util.ReportError(nullptr);
+    EXPECT_EQ(Value("Error.Count"), "2");
+    EXPECT_EQ(Value("Error.1"), "first  Error.Count=99");
+    EXPECT_EQ(Value("Error.2"), "");
+}
+
+TEST_F(StatusReport, WithoutAnErrorFileNameNothingIsWritten) {
+    m_util.SetErrorFile("");
+    m_util.InitErrorReport();
+    m_util.ReportError("lost");
+    ASSERT_TRUE(FileExists(m_dir.Path()));
+    EXPECT_TRUE(std::filesystem::is_empty(m_dir.Path()));
+}
+
+TEST_F(StatusReport, AnErrorFilePathTooLongIsNotCutToAnotherFile) {
+    const std::string deep = m_dir.File(std::string(100, 'a')) + "/" + std::string(100, 'b');
+    ASSERT_TRUE(std::filesystem::create_directories(deep));
+    m_util.SetTempFilePath((deep + "/").c_str());
+    m_util.SetErrorFile((std::string(40, 'e') + "Err.dat").c_str());
+    m_util.InitErrorReport();
+    m_util.ReportError("lost");
+    EXPECT_TRUE(std::filesystem::is_empty(deep));
+}
+
+TEST_F(StatusReport, EachStatusReportReplacesTheLine) {
+    m_util.ReportStatus("Opening the database");
+    m_util.ReportStatus("Reading\nrecords");
+    EXPECT_EQ(ReadFile(m_dir.File("Status.dat")), "Reading records\r\n");
+    m_util.ReportStatus(nullptr);
+    EXPECT_EQ(ReadFile(m_dir.File("Status.dat")), "\r\n");
+}
+
+TEST_F(StatusReport, AStatusFileThatCannotBeCreatedIsIgnored) {
+    m_util.SetTempFilePath(m_dir.File("missing/").c_str());
+    m_util.ReportStatus("nowhere");
+    m_util.SetStatusFile("");
+    m_util.SetTempFilePath(m_dir.Folder().c_str());
+    m_util.ReportStatus("nowhere");
+    EXPECT_TRUE(FileExists(m_dir.Path()));
+}
+
+} // namespace
+
+TEST_F(StatusReport, TheStatusLineIsReadBackUpToItsBuffer) {
+    char line[16];
+    EXPECT_FALSE(LNReadStatusLine(m_dir.File("Status.dat").c_str(), line, sizeof line));
+    EXPECT_STREQ(line, "");
+    m_util.ReportStatus("Opening");
+    EXPECT_TRUE(LNReadStatusLine(m_dir.File("Status.dat").c_str(), line, sizeof line));
+    EXPECT_STREQ(line, "Opening");
+    // A file that is no status file: one long line, cut to the buffer.
+    WriteFile(m_dir.File("Status.dat"), std::string(1 << 20, 's') + "\r\nsecond\r\n");
+    EXPECT_TRUE(LNReadStatusLine(m_dir.File("Status.dat").c_str(), line, sizeof line));
+    EXPECT_EQ(std::string(line), std::string(15, 's'));
+    WriteFile(m_dir.File("Status.dat"), "first\nsecond\n");
+    EXPECT_TRUE(LNReadStatusLine(m_dir.File("Status.dat").c_str(), line, sizeof line));
+    EXPECT_STREQ(line, "first");
+}
+
+TEST_F(StatusReport, AStatusFileThatIsALinkIsNotWrittenThrough) {
+    WriteFile(m_dir.File("target"), "precious");
+    ASSERT_EQ(symlink(m_dir.File("target").c_str(), m_dir.File("Status.dat").c_str()), 0);
+    m_util.ReportStatus("Opening");
+    EXPECT_EQ(ReadFile(m_dir.File("target")), "precious");
+}

@@ -1,0 +1,144 @@
+// The update run of the progress page and the finish page's texts.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "TestSupport.h"
+#include "common/misc/CxList.h"
+#include "tests/wizard/FakeNotes.h"
+#include "wizard/controller/WizardUpdate.h"
+#include "wizard/update/Vxcommon.h"
+
+namespace {
+
+TEST(WizardUpdate, ProgressReadsAsThePageShowsIt) {
+    struct Case {
+        uint32_t count;
+        std::vector<int> expected;
+    } cases[] = {
+        {3, {33, 66, 100}},
+        {7, {14, 28, 42, 57, 71, 85, 100}},
+        {1, {100}},
+    };
+    for (const Case& k : cases) {
+        std::vector<int> seen;
+        for (uint32_t i = 0; i < k.count; ++i)
+            seen.push_back(FUProgressPercent(i, k.count));
+        EXPECT_EQ(seen, k.expected);
+    }
+    EXPECT_EQ(FUProgressPercent(0, 0), 0);
+}
+
+TEST(WizardUpdate, FinishTexts) {
+    const tagFinishTexts t = MakeFinishTexts(1, 1, 2, nullptr);
+    EXPECT_EQ(t.sApp, "Lotus Notes Contacts");
+    EXPECT_EQ(t.sFields, "1 fields in total");
+    EXPECT_EQ(t.sRecords, "2 records in total");
+    EXPECT_EQ(t.sResult, "Records updating successfully.");
+    EXPECT_EQ(MakeFinishTexts(2, 0, 0, nullptr).sApp, "Lotus Notes Calendar");
+    EXPECT_EQ(MakeFinishTexts(4, 0, 0, nullptr).sApp, "Lotus Notes Tasks");
+    EXPECT_EQ(MakeFinishTexts(8, 0, 0, nullptr).sApp, "Unknown");
+    tagWizardUpdateResult failed{};
+    failed.bSubmitFailed = true;
+    failed.sError = "Database is read-only";
+    EXPECT_EQ(MakeFinishTexts(1, 1, 1, &failed).sResult, "Database is read-only");
+    // The run's notice (which user it ran as) follows the result, whatever it was.
+    tagWizardUpdateResult noticed{};
+    noticed.sNotice = "The ID file x.id was not used (Wrong Password.); Lotus Notes was used as "
+                      "its current user Desk.";
+    EXPECT_EQ(MakeFinishTexts(4, 1, 1, &noticed).sResult,
+              std::string("Records updating successfully. ") + noticed.sNotice);
+    failed.sNotice = noticed.sNotice;
+    EXPECT_EQ(MakeFinishTexts(4, 1, 1, &failed).sResult,
+              "Database is read-only " + noticed.sNotice);
+}
+
+class WizardUpdateRun : public ::testing::Test {
+protected:
+    void SetUp() override {
+        c.SetDataFactory(&factory);
+        c.SetPause([](int) {});
+        c.Start();
+        const tagCxLNAddrRec recs[] = {MakeContact("1", "John", "Smith"),
+                                       MakeContact("2", "Mary", "Jones"),
+                                       MakeContact("3", "Ann", "Brown")};
+        ASSERT_TRUE((WriteExchangeFile<CxLNAddrUtil>(c.GetDataFolderPath(), recs, 3)));
+        CxStrCopy(c.GetSettings().AddrFile, "/names.nsf");
+        ASSERT_TRUE(c.LoadNotesData());
+        tagFUFieldUpdate* def = CxWizardController::NewDefinition();
+        def->nFieldKey = 3;
+        def->nOperation = FU_OP_SET;
+        CxStrCopy(def->szValue, "Miller");
+        c.GetUpdateDefinitions()->Add(def);
+    }
+
+    void Select(int index) {
+        CommAddrMgr* mgr = c.GetAddrUtil()->GetDataMgr();
+        c.GetSelectedRecords()->Add(mgr->GetRecords()->GetAt(index));
+    }
+
+    testsupport::IsolatedEnv env;
+    FakeFactory factory;
+    CxWizardController c;
+};
+
+TEST_F(WizardUpdateRun, AppliesAndWritesBack) {
+    Select(0);
+    Select(2);
+    std::string progress;
+    const tagWizardUpdateResult r = RunWizardUpdate(c, [&](uint32_t i, uint32_t n) {
+        progress += std::to_string(FUProgressPercent(i, n)) + " ";
+    });
+    EXPECT_EQ(progress, "50 100 ");
+    EXPECT_EQ(r.nSelected, 2u);
+    EXPECT_EQ(r.nUpdated, 2u);
+    EXPECT_TRUE(r.bSubmitted);
+    EXPECT_FALSE(r.bSubmitFailed);
+    EXPECT_EQ(factory.journal.submits, 1);
+
+    CxLNAddrUtil written;
+    written.SetTempFilePath(c.GetDataFolderPath());
+    ASSERT_TRUE(written.LoadFromFile(nullptr));
+    const char* expected[] = {"Miller", "Jones", "Miller"};
+    int i = 0;
+    for (tagCxLNAddrRec* rec = written.GetFirstRec(); rec; rec = written.GetNextRec(), ++i)
+        EXPECT_STREQ(rec->szLastName, expected[i]);
+    EXPECT_EQ(i, 3);
+}
+
+TEST_F(WizardUpdateRun, RecordsWithoutNotesRecordsAreSkippedAndNothingIsWritten) {
+    Select(1);
+    static_cast<tagCommAddrRec*>(c.GetSelectedRecords()->GetAt(0))->pUserData = nullptr;
+    const tagWizardUpdateResult r = RunWizardUpdate(c);
+    EXPECT_EQ(r.nUpdated, 0u);
+    EXPECT_FALSE(r.bSubmitted);
+    EXPECT_EQ(factory.journal.submits, 0);
+    const tagFinishTexts t = MakeFinishTexts(1, 1, r.nSelected, &r);
+    EXPECT_EQ(t.sRecords, "1 records in total");
+    EXPECT_EQ(t.sResult, "Records updating successfully.");
+}
+
+TEST_F(WizardUpdateRun, AFailedWriteBackIsReportedWithTheHelpersError) {
+    struct Case {
+        bool result;
+        const char* helperError;
+        const char* expected;
+    } cases[] = {
+        {true, "You are not authorized to perform that operation",
+         "You are not authorized to perform that operation"},
+        {false, "Disk full", "Disk full"},
+        {false, "", "Failed to write the changes back to Lotus Notes."},
+    };
+    Select(0);
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.expected);
+        factory.journal.submitResult = k.result;
+        factory.journal.submitError = k.helperError;
+        const tagWizardUpdateResult r = RunWizardUpdate(c);
+        EXPECT_TRUE(r.bSubmitFailed);
+        EXPECT_EQ(MakeFinishTexts(1, 1, 1, &r).sResult, k.expected);
+    }
+}
+
+} // namespace

@@ -1,0 +1,228 @@
+// The progress and finish pages on a real load of contacts: the bar's
+// steps, the write-back through the helper, and what the finish page says.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "NotesInstall.h"
+#include "TestSupport.h"
+#include "WindowsTestSupport.h"
+#include "common/lotus/exchange/CxLNAddr.h"
+#include "common/misc/CxList.h"
+#include "common/misc/CxString.h"
+#include "common/pim/CommRecords.h"
+#include "wizard/update/Vxcommon.h"
+#include "wizard/windows/app/TfmMain.h"
+#include "wizard/windows/pages/RecordListModel.h"
+#include "wizard/windows/pages/RecordPage.h"
+#include "wizard/windows/widgets/Prompts.h"
+
+namespace {
+
+const int kJobTitle = 8;
+
+class ProgressFinish : public ::testing::Test {
+protected:
+    void SetUp() override {
+        notes.Notesdb("create '" + db + "'");
+        notes.Notesdb("seed '" + db + "' contacts 7");
+        main = std::make_unique<TfmMain>();
+        main->show();
+        c().SetPause([this](int ms) { pauses.push_back(ms); });
+        LoadFromAccessPage(main.get(), "rbtnAddr", db, false);
+        ASSERT_EQ(c().GetStep(), 2) << c().GetLoadError();
+        pauses.clear();
+    }
+    CxWizardController& c() { return main->Controller(); }
+    template <typename Control> Control* Get(const char* name) const {
+        return Find<Control>(main.get(), name);
+    }
+    void AppendJobTitle(const char* text) {
+        tagFUFieldUpdate* def = CxWizardController::NewDefinition();
+        def->nFieldKey = kJobTitle;
+        def->nOperation = FU_OP_APPEND;
+        CxStrCopy(def->szValue, text);
+        c().GetUpdateDefinitions()->Add(def);
+    }
+    // From the definitions page to the selection page, leaving the first
+    // `n` contacts ticked.
+    void Select(int n) {
+        Get<QPushButton>("btnNext")->click();
+        ASSERT_EQ(c().GetStep(), 3);
+        CxRecordListModel* model = static_cast<CxRecordPage*>(main->Page(WIZARD_PAGE_ADDR_DATA))->Model();
+        model->SetAllTicked(false);
+        for (int row = 0; row < n; ++row)
+            model->setData(model->index(row, 0), Qt::Checked, Qt::CheckStateRole);
+    }
+    // From the selection page through the progress page; the bar's values.
+    std::vector<int> Run() {
+        std::vector<int> bar;
+        const QMetaObject::Connection watch =
+            QObject::connect(Get<QProgressBar>("pbMain"), &QProgressBar::valueChanged,
+                             [&bar](int v) { bar.push_back(v); });
+        pauses.clear();
+        Get<QPushButton>("btnNext")->click();
+        EXPECT_EQ(c().GetStep(), 4);
+        for (int i = 0; i < 300 && c().GetStep() != 5; ++i)
+            RunEventsFor(20);
+        EXPECT_EQ(c().GetStep(), 5);
+        QObject::disconnect(watch);
+        return bar;
+    }
+    QString Text(const char* label) const { return Get<QLabel>(label)->text(); }
+
+    NotesInstall notes;
+    const std::string db = notes.DataFile("names.nsf");
+    CxPromptRecorder prompts;
+    std::unique_ptr<TfmMain> main;
+    std::vector<int> pauses;
+};
+
+TEST_F(ProgressFinish, TheBarStepsThroughTheRecordsAndTheFinishPageCountsThem) {
+    const struct {
+        int records;
+        std::vector<int> bar;
+    } cases[] = {{3, {33, 66, 100}}, {7, {14, 28, 42, 57, 71, 85, 100}}};
+    for (const auto& k : cases) {
+        if (c().GetStep() != 2) { // the second round starts from a new load
+            Get<QPushButton>("btnAnother")->click();
+            Get<QPushButton>("btnNext")->click();
+            Get<QPushButton>("btnNext")->click();
+            ASSERT_EQ(c().GetStep(), 2);
+        }
+        AppendJobTitle(" (checked)");
+        Select(k.records);
+        std::vector<int> bar = Run();
+        std::vector<int> steps(bar.begin(), bar.end());
+        steps.erase(std::remove(steps.begin(), steps.end(), 0), steps.end());
+        EXPECT_EQ(steps, k.bar) << k.records;
+        std::vector<int> expectedPauses(k.records, 100);
+        expectedPauses.push_back(200);
+        EXPECT_EQ(pauses, expectedPauses);
+        pauses.clear();
+        EXPECT_EQ(Text("lblApp"), "Lotus Notes Contacts");
+        EXPECT_EQ(Text("lblFields"), "1 fields in total");
+        EXPECT_EQ(Text("lblRec"), QString("%1 records in total").arg(k.records));
+        EXPECT_EQ(Text("lblResult"), "Records updating successfully.");
+        EXPECT_EQ(Get<QPushButton>("btnClose")->text(), "&Finish");
+        EXPECT_FALSE(Get<QPushButton>("btnPrev")->isEnabled());
+        EXPECT_FALSE(Get<QPushButton>("btnNext")->isEnabled());
+        EXPECT_EQ(Get<QLabel>("lblStatus")->text(), "Update finishing ... ");
+    }
+    const std::string dump = notes.Dump("names.nsf");
+    size_t checked = 0;
+    for (size_t at = dump.find("(checked)"); at != std::string::npos; at = dump.find("(checked)", at + 1))
+        ++checked;
+    EXPECT_EQ(checked, 10u); // the first three contacts were in both runs
+    EXPECT_NE(dump.find("(checked) (checked)"), std::string::npos);
+}
+
+TEST_F(ProgressFinish, AWriteBackThatNotesRefusesIsNotCalledASuccess) {
+    notes.Notesdb("acl '" + db + "' -Default- reader");
+    const std::string before = notes.Dump("names.nsf");
+    AppendJobTitle(" (checked)");
+    Select(2);
+    Run();
+    EXPECT_NE(Text("lblResult"), "Records updating successfully.");
+    EXPECT_FALSE(Text("lblResult").isEmpty());
+    EXPECT_EQ(notes.Dump("names.nsf"), before);
+}
+
+TEST_F(ProgressFinish, RecordsWithoutANotesRecordWriteNothingBack) {
+    tagCommAddrRec loose{};
+    AppendJobTitle(" (checked)");
+    Select(1);
+    const std::string before = notes.Dump("names.nsf");
+    QObject::connect(Get<QPushButton>("btnNext"), &QPushButton::clicked, [this, &loose] {
+        // Before the first tick: the selection holds a record without a Notes record.
+        c().GetSelectedRecords()->RemoveAll(false);
+        c().GetSelectedRecords()->Add(&loose);
+    });
+    Run();
+    EXPECT_FALSE(c().GetUpdateResult()->bSubmitted);
+    EXPECT_EQ(Text("lblResult"), "Records updating successfully.");
+    EXPECT_EQ(Text("lblRec"), "1 records in total");
+    EXPECT_EQ(notes.Dump("names.nsf"), before);
+}
+
+TEST_F(ProgressFinish, LeavingBeforeTheTickRunsNothing) {
+    AppendJobTitle(" (checked)");
+    Select(2);
+    const std::string before = notes.Dump("names.nsf");
+    Get<QPushButton>("btnNext")->click();
+    ASSERT_EQ(c().GetStep(), 4);
+    Get<QPushButton>("btnNext")->click(); // no finish page for an update that never ran
+    EXPECT_EQ(c().GetStep(), 4);
+    Get<QPushButton>("btnPrev")->click();
+    RunEventsFor(700);
+    EXPECT_EQ(c().GetStep(), 3);
+    EXPECT_EQ(c().GetUpdateResult(), nullptr);
+    EXPECT_EQ(notes.Dump("names.nsf"), before);
+}
+
+TEST_F(ProgressFinish, TheFinishButtonsOpenNotesOrStartAgain) {
+    AppendJobTitle("!");
+    Select(1);
+    Run();
+    CxStrCopy(c().GetSettings().NotesPath, "");
+    Get<QPushButton>("btnLN")->click();
+    CxStrCopy(c().GetSettings().NotesPath, "/opt/notes/notes");
+    Get<QPushButton>("btnLN")->click();
+    std::string opened;
+    for (int i = 0; i < 300 && opened.empty(); ++i) {
+        opened = testsupport::ReadFile(notes.Env().ShellLog());
+        RunEventsFor(10);
+    }
+    EXPECT_EQ(opened, "/opt/notes/notes\n"); // the empty path opened nothing
+    Get<QPushButton>("btnAnother")->click();
+    EXPECT_EQ(c().GetStep(), 0);
+    EXPECT_TRUE(Get<QRadioButton>("rbtnAddr")->isChecked());
+    EXPECT_EQ(Get<QPushButton>("btnClose")->text(), "&Cancel");
+}
+
+TEST_F(ProgressFinish, TheUndoButtonTakesBackTheRunAfterAsking) {
+    const std::string before = notes.Dump("names.nsf");
+    AppendJobTitle("!");
+    Select(2);
+    Run();
+    QPushButton* undo = Get<QPushButton>("btnUndo");
+    ASSERT_TRUE(undo->isEnabled());
+    const std::string changed = notes.Dump("names.nsf");
+    ASSERT_NE(changed, before);
+
+    prompts.AnswerMessage(QMessageBox::No);
+    undo->click();
+    EXPECT_EQ(notes.Dump("names.nsf"), changed);
+    prompts.AnswerMessage(QMessageBox::Yes);
+    undo->click();
+    EXPECT_EQ(notes.Dump("names.nsf"), before);
+    EXPECT_EQ(Text("lblResult"), "The run was undone: 2 items put back, 0 left.");
+    EXPECT_FALSE(undo->isEnabled());
+    ASSERT_EQ(prompts.Records().size(), 2u);
+    EXPECT_EQ(prompts.Records()[1].caption, "Undo This Run");
+    EXPECT_EQ(prompts.Records()[1].icon, QMessageBox::Question);
+}
+
+TEST_F(ProgressFinish, AContactEditedSinceTheLoadIsKeptAndTold) {
+    AppendJobTitle("!");
+    Select(2);
+    notes.Notesdb("set '" + db + "' 2 JobTitle Edited");
+    Run();
+    const std::string after = notes.Dump("names.nsf");
+    EXPECT_NE(after.find("JobTitle: Edited\n"), std::string::npos);
+    EXPECT_NE(after.find("!\n"), std::string::npos) << "the other contact changed";
+    EXPECT_EQ(Text("lblResult").toStdString(),
+              "1 record was changed in Lotus Notes after it was loaded and was left unchanged; "
+              "the others were written back. Document 2 was changed in Lotus Notes after it was "
+              "loaded; it was left unchanged.");
+}
+
+} // namespace

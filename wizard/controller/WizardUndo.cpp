@@ -1,0 +1,64 @@
+// The undo of a journaled run, with the access the settings give: the same
+// way to Lotus Notes as the run's own load took.
+#include "WizardController.h"
+
+#include "common/lotus/exchange/CxLNAddr.h"
+#include "common/lotus/exchange/CxLNDate.h"
+#include "common/lotus/exchange/CxLNJournalList.h"
+#include "common/lotus/exchange/CxLNTask.h"
+#include "common/misc/CxString.h"
+#include "platform/Cp1252.h"
+#include "wizard/controller/Apputil.h"
+#include "wizard/controller/WizardKinds.h"
+#include "wizard/controller/WizardSteps.h"
+
+namespace {
+
+int KindFlag(const std::string& name) {
+    const tagWizardKind* kind = FindWizardKind(name);
+    return kind ? kind->nKind : 0;
+}
+
+bool Undo(CxLNBaseUtil* util, int kind, const char* run, bool dryRun, tagLNUndoResult* result) {
+    if (kind == LN_KIND_ADDR)
+        return static_cast<CxLNAddrUtil*>(util)->Undo(run, dryRun, result);
+    if (kind == LN_KIND_DATE)
+        return static_cast<CxLNDateUtil*>(util)->Undo(run, dryRun, result);
+    return static_cast<CxLNTaskUtil*>(util)->Undo(run, dryRun, result);
+}
+
+} // namespace
+
+bool CxWizardController::UndoRun(const char* run, bool dryRun, tagLNUndoResult* result) {
+    SetLoadError_("");
+    char folder[260] = "";
+    std::string problem;
+    tagLNJournalRun head;
+    if (!GetDataFolder(folder, &problem)) {
+        SetLoadError_(problem.c_str());
+        return false;
+    }
+    if (!LNReadJournalRun(folder, run ? run : "", &head) || !KindFlag(head.sKind)) {
+        const std::string text = std::string("There is no journal of a run named \"") +
+                                 (run ? run : "") + "\".";
+        SetLoadError_(text.c_str());
+        return false;
+    }
+    if (!m_pAddrUtil && !CreateDataObjects_()) {
+        SetLoadError_("Not enough memory.");
+        return false;
+    }
+    AppSettings& s = m_settings;
+    s.AppFlag = KindFlag(head.sKind);
+    const std::string database = platform::Utf8ToCp1252(head.sDatabase);
+    CxStrCopy(s.AppFlag == LN_KIND_ADDR ? s.AddrFile : s.MailDBName, database.c_str());
+    m_pWait->StartWaitWindow();
+    CxLNBaseUtil* util = ConfigureKind_(folder, "Undoing the run in");
+    const bool undone =
+        util && m_pWait->RunWhileWaiting([&] { return Undo(util, s.AppFlag, run, dryRun, result); });
+    m_pWait->StopWaitWindow();
+    if (util && !undone)
+        SetLoadError_(util->GetLastErrorMsg()[0] ? util->GetLastErrorMsg()
+                                                 : "The undo failed.");
+    return undone;
+}

@@ -1,0 +1,14 @@
+// The text operations of a String definition, at full length.
+#pragma once
+#include <string>
+
+#include "wizard/update/Vxcommon.h"
+
+// Every occurrence of `find` becomes `replacement`, in one pass from left
+// to right that resumes after each inserted replacement; an empty `find`
+// changes nothing.
+std::string FUReplaceAll(const std::string& text, const std::string& find,
+                         const std::string& replacement);
+
+// What the definition makes of `current`; not yet cut to any buffer.
+std::string FUEditText(const std::string& current, const tagFUFieldUpdate& def);

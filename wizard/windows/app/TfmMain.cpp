@@ -1,0 +1,182 @@
+#include "TfmMain.h"
+
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "wizard/controller/Apputil.h"
+#include "wizard/windows/dialogs/TfmDebug.h"
+#include "wizard/windows/dialogs/TfmDump.h"
+#include "wizard/windows/pages/TfmAddrData.h"
+#include "wizard/windows/pages/TfmDateData.h"
+#include "wizard/windows/pages/TfmFinish.h"
+#include "wizard/windows/pages/TfmMode.h"
+#include "wizard/windows/pages/TfmProc.h"
+#include "wizard/windows/pages/TfmSource.h"
+#include "wizard/windows/pages/TfmTaskData.h"
+#include "wizard/windows/pages/TfmUpdateField.h"
+#include "wizard/windows/pages/WizardPageWidget.h"
+#include "wizard/windows/widgets/AnsiText.h"
+#include "wizard/windows/widgets/Controls.h"
+#include "wizard/windows/widgets/ProductHeader.h"
+#include "wizard/windows/widgets/Prompts.h"
+
+namespace {
+
+const int kClientWidth = 794;
+const int kClientHeight = 544;
+
+QPushButton* BarButton(const char* name, const char* caption, QWidget* parent) {
+    auto* button = Named<QPushButton>(name, caption, parent);
+    button->setMinimumWidth(88);
+    return button;
+}
+
+} // namespace
+
+TfmMain::TfmMain(ILNDataFactory* factory)
+    : QWidget(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                           Qt::WindowCloseButtonHint),
+      m_wait(this) {
+    FormCreate(factory);
+}
+
+TfmMain::~TfmMain() {
+    FormDestroy();
+}
+
+void TfmMain::FormCreate(ILNDataFactory* factory) {
+    setObjectName("fmMain");
+    setWindowTitle("Corvane for Lotus Notes");
+    setWindowIcon(QIcon(":/vxln/icon.svg"));
+    setFixedSize(kClientWidth, kClientHeight);
+    CentreOnScreen(this);
+    CreateControls();
+    CreatePages();
+    m_controller.SetView(this);
+    m_controller.SetWaitWindow(&m_wait);
+    m_controller.SetDataFactory(factory);
+    m_controller.SetPause(PauseWithoutInput);
+    // Data folder, settings, log, then step 0.
+    m_controller.Start();
+}
+
+void TfmMain::CreateControls() {
+    pHeader = new CxProductHeader(this);
+    btnHelp = BarButton("btnHelp", "&Help", pHeader);
+    pHeader->Row()->addWidget(btnHelp, 0, Qt::AlignVCenter);
+    lblStep = Named<QLabel>("lblStep", this);
+    pClient = Named<QWidget>("pClient", this);
+    pBottom = Named<QWidget>("pBottom", this);
+    pBottom->setAttribute(Qt::WA_StyledBackground);
+    btnOption = BarButton("btnOption", "&Options", pBottom);
+    btnPrev = BarButton("btnPrev", "< &Prev", pBottom);
+    btnNext = BarButton("btnNext", "&Next >", pBottom);
+    btnClose = BarButton("btnClose", "&Cancel", pBottom);
+    btnNext->setDefault(true);
+
+    auto* bar = new QHBoxLayout(pBottom);
+    bar->setContentsMargins(12, 10, 12, 10);
+    bar->addWidget(btnOption);
+    bar->addStretch(1);
+    bar->addWidget(btnPrev);
+    bar->addWidget(btnNext);
+    bar->addSpacing(16);
+    bar->addWidget(btnClose);
+
+    auto* window = new QVBoxLayout(this);
+    window->setContentsMargins(0, 0, 0, 0);
+    window->setSpacing(0);
+    window->addWidget(pHeader);
+    window->addWidget(lblStep);
+    window->addWidget(pClient, 1);
+    window->addWidget(pBottom);
+
+    connect(btnNext, &QPushButton::clicked, [this] { m_controller.GoToStep(m_controller.GetStep() + 1); });
+    connect(btnPrev, &QPushButton::clicked, [this] { m_controller.GoToStep(m_controller.GetStep() - 1); });
+    connect(btnClose, &QPushButton::clicked, this, &QWidget::close);
+    connect(btnOption, &QPushButton::clicked, this, &TfmMain::btnOptionClick);
+    connect(btnHelp, &QPushButton::clicked, [] { OpenHelpFile(); });
+}
+
+void TfmMain::CreatePages() {
+    auto* stack = new QGridLayout(pClient);
+    stack->setContentsMargins(0, 0, 0, 0);
+    m_apPages[WIZARD_PAGE_MODE] = new TfmMode(m_controller, pClient);
+    m_apPages[WIZARD_PAGE_SOURCE] = new TfmSource(m_controller, pClient);
+    m_apPages[WIZARD_PAGE_UPDATE_FIELD] = new TfmUpdateField(m_controller, pClient);
+    m_apPages[WIZARD_PAGE_ADDR_DATA] = new TfmAddrData(m_controller, pClient);
+    m_apPages[WIZARD_PAGE_DATE_DATA] = new TfmDateData(m_controller, pClient);
+    m_apPages[WIZARD_PAGE_TASK_DATA] = new TfmTaskData(m_controller, pClient);
+    m_apPages[WIZARD_PAGE_PROC] = new TfmProc(m_controller, pClient);
+    m_apPages[WIZARD_PAGE_FINISH] = new TfmFinish(m_controller, pClient);
+    // Every page fills the client area; only the current one is visible.
+    for (int page = 0; page < WIZARD_PAGE_COUNT; ++page) {
+        stack->addWidget(m_apPages[page], 0, 0);
+        m_apPages[page]->hide();
+        m_controller.SetPage(static_cast<WizardPage>(page), m_apPages[page]);
+    }
+    // Tab goes from the page's controls to the button bar, then the header.
+    setTabOrder(btnPrev, btnNext);
+    setTabOrder(btnNext, btnClose);
+    setTabOrder(btnClose, btnOption);
+    setTabOrder(btnOption, btnHelp);
+}
+
+void TfmMain::FormDestroy() {
+    if (m_bDestroyed)
+        return;
+    m_bDestroyed = true;
+    m_controller.Shutdown();
+    FreePages();
+}
+
+void TfmMain::FreePages() {
+    for (int page = 0; page < WIZARD_PAGE_COUNT; ++page) {
+        m_controller.SetPage(static_cast<WizardPage>(page), nullptr);
+        delete m_apPages[page];
+        m_apPages[page] = nullptr;
+    }
+}
+
+void TfmMain::closeEvent(QCloseEvent* event) {
+    // The settings reach the file however the window is closed.
+    FormDestroy();
+    event->accept();
+}
+
+void TfmMain::SetPageVisible(WizardPage page, bool visible) {
+    if (page >= 0 && page < WIZARD_PAGE_COUNT && m_apPages[page])
+        m_apPages[page]->setVisible(visible);
+}
+
+void TfmMain::EnablePrev(bool on) {
+    btnPrev->setEnabled(on);
+}
+
+void TfmMain::EnableNext(bool on) {
+    btnNext->setEnabled(on);
+}
+
+void TfmMain::SetCloseCaption(const char* caption) {
+    btnClose->setText(FromAnsi(caption));
+}
+
+void TfmMain::SetStepText(const char* text) {
+    lblStep->setText(FromAnsi(text));
+    lblStep->repaint();
+}
+
+void TfmMain::ShowErrorReport() {
+    TfmDump report(m_controller.GetSettings(), this);
+    prompts::Exec(report);
+}
+
+void TfmMain::btnOptionClick() {
+    TfmDebug options(m_controller.GetSettings(), this);
+    prompts::Exec(options);
+}

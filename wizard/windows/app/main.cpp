@@ -1,0 +1,11 @@
+// VXLN: the wizard that changes fields of many Lotus Notes records in one run.
+#include "wizard/windows/app/Application.h"
+#include "wizard/windows/app/TfmMain.h"
+
+int main(int argc, char** argv) {
+    CxApplication app(argc, argv);
+    TfmMain window;
+    app.SetMainWindow(&window);
+    window.show();
+    return app.exec();
+}

@@ -1,0 +1,58 @@
+// What the view-only detail dialogs share: a fixed size, the middle of the
+// desktop, one Close button, and edits bound to fields of the shown record.
+// The edits take typing, but nothing typed reaches the record: each viewing
+// builds a new dialog from it.
+#pragma once
+#include <cstddef>
+#include <vector>
+
+#include <QDialog>
+
+#include "wizard/windows/widgets/RecordText.h"
+
+class QCheckBox;
+class QGridLayout;
+class QGroupBox;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+
+class CxDetailDialog : public QDialog {
+    Q_OBJECT
+public:
+    QPushButton* btnClose;
+
+protected:
+    enum : std::size_t {
+        TEXT_SIZE = 1024, // room for any one-line field
+        NOTE_SIZE = 8193, // room for a whole note
+    };
+
+    CxDetailDialog(const char* name, const char* caption, QWidget* parent);
+    // Puts `body` above the Close button and fixes the dialog's size.
+    void Finish(QWidget* body, int width, int height);
+
+    // A labelled edit in the next row of `grid`, showing field `key` (none
+    // for -1) read into `size` bytes.
+    QLineEdit* AddEdit(QGridLayout* grid, const char* name, const char* label, int key,
+                       std::size_t size = TEXT_SIZE);
+    QPlainTextEdit* AddMemo(QGridLayout* grid, const char* name, const char* label, int key,
+                            std::size_t size = NOTE_SIZE);
+    QCheckBox* AddCheck(QGridLayout* grid, const char* name, const char* caption);
+    void Bind(QPlainTextEdit* memo, int key, std::size_t size = NOTE_SIZE);
+    // Fills every bound control from `record`.
+    void FillBound(RecordTextFn text, const void* record);
+
+    static QGroupBox* Group(const char* name, const char* title, QWidget* parent);
+    // A form grid in `parent` with the product's spacing.
+    static QGridLayout* Form(QWidget* parent);
+
+private:
+    struct tagBound {
+        QLineEdit* edit;
+        QPlainTextEdit* memo;
+        int key;
+        std::size_t size;
+    };
+    std::vector<tagBound> m_bound;
+};

@@ -1,0 +1,136 @@
+#include "RecordPage.h"
+
+#include <memory>
+
+#include <QAction>
+#include <QDialog>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QMenu>
+#include <QPushButton>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+#include "common/misc/CxList.h"
+#include "wizard/controller/WizardController.h"
+#include "wizard/windows/widgets/Controls.h"
+#include "wizard/windows/widgets/Prompts.h"
+
+CxRecordPage::CxRecordPage(const tagRecordPageKind& kind, CxWizardController& controller,
+                           QWidget* parent)
+    : CxWizardPageWidget(controller, parent), m_kind(kind),
+      m_showDetail([](QDialog& dialog) { prompts::Exec(dialog); }) {
+    setObjectName(kind.szPageName);
+    m_pModel = new CxRecordListModel(kind.pColumns, kind.nColumnCount, kind.text, this);
+    m_pModel->SetCaptionEditable(kind.bCaptionEditable);
+    CreateList();
+    btnSelAll = Named<QPushButton>("btnSelAll", "&Select All", this);
+    btnClear = Named<QPushButton>("btnClear", "Clea&r", this);
+    m_pDetail = Named<QPushButton>(kind.szDetailName, "&Details", this);
+    CreateMenu();
+    BuildLayout();
+
+    connect(btnSelAll, &QPushButton::clicked, this, &CxRecordPage::btnSelAllClick);
+    connect(btnClear, &QPushButton::clicked, this, &CxRecordPage::btnClearClick);
+    connect(m_pDetail, &QPushButton::clicked, this, &CxRecordPage::DetailClick);
+    connect(m_pList, &QTreeView::doubleClicked, this, &CxRecordPage::DetailClick);
+}
+
+void CxRecordPage::CreateList() {
+    m_pList = Named<QTreeView>(m_kind.szListName, this);
+    m_pList->setModel(m_pModel);
+    m_pList->setRootIsDecorated(false);
+    m_pList->setItemsExpandable(false);
+    // One height for every row: drawing a long list looks at the visible rows only.
+    m_pList->setUniformRowHeights(true);
+    m_pList->setAllColumnsShowFocus(true);
+    m_pList->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_pList->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_pList->setEditTriggers(m_kind.bCaptionEditable ? QAbstractItemView::SelectedClicked |
+                                                           QAbstractItemView::EditKeyPressed
+                                                     : QAbstractItemView::NoEditTriggers);
+    m_pList->header()->setStretchLastSection(false);
+    m_pList->header()->setSectionsMovable(false);
+    m_pList->setContextMenuPolicy(Qt::CustomContextMenu);
+}
+
+void CxRecordPage::CreateMenu() {
+    m_pMenu = Named<QMenu>(m_kind.szMenuName, this);
+    m_pSelAllItem = m_pMenu->addAction("&Select All", this, &CxRecordPage::btnSelAllClick);
+    m_pSelAllItem->setObjectName(m_kind.szSelAllItemName);
+    m_pClearItem = m_pMenu->addAction("&Clear All", this, &CxRecordPage::btnClearClick);
+    m_pClearItem->setObjectName(m_kind.szClearItemName);
+    m_pMenu->addSeparator();
+    m_pDetailItem = m_pMenu->addAction("&Detail Information", this, &CxRecordPage::DetailClick);
+    m_pDetailItem->setObjectName(m_kind.szDetailItemName);
+    connect(m_pList, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& at) { m_pMenu->popup(m_pList->viewport()->mapToGlobal(at)); });
+}
+
+void CxRecordPage::BuildLayout() {
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(btnSelAll);
+    buttons->addWidget(btnClear);
+    buttons->addStretch(1);
+    buttons->addWidget(m_pDetail);
+    auto* page = new QVBoxLayout(this);
+    page->setContentsMargins(8, 8, 8, 8);
+    page->setSpacing(8);
+    page->addWidget(m_pList, 1);
+    page->addLayout(buttons);
+    setTabOrder(m_pList, btnSelAll);
+    setTabOrder(btnSelAll, btnClear);
+    setTabOrder(btnClear, m_pDetail);
+}
+
+// The rows are rebuilt, all ticked, only for a new load: coming forward
+// again keeps what the user unticked.
+bool CxRecordPage::ExchangeData(bool leaving) {
+    if (leaving)
+        return CollectTicked();
+    if (m_nShownLoad != m_controller.GetLoadNumber())
+        FillRecordList();
+    return true;
+}
+
+void CxRecordPage::FillRecordList() {
+    m_nShownLoad = m_controller.GetLoadNumber();
+    m_pModel->Fill(m_kind.records(m_controller));
+    // A reset forgets the columns' widths.
+    for (int column = 0; column < m_kind.nColumnCount; ++column)
+        m_pList->header()->resizeSection(column, m_kind.pColumns[column].nWidth);
+    if (m_pModel->rowCount() > 0)
+        m_pList->setCurrentIndex(m_pModel->index(0, 0));
+}
+
+bool CxRecordPage::CollectTicked() {
+    CxList* selected = m_controller.GetSelectedRecords();
+    if (selected) {
+        // Leaving forward again after a step back must not select twice.
+        selected->RemoveAll(false);
+        for (int row = 0; row < m_pModel->rowCount(); ++row)
+            if (m_pModel->IsTicked(row) && m_pModel->Record(row))
+                selected->Add(m_pModel->Record(row));
+    }
+    if (selected && selected->GetCount() > 0)
+        return true;
+    prompts::Message(this, "Error", m_kind.szNoneTicked, QMessageBox::Critical);
+    return false;
+}
+
+void CxRecordPage::btnSelAllClick() {
+    m_pModel->SetAllTicked(true);
+}
+
+void CxRecordPage::btnClearClick() {
+    m_pModel->SetAllTicked(false);
+}
+
+void CxRecordPage::DetailClick() {
+    const QModelIndexList rows = m_pList->selectionModel()->selectedRows();
+    void* record = rows.isEmpty() ? nullptr : m_pModel->Record(rows.first().row());
+    if (!record)
+        return;
+    std::unique_ptr<QDialog> dialog(m_kind.createDetail(record, window()));
+    m_showDetail(*dialog);
+}

@@ -1,0 +1,38 @@
+#include "TfmDateData.h"
+
+#include "common/lotus/exchange/CxLNDate.h"
+#include "wizard/controller/WizardController.h"
+#include "wizard/windows/dialogs/TfmDateDetail.h"
+
+namespace {
+
+const tagRecordColumn kColumns[] = {
+    {"Description", 360, 1},
+    {"Date", 100, 6},
+    {"Start Time", 100, 2},
+    {"End Time", 100, 3},
+};
+
+const tagRecordPageKind kKind = {
+    "fmDateData",
+    "lvDateData",
+    "btnDateDetail",
+    "pmDateData",
+    "pmiDateSelAll",
+    "pmiDateClear",
+    "pmiDateDetail",
+    "No calendar record is selected. Please select the records you want to update.",
+    false,
+    kColumns,
+    sizeof kColumns / sizeof kColumns[0],
+    RecordText<CommDateMgr, tagCommDateRec>,
+    LoadedRecords<CxLNDateUtil, &CxWizardController::GetDateUtil>,
+    CreateDetailDialog<TfmDateDetail, tagCommDateRec>,
+};
+
+} // namespace
+
+TfmDateData::TfmDateData(CxWizardController& controller, QWidget* parent)
+    : CxRecordPage(kKind, controller, parent), lvDateData(List()), btnDateDetail(DetailButton()),
+      pmDateData(Menu()), pmiDateSelAll(SelAllItem()), pmiDateClear(ClearItem()),
+      pmiDateDetail(DetailItem()) {}

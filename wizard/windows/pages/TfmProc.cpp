@@ -1,0 +1,83 @@
+#include "TfmProc.h"
+
+#include <QLabel>
+#include <QProgressBar>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "wizard/controller/WizardController.h"
+#include "wizard/controller/WizardUpdate.h"
+#include "wizard/windows/dialogs/WaitWindow.h"
+#include "wizard/windows/widgets/Controls.h"
+
+namespace {
+
+const char kUpdating[] = "Updating now, please wait ...";
+const char kFinishing[] = "Update finishing ... ";
+const int kRecordPauseMs = 100;
+const int kFinishPauseMs = 200;
+
+} // namespace
+
+TfmProc::TfmProc(CxWizardController& controller, QWidget* parent)
+    : CxWizardPageWidget(controller, parent) {
+    setObjectName("fmProc");
+    lblStatus = Named<QLabel>("lblStatus", kUpdating, this);
+    pbMain = Named<QProgressBar>("pbMain", this);
+    pbMain->setRange(0, 100);
+    pbMain->setValue(0);
+    pbMain->setFormat("%p%");
+    pbMain->setTextVisible(true);
+    tmUpdate = Named<QTimer>("tmUpdate", this);
+    tmUpdate->setInterval(500);
+    connect(tmUpdate, &QTimer::timeout, this, &TfmProc::tmUpdateTimer);
+
+    auto* page = new QVBoxLayout(this);
+    page->setContentsMargins(60, 110, 60, 60);
+    page->setSpacing(14);
+    page->addWidget(lblStatus);
+    page->addWidget(pbMain);
+    page->addStretch(1);
+}
+
+bool TfmProc::ExchangeData(bool leaving) {
+    if (!leaving) {
+        // A second run starts from the beginning, not from the last run's end.
+        lblStatus->setText(kUpdating);
+        pbMain->setValue(0);
+        m_bRan = false;
+        tmUpdate->start();
+        return true;
+    }
+    // Next before the run would report an update that never happened.
+    return m_bRan;
+}
+
+void TfmProc::ShowProgress(int percent) {
+    pbMain->setValue(percent);
+    pbMain->repaint();
+}
+
+void TfmProc::tmUpdateTimer() {
+    tmUpdate->stop();
+    // The user went back before the tick: nothing is to run.
+    if (m_controller.GetStep() != WIZARD_STEP_PROC)
+        return;
+    ShowProgress(0);
+    tagWizardUpdateResult result =
+        ApplyWizardUpdates(m_controller, [this](uint32_t index, uint32_t count) {
+            ShowProgress(FUProgressPercent(index, count));
+            m_controller.Pause(kRecordPauseMs);
+        });
+    ShowProgress(100);
+    lblStatus->setText(kFinishing);
+    lblStatus->repaint();
+    // The window keeps painting while the helper writes the records back.
+    RunWithoutInput([this, &result] {
+        SubmitWizardUpdates(m_controller, &result);
+        return true;
+    });
+    m_controller.Pause(kFinishPauseMs);
+    m_bRan = true;
+    m_controller.GoToStep(WIZARD_STEP_FINISH);
+}

@@ -1,0 +1,38 @@
+#include "TfmTaskData.h"
+
+#include "common/lotus/exchange/CxLNTask.h"
+#include "wizard/controller/WizardController.h"
+#include "wizard/windows/dialogs/TfmTodoDetail.h"
+
+namespace {
+
+const tagRecordColumn kColumns[] = {
+    {"Description", 360, 0},
+    {"Due Date", 100, 4},
+    {"Priority", 80, 2},
+    {"Completed", 80, 3},
+};
+
+const tagRecordPageKind kKind = {
+    "fmTaskData",
+    "lvTaskData",
+    "btnTodoDetail",
+    "pmiTodoData",
+    "pmiTodoSelAll",
+    "pmiTodoClear",
+    "pmiTodoDetail",
+    "No task record is selected. Please select the records you want to update.",
+    true,
+    kColumns,
+    sizeof kColumns / sizeof kColumns[0],
+    RecordText<CommTaskMgr, tagCommTaskRec>,
+    LoadedRecords<CxLNTaskUtil, &CxWizardController::GetTaskUtil>,
+    CreateDetailDialog<TfmTodoDetail, tagCommTaskRec>,
+};
+
+} // namespace
+
+TfmTaskData::TfmTaskData(CxWizardController& controller, QWidget* parent)
+    : CxRecordPage(kKind, controller, parent), lvTaskData(List()), btnTodoDetail(DetailButton()),
+      pmiTodoData(Menu()), pmiTodoSelAll(SelAllItem()), pmiTodoClear(ClearItem()),
+      pmiTodoDetail(DetailItem()) {}

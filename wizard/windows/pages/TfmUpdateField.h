@@ -1,0 +1,47 @@
+// Step 2: the field update definitions of the run. Lists them and adds,
+// removes and edits them through the definition dialog.
+#pragma once
+#include <functional>
+
+#include "wizard/windows/pages/WizardPageWidget.h"
+
+struct tagFUFieldUpdate;
+class QLabel;
+class QPushButton;
+class QTreeWidget;
+class QTreeWidgetItem;
+class TfmOneField;
+
+class TfmUpdateField : public CxWizardPageWidget {
+    Q_OBJECT
+public:
+    // Shows the filled dialog and gives its result; exec() unless replaced.
+    typedef std::function<int(TfmOneField& dialog)> DialogRunner;
+
+    TfmUpdateField(CxWizardController& controller, QWidget* parent);
+    bool ExchangeData(bool leaving) override;
+    // Tests answer the dialog here instead of in a modal loop.
+    void SetDialogRunner(DialogRunner runner) { m_runDialog = std::move(runner); }
+
+    QTreeWidget* lvFields;
+    QPushButton* btnAdd;
+    QPushButton* btnDel;
+    QPushButton* btnProp;
+    QLabel* Label1;
+    QPushButton* btnLoad;
+    QPushButton* btnSave;
+
+private:
+    void BuildLayout();
+    void FillDefinitionList();
+    void ShowDefinition(QTreeWidgetItem* row, tagFUFieldUpdate* definition);
+    tagFUFieldUpdate* DefinitionOf(const QTreeWidgetItem* row) const;
+    QTreeWidgetItem* FirstSelected() const;
+    int RunDialog(tagFUFieldUpdate* definition, const char* title);
+    void btnAddClick();
+    void btnDelClick();
+    void btnPropClick();
+    void lvFieldsChange();
+
+    DialogRunner m_runDialog;
+};
