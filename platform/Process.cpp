@@ -11,7 +11,7 @@
 #include <thread>
 #include <unistd.h>
 
-#include "platform/AutoResetEvent.h"
+#include "platform/CxAutoResetEvent.h"
 #include "platform/Environment.h"
 #include "platform/Interrupt.h"
 
@@ -66,7 +66,7 @@ bool ResolveProgram(const std::string& name, std::string* path, int* error) {
 }
 
 // Sleeps one polling step, on the stop event when there is one.
-bool StopSignalled(AutoResetEvent* stop) {
+bool StopSignalled(CxAutoResetEvent* stop) {
     if (stop)
         return stop->Wait(kPollMs);
     std::this_thread::sleep_for(std::chrono::milliseconds(kPollMs));
@@ -75,11 +75,11 @@ bool StopSignalled(AutoResetEvent* stop) {
 
 } // namespace
 
-ChildProcess::~ChildProcess() {
+CxChildProcess::~CxChildProcess() {
     Close();
 }
 
-bool ChildProcess::Start(const std::vector<std::string>& arguments, const std::string& directory,
+bool CxChildProcess::Start(const std::vector<std::string>& arguments, const std::string& directory,
                          int* error) {
     int ignored = 0;
     if (!error)
@@ -118,7 +118,7 @@ bool ChildProcess::Start(const std::vector<std::string>& arguments, const std::s
     return true;
 }
 
-bool ChildProcess::Reap(bool block) {
+bool CxChildProcess::Reap(bool block) {
     if (m_bReaped)
         return true;
     int status = 0;
@@ -134,7 +134,7 @@ bool ChildProcess::Reap(bool block) {
     return true;
 }
 
-ChildProcess::WaitResult ChildProcess::Wait(long timeoutMs, AutoResetEvent* stop) {
+CxChildProcess::WaitResult CxChildProcess::Wait(long timeoutMs, CxAutoResetEvent* stop) {
     if (m_pid <= 0)
         return WaitResult::Failed;
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
@@ -148,7 +148,7 @@ ChildProcess::WaitResult ChildProcess::Wait(long timeoutMs, AutoResetEvent* stop
     }
 }
 
-void ChildProcess::Terminate(long graceMs) {
+void CxChildProcess::Terminate(long graceMs) {
     if (m_pid <= 0 || Reap(false))
         return;
     kill(m_pid, SIGTERM);
@@ -163,7 +163,7 @@ void ChildProcess::Terminate(long graceMs) {
     }
 }
 
-void ChildProcess::Close() {
+void CxChildProcess::Close() {
     if (m_pid > 0 && !Reap(false)) {
         pid_t pid = m_pid;
         std::thread([pid] {

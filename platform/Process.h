@@ -7,16 +7,16 @@
 
 namespace platform {
 
-class AutoResetEvent;
+class CxAutoResetEvent;
 
-class ChildProcess {
+class CxChildProcess {
 public:
     enum class WaitResult { Exited, Stopped, TimedOut, Failed };
 
-    ChildProcess() = default;
-    ~ChildProcess();
-    ChildProcess(const ChildProcess&) = delete;
-    ChildProcess& operator=(const ChildProcess&) = delete;
+    CxChildProcess() = default;
+    ~CxChildProcess();
+    CxChildProcess(const CxChildProcess&) = delete;
+    CxChildProcess& operator=(const CxChildProcess&) = delete;
 
     // `args` (the program first) reach the child byte for byte: nothing is
     // joined or split again. The program is resolved against the caller's
@@ -27,7 +27,7 @@ public:
     // Waits for the end of the child, a signal of `stop` (may be null), an
     // interrupt request of this process, or the time-out. After Stopped or
     // TimedOut the child keeps running.
-    WaitResult Wait(long timeoutMs, AutoResetEvent* stop);
+    WaitResult Wait(long timeoutMs, CxAutoResetEvent* stop);
 
     // Ends a child that still runs: SIGTERM, then SIGKILL after `graceMs`;
     // returns once it has ended (ExitCode and TermSignal tell how).

@@ -158,7 +158,7 @@ void ReportFiles() {
 
 void Bodies() {
     // The engine writes rich text through the API's canonical writer.
-    CxLNApiTable table{};
+    tagLNApiTable table{};
     table.ODSLength = &ODSLength;
     table.ODSWriteMemory = &ODSWriteMemory;
     CxLNApi::Install(table);

@@ -12,7 +12,7 @@
 #include <unistd.h>
 
 #include "TestSupport.h"
-#include "platform/AutoResetEvent.h"
+#include "platform/CxAutoResetEvent.h"
 #include "platform/ModulePath.h"
 #include "platform/Registry.h"
 #include "platform/ShellOpen.h"
@@ -157,8 +157,8 @@ TEST(SystemError, TextOfErrno) {
     EXPECT_FALSE(SystemErrorText(123456).empty());
 }
 
-TEST(AutoResetEvent, ReleasesOneWaitAndResets) {
-    AutoResetEvent event;
+TEST(CxAutoResetEvent, ReleasesOneWaitAndResets) {
+    CxAutoResetEvent event;
     EXPECT_FALSE(event.Wait(0));
     event.Set();
     event.Set(); // no count: two sets are one signal

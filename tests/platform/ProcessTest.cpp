@@ -9,12 +9,12 @@
 #include <unistd.h>
 
 #include "TestSupport.h"
-#include "platform/AutoResetEvent.h"
+#include "platform/CxAutoResetEvent.h"
 #include "platform/Interrupt.h"
 #include "platform/Process.h"
 
-using platform::AutoResetEvent;
-using platform::ChildProcess;
+using platform::CxAutoResetEvent;
+using platform::CxChildProcess;
 using testsupport::ReadFile;
 using testsupport::TempDir;
 
@@ -29,90 +29,90 @@ std::string CurrentFolder() {
 
 } // namespace
 
-TEST(ChildProcess, ProgramThatEndsAtOnce) {
-    ChildProcess child;
+TEST(CxChildProcess, ProgramThatEndsAtOnce) {
+    CxChildProcess child;
     int error = -1;
     ASSERT_TRUE(child.Start({kChild, "exit", "3"}, "", &error));
     EXPECT_EQ(error, 0);
     EXPECT_TRUE(child.IsStarted());
-    EXPECT_EQ(child.Wait(60000, nullptr), ChildProcess::WaitResult::Exited);
+    EXPECT_EQ(child.Wait(60000, nullptr), CxChildProcess::WaitResult::Exited);
     EXPECT_EQ(child.ExitCode(), 3);
-    EXPECT_EQ(child.Wait(0, nullptr), ChildProcess::WaitResult::Exited); // stays ended
+    EXPECT_EQ(child.Wait(0, nullptr), CxChildProcess::WaitResult::Exited); // stays ended
     child.Close();
     EXPECT_FALSE(child.IsStarted());
-    EXPECT_EQ(child.Wait(0, nullptr), ChildProcess::WaitResult::Failed);
+    EXPECT_EQ(child.Wait(0, nullptr), CxChildProcess::WaitResult::Failed);
 }
 
-TEST(ChildProcess, RunsInItsOwnFolderWithItsArguments) {
+TEST(CxChildProcess, RunsInItsOwnFolderWithItsArguments) {
     TempDir dir;
     const std::string before = CurrentFolder();
-    ChildProcess child;
+    CxChildProcess child;
     int error = 0;
     ASSERT_TRUE(child.Start({kChild, "record", dir.File("out.txt"), "two words", "plain"},
                             dir.Path(), &error));
-    ASSERT_EQ(child.Wait(60000, nullptr), ChildProcess::WaitResult::Exited);
+    ASSERT_EQ(child.Wait(60000, nullptr), CxChildProcess::WaitResult::Exited);
     EXPECT_EQ(child.ExitCode(), 0);
     EXPECT_EQ(ReadFile(dir.File("out.txt")), dir.Path() + "\nstdin:0\n[two words]\n[plain]\n");
     EXPECT_EQ(CurrentFolder(), before);
 }
 
-TEST(ChildProcess, RelativeProgramIsFoundFromTheCallersFolder) {
+TEST(CxChildProcess, RelativeProgramIsFoundFromTheCallersFolder) {
     TempDir dir;
     const std::string before = CurrentFolder();
     const std::string folder = kChild.substr(0, kChild.rfind('/'));
     const std::string name = kChild.substr(kChild.rfind('/') + 1);
     ASSERT_EQ(chdir(folder.c_str()), 0);
-    ChildProcess child;
+    CxChildProcess child;
     int error = 0;
     bool started = child.Start({"./" + name, "record", dir.File("out.txt")}, dir.Path(), &error);
     ASSERT_EQ(chdir(before.c_str()), 0);
     ASSERT_TRUE(started) << error;
-    ASSERT_EQ(child.Wait(60000, nullptr), ChildProcess::WaitResult::Exited);
+    ASSERT_EQ(child.Wait(60000, nullptr), CxChildProcess::WaitResult::Exited);
     EXPECT_EQ(ReadFile(dir.File("out.txt")).substr(0, dir.Path().size()), dir.Path());
 }
 
-TEST(ChildProcess, BareNameIsLookedForInTheCallersFolderFirst) {
+TEST(CxChildProcess, BareNameIsLookedForInTheCallersFolderFirst) {
     TempDir dir;
     const std::string before = CurrentFolder();
     ASSERT_EQ(chdir(kChild.substr(0, kChild.rfind('/')).c_str()), 0);
-    ChildProcess child;
+    CxChildProcess child;
     int error = 0;
     bool started =
         child.Start({kChild.substr(kChild.rfind('/') + 1), "exit", "4"}, dir.Path(), &error);
     ASSERT_EQ(chdir(before.c_str()), 0);
     ASSERT_TRUE(started) << error;
-    ASSERT_EQ(child.Wait(60000, nullptr), ChildProcess::WaitResult::Exited);
+    ASSERT_EQ(child.Wait(60000, nullptr), CxChildProcess::WaitResult::Exited);
     EXPECT_EQ(child.ExitCode(), 4);
 }
 
-TEST(ChildProcess, ProgramIsFoundOnThePath) {
-    ChildProcess child;
+TEST(CxChildProcess, ProgramIsFoundOnThePath) {
+    CxChildProcess child;
     int error = 0;
     ASSERT_TRUE(child.Start({"true"}, "/", &error)) << error;
-    EXPECT_EQ(child.Wait(60000, nullptr), ChildProcess::WaitResult::Exited);
+    EXPECT_EQ(child.Wait(60000, nullptr), CxChildProcess::WaitResult::Exited);
     EXPECT_EQ(child.ExitCode(), 0);
 }
 
-TEST(ChildProcess, TimeOutLeavesTheChildRunning) {
-    ChildProcess child;
+TEST(CxChildProcess, TimeOutLeavesTheChildRunning) {
+    CxChildProcess child;
     ASSERT_TRUE(child.Start({kChild, "sleep", "30000"}, "", nullptr));
-    EXPECT_EQ(child.Wait(50, nullptr), ChildProcess::WaitResult::TimedOut);
+    EXPECT_EQ(child.Wait(50, nullptr), CxChildProcess::WaitResult::TimedOut);
     EXPECT_EQ(kill(child.Pid(), 0), 0);
     kill(child.Pid(), SIGKILL);
-    EXPECT_EQ(child.Wait(-1, nullptr), ChildProcess::WaitResult::Exited);
+    EXPECT_EQ(child.Wait(-1, nullptr), CxChildProcess::WaitResult::Exited);
     EXPECT_EQ(child.ExitCode(), 128 + SIGKILL);
     EXPECT_EQ(child.TermSignal(), SIGKILL);
 }
 
-TEST(ChildProcess, ArgumentsArriveByteForByte) {
+TEST(CxChildProcess, ArgumentsArriveByteForByte) {
     TempDir dir;
     const std::vector<std::string> hostile = {
         "a\"b", "two  blanks", "$(touch pwned)", "line\nbreak", "back\\", "\"\"", "", "tab\there"};
     std::vector<std::string> args = {kChild, "record", dir.File("out.txt")};
     args.insert(args.end(), hostile.begin(), hostile.end());
-    ChildProcess child;
+    CxChildProcess child;
     ASSERT_TRUE(child.Start(args, dir.Path(), nullptr));
-    ASSERT_EQ(child.Wait(60000, nullptr), ChildProcess::WaitResult::Exited);
+    ASSERT_EQ(child.Wait(60000, nullptr), CxChildProcess::WaitResult::Exited);
     std::string expected = dir.Path() + "\nstdin:0\n";
     for (const std::string& arg : hostile)
         expected += "[" + arg + "]\n";
@@ -120,52 +120,52 @@ TEST(ChildProcess, ArgumentsArriveByteForByte) {
     EXPECT_FALSE(testsupport::FileExists(dir.File("pwned")));
 }
 
-TEST(ChildProcess, ANormalExitHasNoSignal) {
-    ChildProcess child;
+TEST(CxChildProcess, ANormalExitHasNoSignal) {
+    CxChildProcess child;
     ASSERT_TRUE(child.Start({kChild, "exit", "127"}, "", nullptr));
-    ASSERT_EQ(child.Wait(60000, nullptr), ChildProcess::WaitResult::Exited);
+    ASSERT_EQ(child.Wait(60000, nullptr), CxChildProcess::WaitResult::Exited);
     EXPECT_EQ(child.ExitCode(), 127);
     EXPECT_EQ(child.TermSignal(), 0);
 }
 
-TEST(ChildProcess, TerminateEndsTheChildAndTellsHow) {
-    ChildProcess child;
+TEST(CxChildProcess, TerminateEndsTheChildAndTellsHow) {
+    CxChildProcess child;
     ASSERT_TRUE(child.Start({kChild, "sleep", "30000"}, "", nullptr));
     const pid_t pid = child.Pid();
     child.Terminate(5000);
     EXPECT_EQ(child.TermSignal(), SIGTERM);
-    EXPECT_EQ(child.Wait(0, nullptr), ChildProcess::WaitResult::Exited);
+    EXPECT_EQ(child.Wait(0, nullptr), CxChildProcess::WaitResult::Exited);
     EXPECT_EQ(kill(pid, 0), -1); // reaped, not a zombie
 }
 
-TEST(ChildProcess, AnInterruptRequestEndsTheWait) {
-    ChildProcess child;
+TEST(CxChildProcess, AnInterruptRequestEndsTheWait) {
+    CxChildProcess child;
     ASSERT_TRUE(child.Start({kChild, "sleep", "30000"}, "", nullptr));
     platform::SetInterruptRequested(true);
-    EXPECT_EQ(child.Wait(-1, nullptr), ChildProcess::WaitResult::Stopped);
+    EXPECT_EQ(child.Wait(-1, nullptr), CxChildProcess::WaitResult::Stopped);
     platform::SetInterruptRequested(false);
     child.Terminate(5000);
 }
 
-TEST(ChildProcess, StopEventEndsTheWait) {
-    ChildProcess child;
-    AutoResetEvent stop;
+TEST(CxChildProcess, StopEventEndsTheWait) {
+    CxChildProcess child;
+    CxAutoResetEvent stop;
     ASSERT_TRUE(child.Start({kChild, "sleep", "30000"}, "", nullptr));
     std::thread setter([&] {
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
         stop.Set();
     });
-    EXPECT_EQ(child.Wait(-1, &stop), ChildProcess::WaitResult::Stopped);
+    EXPECT_EQ(child.Wait(-1, &stop), CxChildProcess::WaitResult::Stopped);
     setter.join();
     EXPECT_EQ(kill(child.Pid(), 0), 0);
     kill(child.Pid(), SIGKILL);
-    EXPECT_EQ(child.Wait(-1, &stop), ChildProcess::WaitResult::Exited);
+    EXPECT_EQ(child.Wait(-1, &stop), CxChildProcess::WaitResult::Exited);
 }
 
-TEST(ChildProcess, ClosedChildIsReapedInTheBackground) {
+TEST(CxChildProcess, ClosedChildIsReapedInTheBackground) {
     pid_t pid;
     {
-        ChildProcess child;
+        CxChildProcess child;
         ASSERT_TRUE(child.Start({kChild, "sleep", "30000"}, "", nullptr));
         pid = child.Pid();
         child.Close();
@@ -181,9 +181,9 @@ TEST(ChildProcess, ClosedChildIsReapedInTheBackground) {
     EXPECT_EQ(errno, ESRCH);
 }
 
-TEST(ChildProcess, FailuresGiveTheErrno) {
+TEST(CxChildProcess, FailuresGiveTheErrno) {
     TempDir dir;
-    ChildProcess child;
+    CxChildProcess child;
     int error = 0;
     EXPECT_FALSE(child.Start({dir.File("missing")}, "", &error));
     EXPECT_EQ(error, ENOENT);

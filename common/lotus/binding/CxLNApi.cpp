@@ -10,7 +10,7 @@ namespace {
 const char kLibraryPath[] = "./libnotes.so";
 
 struct BindingState {
-    CxLNApiTable table{};
+    tagLNApiTable table{};
     void* library = nullptr;
     bool installed = false;
     bool started = false;
@@ -23,7 +23,7 @@ BindingState& State() {
 }
 
 // Resolves every function; names the first one missing.
-bool ResolveAll(void* library, CxLNApiTable* table) {
+bool ResolveAll(void* library, tagLNApiTable* table) {
 #define CX_LN_API_RESOLVE(name)                                                                    \
     table->name = reinterpret_cast<decltype(table->name)>(dlsym(library, #name));                  \
     if (!table->name) {                                                                            \
@@ -41,7 +41,7 @@ void ReleaseLibrary(BindingState& state) {
     if (state.library)
         dlclose(state.library);
     state.library = nullptr;
-    state.table = CxLNApiTable{};
+    state.table = tagLNApiTable{};
 }
 
 bool LoadLibrary(BindingState& state) {
@@ -95,7 +95,7 @@ void CxLNApi::Stop() {
         ReleaseLibrary(state);
 }
 
-void CxLNApi::Install(const CxLNApiTable& table) {
+void CxLNApi::Install(const tagLNApiTable& table) {
     Stop();
     BindingState& state = State();
     ReleaseLibrary(state);
@@ -118,6 +118,6 @@ const char* CxLNApi::StartError() {
     return State().startError;
 }
 
-const CxLNApiTable& LNApi() {
+const tagLNApiTable& LNApi() {
     return State().table;
 }

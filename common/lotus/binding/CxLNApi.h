@@ -45,7 +45,7 @@
 #define CX_LN_API_MEMBER(name) decltype(&::name) name;
 
 // One pointer per function, typed from the header so a fake cannot drift.
-struct CxLNApiTable {
+struct tagLNApiTable {
     CX_LN_API_FUNCTIONS(CX_LN_API_MEMBER)
 };
 
@@ -61,7 +61,7 @@ public:
     static void Stop();
 
     // Tests: every later start and call uses `table`; the library is not loaded.
-    static void Install(const CxLNApiTable& table);
+    static void Install(const tagLNApiTable& table);
     // Back to the real library, the table emptied.
     static void Uninstall();
 
@@ -72,4 +72,4 @@ public:
 
 // The table the engine calls through; empty (null pointers) outside a start
 // unless a table is installed.
-const CxLNApiTable& LNApi();
+const tagLNApiTable& LNApi();

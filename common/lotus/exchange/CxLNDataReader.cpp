@@ -12,7 +12,7 @@
 #include "common/misc/CxDebugUtil.h"
 #include "common/misc/CxString.h"
 #include "common/misc/WinUtil.h"
-#include "platform/AutoResetEvent.h"
+#include "platform/CxAutoResetEvent.h"
 #include "platform/Interrupt.h"
 #include "platform/Process.h"
 #include "platform/SystemError.h"
@@ -114,8 +114,8 @@ CxLNDataReader::Outcome CxLNDataReader::Execute() {
 }
 
 CxLNDataReader::Outcome CxLNDataReader::Run_() {
-    m_hStopEvent.reset(new (std::nothrow) platform::AutoResetEvent);
-    m_hProcess.reset(new (std::nothrow) platform::ChildProcess);
+    m_hStopEvent.reset(new (std::nothrow) platform::CxAutoResetEvent);
+    m_hProcess.reset(new (std::nothrow) platform::CxChildProcess);
     if (!m_hStopEvent || !m_hProcess) {
         Stop();
         return NotStarted;
@@ -162,22 +162,22 @@ void CxLNDataReader::TakeEnd_() {
 }
 
 CxLNDataReader::Outcome CxLNDataReader::Wait_() {
-    using platform::ChildProcess;
+    using platform::CxChildProcess;
     switch (m_hProcess->Wait(m_nTimeout, m_hStopEvent.get())) {
-    case ChildProcess::WaitResult::Exited:
+    case CxChildProcess::WaitResult::Exited:
         TakeEnd_();
         return Exited;
-    case ChildProcess::WaitResult::Stopped:
+    case CxChildProcess::WaitResult::Stopped:
         // A stopped run is ended here, so that its end is known and no
         // helper writes into the folder after the caller has moved on.
         CX_LOG_INFO("Force stopping the helper utility program.");
         m_hProcess->Terminate(kStopGraceMs);
         TakeEnd_();
         return Stopped;
-    case ChildProcess::WaitResult::TimedOut:
+    case CxChildProcess::WaitResult::TimedOut:
         CX_LOG_INFO("The helper utility program has no response. Got timeout event.");
         return TimedOut;
-    case ChildProcess::WaitResult::Failed:
+    case CxChildProcess::WaitResult::Failed:
         break;
     }
     CX_LOG_ERROR("Got unexpected error, return code=%d", kWaitFailedCode);

@@ -7,8 +7,8 @@
 #include <memory>
 
 namespace platform {
-class AutoResetEvent;
-class ChildProcess;
+class CxAutoResetEvent;
+class CxChildProcess;
 } // namespace platform
 
 class CxLNDataReader {
@@ -60,8 +60,8 @@ private:
     int m_nExitSignal;
     int m_nStartError;
     // A child process carries no separate thread handle here.
-    std::unique_ptr<platform::ChildProcess> m_hProcess;
-    std::unique_ptr<platform::AutoResetEvent> m_hStopEvent;
+    std::unique_ptr<platform::CxChildProcess> m_hProcess;
+    std::unique_ptr<platform::CxAutoResetEvent> m_hStopEvent;
 };
 
 // Record kinds as bit values: 1 contacts, 2 calendar, 4 tasks, 8 notes.

@@ -36,10 +36,10 @@ WORD LNPUBLIC FakeLoadString(HMODULE, STATUS, char* buffer, WORD size) {
     return static_cast<WORD>(std::strlen(buffer));
 }
 
-CxLNApiTable FakeTable() {
+tagLNApiTable FakeTable() {
     g_inits = g_terms = 0;
     g_initStatus = NOERROR;
-    CxLNApiTable table{};
+    tagLNApiTable table{};
     table.NotesInitExtended = FakeInit;
     table.NotesTerm = FakeTerm;
     table.OSLoadString = FakeLoadString;

@@ -46,7 +46,7 @@ class CxLNCommonTest : public ::testing::Test {
 protected:
     void SetUp() override {
         g_fake = FakeText();
-        CxLNApiTable table{};
+        tagLNApiTable table{};
         table.ConvertTextToTIMEDATE = FakeTextToTime;
         table.ConvertTIMEDATEToText = FakeTimeToText;
         CxLNApi::Install(table);

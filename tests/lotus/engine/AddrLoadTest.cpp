@@ -85,7 +85,7 @@ TEST(AddrItemLookup, UnknownDollarAndEmptyNamesMatchNothing) {
 namespace {
 
 struct Faults {
-    CxLNApiTable real{};
+    tagLNApiTable real{};
     NOTEID failOpen = 0;
     int failScanAt = 0;
     int scans = 0;
@@ -104,7 +104,7 @@ STATUS FailingScan(NOTEHANDLE note, NSFITEMSCANPROC proc, void* param) {
     return g_faults.real.NSFItemScan(note, proc, param);
 }
 
-bool BindReal(void* library, CxLNApiTable* table) {
+bool BindReal(void* library, tagLNApiTable* table) {
 #define BIND(name)                                                                                 \
     table->name = reinterpret_cast<decltype(table->name)>(dlsym(library, #name));                  \
     if (!table->name)                                                                              \
@@ -133,7 +133,7 @@ TEST_P(AddrLoadFaultTest, ADocumentThatCannotBeReadIsReportedAndSkipped) {
     ASSERT_NE(library, nullptr);
     g_faults = Faults();
     ASSERT_TRUE(BindReal(library, &g_faults.real));
-    CxLNApiTable table = g_faults.real;
+    tagLNApiTable table = g_faults.real;
     if (GetParam().failOpen) {
         g_faults.failOpen = ids[1];
         table.NSFNoteOpen = FailingOpen;

@@ -152,7 +152,7 @@ void TfmSource::StoreToSettings() {
 }
 
 void TfmSource::Browse(QLineEdit* edit, DefaultPathFn defaultPath,
-                       const prompts::FileFilter& filter) {
+                       const prompts::tagFileFilter& filter) {
     char start[CX_MAX_PATH] = "";
     ToAnsi(edit->text(), start);
     if (!start[0])

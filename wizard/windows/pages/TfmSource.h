@@ -41,7 +41,7 @@ private:
     void cbAddrLocalClick();
     void cbMailDBNameClick();
     void cbLNPasswordClick();
-    void Browse(QLineEdit* edit, DefaultPathFn defaultPath, const prompts::FileFilter& filter);
+    void Browse(QLineEdit* edit, DefaultPathFn defaultPath, const prompts::tagFileFilter& filter);
     void BuildLayout();
     void FillFromSettings();
     void StoreToSettings();

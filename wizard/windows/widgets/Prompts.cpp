@@ -7,7 +7,7 @@ namespace {
 
 CxPromptRecorder* g_recorder = nullptr;
 
-QString FilterText(const prompts::FileFilter& filter) {
+QString FilterText(const prompts::tagFileFilter& filter) {
     return filter.description + " (" + filter.pattern + ")";
 }
 
@@ -33,7 +33,7 @@ QMessageBox::StandardButton Message(QWidget* parent, const QString& caption, con
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
-QString OpenFileName(QWidget* parent, const QString& start, const FileFilter& filter) {
+QString OpenFileName(QWidget* parent, const QString& start, const tagFileFilter& filter) {
     const QString filterText = FilterText(filter);
     if (g_recorder)
         return g_recorder->OnOpenFile(

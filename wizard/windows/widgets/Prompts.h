@@ -21,13 +21,13 @@ QMessageBox::StandardButton Message(QWidget* parent, const QString& caption, con
                                     QMessageBox::StandardButtons buttons = QMessageBox::Ok);
 
 // A file dialog entry: "Lotus Notes user ID file" and "*.id".
-struct FileFilter {
+struct tagFileFilter {
     QString description;
     QString pattern;
 };
 
 // An open-file dialog starting at `start`; the chosen path, empty when cancelled.
-QString OpenFileName(QWidget* parent, const QString& start, const FileFilter& filter);
+QString OpenFileName(QWidget* parent, const QString& start, const tagFileFilter& filter);
 
 // Shows `dialog` modally; its result (QDialog::Accepted or Rejected).
 int Exec(QDialog& dialog);

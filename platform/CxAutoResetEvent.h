@@ -5,7 +5,7 @@
 namespace platform {
 
 // An event that releases one waiter and resets itself.
-class AutoResetEvent {
+class CxAutoResetEvent {
 public:
     void Set();
     // True when signalled within `timeoutMs` (negative waits for ever).

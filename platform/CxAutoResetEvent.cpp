@@ -1,10 +1,10 @@
-#include "AutoResetEvent.h"
+#include "CxAutoResetEvent.h"
 
 #include <chrono>
 
 namespace platform {
 
-void AutoResetEvent::Set() {
+void CxAutoResetEvent::Set() {
     {
         std::lock_guard<std::mutex> lock(m_mutex);
         m_bSignalled = true;
@@ -12,7 +12,7 @@ void AutoResetEvent::Set() {
     m_cond.notify_one();
 }
 
-bool AutoResetEvent::Wait(long timeoutMs) {
+bool CxAutoResetEvent::Wait(long timeoutMs) {
     std::unique_lock<std::mutex> lock(m_mutex);
     auto signalled = [this] { return m_bSignalled; };
     if (timeoutMs < 0)
