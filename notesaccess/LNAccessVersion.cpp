@@ -1,4 +1,6 @@
 // Anchor of the shared library; its content comes from the engine archive.
+#include "ZembrikVersion.h"
+
 extern "C" __attribute__((visibility("default"))) const char* ZembrikLNAccessVersion() {
-    return "1.0.0";
+    return ZEMBRIK_VERSION;
 }

@@ -2,7 +2,10 @@
 
 #include <array>
 #include <cstdio>
+#include <dlfcn.h>
 #include <string>
+
+#include "ZembrikVersion.h"
 
 // The dynamic symbol table of the access library, demangled.
 static std::string DynamicSymbols() {
@@ -32,4 +35,14 @@ TEST(LNAccessExports, PublishesTheDataClassesAndHidesTheRest) {
         EXPECT_NE(symbols.find(published), std::string::npos) << published;
     for (const char* internal : {"CxList::Add(", "CxStrCopy(", "CommAddrMgr::AddRec(", "CxFile::Open("})
         EXPECT_EQ(symbols.find(internal), std::string::npos) << internal;
+}
+
+TEST(LNAccessExports, TellsTheProjectsVersion) {
+    void* library = dlopen(LNACCESS_LIBRARY, RTLD_NOW | RTLD_LOCAL);
+    ASSERT_NE(library, nullptr) << dlerror();
+    using VersionFn = const char* (*)();
+    auto version = reinterpret_cast<VersionFn>(dlsym(library, "ZembrikLNAccessVersion"));
+    ASSERT_NE(version, nullptr);
+    EXPECT_STREQ(version(), ZEMBRIK_VERSION);
+    dlclose(library);
 }

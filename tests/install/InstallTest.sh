@@ -31,10 +31,18 @@ out="$("$prefix/bin/vxln-batch" contacts --no-password --contacts-db "$names" \
 grep -q "Result: Records updating successfully." <<<"$out" || fail "no success: $out"
 dump="$("$prefix/bin/notesdb" --notes "$work/demo/notes/" dump "$names")"
 grep -q "JobTitle: Installed" <<<"$dump" || fail "the installed helper changed nothing"
+# One version throughout: the program, the desktop entry and the package.
+version="$("$prefix/bin/vxln-batch" --version | sed -n 's/^vxln-batch //p')"
+[ -n "$version" ] || fail "vxln-batch --version names no version"
+if [ -e "$prefix/share/applications/vxln.desktop" ]; then
+  grep -qx "X-AppVersion=$version" "$prefix/share/applications/vxln.desktop" ||
+    fail "the desktop entry carries another version than $version"
+fi
 
 if [ "${ZEMBRIK_TEST_PACKAGE:-1}" = 1 ] && command -v dpkg-deb >/dev/null; then
   (cd "$work" && cpack --config "$build/CPackConfig.cmake" -G DEB >/dev/null) || fail "cpack"
   deb="$(ls "$work"/*.deb)"
   grep -q "Depends:.*libsqlite3-0" <<<"$(dpkg-deb -I "$deb")" || fail "the package declares no dependencies"
   grep -q "./usr/libexec/zembrik/Zembrik.LNAddrHost" <<<"$(dpkg-deb -c "$deb")" || fail "the package misses a helper"
+  [ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "the package is not version $version"
 fi

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "ZembrikVersion.h"
 #include "common/misc/CxList.h"
 #include "platform/Cp1252.h"
 #include "platform/Interrupt.h"
@@ -16,9 +17,6 @@
 #include "wizard/controller/WizardController.h"
 #include "wizard/controller/WizardUpdate.h"
 
-#ifndef ZEMBRIK_VERSION
-#define ZEMBRIK_VERSION "0"
-#endif
 
 namespace {
 
