@@ -1,7 +1,9 @@
 // Contacts: the field catalogue, field texts and setting common fields from
 // text (library build).
-#include "CxLNFieldCatalog.h"
 #include "common/lotus/exchange/CxLNAddr.h"
+
+#include "common/lotus/engine/CxLNFieldCatalog.h"
+#include "common/lotus/engine/CxLNRecordEdit.h"
 
 namespace {
 
@@ -61,8 +63,6 @@ const tagLNFieldRow kRows[] = {
 
 #undef ROW
 
-const tagLNCatalog kCatalog = {kRows, sizeof kRows / sizeof kRows[0] + 1, true};
-
 #define SET(id, member, chars) LN_COMM_TEXT_ROW(tagCommAddrRec, id, member, chars)
 
 const tagLNCommTextRow kCommTexts[] = {
@@ -91,7 +91,54 @@ const tagLNCommTextRow kCommTexts[] = {
 
 #undef SET
 
+const tagLNCatalog kCatalog = {kRows, sizeof kRows / sizeof kRows[0] + 1, true, kCommTexts,
+                               sizeof kCommTexts / sizeof kCommTexts[0]};
+
+using Edit = CxLNRecordEdit<CxLNAddrUtil>;
+
 } // namespace
 
-LN_CATALOG_OPERATIONS(CxLNAddrUtil, tagCxLNAddrRec, kCatalog)
-LN_CATALOG_TEXT_OPERATIONS(CxLNAddrUtil, tagCxLNAddrRec, tagCommAddrRec, kCatalog, kCommTexts)
+unsigned long CxLNAddrUtil::GetFieldCount() {
+    return kCatalog.nCount;
+}
+
+const tagLNRecField* CxLNAddrUtil::GetFieldInfo(unsigned long position) {
+    return LNCatalogEntry(kCatalog, position);
+}
+
+bool CxLNAddrUtil::GetFieldInfo(unsigned long position, tagLNRecField* out) {
+    return LNCatalogCopy(kCatalog, position, out);
+}
+
+const char* CxLNAddrUtil::GetFieldName(unsigned long position) {
+    return LNCatalogName(kCatalog, position);
+}
+
+char* CxLNAddrUtil::GetFieldText(tagCxLNAddrRec* record, unsigned long id) {
+    return LNCatalogText(kCatalog, record, id);
+}
+
+// No field gives a value of its own.
+void* CxLNAddrUtil::GetFieldValue(tagCxLNAddrRec*, unsigned long) {
+    return nullptr;
+}
+
+bool CxLNAddrUtil::SetFieldValueByText(unsigned long id, const char* text, tagCommAddrRec* common) {
+    return LNCatalogSetText(kCatalog, id, text, common);
+}
+
+bool CxLNAddrUtil::AddRecord(tagCommAddrRec* common, bool submit) {
+    return Edit::Add(this, common, submit);
+}
+
+bool CxLNAddrUtil::UpdateRecord(tagCommAddrRec* common, int position, bool submit) {
+    return Edit::Update(this, common, position, submit);
+}
+
+bool CxLNAddrUtil::DelRecord(tagCommAddrRec* common, bool submit) {
+    return Edit::Del(this, common, submit);
+}
+
+bool CxLNAddrUtil::SyncRecord(tagCommAddrRec* common, bool submit) {
+    return Edit::Sync(this, common, submit);
+}

@@ -1,7 +1,9 @@
 // Calendar: the field catalogue, field texts and setting common fields from
 // text (library build).
-#include "CxLNFieldCatalog.h"
 #include "common/lotus/exchange/CxLNDate.h"
+
+#include "common/lotus/engine/CxLNFieldCatalog.h"
+#include "common/lotus/engine/CxLNRecordEdit.h"
 
 namespace {
 
@@ -41,15 +43,60 @@ const tagLNFieldRow kRows[] = {
 
 #undef ROW
 
-const tagLNCatalog kCatalog = {kRows, sizeof kRows / sizeof kRows[0] + 1, true};
-
 const tagLNCommTextRow kCommTexts[] = {
     LN_COMM_TEXT_ROW(tagCommDateRec, 0, szDescription, 255),
     LN_COMM_TEXT_ROW(tagCommDateRec, 1, szLocation, 255),
     LN_COMM_TEXT_ROW(tagCommDateRec, 4, szNote, 8191),
 };
 
+const tagLNCatalog kCatalog = {kRows, sizeof kRows / sizeof kRows[0] + 1, true, kCommTexts,
+                               sizeof kCommTexts / sizeof kCommTexts[0]};
+
+using Edit = CxLNRecordEdit<CxLNDateUtil>;
+
 } // namespace
 
-LN_CATALOG_OPERATIONS(CxLNDateUtil, tagCxLNDateRec, kCatalog)
-LN_CATALOG_TEXT_OPERATIONS(CxLNDateUtil, tagCxLNDateRec, tagCommDateRec, kCatalog, kCommTexts)
+unsigned long CxLNDateUtil::GetFieldCount() {
+    return kCatalog.nCount;
+}
+
+const tagLNRecField* CxLNDateUtil::GetFieldInfo(unsigned long position) {
+    return LNCatalogEntry(kCatalog, position);
+}
+
+bool CxLNDateUtil::GetFieldInfo(unsigned long position, tagLNRecField* out) {
+    return LNCatalogCopy(kCatalog, position, out);
+}
+
+const char* CxLNDateUtil::GetFieldName(unsigned long position) {
+    return LNCatalogName(kCatalog, position);
+}
+
+char* CxLNDateUtil::GetFieldText(tagCxLNDateRec* record, unsigned long id) {
+    return LNCatalogText(kCatalog, record, id);
+}
+
+// No field gives a value of its own.
+void* CxLNDateUtil::GetFieldValue(tagCxLNDateRec*, unsigned long) {
+    return nullptr;
+}
+
+bool CxLNDateUtil::SetFieldValueByText(unsigned long id, const char* text, tagCommDateRec* common) {
+    return LNCatalogSetText(kCatalog, id, text, common);
+}
+
+bool CxLNDateUtil::AddRecord(tagCommDateRec* common, bool submit) {
+    return Edit::Add(this, common, submit);
+}
+
+bool CxLNDateUtil::UpdateRecord(tagCommDateRec* common, int position, bool submit) {
+    return Edit::Update(this, common, position, submit);
+}
+
+bool CxLNDateUtil::DelRecord(tagCommDateRec* common, bool submit) {
+    return Edit::Del(this, common, submit);
+}
+
+bool CxLNDateUtil::SyncRecord(tagCommDateRec* common, bool submit) {
+    return Edit::Sync(this, common, submit);
+}

@@ -3,7 +3,6 @@
 #pragma once
 #include "common/lotus/engine/CxLNDocVisit.h"
 #include "common/lotus/engine/CxLNItemWrite.h"
-#include "common/lotus/engine/CxLNMailDB.h"
 #include "common/lotus/exchange/CxLNRecords.h"
 
 // The reading side of an Appointment document.
@@ -14,6 +13,3 @@ bool LNWriteDateItems(const tagCxLNDateRec* rec, const tagLNItemWriter& writer);
 
 // The items of a new Appointment document, set without comparing.
 void LNWriteAppointmentItems(NOTEHANDLE note, bool isPrivate);
-
-// Texts, formula and document visit of the calendar load and write-back.
-extern const tagLNMailKind kLNDateMailKind;

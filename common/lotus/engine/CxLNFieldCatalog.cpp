@@ -42,15 +42,15 @@ char* LNCatalogText(const tagLNCatalog& catalog, void* record, unsigned long id)
     return text;
 }
 
-bool LNSetCommText(const tagLNCommTextRow* rows, std::size_t rowCount, unsigned long count,
-                   unsigned long id, const char* text, void* common) {
-    if (!text || !common || id >= count)
+bool LNCatalogSetText(const tagLNCatalog& catalog, unsigned long id, const char* text,
+                      void* common) {
+    if (!text || !common || id >= catalog.nCount)
         return false;
-    for (std::size_t i = 0; i < rowCount; ++i) {
-        if (rows[i].nId != id)
+    for (std::size_t i = 0; i < catalog.nCommTextCount; ++i) {
+        const tagLNCommTextRow& row = catalog.pCommTexts[i];
+        if (row.nId != id)
             continue;
-        CxStrCopyN(static_cast<char*>(common) + rows[i].nOffset, rows[i].nSize, text,
-                   rows[i].nChars);
+        CxStrCopyN(static_cast<char*>(common) + row.nOffset, row.nSize, text, row.nChars);
         return true;
     }
     return false;

@@ -1,7 +1,7 @@
 // Field catalogues of the Notes records (the Notes access library's build):
 // one entry per field at positions 1 to count-1, the field id being the
 // position minus 1; access to a field as text, and setting a common field
-// from text.
+// from text. Each kind's catalogue operations answer from its tagLNCatalog.
 #pragma once
 #include <cstddef>
 #include <cstdint>
@@ -22,10 +22,23 @@ struct tagLNFieldRow {
     std::size_t nOffset;
 };
 
+// One common text field that a Notes field id sets, and how many characters.
+struct tagLNCommTextRow {
+    unsigned long nId;
+    std::size_t nOffset;
+    std::size_t nSize;
+    std::size_t nChars;
+};
+
+#define LN_COMM_TEXT_ROW(Comm, id, member, chars)                                                  \
+    { id, offsetof(Comm, member), sizeof(Comm::member), chars }
+
 struct tagLNCatalog {
     const tagLNFieldRow* pRows; // the entries of positions 1 to nCount-1
     unsigned long nCount;
-    bool bTextAccess; // whether GetFieldText gives the record's texts
+    bool bTextAccess;                   // whether GetFieldText gives the record's texts
+    const tagLNCommTextRow* pCommTexts; // the common fields SetFieldValueByText sets
+    std::size_t nCommTextCount;
 };
 
 #define LN_FIELD_ROW(Rec, id, label, type, member)                                                 \
@@ -47,48 +60,7 @@ char* LNCatalogText(const tagLNCatalog& catalog, void* record, unsigned long id)
 // A buffer of the library, emptied on every call.
 char* LNEmptyFieldText();
 
-// One common text field that a Notes field id sets, and how many characters.
-struct tagLNCommTextRow {
-    unsigned long nId;
-    std::size_t nOffset;
-    std::size_t nSize;
-    std::size_t nChars;
-};
-
-#define LN_COMM_TEXT_ROW(Comm, id, member, chars)                                                  \
-    { id, offsetof(Comm, member), sizeof(Comm::member), chars }
-
 // SetFieldValueByText of every kind: false for a null text or record, an id
-// not below `count` or without a row.
-bool LNSetCommText(const tagLNCommTextRow* rows, std::size_t rowCount, unsigned long count,
-                   unsigned long id, const char* text, void* common);
-
-// The catalogue operations each kind's class declares, answered from its
-// `catalog`; a kind has no field values.
-#define LN_CATALOG_OPERATIONS(Util, Rec, catalog)                                                  \
-    unsigned long Util::GetFieldCount() {                                                          \
-        return (catalog).nCount;                                                                   \
-    }                                                                                              \
-    const tagLNRecField* Util::GetFieldInfo(unsigned long position) {                              \
-        return LNCatalogEntry(catalog, position);                                                  \
-    }                                                                                              \
-    bool Util::GetFieldInfo(unsigned long position, tagLNRecField* out) {                          \
-        return LNCatalogCopy(catalog, position, out);                                              \
-    }                                                                                              \
-    const char* Util::GetFieldName(unsigned long position) {                                       \
-        return LNCatalogName(catalog, position);                                                   \
-    }                                                                                              \
-    void* Util::GetFieldValue(Rec*, unsigned long) {                                               \
-        return nullptr;                                                                            \
-    }
-
-// The text operations of a kind whose catalogue gives texts and whose
-// `commTexts` set common fields.
-#define LN_CATALOG_TEXT_OPERATIONS(Util, Rec, Comm, catalog, commTexts)                            \
-    char* Util::GetFieldText(Rec* record, unsigned long id) {                                      \
-        return LNCatalogText(catalog, record, id);                                                 \
-    }                                                                                              \
-    bool Util::SetFieldValueByText(unsigned long id, const char* text, Comm* common) {             \
-        return LNSetCommText(commTexts, sizeof(commTexts) / sizeof(commTexts)[0],                  \
-                             (catalog).nCount, id, text, common);                                  \
-    }
+// not below the count or without a common text row.
+bool LNCatalogSetText(const tagLNCatalog& catalog, unsigned long id, const char* text,
+                      void* common);

@@ -3,7 +3,9 @@
 #pragma once
 #include "common/lotus/engine/CxLNDocVisit.h"
 
-template <class Util, class Rec, const tagLNItemKind& Kind> struct LNLoadVisit {
+template <class Util, const tagLNItemKind& Kind> struct CxLNLoadVisit {
+    using Rec = typename Util::Rec;
+
     // The object whose load is in progress; the document visit adds to it.
     static inline Util* s_pRunning = nullptr;
 

@@ -1,5 +1,5 @@
 // The notes kind inside a helper host: it reads its parameters and does no
-// work in the database.
+// work in the database; its records carry no content.
 #include "common/lotus/exchange/CxLNNote.h"
 
 #include "common/lotus/exchange/CxLNParamParser.h"
@@ -20,4 +20,9 @@ bool CxLNNoteUtil::LoadFromDB() {
 
 bool CxLNNoteUtil::SaveToDB() {
     return true;
+}
+
+// Common note to Notes note: there is nothing to carry.
+bool CxLNNoteUtil::FromCommRec(tagCommNoteRec* common, tagCxLNNoteRec* notes) {
+    return common && notes;
 }

@@ -1,6 +1,8 @@
 // The record editing operations of every kind (the Notes access library's
 // build): each changes one record and keeps the record list and the manager
-// in step, submitting the change at once when asked.
+// in step, submitting the change at once when asked. A kind's AddRecord,
+// UpdateRecord, DelRecord and SyncRecord answer through Add, Update, Del and
+// Sync.
 #pragma once
 #include <cstdint>
 
@@ -17,7 +19,10 @@ template <class Comm> void LNMarkSource(Comm* rec) {
     rec->nSource = 9;
 }
 
-template <class Util, class Comm, class Rec> struct LNRecordEdit {
+template <class Util> struct CxLNRecordEdit {
+    using Rec = typename Util::Rec;
+    using Comm = typename Util::Comm;
+
     // The Notes record `common` links to, when it is one of this object's.
     static Rec* LinkedRec(Util* util, const Comm* common) {
         if (common->nUserDataSize != 0 || !common->pUserData)
@@ -115,18 +120,3 @@ template <class Util, class Comm, class Rec> struct LNRecordEdit {
         return true;
     }
 };
-
-// The editing operations each kind's class declares, answered by LNRecordEdit.
-#define LN_RECORD_EDIT_OPERATIONS(Util, Comm, Rec)                                                 \
-    bool Util::AddRecord(Comm* common, bool submit) {                                              \
-        return LNRecordEdit<Util, Comm, Rec>::Add(this, common, submit);                           \
-    }                                                                                              \
-    bool Util::UpdateRecord(Comm* common, int position, bool submit) {                             \
-        return LNRecordEdit<Util, Comm, Rec>::Update(this, common, position, submit);              \
-    }                                                                                              \
-    bool Util::DelRecord(Comm* common, bool submit) {                                              \
-        return LNRecordEdit<Util, Comm, Rec>::Del(this, common, submit);                           \
-    }                                                                                              \
-    bool Util::SyncRecord(Comm* common, bool submit) {                                             \
-        return LNRecordEdit<Util, Comm, Rec>::Sync(this, common, submit);                          \
-    }

@@ -1,7 +1,9 @@
 // Tasks: the field catalogue (library build). Task fields give no texts and
 // set no common fields.
-#include "CxLNFieldCatalog.h"
 #include "common/lotus/exchange/CxLNTask.h"
+
+#include "common/lotus/engine/CxLNFieldCatalog.h"
+#include "common/lotus/engine/CxLNRecordEdit.h"
 
 namespace {
 
@@ -42,16 +44,53 @@ const tagLNFieldRow kRows[] = {
 
 #undef ROW
 
-const tagLNCatalog kCatalog = {kRows, sizeof kRows / sizeof kRows[0] + 1, false};
+const tagLNCatalog kCatalog = {kRows, sizeof kRows / sizeof kRows[0] + 1, false, nullptr, 0};
+
+using Edit = CxLNRecordEdit<CxLNTaskUtil>;
 
 } // namespace
 
-LN_CATALOG_OPERATIONS(CxLNTaskUtil, tagCxLNTaskRec, kCatalog)
-
-char* CxLNTaskUtil::GetFieldText(tagCxLNTaskRec*, unsigned long) {
-    return LNEmptyFieldText();
+unsigned long CxLNTaskUtil::GetFieldCount() {
+    return kCatalog.nCount;
 }
 
-bool CxLNTaskUtil::SetFieldValueByText(unsigned long, const char*, tagCommTaskRec*) {
-    return false;
+const tagLNRecField* CxLNTaskUtil::GetFieldInfo(unsigned long position) {
+    return LNCatalogEntry(kCatalog, position);
+}
+
+bool CxLNTaskUtil::GetFieldInfo(unsigned long position, tagLNRecField* out) {
+    return LNCatalogCopy(kCatalog, position, out);
+}
+
+const char* CxLNTaskUtil::GetFieldName(unsigned long position) {
+    return LNCatalogName(kCatalog, position);
+}
+
+char* CxLNTaskUtil::GetFieldText(tagCxLNTaskRec* record, unsigned long id) {
+    return LNCatalogText(kCatalog, record, id);
+}
+
+// No field gives a value of its own.
+void* CxLNTaskUtil::GetFieldValue(tagCxLNTaskRec*, unsigned long) {
+    return nullptr;
+}
+
+bool CxLNTaskUtil::SetFieldValueByText(unsigned long id, const char* text, tagCommTaskRec* common) {
+    return LNCatalogSetText(kCatalog, id, text, common);
+}
+
+bool CxLNTaskUtil::AddRecord(tagCommTaskRec* common, bool submit) {
+    return Edit::Add(this, common, submit);
+}
+
+bool CxLNTaskUtil::UpdateRecord(tagCommTaskRec* common, int position, bool submit) {
+    return Edit::Update(this, common, position, submit);
+}
+
+bool CxLNTaskUtil::DelRecord(tagCommTaskRec* common, bool submit) {
+    return Edit::Del(this, common, submit);
+}
+
+bool CxLNTaskUtil::SyncRecord(tagCommTaskRec* common, bool submit) {
+    return Edit::Sync(this, common, submit);
 }

@@ -3,7 +3,6 @@
 #pragma once
 #include "common/lotus/engine/CxLNDocVisit.h"
 #include "common/lotus/engine/CxLNItemWrite.h"
-#include "common/lotus/engine/CxLNMailDB.h"
 #include "common/lotus/exchange/CxLNRecords.h"
 
 // The reading side of a Task document.
@@ -14,6 +13,3 @@ bool LNWriteTaskItems(const tagCxLNTaskRec* rec, const tagLNItemWriter& writer);
 
 // The items of a new Task document, set without comparing.
 void LNWriteNewTaskItems(NOTEHANDLE note, bool isPrivate);
-
-// Texts, formula and document visit of the task load and write-back.
-extern const tagLNMailKind kLNTaskMailKind;

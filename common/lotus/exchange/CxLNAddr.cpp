@@ -1,9 +1,7 @@
 #include "CxLNAddr.h"
 
-#include <cstdint>
-
-#include "common/lotus/exchange/CxLNFileFields.h"
-#include "common/lotus/exchange/CxLNRecList.h"
+#include "common/lotus/exchange/CxLNAddrMap.h"
+#include "common/lotus/exchange/CxLNKindUtil.h"
 #include "common/misc/CxString.h"
 
 namespace {
@@ -62,35 +60,51 @@ const tagLNFileField kFileFields[] = {
     LN_DATE(tagCxLNAddrRec, dtAnniversary),
 };
 
-const tagLNFileTexts kTexts = {
-    "There are %d Contact records in total.",
-    "Load Lotus Notes Contact information from file successfully.",
-    "Save Lotus Notes Contacts information to file successfully.",
-    "Failed to open file: %s",
-    "Failed to open file: %s",
+const tagLNKind kKind = {
+    {1, "Zembrik.LNAddrHost", "Start loading Lotus Notes Contacts.",
+     "Load Lotus Notes Contacts information successfully.",
+     "Failed to load Lotus Notes Contacts information.",
+     "Submit changes to Lotus Notes contacts database"},
+    "LNAddr.dat",
+    "LNAddrErr.dat",
+    "LNAddrStatus.dat",
+    "LNAddrParam.dat",
+    kFileFields,
+    sizeof kFileFields / sizeof kFileFields[0],
+    "Start loading Lotus Notes Contacts from temperary file: %s",
+    "Start saving Lotus Notes Contacts information to file: %s",
+    {
+        "There are %d Contact records in total.",
+        "Load Lotus Notes Contact information from file successfully.",
+        "Save Lotus Notes Contacts information to file successfully.",
+        "Failed to open file: %s",
+        "Failed to open file: %s",
+    },
 };
+
+using Kind = CxLNKindUtil<CxLNAddrUtil, kKind>;
 
 } // namespace
 
 CxLNAddrUtil::CxLNAddrUtil()
     : CxLNBaseUtil(), m_pDataMgr(nullptr), m_pFile(nullptr), m_pRecList(nullptr), m_szLocalName() {
-    m_pRecList = new CxList;
-    m_pFile = new CxFile;
-    m_pDataMgr = new CommAddrMgr;
-    SetKindFiles_("LNAddr.dat", "LNAddrErr.dat", "LNAddrStatus.dat", "LNAddrParam.dat");
+    Kind::Create(this);
 }
 
 CxLNAddrUtil::~CxLNAddrUtil() {
-    CxLNAddrUtil::ClearAll();
-    delete m_pRecList;
-    delete m_pFile;
-    delete m_pDataMgr;
+    Kind::Destroy(this);
+}
+
+bool CxLNAddrUtil::LoadAll() {
+    return Kind::LoadAll(this);
 }
 
 bool CxLNAddrUtil::ClearAll() {
-    LNClearRecs<tagCxLNAddrRec>(m_pRecList);
-    m_pDataMgr->Clear();
-    return true;
+    return Kind::ClearAll(this);
+}
+
+bool CxLNAddrUtil::SubmitChanges() {
+    return Kind::SubmitChanges(this);
 }
 
 bool CxLNAddrUtil::InitRec(tagCxLNAddrRec* rec) {
@@ -98,24 +112,27 @@ bool CxLNAddrUtil::InitRec(tagCxLNAddrRec* rec) {
 }
 
 tagCxLNAddrRec* CxLNAddrUtil::AddRec(const tagCxLNAddrRec* rec) {
-    return LNAddRec(m_pRecList, rec);
+    return Kind::AddRec(this, rec);
 }
 
 void CxLNAddrUtil::DelRec(tagCxLNAddrRec* rec) {
-    LNDelRec<tagCommAddrRec>(m_pRecList, m_pDataMgr, rec);
+    Kind::DelRec(this, rec);
 }
 
 tagCxLNAddrRec* CxLNAddrUtil::GetFirstRec() {
-    return static_cast<tagCxLNAddrRec*>(m_pRecList->GetFirst());
+    return Kind::FirstRec(this);
 }
+
 tagCxLNAddrRec* CxLNAddrUtil::GetNextRec() {
-    return static_cast<tagCxLNAddrRec*>(m_pRecList->GetNext());
+    return Kind::NextRec(this);
 }
+
 tagCxLNAddrRec* CxLNAddrUtil::GetPrevRec() {
-    return static_cast<tagCxLNAddrRec*>(m_pRecList->GetPrev());
+    return Kind::PrevRec(this);
 }
+
 tagCxLNAddrRec* CxLNAddrUtil::GetLastRec() {
-    return static_cast<tagCxLNAddrRec*>(m_pRecList->GetLast());
+    return Kind::LastRec(this);
 }
 
 bool CxLNAddrUtil::LoadFromFile(const char* name) {
@@ -123,39 +140,11 @@ bool CxLNAddrUtil::LoadFromFile(const char* name) {
 }
 
 bool CxLNAddrUtil::LoadFromFile(const char* name, bool workOnly) {
-    name = ExchangeFileName_(name);
-    CX_LOG_INFO("Start loading Lotus Notes Contacts from temperary file: %s", name);
-    char path[512];
-    TempFilePath_(name, path, sizeof path);
-    return LNLoadRecFile(
-        m_pFile, m_pRecList, m_pDataMgr, path,
-        LNFileBytes(kFileFields, sizeof kFileFields / sizeof kFileFields[0]), kTexts,
-        [this](tagCxLNAddrRec* rec) { return LoadRecFromFile_(rec); }, &ToCommRec,
-        workOnly ? &LNRecHasWork<tagCxLNAddrRec> : nullptr);
+    return Kind::LoadFromFile(this, name, workOnly);
 }
 
 bool CxLNAddrUtil::SaveToFile(const char* name) {
-    name = ExchangeFileName_(name);
-    CX_LOG_INFO("Start saving Lotus Notes Contacts information to file: %s", name);
-    char path[512];
-    TempFilePath_(name, path, sizeof path);
-    return LNSaveRecFile<tagCxLNAddrRec>(
-        m_pFile, m_pRecList, path, kTexts,
-        [this](tagCxLNAddrRec* rec) { return SaveRecToFile_(rec); });
-}
-
-bool CxLNAddrUtil::LoadRecFromFile_(tagCxLNAddrRec* rec) {
-    if (!rec || !m_pFile)
-        return false;
-    LNReadFields(m_pFile, rec, kFileFields, sizeof kFileFields / sizeof kFileFields[0]);
-    return true;
-}
-
-bool CxLNAddrUtil::SaveRecToFile_(tagCxLNAddrRec* rec) {
-    if (!rec || !m_pFile)
-        return false;
-    LNWriteFields(m_pFile, rec, kFileFields, sizeof kFileFields / sizeof kFileFields[0]);
-    return true;
+    return Kind::SaveToFile(this, name);
 }
 
 bool CxLNAddrUtil::WriteParamFile() {
@@ -165,4 +154,35 @@ bool CxLNAddrUtil::WriteParamFile() {
 void CxLNAddrUtil::SetLocalName(const char* text) {
     if (text)
         CxStrCopy(m_szLocalName, text);
+}
+
+bool CxLNAddrUtil::Undo(const char* run, bool dryRun, tagLNUndoResult* result) {
+    return Kind::Undo(this, run, dryRun, result);
+}
+
+bool CxLNAddrUtil::InvokeHelper_() {
+    return Kind::InvokeHelper(this);
+}
+
+bool CxLNAddrUtil::LoadRecFromFile_(tagCxLNAddrRec* rec) {
+    return Kind::ReadRec(this, rec);
+}
+
+bool CxLNAddrUtil::SaveRecToFile_(tagCxLNAddrRec* rec) {
+    return Kind::WriteRec(this, rec);
+}
+
+void CxLNAddrUtil::ResetWrittenRecords_() {
+    Kind::ResetWrittenRecords(this);
+}
+
+// Notes contact to common contact.
+bool CxLNAddrUtil::ToCommRec(tagCxLNAddrRec* notes, tagCommAddrRec* common) {
+    if (!notes || !common)
+        return false;
+    LNCopyAddrTexts(notes, common, false);
+    common->dtBirthday = notes->dtBirthday;
+    common->dtAnniversary = notes->dtAnniversary;
+    common->nSourceType = 9;
+    return true;
 }

@@ -6,13 +6,20 @@
 #include "common/pim/CommAddrMgr.h"
 
 class CxFile;
+struct tagLNKind;
+template <class Util, const tagLNKind& Kind> struct CxLNKindUtil;
 #ifdef LNACCESS_ENGINE
 struct tagLNRecField;
-template <class Util, class Comm, class Rec> struct LNRecordEdit;
+template <class Util> struct CxLNRecordEdit;
 #endif
 
 class CxLNAddrUtil : public CxLNBaseUtil {
 public:
+    // The kind's records and manager, for the templates that do its work.
+    using Rec = tagCxLNAddrRec;
+    using Comm = tagCommAddrRec;
+    using Mgr = CommAddrMgr;
+
     CxLNAddrUtil();
     ~CxLNAddrUtil() override;
 
@@ -38,7 +45,7 @@ public:
     bool UpdateRecord(tagCommAddrRec* common, int position, bool submit);
     bool DelRecord(tagCommAddrRec* common, bool submit);
     bool SyncRecord(tagCommAddrRec* common, bool submit);
-    template <class Util, class Comm, class Rec> friend struct LNRecordEdit;
+    template <class Util> friend struct CxLNRecordEdit;
 #endif
     static bool ToCommRec(tagCxLNAddrRec* notes, tagCommAddrRec* common);
 
@@ -71,6 +78,8 @@ public:
     bool Undo(const char* run, bool dryRun, tagLNUndoResult* result);
 
 protected:
+    template <class Util, const tagLNKind& Kind> friend struct CxLNKindUtil;
+
     // One helper run in the current mode; true when the helper ran to its end.
     bool InvokeHelper_();
     bool LoadRecFromFile_(tagCxLNAddrRec* rec);

@@ -1,7 +1,21 @@
 #include "CxLNAddrMap.h"
 
+#include <cstddef>
+
 #include "common/lotus/exchange/CxLNRecords.h"
+#include "common/lotus/exchange/CxLNText.h"
 #include "common/pim/CommRecords.h"
+
+namespace {
+
+struct tagLNAddrTextMap {
+    std::size_t nNotesOffset;
+    std::size_t nNotesSize;
+    std::size_t nCommOffset;
+    std::size_t nCommSize;
+    std::size_t nToNotes; // characters copied into the Notes record
+    std::size_t nToComm;  // characters copied into the common record
+};
 
 #define ROW(notes, comm, toNotes, toComm)                                                          \
     {                                                                                              \
@@ -9,7 +23,7 @@
             offsetof(tagCommAddrRec, comm), sizeof(tagCommAddrRec::comm), toNotes, toComm          \
     }
 
-const tagLNAddrTextMap kLNAddrTextMap[] = {
+const tagLNAddrTextMap kTextMap[] = {
     ROW(szFirstName, szFirstName, 63, 31),
     ROW(szMiddleName, szMiddleName, 63, 31),
     ROW(szLastName, szLastName, 63, 31),
@@ -54,4 +68,19 @@ const tagLNAddrTextMap kLNAddrTextMap[] = {
     ROW(szNote, szNote, 4095, 8191),
 };
 
-const std::size_t kLNAddrTextMapCount = sizeof kLNAddrTextMap / sizeof kLNAddrTextMap[0];
+#undef ROW
+
+} // namespace
+
+void LNCopyAddrTexts(tagCxLNAddrRec* notes, tagCommAddrRec* common, bool toNotes) {
+    char* inNotes = reinterpret_cast<char*>(notes);
+    char* inComm = reinterpret_cast<char*>(common);
+    for (const tagLNAddrTextMap& row : kTextMap) {
+        if (toNotes)
+            LNCopyText(inNotes + row.nNotesOffset, row.nNotesSize, inComm + row.nCommOffset,
+                       row.nCommSize, row.nToNotes);
+        else
+            LNCopyText(inComm + row.nCommOffset, row.nCommSize, inNotes + row.nNotesOffset,
+                       row.nNotesSize, row.nToComm);
+    }
+}

@@ -1,10 +1,9 @@
 #include "CxLNDate.h"
 
-#include <cstdint>
+#include <cstring>
 
-#include "common/lotus/exchange/CxLNFileFields.h"
-#include "common/lotus/exchange/CxLNRecList.h"
-#include "common/misc/CxString.h"
+#include "common/lotus/exchange/CxLNKindUtil.h"
+#include "common/lotus/exchange/CxLNText.h"
 
 namespace {
 
@@ -43,35 +42,97 @@ const tagLNFileField kFileFields[] = {
     LN_FLAG(tagCxLNDateRec, bPrivate),
 };
 
-const tagLNFileTexts kTexts = {
-    "There are %d Calendar records in total.",
-    "Load Lotus Notes Calendar information from file successfully.",
-    "Save Lotus Notes Calendar information to file successfully.",
-    "Failed to open file: %s",
-    "Failed to open file: %s",
+const tagLNKind kKind = {
+    {2, "Zembrik.LNDateHost", "Start loading Lotus Notes Calendar.",
+     "Load Lotus Notes Calendar information successfully.",
+     "Failed to load Lotus Notes Calendar information.",
+     "Submit changes to Lotus Notes calendar database"},
+    "LNDate.dat",
+    "LNDateErr.dat",
+    "LNDateStatus.dat",
+    "LNDateParam.dat",
+    kFileFields,
+    sizeof kFileFields / sizeof kFileFields[0],
+    "Start loading Lotus Notes Calendar from temperary file: %s",
+    "Start saving Lotus Notes Calendar information to file: %s",
+    {
+        "There are %d Calendar records in total.",
+        "Load Lotus Notes Calendar information from file successfully.",
+        "Save Lotus Notes Calendar information to file successfully.",
+        "Failed to open file: %s",
+        "Failed to open file: %s",
+    },
 };
+
+using Kind = CxLNKindUtil<CxLNDateUtil, kKind>;
+
+// The common repeat kind of a Notes repeat unit; 0 for a unit it does not know.
+int RepeatKindOfUnit(const char* unit) {
+    static const struct {
+        const char* szUnit;
+        int nKind;
+    } kUnits[] = {{"D", 1}, {"W", 2}, {"MP", 3}, {"MD", 4}, {"Y", 6}};
+    for (const auto& row : kUnits) {
+        if (std::strcmp(unit, row.szUnit) == 0)
+            return row.nKind;
+    }
+    return 0;
+}
+
+void RepeatToComm(const tagCxLNDateRec* notes, tagCommDateRec* common) {
+    char repeats[sizeof notes->szRepeats];
+    LNCopyText(repeats, notes->szRepeats, sizeof repeats);
+    if (std::strcmp(repeats, "1") != 0) {
+        common->nRepeatKind = 0;
+        return;
+    }
+    char unit[sizeof notes->szRepeatUnit];
+    LNCopyText(unit, notes->szRepeatUnit, sizeof unit);
+    if (int kind = RepeatKindOfUnit(unit))
+        common->nRepeatKind = kind;
+    common->nRepeatInterval = LNTextToInt(notes->szRepeatInterval);
+    switch (common->nRepeatKind) {
+    case 2:
+    case 3:
+        common->nRepeatWeekday = LNTextToInt(notes->szRepeatAdjust);
+        break;
+    case 4:
+        common->nRepeatDay = LNTextToInt(notes->szRepeatAdjust);
+        break;
+    case 6: {
+        SYSTEMTIME start;
+        if (VariantTimeToSystemTime(notes->dtStartDateTime, &start)) {
+            common->nRepeatMonth = start.wMonth;
+            common->nRepeatDay = start.wDay;
+        }
+        break;
+    }
+    default:
+        break;
+    }
+}
 
 } // namespace
 
 CxLNDateUtil::CxLNDateUtil()
     : CxLNBaseUtil(), m_pDataMgr(nullptr), m_pFile(nullptr), m_pRecList(nullptr) {
-    m_pRecList = new CxList;
-    m_pFile = new CxFile;
-    m_pDataMgr = new CommDateMgr;
-    SetKindFiles_("LNDate.dat", "LNDateErr.dat", "LNDateStatus.dat", "LNDateParam.dat");
+    Kind::Create(this);
 }
 
 CxLNDateUtil::~CxLNDateUtil() {
-    CxLNDateUtil::ClearAll();
-    delete m_pRecList;
-    delete m_pFile;
-    delete m_pDataMgr;
+    Kind::Destroy(this);
+}
+
+bool CxLNDateUtil::LoadAll() {
+    return Kind::LoadAll(this);
 }
 
 bool CxLNDateUtil::ClearAll() {
-    LNClearRecs<tagCxLNDateRec>(m_pRecList);
-    m_pDataMgr->Clear();
-    return true;
+    return Kind::ClearAll(this);
+}
+
+bool CxLNDateUtil::SubmitChanges() {
+    return Kind::SubmitChanges(this);
 }
 
 bool CxLNDateUtil::InitRec(tagCxLNDateRec* rec) {
@@ -79,24 +140,27 @@ bool CxLNDateUtil::InitRec(tagCxLNDateRec* rec) {
 }
 
 tagCxLNDateRec* CxLNDateUtil::AddRec(const tagCxLNDateRec* rec) {
-    return LNAddRec(m_pRecList, rec);
+    return Kind::AddRec(this, rec);
 }
 
 void CxLNDateUtil::DelRec(tagCxLNDateRec* rec) {
-    LNDelRec<tagCommDateRec>(m_pRecList, m_pDataMgr, rec);
+    Kind::DelRec(this, rec);
 }
 
 tagCxLNDateRec* CxLNDateUtil::GetFirstRec() {
-    return static_cast<tagCxLNDateRec*>(m_pRecList->GetFirst());
+    return Kind::FirstRec(this);
 }
+
 tagCxLNDateRec* CxLNDateUtil::GetNextRec() {
-    return static_cast<tagCxLNDateRec*>(m_pRecList->GetNext());
+    return Kind::NextRec(this);
 }
+
 tagCxLNDateRec* CxLNDateUtil::GetPrevRec() {
-    return static_cast<tagCxLNDateRec*>(m_pRecList->GetPrev());
+    return Kind::PrevRec(this);
 }
+
 tagCxLNDateRec* CxLNDateUtil::GetLastRec() {
-    return static_cast<tagCxLNDateRec*>(m_pRecList->GetLast());
+    return Kind::LastRec(this);
 }
 
 bool CxLNDateUtil::LoadFromFile(const char* name) {
@@ -104,41 +168,48 @@ bool CxLNDateUtil::LoadFromFile(const char* name) {
 }
 
 bool CxLNDateUtil::LoadFromFile(const char* name, bool workOnly) {
-    name = ExchangeFileName_(name);
-    CX_LOG_INFO("Start loading Lotus Notes Calendar from temperary file: %s", name);
-    char path[512];
-    TempFilePath_(name, path, sizeof path);
-    return LNLoadRecFile(
-        m_pFile, m_pRecList, m_pDataMgr, path,
-        LNFileBytes(kFileFields, sizeof kFileFields / sizeof kFileFields[0]), kTexts,
-        [this](tagCxLNDateRec* rec) { return LoadRecFromFile_(rec); }, &ToCommRec,
-        workOnly ? &LNRecHasWork<tagCxLNDateRec> : nullptr);
+    return Kind::LoadFromFile(this, name, workOnly);
 }
 
 bool CxLNDateUtil::SaveToFile(const char* name) {
-    name = ExchangeFileName_(name);
-    CX_LOG_INFO("Start saving Lotus Notes Calendar information to file: %s", name);
-    char path[512];
-    TempFilePath_(name, path, sizeof path);
-    return LNSaveRecFile<tagCxLNDateRec>(
-        m_pFile, m_pRecList, path, kTexts,
-        [this](tagCxLNDateRec* rec) { return SaveRecToFile_(rec); });
-}
-
-bool CxLNDateUtil::LoadRecFromFile_(tagCxLNDateRec* rec) {
-    if (!rec || !m_pFile)
-        return false;
-    LNReadFields(m_pFile, rec, kFileFields, sizeof kFileFields / sizeof kFileFields[0]);
-    return true;
-}
-
-bool CxLNDateUtil::SaveRecToFile_(tagCxLNDateRec* rec) {
-    if (!rec || !m_pFile)
-        return false;
-    LNWriteFields(m_pFile, rec, kFileFields, sizeof kFileFields / sizeof kFileFields[0]);
-    return true;
+    return Kind::SaveToFile(this, name);
 }
 
 bool CxLNDateUtil::WriteParamFile() {
     return WriteParams_(nullptr, true);
+}
+
+bool CxLNDateUtil::Undo(const char* run, bool dryRun, tagLNUndoResult* result) {
+    return Kind::Undo(this, run, dryRun, result);
+}
+
+bool CxLNDateUtil::InvokeHelper_() {
+    return Kind::InvokeHelper(this);
+}
+
+bool CxLNDateUtil::LoadRecFromFile_(tagCxLNDateRec* rec) {
+    return Kind::ReadRec(this, rec);
+}
+
+bool CxLNDateUtil::SaveRecToFile_(tagCxLNDateRec* rec) {
+    return Kind::WriteRec(this, rec);
+}
+
+void CxLNDateUtil::ResetWrittenRecords_() {
+    Kind::ResetWrittenRecords(this);
+}
+
+// Notes calendar entry to common calendar record.
+bool CxLNDateUtil::ToCommRec(tagCxLNDateRec* notes, tagCommDateRec* common) {
+    if (!notes || !common)
+        return false;
+    LNCopyText(common->szDescription, notes->szSubject, 255);
+    LNCopyText(common->szLocation, notes->szLocation, 255);
+    VariantTimeToSystemTime(notes->dtStartDateTime, &common->stStart);
+    VariantTimeToSystemTime(notes->dtEndDateTime, &common->stEnd);
+    LNCopyText(common->szNote, notes->szBody, 8191);
+    RepeatToComm(notes, common);
+    common->nSource = 9;
+    common->nPrivate = notes->bPrivate ? 1 : 0;
+    return true;
 }

@@ -6,13 +6,20 @@
 #include "common/pim/CommDateMgr.h"
 
 class CxFile;
+struct tagLNKind;
+template <class Util, const tagLNKind& Kind> struct CxLNKindUtil;
 #ifdef LNACCESS_ENGINE
 struct tagLNRecField;
-template <class Util, class Comm, class Rec> struct LNRecordEdit;
+template <class Util> struct CxLNRecordEdit;
 #endif
 
 class CxLNDateUtil : public CxLNBaseUtil {
 public:
+    // The kind's records and manager, for the templates that do its work.
+    using Rec = tagCxLNDateRec;
+    using Comm = tagCommDateRec;
+    using Mgr = CommDateMgr;
+
     CxLNDateUtil();
     ~CxLNDateUtil() override;
 
@@ -38,7 +45,7 @@ public:
     bool UpdateRecord(tagCommDateRec* common, int position, bool submit);
     bool DelRecord(tagCommDateRec* common, bool submit);
     bool SyncRecord(tagCommDateRec* common, bool submit);
-    template <class Util, class Comm, class Rec> friend struct LNRecordEdit;
+    template <class Util> friend struct CxLNRecordEdit;
 #endif
     static bool ToCommRec(tagCxLNDateRec* notes, tagCommDateRec* common);
 
@@ -67,6 +74,8 @@ public:
     bool Undo(const char* run, bool dryRun, tagLNUndoResult* result);
 
 protected:
+    template <class Util, const tagLNKind& Kind> friend struct CxLNKindUtil;
+
     // One helper run in the current mode; true when the helper ran to its end.
     bool InvokeHelper_();
     bool LoadRecFromFile_(tagCxLNDateRec* rec);

@@ -1,38 +1,51 @@
 #include "CxLNNote.h"
 
-#include "common/lotus/exchange/CxLNRecList.h"
+#include "common/lotus/exchange/CxLNKindUtil.h"
 
 namespace {
 
-const tagLNFileTexts kTexts = {
+const tagLNKind kKind = {
+    {8, "Zembrik.LNNoteHost", nullptr, nullptr, nullptr, nullptr},
+    "LNNote.dat",
+    "LNNoteErr.dat",
+    "LNNoteStatus.dat",
+    "LNNoteParam.dat",
+    nullptr,
+    0,
     nullptr,
     nullptr,
-    nullptr,
-    "Cannot load Lotus Notes Note records from temperary file: %s",
-    "Cannot save Lotus Notes Notes records to temperary file: %s",
+    {
+        nullptr,
+        nullptr,
+        nullptr,
+        "Cannot load Lotus Notes Note records from temperary file: %s",
+        "Cannot save Lotus Notes Notes records to temperary file: %s",
+    },
 };
+
+using Kind = CxLNKindUtil<CxLNNoteUtil, kKind>;
 
 } // namespace
 
 CxLNNoteUtil::CxLNNoteUtil()
     : CxLNBaseUtil(), m_pDataMgr(nullptr), m_pFile(nullptr), m_pRecList(nullptr) {
-    m_pRecList = new CxList;
-    m_pFile = new CxFile;
-    m_pDataMgr = new CommNoteMgr;
-    SetKindFiles_("LNNote.dat", "LNNoteErr.dat", "LNNoteStatus.dat", "LNNoteParam.dat");
+    Kind::Create(this);
 }
 
 CxLNNoteUtil::~CxLNNoteUtil() {
-    CxLNNoteUtil::ClearAll();
-    delete m_pRecList;
-    delete m_pFile;
-    delete m_pDataMgr;
+    Kind::Destroy(this);
+}
+
+bool CxLNNoteUtil::LoadAll() {
+    return Kind::LoadAll(this);
 }
 
 bool CxLNNoteUtil::ClearAll() {
-    LNClearRecs<tagCxLNNoteRec>(m_pRecList);
-    m_pDataMgr->Clear();
-    return true;
+    return Kind::ClearAll(this);
+}
+
+bool CxLNNoteUtil::SubmitChanges() {
+    return Kind::SubmitChanges(this);
 }
 
 bool CxLNNoteUtil::InitRec(tagCxLNNoteRec* rec) {
@@ -40,24 +53,27 @@ bool CxLNNoteUtil::InitRec(tagCxLNNoteRec* rec) {
 }
 
 tagCxLNNoteRec* CxLNNoteUtil::AddRec(const tagCxLNNoteRec* rec) {
-    return LNAddRec(m_pRecList, rec);
+    return Kind::AddRec(this, rec);
 }
 
 void CxLNNoteUtil::DelRec(tagCxLNNoteRec* rec) {
-    LNDelRec<tagCommNoteRec>(m_pRecList, m_pDataMgr, rec);
+    Kind::DelRec(this, rec);
 }
 
 tagCxLNNoteRec* CxLNNoteUtil::GetFirstRec() {
-    return static_cast<tagCxLNNoteRec*>(m_pRecList->GetFirst());
+    return Kind::FirstRec(this);
 }
+
 tagCxLNNoteRec* CxLNNoteUtil::GetNextRec() {
-    return static_cast<tagCxLNNoteRec*>(m_pRecList->GetNext());
+    return Kind::NextRec(this);
 }
+
 tagCxLNNoteRec* CxLNNoteUtil::GetPrevRec() {
-    return static_cast<tagCxLNNoteRec*>(m_pRecList->GetPrev());
+    return Kind::PrevRec(this);
 }
+
 tagCxLNNoteRec* CxLNNoteUtil::GetLastRec() {
-    return static_cast<tagCxLNNoteRec*>(m_pRecList->GetLast());
+    return Kind::LastRec(this);
 }
 
 bool CxLNNoteUtil::LoadFromFile(const char* name) {
@@ -65,35 +81,34 @@ bool CxLNNoteUtil::LoadFromFile(const char* name) {
 }
 
 bool CxLNNoteUtil::LoadFromFile(const char* name, bool workOnly) {
-    char path[512];
-    TempFilePath_(ExchangeFileName_(name), path, sizeof path);
-    return LNLoadRecFile(
-        m_pFile, m_pRecList, m_pDataMgr, path, 0, kTexts,
-        [this](tagCxLNNoteRec* rec) { return LoadRecFromFile_(rec); }, &ToCommRec,
-        workOnly ? &LNRecHasWork<tagCxLNNoteRec> : nullptr);
+    return Kind::LoadFromFile(this, name, workOnly);
 }
 
 bool CxLNNoteUtil::SaveToFile(const char* name) {
-    char path[512];
-    TempFilePath_(ExchangeFileName_(name), path, sizeof path);
-    return LNSaveRecFile<tagCxLNNoteRec>(
-        m_pFile, m_pRecList, path, kTexts,
-        [this](tagCxLNNoteRec* rec) { return SaveRecToFile_(rec); });
-}
-
-// The notes kind carries no document content.
-bool CxLNNoteUtil::LoadRecFromFile_(tagCxLNNoteRec* rec) {
-    return rec && m_pFile;
-}
-
-bool CxLNNoteUtil::SaveRecToFile_(tagCxLNNoteRec* rec) {
-    return rec && m_pFile;
+    return Kind::SaveToFile(this, name);
 }
 
 bool CxLNNoteUtil::WriteParamFile() {
     return WriteParams_(nullptr, false);
 }
 
+bool CxLNNoteUtil::InvokeHelper_() {
+    return Kind::InvokeHelper(this);
+}
+
+bool CxLNNoteUtil::LoadRecFromFile_(tagCxLNNoteRec* rec) {
+    return Kind::ReadRec(this, rec);
+}
+
+bool CxLNNoteUtil::SaveRecToFile_(tagCxLNNoteRec* rec) {
+    return Kind::WriteRec(this, rec);
+}
+
+void CxLNNoteUtil::ResetWrittenRecords_() {
+    Kind::ResetWrittenRecords(this);
+}
+
+// The notes kind carries no content: its common records hold only their source.
 bool CxLNNoteUtil::ToCommRec(tagCxLNNoteRec* notes, tagCommNoteRec* common) {
     if (!notes || !common)
         return false;

@@ -6,13 +6,20 @@
 #include "common/pim/CommNoteMgr.h"
 
 class CxFile;
+struct tagLNKind;
+template <class Util, const tagLNKind& Kind> struct CxLNKindUtil;
 #ifdef LNACCESS_ENGINE
 struct tagLNRecField;
-template <class Util, class Comm, class Rec> struct LNRecordEdit;
+template <class Util> struct CxLNRecordEdit;
 #endif
 
 class CxLNNoteUtil : public CxLNBaseUtil {
 public:
+    // The kind's records and manager, for the templates that do its work.
+    using Rec = tagCxLNNoteRec;
+    using Comm = tagCommNoteRec;
+    using Mgr = CommNoteMgr;
+
     CxLNNoteUtil();
     ~CxLNNoteUtil() override;
 
@@ -37,7 +44,7 @@ public:
     bool UpdateRecord(tagCommNoteRec* common, int position, bool submit);
     bool DelRecord(tagCommNoteRec* common, bool submit);
     bool SyncRecord(tagCommNoteRec* common, bool submit);
-    template <class Util, class Comm, class Rec> friend struct LNRecordEdit;
+    template <class Util> friend struct CxLNRecordEdit;
 #endif
     static bool ToCommRec(tagCxLNNoteRec* notes, tagCommNoteRec* common);
 
@@ -63,6 +70,8 @@ public:
     }
 
 protected:
+    template <class Util, const tagLNKind& Kind> friend struct CxLNKindUtil;
+
     // One helper run in the current mode; true when the helper ran to its end.
     bool InvokeHelper_();
     bool LoadRecFromFile_(tagCxLNNoteRec* rec);

@@ -5,7 +5,9 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <vector>
 
+#include "common/lotus/exchange/CxLNRecords.h"
 #include "common/misc/CxDebugUtil.h"
 #include "common/misc/CxFile.h"
 #include "common/misc/CxList.h"
@@ -50,6 +52,23 @@ template <class Comm, class Rec, class Mgr> void LNDelRec(CxList* list, Mgr* mgr
         mgr->DelRec(comm);
     }
     std::free(rec);
+}
+
+// What a successful write-back leaves behind: records written to their
+// documents are done, and records whose documents were deleted go together
+// with their common records. Without this every later write-back would
+// create the added documents once more.
+template <class Comm, class Rec, class Mgr> void LNResetWrittenRecs(CxList* list, Mgr* mgr) {
+    std::vector<Rec*> deleted;
+    for (void* p = list->GetFirst(); p; p = list->GetNext()) {
+        Rec* rec = static_cast<Rec*>(p);
+        if (rec->nAction == LN_ACTION_WRITE)
+            rec->nAction = LN_ACTION_NONE;
+        else if (rec->nAction == LN_ACTION_DELETE)
+            deleted.push_back(rec);
+    }
+    for (Rec* rec : deleted)
+        LNDelRec<Comm>(list, mgr, rec);
 }
 
 template <class Rec> void LNClearRecs(CxList* list) {

@@ -1,10 +1,10 @@
 #include "CxLNTask.h"
 
-#include <cstdint>
+#include <ctime>
 
-#include "common/lotus/exchange/CxLNFileFields.h"
-#include "common/lotus/exchange/CxLNRecList.h"
-#include "common/misc/CxString.h"
+#include "common/lotus/exchange/CxLNKindUtil.h"
+#include "common/lotus/exchange/CxLNText.h"
+#include "common/misc/CxDateTime.h"
 
 namespace {
 
@@ -33,35 +33,65 @@ const tagLNFileField kFileFields[] = {
     LN_TEXT(tagCxLNTaskRec, szAlarmString),
 };
 
-const tagLNFileTexts kTexts = {
-    "There are %d Task records in total.",
-    "Load Lotus Notes Tasks information from file successfully.",
-    "Save Lotus Notes Tasks information to file successfully.",
-    "Failed to open file: %s",
-    "Failed to open file: %s",
+const tagLNKind kKind = {
+    {4, "Zembrik.LNTaskHost", "Start loading Lotus Notes Tasks.",
+     "Load Lotus Notes Tasks information successfully.",
+     "Failed to load Lotus Notes Tasks information.",
+     "Submit changes to Lotus Notes task database"},
+    "LNTask.dat",
+    "LNTaskErr.dat",
+    "LNTaskStatus.dat",
+    "LNTaskParam.dat",
+    kFileFields,
+    sizeof kFileFields / sizeof kFileFields[0],
+    "Start loading Lotus Notes Tasks from temperary file: %s",
+    "Start saving Lotus Notes Tasks information to file: %s",
+    {
+        "There are %d Task records in total.",
+        "Load Lotus Notes Tasks information from file successfully.",
+        "Save Lotus Notes Tasks information to file successfully.",
+        "Failed to open file: %s",
+        "Failed to open file: %s",
+    },
 };
+
+using Kind = CxLNKindUtil<CxLNTaskUtil, kKind>;
+
+// Notes importance 0 high, 2 low, else normal; common priority 1 high, 2 low, else normal.
+int32_t PriorityOfImportance(int32_t importance) {
+    return importance == 0 ? 1 : importance == 2 ? 2 : 0;
+}
+
+// The common due date is a 32-bit seconds count, 0 for none.
+void DueDateToComm(double dueDate, int32_t* seconds) {
+    time_t value = 0;
+    if (dueDate == 0.0)
+        *seconds = 0;
+    else if (VariantTimeToTimeT(dueDate, &value))
+        *seconds = static_cast<int32_t>(static_cast<uint32_t>(static_cast<int64_t>(value)));
+}
 
 } // namespace
 
 CxLNTaskUtil::CxLNTaskUtil()
     : CxLNBaseUtil(), m_pDataMgr(nullptr), m_pFile(nullptr), m_pRecList(nullptr) {
-    m_pRecList = new CxList;
-    m_pFile = new CxFile;
-    m_pDataMgr = new CommTaskMgr;
-    SetKindFiles_("LNTask.dat", "LNTaskErr.dat", "LNTaskStatus.dat", "LNTaskParam.dat");
+    Kind::Create(this);
 }
 
 CxLNTaskUtil::~CxLNTaskUtil() {
-    CxLNTaskUtil::ClearAll();
-    delete m_pRecList;
-    delete m_pFile;
-    delete m_pDataMgr;
+    Kind::Destroy(this);
+}
+
+bool CxLNTaskUtil::LoadAll() {
+    return Kind::LoadAll(this);
 }
 
 bool CxLNTaskUtil::ClearAll() {
-    LNClearRecs<tagCxLNTaskRec>(m_pRecList);
-    m_pDataMgr->Clear();
-    return true;
+    return Kind::ClearAll(this);
+}
+
+bool CxLNTaskUtil::SubmitChanges() {
+    return Kind::SubmitChanges(this);
 }
 
 bool CxLNTaskUtil::InitRec(tagCxLNTaskRec* rec) {
@@ -69,24 +99,27 @@ bool CxLNTaskUtil::InitRec(tagCxLNTaskRec* rec) {
 }
 
 tagCxLNTaskRec* CxLNTaskUtil::AddRec(const tagCxLNTaskRec* rec) {
-    return LNAddRec(m_pRecList, rec);
+    return Kind::AddRec(this, rec);
 }
 
 void CxLNTaskUtil::DelRec(tagCxLNTaskRec* rec) {
-    LNDelRec<tagCommTaskRec>(m_pRecList, m_pDataMgr, rec);
+    Kind::DelRec(this, rec);
 }
 
 tagCxLNTaskRec* CxLNTaskUtil::GetFirstRec() {
-    return static_cast<tagCxLNTaskRec*>(m_pRecList->GetFirst());
+    return Kind::FirstRec(this);
 }
+
 tagCxLNTaskRec* CxLNTaskUtil::GetNextRec() {
-    return static_cast<tagCxLNTaskRec*>(m_pRecList->GetNext());
+    return Kind::NextRec(this);
 }
+
 tagCxLNTaskRec* CxLNTaskUtil::GetPrevRec() {
-    return static_cast<tagCxLNTaskRec*>(m_pRecList->GetPrev());
+    return Kind::PrevRec(this);
 }
+
 tagCxLNTaskRec* CxLNTaskUtil::GetLastRec() {
-    return static_cast<tagCxLNTaskRec*>(m_pRecList->GetLast());
+    return Kind::LastRec(this);
 }
 
 bool CxLNTaskUtil::LoadFromFile(const char* name) {
@@ -94,41 +127,46 @@ bool CxLNTaskUtil::LoadFromFile(const char* name) {
 }
 
 bool CxLNTaskUtil::LoadFromFile(const char* name, bool workOnly) {
-    name = ExchangeFileName_(name);
-    CX_LOG_INFO("Start loading Lotus Notes Tasks from temperary file: %s", name);
-    char path[512];
-    TempFilePath_(name, path, sizeof path);
-    return LNLoadRecFile(
-        m_pFile, m_pRecList, m_pDataMgr, path,
-        LNFileBytes(kFileFields, sizeof kFileFields / sizeof kFileFields[0]), kTexts,
-        [this](tagCxLNTaskRec* rec) { return LoadRecFromFile_(rec); }, &ToCommRec,
-        workOnly ? &LNRecHasWork<tagCxLNTaskRec> : nullptr);
+    return Kind::LoadFromFile(this, name, workOnly);
 }
 
 bool CxLNTaskUtil::SaveToFile(const char* name) {
-    name = ExchangeFileName_(name);
-    CX_LOG_INFO("Start saving Lotus Notes Tasks information to file: %s", name);
-    char path[512];
-    TempFilePath_(name, path, sizeof path);
-    return LNSaveRecFile<tagCxLNTaskRec>(
-        m_pFile, m_pRecList, path, kTexts,
-        [this](tagCxLNTaskRec* rec) { return SaveRecToFile_(rec); });
-}
-
-bool CxLNTaskUtil::LoadRecFromFile_(tagCxLNTaskRec* rec) {
-    if (!rec || !m_pFile)
-        return false;
-    LNReadFields(m_pFile, rec, kFileFields, sizeof kFileFields / sizeof kFileFields[0]);
-    return true;
-}
-
-bool CxLNTaskUtil::SaveRecToFile_(tagCxLNTaskRec* rec) {
-    if (!rec || !m_pFile)
-        return false;
-    LNWriteFields(m_pFile, rec, kFileFields, sizeof kFileFields / sizeof kFileFields[0]);
-    return true;
+    return Kind::SaveToFile(this, name);
 }
 
 bool CxLNTaskUtil::WriteParamFile() {
     return WriteParams_(nullptr, true);
+}
+
+bool CxLNTaskUtil::Undo(const char* run, bool dryRun, tagLNUndoResult* result) {
+    return Kind::Undo(this, run, dryRun, result);
+}
+
+bool CxLNTaskUtil::InvokeHelper_() {
+    return Kind::InvokeHelper(this);
+}
+
+bool CxLNTaskUtil::LoadRecFromFile_(tagCxLNTaskRec* rec) {
+    return Kind::ReadRec(this, rec);
+}
+
+bool CxLNTaskUtil::SaveRecToFile_(tagCxLNTaskRec* rec) {
+    return Kind::WriteRec(this, rec);
+}
+
+void CxLNTaskUtil::ResetWrittenRecords_() {
+    Kind::ResetWrittenRecords(this);
+}
+
+// Notes task to common task.
+bool CxLNTaskUtil::ToCommRec(tagCxLNTaskRec* notes, tagCommTaskRec* common) {
+    if (!notes || !common)
+        return false;
+    LNCopyText(common->szSubject, notes->szSubject, 255);
+    LNCopyText(common->szNote, notes->szBody, 8191);
+    common->nPriority = PriorityOfImportance(notes->nImportance);
+    DueDateToComm(notes->dtDueDate, &common->nDueDate);
+    common->bPrivate = notes->bPrivate;
+    common->nSource = 9;
+    return true;
 }

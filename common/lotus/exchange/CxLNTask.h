@@ -6,13 +6,20 @@
 #include "common/pim/CommTaskMgr.h"
 
 class CxFile;
+struct tagLNKind;
+template <class Util, const tagLNKind& Kind> struct CxLNKindUtil;
 #ifdef LNACCESS_ENGINE
 struct tagLNRecField;
-template <class Util, class Comm, class Rec> struct LNRecordEdit;
+template <class Util> struct CxLNRecordEdit;
 #endif
 
 class CxLNTaskUtil : public CxLNBaseUtil {
 public:
+    // The kind's records and manager, for the templates that do its work.
+    using Rec = tagCxLNTaskRec;
+    using Comm = tagCommTaskRec;
+    using Mgr = CommTaskMgr;
+
     CxLNTaskUtil();
     ~CxLNTaskUtil() override;
 
@@ -38,7 +45,7 @@ public:
     bool UpdateRecord(tagCommTaskRec* common, int position, bool submit);
     bool DelRecord(tagCommTaskRec* common, bool submit);
     bool SyncRecord(tagCommTaskRec* common, bool submit);
-    template <class Util, class Comm, class Rec> friend struct LNRecordEdit;
+    template <class Util> friend struct CxLNRecordEdit;
 #endif
     static bool ToCommRec(tagCxLNTaskRec* notes, tagCommTaskRec* common);
 
@@ -67,6 +74,8 @@ public:
     bool Undo(const char* run, bool dryRun, tagLNUndoResult* result);
 
 protected:
+    template <class Util, const tagLNKind& Kind> friend struct CxLNKindUtil;
+
     // One helper run in the current mode; true when the helper ran to its end.
     bool InvokeHelper_();
     bool LoadRecFromFile_(tagCxLNTaskRec* rec);
