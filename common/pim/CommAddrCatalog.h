@@ -1,16 +1,8 @@
-// The contact catalogue with the place of each field in tagCommAddrRec.
+// The contact catalogue: one row per key 1 to 90 with the field's type code
+// and width, where it lies in tagCommAddrRec, its text form and how it compares.
 #pragma once
-#include <cstddef>
+#include "common/pim/CommFieldTable.h"
 
-#include "common/pim/CommFieldInfo.h"
-
-struct tagCommAddrField {
-    tagCommFieldInfo info;
-    std::size_t nOffset;
-};
-
-extern const tagCommAddrField g_aCommAddrFields[];
+extern const tagCommFieldRow g_aCommAddrFields[];
 extern const int g_nCommAddrFieldCount;
-
-// The field of `key`, null when none has it.
-const tagCommAddrField* FindCommAddrField(int key);
+extern const tagCommFieldTable kCommAddrFields;

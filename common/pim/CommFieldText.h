@@ -1,23 +1,16 @@
-// Helpers of the text forms that every common catalogue shares.
+// Catalogue lookup and text forms of the common fields (the wizard's build):
+// every manager's GetCommFieldInfo and GetCommFieldText answer from its
+// kind's table.
 #pragma once
 #include <cstddef>
 
-#include "common/misc/CxString.h"
-#include "common/pim/CommFieldInfo.h"
+#include "common/pim/CommFieldTable.h"
 
-// The row with `key` among `count` rows; null when none has it.
-const tagCommFieldInfo* CommFindRow(const tagCommFieldInfo* rows, int count, int key);
-// GetCommFieldInfo of every kind: false when `row` is null or no row has the key.
-bool CommCopyRow(const tagCommFieldInfo* rows, int count, int key, tagCommFieldInfo* row);
+// Copies the row with `key` into `row`; false when `row` is null or no row has the key.
+bool CommGetFieldInfo(const tagCommFieldTable& table, int key, tagCommFieldInfo* row);
 
-// Empties the caller's buffer and terminates its last byte; false when there is none.
-bool CommBeginText(char* buffer, std::size_t size);
-const char* CommYesNo(long value);
-// The "Source Type" text of a value; null for any value without one.
-const char* CommSourceTypeText(int value);
-
-// Copies a record's text field, never reading past the field.
-template <std::size_t N>
-void CommCopyField(char* buffer, std::size_t size, const char (&field)[N]) {
-    CxStrCopyN(buffer, size, field, N - 1);
-}
+// The text form of the field `row` names in `record`, in `buffer` of `size`
+// bytes (emptied first, its last byte zero); false when anything is missing
+// or the field has no text.
+bool CommGetFieldText(const tagCommFieldTable& table, const void* record,
+                      const tagCommFieldInfo* row, char* buffer, std::size_t size);

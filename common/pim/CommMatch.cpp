@@ -22,6 +22,12 @@ char Folded(char c, unsigned options) {
     return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
 }
 
+template <class T> T ValueAt(const char* record, std::size_t offset) {
+    T value;
+    std::memcpy(&value, record + offset, sizeof value);
+    return value;
+}
+
 } // namespace
 
 bool CommTextEqual(const char* a, const char* b, std::size_t size, std::size_t maxChars,
@@ -56,4 +62,32 @@ void CommTakeText(char* stored, const char* given, std::size_t size, bool copyEm
     if (copyEmpty || given[0] != '\0')
         std::memmove(stored, given, size); // the two may be one record
     stored[size - 1] = '\0';
+}
+
+bool CommFieldEqual(const tagCommFieldTable& table, int key, const void* a, const void* b,
+                    unsigned textOptions) {
+    const tagCommFieldRow* field = CommFindFieldRow(table, key);
+    if (!field)
+        return true;
+    const char* inA = static_cast<const char*>(a);
+    const char* inB = static_cast<const char*>(b);
+    const std::size_t offset = field->nOffset;
+    const std::size_t size = field->nSize;
+    switch (field->nSame) {
+    case COMM_SAME_TEXT:
+    case COMM_SAME_TEXT_LINE: {
+        const unsigned skip = field->nSame == COMM_SAME_TEXT_LINE ? COMM_TEXT_SKIP_CRLF : 0u;
+        return CommTextEqual(inA + offset, inB + offset, size, size - 1, skip | textOptions);
+    }
+    case COMM_SAME_NUMBER:
+        return ValueAt<double>(inA, offset) == ValueAt<double>(inB, offset);
+    case COMM_SAME_DAY:
+        return CompareDate(ValueAt<SYSTEMTIME>(inA, offset), ValueAt<SYSTEMTIME>(inB, offset));
+    case COMM_SAME_MOMENT:
+        return CompareDateTime(ValueAt<SYSTEMTIME>(inA, offset), ValueAt<SYSTEMTIME>(inB, offset));
+    case COMM_SAME_VALUE:
+        return std::memcmp(inA + offset, inB + offset, size) == 0;
+    default:
+        return true; // COMM_SAME_OWN: the manager's own
+    }
 }

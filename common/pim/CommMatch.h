@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "common/misc/CxList.h"
+#include "common/pim/CommFieldTable.h"
 #include "platform/OleDate.h"
 
 enum : int {
@@ -32,6 +33,11 @@ bool CommTextEqual(const char (&a)[N], const char (&b)[N], unsigned options) {
 bool CompareDate(const SYSTEMTIME& a, const SYSTEMTIME& b);
 // Every part but the weekday, which follows from the date.
 bool CompareDateTime(const SYSTEMTIME& a, const SYSTEMTIME& b);
+
+// IsFieldEqual by the kind's table: the field of `key` in two records; a key
+// without a row compares equal. `textOptions` add to every text comparison.
+bool CommFieldEqual(const tagCommFieldTable& table, int key, const void* a, const void* b,
+                    unsigned textOptions);
 
 // True when every key of the list compares equal; an empty list never does.
 template <class Mgr, class Rec>

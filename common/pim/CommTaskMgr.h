@@ -1,28 +1,17 @@
 // Holds the common task records of one data object, in the order added.
 #pragma once
-#include <cstddef>
-#include <cstdint>
-
-#include "common/pim/CommFieldInfo.h"
-#include "common/pim/CommRecMgr.h"
 #include "common/pim/CommRecords.h"
+#include "common/pim/CxCommRecMgr.h"
 
-class CommTaskMgr : public CommRecMgr<tagCommTaskRec, 8> {
+// The task catalogue: every field by key, its text form and how it compares.
+extern const tagCommFieldTable kCommTaskFields;
+
+class CommTaskMgr : public CxCommRecMgr<CommTaskMgr, tagCommTaskRec, 8, kCommTaskFields> {
 public:
     CommTaskMgr();
     virtual ~CommTaskMgr();
 #ifdef LNACCESS_ENGINE
-    // Record matching and update: the Notes access library's build only.
-    // FindRec gives COMM_FIND_PRESENT, _NEW or _CHANGED (with `position`).
-    int FindRec(const tagCommTaskRec* record, int* position) const;
-    bool IsFieldEqual(int key, const tagCommTaskRec* a, const tagCommTaskRec* b) const;
     // Updates the stored record at `position` from `record`; false past the end.
     bool UpdateRec(int position, const tagCommTaskRec* record);
-#endif
-#ifndef LNACCESS_ENGINE
-    // Catalogue lookup and text forms: the wizard's build only.
-    static bool GetCommFieldInfo(int key, tagCommFieldInfo* row);
-    static bool GetCommFieldText(const tagCommTaskRec* record, const tagCommFieldInfo* row,
-                                 char* buffer, std::size_t size);
 #endif
 };

@@ -1,5 +1,9 @@
 // What the four common-record managers share: the records of one data object
-// in the order added, and the kind's match and compare key lists.
+// in the order added, the kind's match and compare key lists, and what the
+// kind's field table answers (`Fields`): in the wizard's build the catalogue
+// lookup and the text forms, in the library's build the record matching. A
+// kind names its manager (`Mgr`, whose IsFieldEqual the matching uses), its
+// record, the room for its keys and its table.
 //
 // Records live on the C heap in a CxList and take their user data with them
 // only when they own it (nUserDataSize > 0); a mere link (size 0) is copied
@@ -14,17 +18,21 @@
 #include <cstring>
 
 #include "common/misc/CxList.h"
+#include "common/pim/CommFieldTable.h"
 #include "common/pim/CommRecStore.h"
 #ifdef LNACCESS_ENGINE
-#include "common/pim/CommMatch.h" // the results of the kinds' FindRec
+#include "common/pim/CommMatch.h"
+#else
+#include "common/pim/CommFieldText.h"
 #endif
 
-template <class Rec, int KeyCapacity> class CommRecMgr {
+template <class Mgr, class Rec, int KeyCapacity, const tagCommFieldTable& Fields>
+class CxCommRecMgr {
 public:
     enum { KEY_CAPACITY = KeyCapacity }; // room for every key of the kind
 
-    CommRecMgr(const CommRecMgr&) = delete;
-    CommRecMgr& operator=(const CommRecMgr&) = delete;
+    CxCommRecMgr(const CxCommRecMgr&) = delete;
+    CxCommRecMgr& operator=(const CxCommRecMgr&) = delete;
 
     void Clear();
     Rec* AddRec(const Rec* record);
@@ -40,12 +48,31 @@ public:
     const int32_t* GetMatchKeys() const { return m_anMatchKeys; }
     int GetCompareKeyCount() const { return m_nCompareKeyCount; }
     const int32_t* GetCompareKeys() const { return m_anCompareKeys; }
+#ifdef LNACCESS_ENGINE
+    // Record matching and update: the Notes access library's build only.
+    // FindRec gives COMM_FIND_PRESENT, _NEW or _CHANGED (with `position`).
+    int FindRec(const Rec* record, int* position) const {
+        return CommFindRec(static_cast<const Mgr&>(*this), m_pRecords, record, position);
+    }
+    bool IsFieldEqual(int key, const Rec* a, const Rec* b) const {
+        return CommFieldEqual(Fields, key, a, b, 0);
+    }
+#else
+    // Catalogue lookup and text forms: the wizard's build only.
+    static bool GetCommFieldInfo(int key, tagCommFieldInfo* row) {
+        return CommGetFieldInfo(Fields, key, row);
+    }
+    static bool GetCommFieldText(const Rec* record, const tagCommFieldInfo* row, char* buffer,
+                                 std::size_t size) {
+        return CommGetFieldText(Fields, record, row, buffer, size);
+    }
+#endif
 
 protected:
     // Starts empty with the kind's default key lists.
     template <int M, int C>
-    CommRecMgr(const int32_t (&matchKeys)[M], const int32_t (&compareKeys)[C]);
-    ~CommRecMgr();
+    CxCommRecMgr(const int32_t (&matchKeys)[M], const int32_t (&compareKeys)[C]);
+    ~CxCommRecMgr();
 
     CxList* m_pRecords;
     int32_t m_anMatchKeys[KeyCapacity];
@@ -54,10 +81,10 @@ protected:
     int32_t m_nCompareKeyCount;
 };
 
-template <class Rec, int KeyCapacity>
+template <class Mgr, class Rec, int KeyCapacity, const tagCommFieldTable& Fields>
 template <int M, int C>
-CommRecMgr<Rec, KeyCapacity>::CommRecMgr(const int32_t (&matchKeys)[M],
-                                         const int32_t (&compareKeys)[C])
+CxCommRecMgr<Mgr, Rec, KeyCapacity, Fields>::CxCommRecMgr(const int32_t (&matchKeys)[M],
+                                                          const int32_t (&compareKeys)[C])
     : m_pRecords(new CxList), m_anMatchKeys(), m_nMatchKeyCount(0), m_anCompareKeys(),
       m_nCompareKeyCount(0) {
     static_assert(M <= KeyCapacity && C <= KeyCapacity, "a default key list overflows");
@@ -65,19 +92,21 @@ CommRecMgr<Rec, KeyCapacity>::CommRecMgr(const int32_t (&matchKeys)[M],
     CommSetKeys(m_anCompareKeys, &m_nCompareKeyCount, KeyCapacity, compareKeys, C);
 }
 
-template <class Rec, int KeyCapacity> CommRecMgr<Rec, KeyCapacity>::~CommRecMgr() {
+template <class Mgr, class Rec, int KeyCapacity, const tagCommFieldTable& Fields>
+CxCommRecMgr<Mgr, Rec, KeyCapacity, Fields>::~CxCommRecMgr() {
     Clear();
     delete m_pRecords;
 }
 
-template <class Rec, int KeyCapacity> void CommRecMgr<Rec, KeyCapacity>::Clear() {
+template <class Mgr, class Rec, int KeyCapacity, const tagCommFieldTable& Fields>
+void CxCommRecMgr<Mgr, Rec, KeyCapacity, Fields>::Clear() {
     for (void* p = m_pRecords->GetFirst(); p; p = m_pRecords->GetNext())
         CommFreeRec(static_cast<Rec*>(p));
     m_pRecords->RemoveAll(false);
 }
 
-template <class Rec, int KeyCapacity>
-Rec* CommRecMgr<Rec, KeyCapacity>::AddRec(const Rec* record) {
+template <class Mgr, class Rec, int KeyCapacity, const tagCommFieldTable& Fields>
+Rec* CxCommRecMgr<Mgr, Rec, KeyCapacity, Fields>::AddRec(const Rec* record) {
     if (!record)
         return nullptr;
     Rec* copy = static_cast<Rec*>(std::malloc(sizeof(Rec)));
@@ -98,7 +127,8 @@ Rec* CommRecMgr<Rec, KeyCapacity>::AddRec(const Rec* record) {
     return copy;
 }
 
-template <class Rec, int KeyCapacity> Rec* CommRecMgr<Rec, KeyCapacity>::NewRec() {
+template <class Mgr, class Rec, int KeyCapacity, const tagCommFieldTable& Fields>
+Rec* CxCommRecMgr<Mgr, Rec, KeyCapacity, Fields>::NewRec() {
     Rec* record = static_cast<Rec*>(std::calloc(1, sizeof(Rec)));
     if (record && !m_pRecords->Add(record)) {
         std::free(record);
@@ -107,7 +137,8 @@ template <class Rec, int KeyCapacity> Rec* CommRecMgr<Rec, KeyCapacity>::NewRec(
     return record;
 }
 
-template <class Rec, int KeyCapacity> void CommRecMgr<Rec, KeyCapacity>::DelRec(Rec* record) {
+template <class Mgr, class Rec, int KeyCapacity, const tagCommFieldTable& Fields>
+void CxCommRecMgr<Mgr, Rec, KeyCapacity, Fields>::DelRec(Rec* record) {
     if (!record || !m_pRecords->Remove(record))
         return;
     CommFreeRec(record);
