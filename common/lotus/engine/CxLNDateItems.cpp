@@ -8,9 +8,6 @@
 
 namespace {
 
-// The kind's own value.
-enum : int { LN_REPEAT_FOR = LN_VALUE_OWN };
-
 #define TEXT(f) LN_MAIL_FIELD(tagCxLNDateRec, TEXT, f)
 #define TIME(f) LN_MAIL_FIELD(tagCxLNDateRec, TIME, f)
 #define NONE LN_MAIL_VALUE(NONE)
@@ -76,7 +73,7 @@ const tagLNMailField kFields[kItemCount] = {
     TIME(dtRepeatUntil),
     NONE, // txtNum
     TEXT(szRepeatForUnit),
-    {LN_REPEAT_FOR, 0, 0},
+    LN_MAIL_VALUE(OWN), // ReadRepeatFor
     TEXT(szRepeatWeekends),
     TIME(dtRepeatCustom),
     TEXT(szCSFlags),
@@ -99,16 +96,13 @@ int32_t RepeatCount(const char* value, std::size_t length) {
     return static_cast<int32_t>(number);
 }
 
-void ReadItem(void* record, int id, WORD type, const char* value, std::size_t length) {
-    if (id < 0 || id >= kItemCount)
-        return;
-    tagCxLNDateRec* rec = static_cast<tagCxLNDateRec*>(record);
-    if (kFields[id].nValue != LN_REPEAT_FOR) {
-        LNReadMailField(kFields[id], rec, type, value, length);
-        return;
-    }
+void ReadRepeatFor(tagCxLNDateRec* rec, WORD type, const char* value, std::size_t length) {
     if (type == TYPE_NUMBER)
         rec->nRepeatFor = RepeatCount(value, length);
+}
+
+void ReadItem(void* record, int id, WORD type, const char* value, std::size_t length) {
+    LNReadMailItem(kFields, record, id, type, value, length, ReadRepeatFor);
 }
 
 void WriteRepeatItems(const tagCxLNDateRec* rec, const tagLNItemWriter& writer) {

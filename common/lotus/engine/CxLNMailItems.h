@@ -63,3 +63,18 @@ bool LNReadMailField(const tagLNMailField& field, Rec* rec, WORD type, const cha
         return LNReadMailValue(field, rec, type, value, length);
     }
 }
+
+// ReadItem of a mail kind: the value goes to the field of `id`, the kind's own
+// value (LN_VALUE_OWN) to `readOwn`; an id outside the fields is dropped.
+template <class Rec, int Count>
+void LNReadMailItem(const tagLNMailField (&fields)[Count], void* record, int id, WORD type,
+                    const char* value, std::size_t length,
+                    void (*readOwn)(Rec* rec, WORD type, const char* value, std::size_t length)) {
+    if (id < 0 || id >= Count)
+        return;
+    Rec* rec = static_cast<Rec*>(record);
+    if (fields[id].nValue == LN_VALUE_OWN)
+        readOwn(rec, type, value, length);
+    else
+        LNReadMailField(fields[id], rec, type, value, length);
+}

@@ -11,9 +11,6 @@
 
 namespace {
 
-// The kind's own value.
-enum : int { LN_IMPORTANCE = LN_VALUE_OWN };
-
 #define TEXT(f) LN_MAIL_FIELD(tagCxLNTaskRec, TEXT, f)
 #define TIME(f) LN_MAIL_FIELD(tagCxLNTaskRec, TIME, f)
 #define NONE LN_MAIL_VALUE(NONE)
@@ -61,7 +58,7 @@ const tagLNMailField kFields[kItemCount] = {
     LN_MAIL_FIELD(tagCxLNTaskRec, BODY, szBody),
     TEXT(szRepeats),
     TEXT(szCategories),
-    {LN_IMPORTANCE, 0, 0},
+    LN_MAIL_VALUE(OWN), // ReadImportance
     LN_MAIL_VALUE(PUBLIC),
     TEXT(szTaskType),
     TIME(dtDueDate),
@@ -104,16 +101,13 @@ int32_t LeadingNumber(const char* value, std::size_t length) {
     return LNTextToInt(value, length < kPrefix ? length : kPrefix);
 }
 
-void ReadItem(void* record, int id, WORD type, const char* value, std::size_t length) {
-    if (id < 0 || id >= kItemCount)
-        return;
-    tagCxLNTaskRec* rec = static_cast<tagCxLNTaskRec*>(record);
-    if (kFields[id].nValue != LN_IMPORTANCE) {
-        LNReadMailField(kFields[id], rec, type, value, length);
-        return;
-    }
+void ReadImportance(tagCxLNTaskRec* rec, WORD type, const char* value, std::size_t length) {
     if (type == TYPE_TEXT)
         rec->nImportance = LeadingNumber(value, length);
+}
+
+void ReadItem(void* record, int id, WORD type, const char* value, std::size_t length) {
+    LNReadMailItem(kFields, record, id, type, value, length, ReadImportance);
 }
 
 // A body is written as text only: a rich-text body that differs is left
