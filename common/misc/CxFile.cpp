@@ -36,7 +36,7 @@ bool CxFile::Open(const char* path, const char* mode) {
     if (!path || !*path || !mode || !*mode)
         return false;
     Close(); // a second open would otherwise leak the first stream
-    m_pStream = std::strpbrk(mode, "wa") ? OpenForWriting(path, mode) : std::fopen(path, mode);
+    m_pStream = std::strpbrk(mode, "wa") ? OpenForWriting_(path, mode) : std::fopen(path, mode);
     // A stream that both reads and writes takes the writes only.
     m_bWriting = std::strpbrk(mode, "wa+") != nullptr;
     if (!m_pStream)
@@ -51,7 +51,7 @@ bool CxFile::Open(const char* path, const char* mode) {
 
 // A file the system writes is never written through a symbolic link: the link
 // could send the bytes (a password, records) to any file of the user.
-FILE* CxFile::OpenForWriting(const char* path, const char* mode) {
+FILE* CxFile::OpenForWriting_(const char* path, const char* mode) {
     const bool append = std::strchr(mode, 'a') != nullptr;
     int flags = O_CREAT | O_NOFOLLOW | O_CLOEXEC | (append ? O_APPEND : O_TRUNC);
     flags |= std::strchr(mode, '+') ? O_RDWR : O_WRONLY;
@@ -66,7 +66,7 @@ FILE* CxFile::OpenForWriting(const char* path, const char* mode) {
 
 bool CxFile::Close() {
     if (m_pStream) {
-        Flush();
+        Flush_();
         std::fclose(m_pStream);
         m_pStream = nullptr;
     }
@@ -75,7 +75,7 @@ bool CxFile::Close() {
     return true;
 }
 
-std::size_t CxFile::Take(void* bytes, std::size_t count) {
+std::size_t CxFile::Take_(void* bytes, std::size_t count) {
     // Nearly every field is in the buffer already.
     if (count <= m_nEnd - m_nPos && !m_bWriting) {
         if (bytes)
@@ -105,13 +105,13 @@ std::size_t CxFile::Take(void* bytes, std::size_t count) {
     return got;
 }
 
-void CxFile::Put(const void* bytes, std::size_t count) {
+void CxFile::Put_(const void* bytes, std::size_t count) {
     if (!m_bWriting) {
         m_bFailed = true;
         return;
     }
     if (m_nEnd + count > kBufferSize)
-        Flush();
+        Flush_();
     if (count > kBufferSize) {
         m_bFailed = m_bFailed || std::fwrite(bytes, 1, count, m_pStream) != count;
         return;
@@ -120,7 +120,7 @@ void CxFile::Put(const void* bytes, std::size_t count) {
     m_nEnd += count;
 }
 
-void CxFile::Flush() {
+void CxFile::Flush_() {
     if (!m_bWriting || m_nEnd == 0)
         return;
     m_bFailed = m_bFailed || std::fwrite(m_pBuffer.get(), 1, m_nEnd, m_pStream) != m_nEnd;
@@ -131,7 +131,7 @@ bool CxFile::ReadInt(int32_t* p) {
     if (!m_pStream || !p)
         return false;
     unsigned char bytes[4];
-    if (Take(bytes, 4) == 4)
+    if (Take_(bytes, 4) == 4)
         *p = static_cast<int32_t>(GetLittleEndian(bytes));
     return true;
 }
@@ -144,7 +144,7 @@ bool CxFile::ReadDouble(double* p) {
     if (!m_pStream || !p)
         return false;
     unsigned char bytes[8];
-    if (Take(bytes, 8) == 8)
+    if (Take_(bytes, 8) == 8)
         std::memcpy(p, bytes, 8);
     return true;
 }
@@ -160,13 +160,13 @@ bool CxFile::ReadString(char* buffer, uint32_t size, int32_t* length) {
         return true;
     const uint32_t total = static_cast<uint32_t>(n);
     if (size == 0) {
-        Take(nullptr, total);
+        Take_(nullptr, total);
         return true;
     }
     const uint32_t kept = total < size ? total : size - 1;
-    std::size_t got = Take(buffer, kept);
+    std::size_t got = Take_(buffer, kept);
     buffer[got] = '\0';
-    Take(nullptr, total - kept);
+    Take_(nullptr, total - kept);
     return true;
 }
 
@@ -175,7 +175,7 @@ bool CxFile::WriteInt(int32_t n) {
         return false;
     unsigned char bytes[4];
     PutLittleEndian(static_cast<uint32_t>(n), bytes);
-    Put(bytes, 4);
+    Put_(bytes, 4);
     return true;
 }
 
@@ -186,7 +186,7 @@ bool CxFile::WriteBool(bool b) {
 bool CxFile::WriteDouble(double d) {
     if (!m_pStream)
         return false;
-    Put(&d, 8);
+    Put_(&d, 8);
     return true;
 }
 
@@ -196,7 +196,7 @@ bool CxFile::WriteString(const char* text) {
     const std::size_t length = text ? std::strlen(text) : 0;
     WriteInt(static_cast<int32_t>(length));
     if (length)
-        Put(text, length);
+        Put_(text, length);
     return true;
 }
 
@@ -204,15 +204,15 @@ bool CxFile::WriteLine(const char* text) {
     if (!m_pStream)
         return false;
     if (text)
-        Put(text, std::strlen(text));
-    Put("\r\n", 2);
+        Put_(text, std::strlen(text));
+    Put_("\r\n", 2);
     return true;
 }
 
 bool CxFile::AtEnd() {
     if (!m_pStream)
         return true;
-    Flush();
+    Flush_();
     return m_bShort || m_bFailed || std::ferror(m_pStream);
 }
 

@@ -38,12 +38,12 @@ public:
     static int32_t GetFileSize(const char* path);
 
 private:
-    static FILE* OpenForWriting(const char* path, const char* mode);
+    static FILE* OpenForWriting_(const char* path, const char* mode);
     // Values go through a buffer of our own: the C library is called once a
     // buffer, not once a field.
-    std::size_t Take(void* bytes, std::size_t count);
-    void Put(const void* bytes, std::size_t count);
-    void Flush();
+    std::size_t Take_(void* bytes, std::size_t count);
+    void Put_(const void* bytes, std::size_t count);
+    void Flush_();
 
     FILE* m_pStream;
     std::unique_ptr<unsigned char[]> m_pBuffer;

@@ -27,7 +27,7 @@ void CxIniUtil::SetSection(const char* section) {
     CxStrCopy(m_szSection, section);
 }
 
-const char* CxIniUtil::Section(const char* section) const {
+const char* CxIniUtil::Section_(const char* section) const {
     return section && *section ? section : m_szSection;
 }
 
@@ -35,7 +35,7 @@ int CxIniUtil::ReadString(const char* section, const char* key, char* buffer, in
                           const char* def) {
     if (!key || !*key || !buffer || size <= 0)
         return 0;
-    return static_cast<int>(platform::GetProfileString(m_szIniPath, Section(section), key, def,
+    return static_cast<int>(platform::GetProfileString(m_szIniPath, Section_(section), key, def,
                                                        buffer, static_cast<std::size_t>(size)));
 }
 
@@ -44,7 +44,7 @@ bool CxIniUtil::ReadInt(const char* section, const char* key, int* result, int d
         return false;
     char text[32] = "";
     ReadString(section, key, text, sizeof text, "");
-    *result = text[0] ? CxTextToInt(text) : def;
+    *result = text[0] ? CxStrToInt(text) : def;
     return true;
 }
 
@@ -61,7 +61,7 @@ bool CxIniUtil::GetBool(const char* section, const char* key, bool def) {
 bool CxIniUtil::WriteString(const char* section, const char* key, const char* value) {
     if (!key || !*key)
         return false;
-    return platform::WriteProfileString(m_szIniPath, Section(section), key, value);
+    return platform::WriteProfileString(m_szIniPath, Section_(section), key, value);
 }
 
 bool CxIniUtil::WriteInt(const char* section, const char* key, int n) {

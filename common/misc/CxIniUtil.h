@@ -21,7 +21,7 @@ public:
     bool WriteBool(const char* section, const char* key, bool b);
 
 private:
-    const char* Section(const char* section) const;
+    const char* Section_(const char* section) const;
 
     char m_szSection[32];
     char m_szIniPath[260];

@@ -35,7 +35,7 @@ int CxStrFormat(char* dst, std::size_t size, const char* format, ...) {
     return n;
 }
 
-int CxTextToInt(const char* text) {
+int CxStrToInt(const char* text) {
     if (!text)
         return 0;
     const char* p = text;

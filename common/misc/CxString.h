@@ -16,7 +16,7 @@ int CxStrFormat(char* dst, std::size_t size, const char* format, ...)
 
 // The leading decimal number of `text`, optionally signed, cut
 // to the int range; 0 when there is none (or `text` is null).
-int CxTextToInt(const char* text);
+int CxStrToInt(const char* text);
 
 // Fixed-size array form: the capacity comes from the array itself.
 template <std::size_t N> inline char* CxStrCopy(char (&dst)[N], const char* src) {

@@ -3,6 +3,8 @@
 #include <cctype>
 #include <cstring>
 
+#include "common/misc/CxDateTime.h"
+
 namespace {
 
 bool Skipped(char c, unsigned options) {
@@ -20,6 +22,12 @@ char Folded(char c, unsigned options) {
     if (options & COMM_TEXT_CASE)
         return c;
     return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+}
+
+// Every part but the weekday, which follows from the date.
+bool SameMoment(const SYSTEMTIME& a, const SYSTEMTIME& b) {
+    return CompareDate(&a, &b) == 0 && a.wHour == b.wHour && a.wMinute == b.wMinute &&
+           a.wSecond == b.wSecond && a.wMilliseconds == b.wMilliseconds;
 }
 
 template <class T> T ValueAt(const char* record, std::size_t offset) {
@@ -47,15 +55,6 @@ bool CommTextEqual(const char* a, const char* b, std::size_t size, std::size_t m
     }
 }
 
-bool CompareDate(const SYSTEMTIME& a, const SYSTEMTIME& b) {
-    return a.wYear == b.wYear && a.wMonth == b.wMonth && a.wDay == b.wDay;
-}
-
-bool CompareDateTime(const SYSTEMTIME& a, const SYSTEMTIME& b) {
-    return CompareDate(a, b) && a.wHour == b.wHour && a.wMinute == b.wMinute &&
-           a.wSecond == b.wSecond && a.wMilliseconds == b.wMilliseconds;
-}
-
 void CommTakeText(char* stored, const char* given, std::size_t size, bool copyEmpty) {
     if (size == 0)
         return;
@@ -81,10 +80,13 @@ bool CommFieldEqual(const tagCommFieldTable& table, int key, const void* a, cons
     }
     case COMM_SAME_NUMBER:
         return ValueAt<double>(inA, offset) == ValueAt<double>(inB, offset);
-    case COMM_SAME_DAY:
-        return CompareDate(ValueAt<SYSTEMTIME>(inA, offset), ValueAt<SYSTEMTIME>(inB, offset));
+    case COMM_SAME_DAY: {
+        const SYSTEMTIME dayA = ValueAt<SYSTEMTIME>(inA, offset);
+        const SYSTEMTIME dayB = ValueAt<SYSTEMTIME>(inB, offset);
+        return CompareDate(&dayA, &dayB) == 0;
+    }
     case COMM_SAME_MOMENT:
-        return CompareDateTime(ValueAt<SYSTEMTIME>(inA, offset), ValueAt<SYSTEMTIME>(inB, offset));
+        return SameMoment(ValueAt<SYSTEMTIME>(inA, offset), ValueAt<SYSTEMTIME>(inB, offset));
     case COMM_SAME_VALUE:
         return std::memcmp(inA + offset, inB + offset, size) == 0;
     default:

@@ -7,7 +7,6 @@
 
 #include "common/misc/CxList.h"
 #include "common/pim/CommFieldTable.h"
-#include "platform/OleDate.h"
 
 enum : int {
     COMM_FIND_PRESENT = 1, // the record itself, or a hit equal in every compare field
@@ -28,11 +27,6 @@ template <std::size_t N>
 bool CommTextEqual(const char (&a)[N], const char (&b)[N], unsigned options) {
     return CommTextEqual(a, b, N, N - 1, options);
 }
-
-// Year, month and day only.
-bool CompareDate(const SYSTEMTIME& a, const SYSTEMTIME& b);
-// Every part but the weekday, which follows from the date.
-bool CompareDateTime(const SYSTEMTIME& a, const SYSTEMTIME& b);
 
 // IsFieldEqual by the kind's table: the field of `key` in two records; a key
 // without a row compares equal. `textOptions` add to every text comparison.

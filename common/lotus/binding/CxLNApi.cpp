@@ -9,7 +9,7 @@ namespace {
 
 const char kLibraryPath[] = "./libnotes.so";
 
-struct BindingState {
+struct tagLNBindingState {
     tagLNApiTable table{};
     void* library = nullptr;
     bool installed = false;
@@ -17,8 +17,8 @@ struct BindingState {
     char startError[1024] = "";
 };
 
-BindingState& State() {
-    static BindingState state;
+tagLNBindingState& State() {
+    static tagLNBindingState state;
     return state;
 }
 
@@ -37,14 +37,14 @@ bool ResolveAll(void* library, tagLNApiTable* table) {
     return true;
 }
 
-void ReleaseLibrary(BindingState& state) {
+void ReleaseLibrary(tagLNBindingState& state) {
     if (state.library)
         dlclose(state.library);
     state.library = nullptr;
     state.table = tagLNApiTable{};
 }
 
-bool LoadLibrary(BindingState& state) {
+bool LoadLibrary(tagLNBindingState& state) {
     if (state.library)
         return true;
     void* library = dlopen(kLibraryPath, RTLD_NOW | RTLD_LOCAL);
@@ -66,7 +66,7 @@ bool LoadLibrary(BindingState& state) {
 } // namespace
 
 bool CxLNApi::Start() {
-    BindingState& state = State();
+    tagLNBindingState& state = State();
     state.startError[0] = '\0';
     if (!state.installed && !LoadLibrary(state))
         return false;
@@ -87,7 +87,7 @@ bool CxLNApi::Start() {
 }
 
 void CxLNApi::Stop() {
-    BindingState& state = State();
+    tagLNBindingState& state = State();
     if (state.started)
         state.table.NotesTerm();
     state.started = false;
@@ -97,14 +97,14 @@ void CxLNApi::Stop() {
 
 void CxLNApi::Install(const tagLNApiTable& table) {
     Stop();
-    BindingState& state = State();
+    tagLNBindingState& state = State();
     ReleaseLibrary(state);
     state.table = table;
     state.installed = true;
 }
 
 void CxLNApi::Uninstall() {
-    BindingState& state = State();
+    tagLNBindingState& state = State();
     state.started = false;
     state.installed = false;
     ReleaseLibrary(state);

@@ -14,13 +14,13 @@ void CxLNChangeGroup::Store(NOTEHANDLE note, NOTEID id, const char* action,
     if (entry < 0)
         LNApi().NSFNoteClose(note);
     else
-        Add({note, id, entry});
+        Add_({note, id, entry});
 }
 
 void CxLNChangeGroup::Delete(NOTEID id, const LNRawItems& before) {
     const long entry = LNJournalAhead(m_pOwner, "delete", id, before, LNRawItems());
     if (entry >= 0)
-        Add({NULLHANDLE, id, entry});
+        Add_({NULLHANDLE, id, entry});
 }
 
 void CxLNChangeGroup::Settle(NOTEID id) {
@@ -35,21 +35,21 @@ void CxLNChangeGroup::Flush() {
     const bool journaled = LNJournal().Sync();
     const int error = errno;
     for (const tagWaiting& waiting : m_waiting)
-        journaled ? Apply(waiting) : Drop(waiting, error);
+        journaled ? Apply_(waiting) : Drop_(waiting, error);
     m_waiting.clear();
 }
 
-void CxLNChangeGroup::Add(const tagWaiting& waiting) {
+void CxLNChangeGroup::Add_(const tagWaiting& waiting) {
     m_waiting.push_back(waiting);
     if (m_waiting.size() >= kSize)
         Flush();
 }
 
-void CxLNChangeGroup::Apply(const tagWaiting& waiting) {
-    waiting.hNote ? ApplyStore(waiting) : ApplyDelete(waiting);
+void CxLNChangeGroup::Apply_(const tagWaiting& waiting) {
+    waiting.hNote ? ApplyStore_(waiting) : ApplyDelete_(waiting);
 }
 
-void CxLNChangeGroup::ApplyDelete(const tagWaiting& waiting) {
+void CxLNChangeGroup::ApplyDelete_(const tagWaiting& waiting) {
     const STATUS status = LNApi().NSFNoteDelete(m_hDB, waiting.nID, 0);
     if (status != NOERROR)
         LNReportCallFailure(m_pOwner, "NSFNoteDelete", status);
@@ -58,7 +58,7 @@ void CxLNChangeGroup::ApplyDelete(const tagWaiting& waiting) {
     LNJournalDone(waiting.nEntry, waiting.nID, status == NOERROR);
 }
 
-void CxLNChangeGroup::ApplyStore(const tagWaiting& waiting) {
+void CxLNChangeGroup::ApplyStore_(const tagWaiting& waiting) {
     STATUS status = LNApi().NSFNoteUpdate(waiting.hNote, 0);
     // A new document has its note ID from the update on.
     NOTEID stored = waiting.nID;
@@ -75,7 +75,7 @@ void CxLNChangeGroup::ApplyStore(const tagWaiting& waiting) {
 
 // The document stays as it is: `error` says why its entry could not be put
 // on the disk.
-void CxLNChangeGroup::Drop(const tagWaiting& waiting, int error) {
+void CxLNChangeGroup::Drop_(const tagWaiting& waiting, int error) {
     errno = error;
     LNReportJournalFailure(m_pOwner, waiting.nID);
     if (waiting.hNote)

@@ -37,11 +37,11 @@ private:
         long nEntry;
     };
 
-    void Add(const tagWaiting& waiting);
-    void Apply(const tagWaiting& waiting);
-    void ApplyStore(const tagWaiting& waiting);
-    void ApplyDelete(const tagWaiting& waiting);
-    void Drop(const tagWaiting& waiting, int error);
+    void Add_(const tagWaiting& waiting);
+    void Apply_(const tagWaiting& waiting);
+    void ApplyStore_(const tagWaiting& waiting);
+    void ApplyDelete_(const tagWaiting& waiting);
+    void Drop_(const tagWaiting& waiting, int error);
 
     CxLNBaseUtil* m_pOwner;
     DBHANDLE m_hDB;

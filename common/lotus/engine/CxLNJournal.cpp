@@ -107,7 +107,7 @@ bool CxLNJournal::Sync() {
     return true;
 }
 
-bool CxLNJournal::Open() {
+bool CxLNJournal::Open_() {
     const std::string folder = LNJournalFolder(m_sDataFolder);
     if (mkdir(folder.c_str(), S_IRWXU) != 0 && errno != EEXIST)
         return false;
@@ -124,13 +124,13 @@ bool CxLNJournal::Open() {
                            {"kind", m_sKind}};
     if (!m_sUndoOf.empty())
         head["undo_of"] = m_sUndoOf;
-    m_bBroken = !WriteLine(head.dump());
+    m_bBroken = !WriteLine_(head.dump());
     // The new file's name must outlive a crash as well as its lines.
     platform::SyncFolder(folder);
     return !m_bBroken;
 }
 
-bool CxLNJournal::WriteLine(const std::string& line) {
+bool CxLNJournal::WriteLine_(const std::string& line) {
     if (!platform::WriteAll(m_nFd, line + "\n")) {
         m_nError = errno;
         return false;
@@ -146,12 +146,12 @@ long CxLNJournal::Ahead(const char* action, NOTEID id, const LNRawItems& before,
     nlohmann::json items = Items(before, after);
     if (items.empty())
         return 0;
-    if (m_bBroken || (m_nFd < 0 && !Open()))
+    if (m_bBroken || (m_nFd < 0 && !Open_()))
         return -1;
     const long entry = m_nEntries + 1;
     nlohmann::json line = {{"entry", entry}, {"action", action}, {"items", std::move(items)}};
     line["doc"] = id ? nlohmann::json(id) : nlohmann::json();
-    if (!WriteLine(line.dump())) {
+    if (!WriteLine_(line.dump())) {
         m_bBroken = true;
         return -1;
     }
@@ -163,7 +163,7 @@ bool CxLNJournal::Done(long entry, NOTEID id, bool committed) {
     if (entry <= 0 || m_nFd < 0)
         return true;
     const nlohmann::json line = {{"entry", entry}, {"doc", id}, {"committed", committed}};
-    m_bBroken = m_bBroken || !WriteLine(line.dump());
+    m_bBroken = m_bBroken || !WriteLine_(line.dump());
     return !m_bBroken;
 }
 

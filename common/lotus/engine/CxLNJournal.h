@@ -35,8 +35,8 @@ public:
     bool Sync();
 
 private:
-    bool Open();
-    bool WriteLine(const std::string& line);
+    bool Open_();
+    bool WriteLine_(const std::string& line);
 
     bool m_bPrepared = false;
     bool m_bBroken = false; // a line failed: nothing after it can be trusted

@@ -21,9 +21,9 @@ WORD ReadWord(const unsigned char* p) {
 }
 
 // Collects characters into a bounded, terminated buffer.
-class TextSink {
+class CxLNTextSink {
 public:
-    TextSink(char* text, std::size_t size) : m_text(text), m_size(size) {
+    CxLNTextSink(char* text, std::size_t size) : m_text(text), m_size(size) {
         if (m_size)
             m_text[0] = '\0';
     }
@@ -95,7 +95,7 @@ void DeleteItems(NOTEHANDLE note, const char* item) {
 } // namespace
 
 void LNRichTextToText(const char* value, std::size_t length, char* text, std::size_t size) {
-    TextSink sink(text, size);
+    CxLNTextSink sink(text, size);
     if (!value)
         return;
     const unsigned char* p = reinterpret_cast<const unsigned char*>(value);

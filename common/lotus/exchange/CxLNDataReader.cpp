@@ -27,9 +27,9 @@ constexpr long kStopGraceMs = 5000;
 // Makes `folder` the process's current directory for the life of the object
 // and then the remembered one again. A folder that cannot be entered leaves
 // the directory as it was.
-class CurrentDirectoryScope {
+class CxCurrentDirectoryScope {
 public:
-    explicit CurrentDirectoryScope(const char* folder) {
+    explicit CxCurrentDirectoryScope(const char* folder) {
         // The whole path: a cut one could not be entered again.
         m_bSaved = getcwd(m_szOriginal, sizeof m_szOriginal) != nullptr;
         if (!m_bSaved)
@@ -39,12 +39,12 @@ public:
             CX_LOG_ERROR("Can not set current directory: %s", folder);
         CX_LOG_INFO("Set current directory: %s", folder);
     }
-    ~CurrentDirectoryScope() {
+    ~CxCurrentDirectoryScope() {
         if (m_bSaved && chdir(m_szOriginal) != 0)
             CX_LOG_ERROR("Can not set current directory: %s", m_szOriginal);
     }
-    CurrentDirectoryScope(const CurrentDirectoryScope&) = delete;
-    CurrentDirectoryScope& operator=(const CurrentDirectoryScope&) = delete;
+    CxCurrentDirectoryScope(const CxCurrentDirectoryScope&) = delete;
+    CxCurrentDirectoryScope& operator=(const CxCurrentDirectoryScope&) = delete;
 
 private:
     char m_szOriginal[PATH_MAX];
@@ -123,7 +123,7 @@ CxLNDataReader::Outcome CxLNDataReader::Run_() {
     // The helper is looked up in the program's folder.
     char programFolder[CX_MAX_PATH] = "";
     GetModulePath(nullptr, programFolder);
-    CurrentDirectoryScope scope(programFolder);
+    CxCurrentDirectoryScope scope(programFolder);
 
     char notesPath[256] = "";
     GetLotusNotesPath(notesPath, sizeof notesPath);

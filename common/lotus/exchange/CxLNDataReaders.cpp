@@ -11,9 +11,9 @@ namespace {
 constexpr int kKinds[] = {1, 2, 4, 8};
 constexpr int kKindCount = sizeof kKinds / sizeof kKinds[0];
 
-class ReaderTable {
+class CxLNReaderTable {
 public:
-    ~ReaderTable() { ReleaseAll(); }
+    ~CxLNReaderTable() { ReleaseAll(); }
 
     CxLNDataReader* Get(int kind) {
         const int slot = SlotOf(kind);
@@ -46,7 +46,7 @@ private:
 };
 
 // Destroyed with the other statics at the end of the process.
-ReaderTable g_readers;
+CxLNReaderTable g_readers;
 
 } // namespace
 

@@ -24,7 +24,7 @@ CxLNErrorFile::CxLNErrorFile(const char* folder, const char* name)
         m_ini.SetFileName(path);
 }
 
-void CxLNErrorFile::Key(int number, char* key, std::size_t size) {
+void CxLNErrorFile::Key_(int number, char* key, std::size_t size) {
     CxStrFormat(key, size, "Error.%d", number);
 }
 
@@ -34,11 +34,11 @@ int CxLNErrorFile::ReadCount() {
 
 bool CxLNErrorFile::HasCount() {
     char count[32] = "";
-    Read(kCountKey, count, sizeof count);
+    Read_(kCountKey, count, sizeof count);
     return count[0] != '\0';
 }
 
-void CxLNErrorFile::Read(const char* key, char* buffer, std::size_t size) {
+void CxLNErrorFile::Read_(const char* key, char* buffer, std::size_t size) {
     if (buffer && size)
         buffer[0] = '\0';
     if (m_bUsable)
@@ -48,12 +48,12 @@ void CxLNErrorFile::Read(const char* key, char* buffer, std::size_t size) {
 
 void CxLNErrorFile::ReadError(int number, char* buffer, std::size_t size) {
     char key[32];
-    Key(number, key, sizeof key);
-    Read(key, buffer, size);
+    Key_(number, key, sizeof key);
+    Read_(key, buffer, size);
 }
 
 void CxLNErrorFile::ReadNotice(char* buffer, std::size_t size) {
-    Read(kNoticeKey, buffer, size);
+    Read_(kNoticeKey, buffer, size);
 }
 
 void CxLNErrorFile::WriteNotice(const char* text) {
@@ -70,6 +70,6 @@ void CxLNErrorFile::WriteError(int number, const char* text) {
     if (!m_bUsable)
         return;
     char key[32];
-    Key(number, key, sizeof key);
+    Key_(number, key, sizeof key);
     m_ini.WriteString(kSection, key, text);
 }

@@ -25,8 +25,8 @@ public:
     void WriteNotice(const char* text);
 
 private:
-    static void Key(int number, char* key, std::size_t size);
-    void Read(const char* key, char* buffer, std::size_t size);
+    static void Key_(int number, char* key, std::size_t size);
+    void Read_(const char* key, char* buffer, std::size_t size);
 
     CxIniUtil m_ini;
     bool m_bUsable;

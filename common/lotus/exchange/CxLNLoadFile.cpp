@@ -41,7 +41,7 @@ bool LNWriteLoadFile(const std::string& path, const std::string& kind, const std
                      const tagLNLoadState& state) {
     // Written aside and renamed over, so no reader ever finds half a file.
     const std::string temporary = path + ".new";
-    if (!CreatePrivateFile(temporary.c_str()))
+    if (!LNCreatePrivateFile(temporary.c_str()))
         return false;
     std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
     out << kMagic << "\nkind " << kind << "\ndatabase " << db << "\nchanged " << state.nChanged

@@ -27,7 +27,7 @@ CxLNParamParser::~CxLNParamParser() {
     delete m_pItems;
 }
 
-bool CxLNParamParser::StoreValue(tagLNParamItem* item, const void* value) {
+bool CxLNParamParser::StoreValue_(tagLNParamItem* item, const void* value) {
     switch (item->nType) {
     case LN_PARAM_INT:
         std::memcpy(&item->nValue, value, sizeof item->nValue);
@@ -54,13 +54,13 @@ bool CxLNParamParser::SetParam(int32_t nID, const void* value, int32_t nType) {
         return false;
     tagLNParamItem* item = FindParam(nID);
     if (item)
-        return item->nType == nType && StoreValue(item, value);
+        return item->nType == nType && StoreValue_(item, value);
     item = new (std::nothrow) tagLNParamItem();
     if (!item)
         return false;
     item->nID = nID;
     item->nType = nType;
-    if (!StoreValue(item, value) || !m_pItems->Add(item)) {
+    if (!StoreValue_(item, value) || !m_pItems->Add(item)) {
         delete item;
         return false;
     }
@@ -120,7 +120,7 @@ uint32_t CxLNParamParser::GetCount() const {
     return m_pItems->GetCount();
 }
 
-bool CxLNParamParser::WriteItem(CxFile* file, const tagLNParamItem* item) const {
+bool CxLNParamParser::WriteItem_(CxFile* file, const tagLNParamItem* item) const {
     file->WriteInt(item->nID);
     file->WriteInt(item->nType);
     switch (item->nType) {
@@ -137,7 +137,7 @@ bool CxLNParamParser::WriteItem(CxFile* file, const tagLNParamItem* item) const 
     }
 }
 
-bool CxLNParamParser::TakePath(const char* path) {
+bool CxLNParamParser::TakePath_(const char* path) {
     if (!path || !*path)
         return true;
     // A cut path would name another file.
@@ -148,22 +148,22 @@ bool CxLNParamParser::TakePath(const char* path) {
 }
 
 bool CxLNParamParser::SaveToFile(const char* path) {
-    if (!TakePath(path))
+    if (!TakePath_(path))
         return false;
     // The file carries the Notes password: its owner alone may read it.
     CxFile file;
-    if (!CreatePrivateFile(m_szParamPath) || !file.Open(m_szParamPath, "wb"))
+    if (!LNCreatePrivateFile(m_szParamPath) || !file.Open(m_szParamPath, "wb"))
         return false;
     file.WriteInt(static_cast<int32_t>(m_pItems->GetCount()));
     for (void* p = m_pItems->GetFirst(); p; p = m_pItems->GetNext())
-        WriteItem(&file, static_cast<const tagLNParamItem*>(p));
+        WriteItem_(&file, static_cast<const tagLNParamItem*>(p));
     const bool written = !file.AtEnd();
     file.Close();
     return written;
 }
 
 // One item in file order; false when the file ended inside it.
-bool CxLNParamParser::ReadItem(CxFile* file) {
+bool CxLNParamParser::ReadItem_(CxFile* file) {
     int32_t nID = 0;
     int32_t nType = 0;
     file->ReadInt(&nID);
@@ -202,7 +202,7 @@ bool CxLNParamParser::ReadItem(CxFile* file) {
 }
 
 bool CxLNParamParser::LoadFromFile(const char* path) {
-    if (!TakePath(path))
+    if (!TakePath_(path))
         return false;
     CxFile file;
     if (!file.Open(m_szParamPath, "rb"))
@@ -220,7 +220,7 @@ bool CxLNParamParser::LoadFromFile(const char* path) {
     }
     bool complete = true;
     for (int32_t i = 0; i < count && complete; ++i)
-        complete = ReadItem(&file);
+        complete = ReadItem_(&file);
     if (!complete)
         CX_LOG_ERROR("Parameter file %s is damaged: it ends before its %d items.", m_szParamPath,
                      count);
@@ -248,5 +248,5 @@ bool GetTextParam(const CxLNParamParser* parser, int32_t nID, char* buffer, std:
 int GetNumberParam(const CxLNParamParser* parser, int32_t nID) {
     char text[LN_PARAM_TEXT_MAX + 1] = "";
     GetTextParam(parser, nID, text, sizeof text);
-    return CxTextToInt(text);
+    return CxStrToInt(text);
 }

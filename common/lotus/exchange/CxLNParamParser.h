@@ -65,10 +65,10 @@ public:
 
 private:
     // A non-empty path replaces the last one; false for one that does not fit.
-    bool TakePath(const char* path);
-    static bool StoreValue(tagLNParamItem* item, const void* value);
-    bool WriteItem(CxFile* file, const tagLNParamItem* item) const;
-    bool ReadItem(CxFile* file);
+    bool TakePath_(const char* path);
+    static bool StoreValue_(tagLNParamItem* item, const void* value);
+    bool WriteItem_(CxFile* file, const tagLNParamItem* item) const;
+    bool ReadItem_(CxFile* file);
 
     CxList* m_pItems;
     char m_szParamPath[260];

@@ -5,7 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-bool CreatePrivateFile(const char* path) {
+bool LNCreatePrivateFile(const char* path) {
     if (!path || !*path)
         return false;
     // A new inode: descriptors opened on an older, readable file see nothing of ours.

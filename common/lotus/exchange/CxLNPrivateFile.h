@@ -3,4 +3,4 @@
 
 // Replaces whatever is at `path` with a new empty file that only its owner may
 // read and write, so that no earlier, wider access carries over.
-bool CreatePrivateFile(const char* path);
+bool LNCreatePrivateFile(const char* path);

@@ -10,5 +10,5 @@ void LNCopyText(char* dst, std::size_t dstSize, const char* src, std::size_t src
 int LNTextToInt(const char* field, std::size_t size) {
     char text[64];
     CxStrCopyN(text, sizeof text, field, size);
-    return CxTextToInt(text);
+    return CxStrToInt(text);
 }

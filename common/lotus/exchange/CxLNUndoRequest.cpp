@@ -6,7 +6,7 @@
 #include "common/lotus/exchange/CxLNPrivateFile.h"
 
 bool LNWriteUndoRequest(const std::string& path, const std::string& run, bool dryRun) {
-    if (!CreatePrivateFile(path.c_str()))
+    if (!LNCreatePrivateFile(path.c_str()))
         return false;
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out << nlohmann::json{{"run", run}, {"dry_run", dryRun}}.dump() << '\n';
