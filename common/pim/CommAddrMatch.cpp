@@ -1,4 +1,5 @@
-// Contacts: matching and update of stored records (library build).
+// Contacts: the case switch of the matching and the update of stored records
+// (library build).
 #include "common/pim/CommAddrMgr.h"
 #include "common/pim/CommMatch.h"
 

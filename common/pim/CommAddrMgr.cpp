@@ -1,3 +1,4 @@
+// The contact manager's default key lists and the contact catalogue (both builds).
 #include "CommAddrMgr.h"
 
 #include "common/pim/CommAddrCatalog.h"

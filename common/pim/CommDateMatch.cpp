@@ -1,4 +1,5 @@
-// Calendar: matching and update of stored records (library build).
+// Calendar: the repeat comparison and the update of stored records (library
+// build); the other fields match by the catalogue.
 #include "common/pim/CommDateMgr.h"
 #include "common/pim/CommMatch.h"
 

@@ -1,3 +1,4 @@
+// The calendar manager's default key lists and the calendar catalogue (both builds).
 #include "CommDateMgr.h"
 
 namespace {

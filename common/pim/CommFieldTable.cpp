@@ -1,3 +1,4 @@
+// Row lookup of the common field tables (both builds).
 #include "CommFieldTable.h"
 
 const tagCommFieldRow* CommFindFieldRow(const tagCommFieldTable& table, int key) {

@@ -1,3 +1,4 @@
+// Record matching of the managers (library build).
 #include "CommMatch.h"
 
 #include <cctype>

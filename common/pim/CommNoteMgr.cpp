@@ -1,3 +1,4 @@
+// The note manager's default key lists and the note catalogue (both builds).
 #include "CommNoteMgr.h"
 
 namespace {

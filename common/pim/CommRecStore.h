@@ -1,4 +1,4 @@
-// Heap helpers of the common-record storage (see CommRecMgr.h): user data is
+// Heap helpers of the common-record storage (see CxCommRecMgr.h): user data is
 // freed only when the record owns it (size > 0).
 #pragma once
 #include <cstdint>

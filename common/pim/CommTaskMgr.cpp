@@ -1,3 +1,4 @@
+// The task manager's default key lists and the task catalogue (both builds).
 #include "CommTaskMgr.h"
 
 namespace {

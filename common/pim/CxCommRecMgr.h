@@ -18,13 +18,9 @@
 #include <cstring>
 
 #include "common/misc/CxList.h"
-#include "common/pim/CommFieldTable.h"
-#include "common/pim/CommRecStore.h"
-#ifdef LNACCESS_ENGINE
-#include "common/pim/CommMatch.h"
-#else
 #include "common/pim/CommFieldText.h"
-#endif
+#include "common/pim/CommMatch.h"
+#include "common/pim/CommRecStore.h"
 
 template <class Mgr, class Rec, int KeyCapacity, const tagCommFieldTable& Fields>
 class CxCommRecMgr {

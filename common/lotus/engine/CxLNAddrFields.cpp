@@ -1,5 +1,5 @@
-// Contacts: the field catalogue, field texts and setting common fields from
-// text (library build).
+// Contacts: the field catalogue, field texts, setting common fields from text
+// and single-record editing (library build).
 #include "common/lotus/exchange/CxLNAddr.h"
 
 #include "common/lotus/engine/CxLNFieldCatalog.h"

@@ -1,5 +1,5 @@
-// Helper side of the status and error files: written inside a helper host
-// while it runs, read by the wizard's wait window and after the run.
+// The frame's error report, inside a helper host: the status and error files
+// written while it runs, read by the wizard's wait window and after the run.
 #include "common/lotus/exchange/CxLNBaseUtil.h"
 
 #include <string>

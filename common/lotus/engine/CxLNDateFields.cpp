@@ -1,5 +1,5 @@
-// Calendar: the field catalogue, field texts and setting common fields from
-// text (library build).
+// Calendar: the field catalogue, field texts, setting common fields from text
+// and single-record editing (library build).
 #include "common/lotus/exchange/CxLNDate.h"
 
 #include "common/lotus/engine/CxLNFieldCatalog.h"

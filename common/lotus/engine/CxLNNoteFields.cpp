@@ -1,4 +1,5 @@
-// Notes: an empty field catalogue (library build); the kind carries no content.
+// Notes: an empty field catalogue and single-record editing (library build);
+// the kind carries no content.
 #include "common/lotus/exchange/CxLNNote.h"
 
 #include "common/lotus/engine/CxLNFieldCatalog.h"

@@ -1,5 +1,5 @@
-// Tasks: the field catalogue (library build). Task fields give no texts and
-// set no common fields.
+// Tasks: the field catalogue and single-record editing (library build). Task
+// fields give no texts and set no common fields.
 #include "common/lotus/exchange/CxLNTask.h"
 
 #include "common/lotus/engine/CxLNFieldCatalog.h"

@@ -1,3 +1,5 @@
+// The frame of the data objects: defaults, access options, file names and
+// the reference records.
 #include "CxLNBaseUtil.h"
 
 #include <cstdio>

@@ -1,3 +1,6 @@
+// The tasks kind on the client side: its files and exchange file fields,
+// its record list and load/submit cycle, and its Notes records as common
+// records. The work is CxLNKindUtil's.
 #include "CxLNTask.h"
 
 #include <ctime>
