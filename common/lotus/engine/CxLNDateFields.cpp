@@ -11,7 +11,8 @@ namespace {
 
 // Sizes are the record fields' own: "Repeats" holds 10 bytes, the time
 // zones 64, so no reader runs past them.
-const tagLNFieldRow kRows[] = {
+// Positions 14 to 27 hold empty entries.
+const tagLNFieldRow kRows[27] = {
     ROW(0, "Subject", TEXT, szSubject),
     ROW(1, "Location", TEXT, szLocation),
     ROW(2, "Repeats", TEXT, szRepeats),
@@ -25,20 +26,6 @@ const tagLNFieldRow kRows[] = {
     ROW(10, "Start Time", DATE, dtStartTime),
     ROW(11, "Start Time Zone", TEXT, szStartTimeZone),
     ROW(12, "End Time Zone", TEXT, szEndTimeZone),
-    LN_EMPTY_ROW,
-    LN_EMPTY_ROW,
-    LN_EMPTY_ROW,
-    LN_EMPTY_ROW,
-    LN_EMPTY_ROW,
-    LN_EMPTY_ROW,
-    LN_EMPTY_ROW,
-    LN_EMPTY_ROW,
-    LN_EMPTY_ROW,
-    LN_EMPTY_ROW,
-    LN_EMPTY_ROW,
-    LN_EMPTY_ROW,
-    LN_EMPTY_ROW,
-    LN_EMPTY_ROW,
 };
 
 #undef ROW

@@ -46,8 +46,6 @@ struct tagLNCatalog {
         {id, label, LN_FIELD_##type, static_cast<int32_t>(sizeof(Rec::member)), {}},               \
             offsetof(Rec, member)                                                                  \
     }
-#define LN_EMPTY_ROW                                                                               \
-    { {0, "", 0, 0, {}}, 0 }
 
 // Null for position 0 and any position not below the count.
 const tagLNRecField* LNCatalogEntry(const tagLNCatalog& catalog, unsigned long position);

@@ -9,7 +9,8 @@ namespace {
 
 #define ROW(id, label, type, member) LN_FIELD_ROW(tagCxLNTaskRec, id, label, type, member)
 
-const tagLNFieldRow kRows[] = {
+// Positions 18 to 30 hold empty entries.
+const tagLNFieldRow kRows[30] = {
     ROW(0, "Subject", TEXT, szSubject),
     ROW(1, "Body", TEXT, szBody),
     ROW(2, "Repeats", TEXT, szRepeats),
@@ -27,19 +28,6 @@ const tagLNFieldRow kRows[] = {
     ROW(14, "Alarm Description", TEXT, szAlarmDescription),
     ROW(15, "Alarm Offset", INT, nAlarmOffset),
     ROW(16, "Alarm String", TEXT, szAlarmString),
-    LN_EMPTY_ROW,
-    LN_EMPTY_ROW,
-    LN_EMPTY_ROW,
-    LN_EMPTY_ROW,
-    LN_EMPTY_ROW,
-    LN_EMPTY_ROW,
-    LN_EMPTY_ROW,
-    LN_EMPTY_ROW,
-    LN_EMPTY_ROW,
-    LN_EMPTY_ROW,
-    LN_EMPTY_ROW,
-    LN_EMPTY_ROW,
-    LN_EMPTY_ROW,
 };
 
 #undef ROW
