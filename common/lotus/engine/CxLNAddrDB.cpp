@@ -38,6 +38,29 @@ const tagLNWriteBackKind kWriteBack = {
     WriteItems,
 };
 
+// Opens the contacts database; `failed` (path, status) is the error line.
+bool OpenDB(CxLNBaseUtil* util, const char* path, const char* failed, DBHANDLE* db) {
+    const STATUS status = LNApi().NSFDbOpen(path, db);
+    if (status == NOERROR)
+        return true;
+    char line[512];
+    CxStrFormat(line, sizeof line, failed, path, status);
+    LNReportFailure(util, line, status, LNWhereNotesLooked(path, status));
+    return false;
+}
+
+// Closes it after the work; `closed` is the log line of a close that succeeded.
+bool CloseDB(CxLNBaseUtil* util, DBHANDLE db, const char* closed) {
+    const STATUS status = LNApi().NSFDbClose(db);
+    if (status != NOERROR) {
+        LNReportStatusFailure(util, "Failed to close Lotus Notes Contacts database, error code=%d",
+                              status);
+        return false;
+    }
+    CX_LOG_INFO("%s", closed);
+    return true;
+}
+
 } // namespace
 
 bool CxLNAddrUtil::ReadParamFile(const char* path) {
@@ -75,14 +98,9 @@ bool CxLNAddrUtil::LoadFromDB() {
 bool CxLNAddrUtil::SearchDB_() {
     ReportStatus("Open Lotus Notes Contacts database.");
     DBHANDLE db = NULLHANDLE;
-    STATUS status = LNApi().NSFDbOpen(m_szLocalName, &db);
-    if (status != NOERROR) {
-        char line[512];
-        CxStrFormat(line, sizeof line, "Can not open Lotus Notes Contacts file: %s, error code=%d",
-                    m_szLocalName, status);
-        LNReportFailure(this, line, status, LNWhereNotesLooked(m_szLocalName, status));
+    if (!OpenDB(this, m_szLocalName, "Can not open Lotus Notes Contacts file: %s, error code=%d",
+                &db))
         return false;
-    }
     FORMULAHANDLE formula = NULLHANDLE;
     if (!LNCompileFormula(this, kFormula, &formula)) {
         LNApi().NSFDbClose(db);
@@ -91,8 +109,8 @@ bool CxLNAddrUtil::SearchDB_() {
     Visit::s_pRunning = this;
     CX_LOG_INFO("%s", kSearching);
     ReportStatus(kSearching);
-    status = LNApi().NSFSearch(db, formula, nullptr, 0, NOTE_CLASS_DOCUMENT, nullptr, Visit::Visit,
-                               &db, nullptr);
+    const STATUS status = LNApi().NSFSearch(db, formula, nullptr, 0, NOTE_CLASS_DOCUMENT, nullptr,
+                                            Visit::Visit, &db, nullptr);
     Visit::s_pRunning = nullptr;
     LNApi().OSMemFree(formula);
     if (status != NOERROR) {
@@ -101,14 +119,7 @@ bool CxLNAddrUtil::SearchDB_() {
         LNApi().NSFDbClose(db);
         return false;
     }
-    status = LNApi().NSFDbClose(db);
-    if (status != NOERROR) {
-        LNReportStatusFailure(this, "Failed to close Lotus Notes Contacts database, error code=%d",
-                              status);
-        return false;
-    }
-    CX_LOG_INFO("Close Lotus Notes Contacts database successfully.");
-    return true;
+    return CloseDB(this, db, "Close Lotus Notes Contacts database successfully.");
 }
 
 bool CxLNAddrUtil::SaveToDB() {
@@ -126,24 +137,11 @@ bool CxLNAddrUtil::SaveToDB() {
 bool CxLNAddrUtil::WriteDB_() {
     CX_LOG_INFO("Open Lotus Notes Contacts database: %s", m_szLocalName);
     DBHANDLE db = NULLHANDLE;
-    STATUS status = LNApi().NSFDbOpen(m_szLocalName, &db);
-    if (status != NOERROR) {
-        char message[512];
-        CxStrFormat(message, sizeof message,
-                    "Can no open Lotus Notes Contacts Database file: %s, error code=%d",
-                    m_szLocalName, status);
-        LNReportFailure(this, message, status, LNWhereNotesLooked(m_szLocalName, status));
+    if (!OpenDB(this, m_szLocalName,
+                "Can no open Lotus Notes Contacts Database file: %s, error code=%d", &db))
         return false;
-    }
     LNWriteBackRecords<tagCxLNAddrRec>(this, db, kWriteBack, m_pRecList);
-    status = LNApi().NSFDbClose(db);
-    if (status != NOERROR) {
-        LNReportStatusFailure(this, "Failed to close Lotus Notes Contacts database, error code=%d",
-                              status);
-        return false;
-    }
-    CX_LOG_INFO("Close Notes Contact database successfully.");
-    return true;
+    return CloseDB(this, db, "Close Notes Contact database successfully.");
 }
 
 // Common contact to Notes contact.
