@@ -1,79 +1,109 @@
 #include "wizard/update/Vxlnaddr.h"
 
-#include <cstddef>
-
-#include "wizard/update/VxApply.h"
-
 namespace {
 
-// Keys 1 to 44, in key order.
-const std::size_t kTextFields[] = {
-    offsetof(tagCxLNAddrRec, szFirstName),        offsetof(tagCxLNAddrRec, szMiddleName),
-    offsetof(tagCxLNAddrRec, szLastName),         offsetof(tagCxLNAddrRec, szSuffix),
-    offsetof(tagCxLNAddrRec, szDisplayName),      offsetof(tagCxLNAddrRec, szCompany),
-    offsetof(tagCxLNAddrRec, szDepartment),       offsetof(tagCxLNAddrRec, szJobTitle),
-    offsetof(tagCxLNAddrRec, szLocation),         offsetof(tagCxLNAddrRec, szAssistant),
-    offsetof(tagCxLNAddrRec, szManager),          offsetof(tagCxLNAddrRec, szBusinessEmail),
-    offsetof(tagCxLNAddrRec, szPersonalEmail),    offsetof(tagCxLNAddrRec, szAssistantPhone),
-    offsetof(tagCxLNAddrRec, szBusinessEmail2),   offsetof(tagCxLNAddrRec, szPersonalEmail2),
-    offsetof(tagCxLNAddrRec, szBusinessStreet),   offsetof(tagCxLNAddrRec, szBusinessCity),
-    offsetof(tagCxLNAddrRec, szBusinessState),    offsetof(tagCxLNAddrRec, szBusinessCountry),
-    offsetof(tagCxLNAddrRec, szBusinessPostal),   offsetof(tagCxLNAddrRec, szHomeStreet),
-    offsetof(tagCxLNAddrRec, szHomeCity),         offsetof(tagCxLNAddrRec, szHomeState),
-    offsetof(tagCxLNAddrRec, szHomeCountry),      offsetof(tagCxLNAddrRec, szHomePostal),
-    offsetof(tagCxLNAddrRec, szOtherStreet),      offsetof(tagCxLNAddrRec, szOtherCity),
-    offsetof(tagCxLNAddrRec, szOtherState),       offsetof(tagCxLNAddrRec, szOtherCountry),
-    offsetof(tagCxLNAddrRec, szOtherPostal),      offsetof(tagCxLNAddrRec, szPrimaryPhone),
-    offsetof(tagCxLNAddrRec, szBusinessPhone),    offsetof(tagCxLNAddrRec, szHomePhone),
-    offsetof(tagCxLNAddrRec, szMobilePhone),      offsetof(tagCxLNAddrRec, szBusinessFax),
-    offsetof(tagCxLNAddrRec, szHomeFax),          offsetof(tagCxLNAddrRec, szPager),
-    offsetof(tagCxLNAddrRec, szInstantMessenger), offsetof(tagCxLNAddrRec, szWebSite),
-    offsetof(tagCxLNAddrRec, szBlogSite),         offsetof(tagCxLNAddrRec, szSpouse),
-    offsetof(tagCxLNAddrRec, szChildren),         offsetof(tagCxLNAddrRec, szNote),
+typedef tagCxLNAddrRec Rec;
+
+// In display order.
+const tagFUFieldInfo kFields[] = {
+    FU_ROW(1, FU_TYPE_STRING, "First Name", 64),
+    FU_ROW(2, FU_TYPE_STRING, "Middle Name / Initial", 64),
+    FU_ROW(3, FU_TYPE_STRING, "Last Name", 64),
+    FU_ROW(4, FU_TYPE_STRING, "Suffix", 64),
+    FU_ROW(5, FU_TYPE_STRING, "Display Name", 256), // the size of szDisplayName
+    FU_ROW(6, FU_TYPE_STRING, "Company Name", 64),
+    FU_ROW(7, FU_TYPE_STRING, "Department", 64),
+    FU_ROW(8, FU_TYPE_STRING, "Job Title", 64),
+    FU_ROW(9, FU_TYPE_STRING, "Location", 256),
+    FU_ROW(10, FU_TYPE_STRING, "Assistant Name", 64),
+    FU_ROW(11, FU_TYPE_STRING, "Manager Name", 64),
+    FU_ROW(12, FU_TYPE_STRING, "Business Email", 128),
+    FU_ROW(13, FU_TYPE_STRING, "Personal Email", 128),
+    FU_ROW(14, FU_TYPE_STRING, "Assistant Phone", 128),
+    FU_ROW(15, FU_TYPE_STRING, "Business Email 2", 128),
+    FU_ROW(16, FU_TYPE_STRING, "Personal Email 2", 128),
+    FU_ROW(17, FU_TYPE_STRING, "Business Street", 256),
+    FU_ROW(18, FU_TYPE_STRING, "Business City", 32),
+    FU_ROW(19, FU_TYPE_STRING, "Business State", 32),
+    FU_ROW(20, FU_TYPE_STRING, "Business Country", 32),
+    FU_ROW(21, FU_TYPE_STRING, "Business Postal", 32),
+    FU_ROW(22, FU_TYPE_STRING, "Home Street", 256),
+    FU_ROW(23, FU_TYPE_STRING, "Home City", 32),
+    FU_ROW(24, FU_TYPE_STRING, "Home State", 32),
+    FU_ROW(25, FU_TYPE_STRING, "Home Country", 32),
+    FU_ROW(26, FU_TYPE_STRING, "Home Postal", 32),
+    FU_ROW(27, FU_TYPE_STRING, "Other Street", 256),
+    FU_ROW(28, FU_TYPE_STRING, "Other City", 32),
+    FU_ROW(29, FU_TYPE_STRING, "Other State", 32),
+    FU_ROW(30, FU_TYPE_STRING, "Other Country", 32),
+    FU_ROW(31, FU_TYPE_STRING, "Other Postal", 32),
+    FU_ROW(32, FU_TYPE_STRING, "Primary Phone", 32),
+    FU_ROW(33, FU_TYPE_STRING, "Business Phone", 32),
+    FU_ROW(34, FU_TYPE_STRING, "Home Phone", 32),
+    FU_ROW(35, FU_TYPE_STRING, "Mobile Phone", 32),
+    FU_ROW(36, FU_TYPE_STRING, "Business Fax", 32),
+    FU_ROW(37, FU_TYPE_STRING, "Home Fax", 32),
+    FU_ROW(38, FU_TYPE_STRING, "Pager", 32),
+    FU_ROW(39, FU_TYPE_STRING, "Instant Messenger", 64),
+    FU_ROW(40, FU_TYPE_STRING, "Web Site", 256),
+    FU_ROW(41, FU_TYPE_STRING, "Blog Site", 256),
+    FU_ROW(42, FU_TYPE_STRING, "Spouse Name", 64),
+    FU_ROW(43, FU_TYPE_STRING, "Children's Names", 256),
+    FU_ROW(44, FU_TYPE_STRING, "Note", 4096),
+    FU_ROW(46, FU_TYPE_DATE, "Birth Date", 8),
+    FU_ROW(47, FU_TYPE_DATE, "Anniversary", 8),
 };
-const int kFirstTextKey = 1;
-const int kTextCount = sizeof(kTextFields) / sizeof(kTextFields[0]);
+
+// Key 45, the categories, cannot be updated.
+const tagFUFieldSlot kSlots[] = {
+    {1, FU_FIELD_TEXT, offsetof(Rec, szFirstName)},
+    {2, FU_FIELD_TEXT, offsetof(Rec, szMiddleName)},
+    {3, FU_FIELD_TEXT, offsetof(Rec, szLastName)},
+    {4, FU_FIELD_TEXT, offsetof(Rec, szSuffix)},
+    {5, FU_FIELD_TEXT, offsetof(Rec, szDisplayName)},
+    {6, FU_FIELD_TEXT, offsetof(Rec, szCompany)},
+    {7, FU_FIELD_TEXT, offsetof(Rec, szDepartment)},
+    {8, FU_FIELD_TEXT, offsetof(Rec, szJobTitle)},
+    {9, FU_FIELD_TEXT, offsetof(Rec, szLocation)},
+    {10, FU_FIELD_TEXT, offsetof(Rec, szAssistant)},
+    {11, FU_FIELD_TEXT, offsetof(Rec, szManager)},
+    {12, FU_FIELD_TEXT, offsetof(Rec, szBusinessEmail)},
+    {13, FU_FIELD_TEXT, offsetof(Rec, szPersonalEmail)},
+    {14, FU_FIELD_TEXT, offsetof(Rec, szAssistantPhone)},
+    {15, FU_FIELD_TEXT, offsetof(Rec, szBusinessEmail2)},
+    {16, FU_FIELD_TEXT, offsetof(Rec, szPersonalEmail2)},
+    {17, FU_FIELD_TEXT, offsetof(Rec, szBusinessStreet)},
+    {18, FU_FIELD_TEXT, offsetof(Rec, szBusinessCity)},
+    {19, FU_FIELD_TEXT, offsetof(Rec, szBusinessState)},
+    {20, FU_FIELD_TEXT, offsetof(Rec, szBusinessCountry)},
+    {21, FU_FIELD_TEXT, offsetof(Rec, szBusinessPostal)},
+    {22, FU_FIELD_TEXT, offsetof(Rec, szHomeStreet)},
+    {23, FU_FIELD_TEXT, offsetof(Rec, szHomeCity)},
+    {24, FU_FIELD_TEXT, offsetof(Rec, szHomeState)},
+    {25, FU_FIELD_TEXT, offsetof(Rec, szHomeCountry)},
+    {26, FU_FIELD_TEXT, offsetof(Rec, szHomePostal)},
+    {27, FU_FIELD_TEXT, offsetof(Rec, szOtherStreet)},
+    {28, FU_FIELD_TEXT, offsetof(Rec, szOtherCity)},
+    {29, FU_FIELD_TEXT, offsetof(Rec, szOtherState)},
+    {30, FU_FIELD_TEXT, offsetof(Rec, szOtherCountry)},
+    {31, FU_FIELD_TEXT, offsetof(Rec, szOtherPostal)},
+    {32, FU_FIELD_TEXT, offsetof(Rec, szPrimaryPhone)},
+    {33, FU_FIELD_TEXT, offsetof(Rec, szBusinessPhone)},
+    {34, FU_FIELD_TEXT, offsetof(Rec, szHomePhone)},
+    {35, FU_FIELD_TEXT, offsetof(Rec, szMobilePhone)},
+    {36, FU_FIELD_TEXT, offsetof(Rec, szBusinessFax)},
+    {37, FU_FIELD_TEXT, offsetof(Rec, szHomeFax)},
+    {38, FU_FIELD_TEXT, offsetof(Rec, szPager)},
+    {39, FU_FIELD_TEXT, offsetof(Rec, szInstantMessenger)},
+    {40, FU_FIELD_TEXT, offsetof(Rec, szWebSite)},
+    {41, FU_FIELD_TEXT, offsetof(Rec, szBlogSite)},
+    {42, FU_FIELD_TEXT, offsetof(Rec, szSpouse)},
+    {43, FU_FIELD_TEXT, offsetof(Rec, szChildren)},
+    {44, FU_FIELD_TEXT, offsetof(Rec, szNote)},
+    {46, FU_FIELD_DATE, offsetof(Rec, dtBirthday)},
+    {47, FU_FIELD_DATE, offsetof(Rec, dtAnniversary)},
+};
 
 } // namespace
 
-CxVXLNAddrUtil::CxVXLNAddrUtil() : m_pLNUtil(nullptr) {}
-
-char* CxVXLNAddrUtil::GetTextField(tagCxLNAddrRec* record, int key) {
-    const int index = key - kFirstTextKey;
-    if (!record || index < 0 || index >= kTextCount)
-        return nullptr;
-    return reinterpret_cast<char*>(record) + kTextFields[index];
-}
-
-double* CxVXLNAddrUtil::GetDateField(tagCxLNAddrRec* record, int key) {
-    if (!record)
-        return nullptr;
-    switch (key) {
-    case 46:
-        return &record->dtBirthday;
-    case 47:
-        return &record->dtAnniversary;
-    default:
-        return nullptr;
-    }
-}
-
-uint8_t* CxVXLNAddrUtil::GetBoolField(tagCxLNAddrRec*, int) {
-    return nullptr;
-}
-
-int32_t* CxVXLNAddrUtil::GetIntField(tagCxLNAddrRec*, int) {
-    return nullptr;
-}
-
-int32_t* CxVXLNAddrUtil::GetEnumField(tagCxLNAddrRec*, int) {
-    return nullptr;
-}
-
-bool CxVXLNAddrUtil::ApplyUpdate(tagCxLNAddrRec* record, const tagFUFieldUpdate* def) {
-    return FUApplyUpdate<CxVXLNAddrUtil>(record, def);
-}
-
-bool CxVXLNAddrUtil::MarkChanged(tagCxLNAddrRec* record) {
-    return FUMarkChanged(record);
-}
+const tagFUKindTables kVXLNAddrTables = FUKindTables(kFields, kSlots);

@@ -1,55 +1,28 @@
 #include "wizard/update/Vxlndate.h"
 
-#include "wizard/update/VxApply.h"
+namespace {
 
-CxVXLNDateUtil::CxVXLNDateUtil() : m_pLNUtil(nullptr) {}
+typedef tagCxLNDateRec Rec;
 
-char* CxVXLNDateUtil::GetTextField(tagCxLNDateRec* record, int key) {
-    if (!record)
-        return nullptr;
-    switch (key) {
-    case 0:
-        return record->szSubject;
-    case 1:
-        return record->szLocation;
-    case 3:
-        return record->szResources;
-    case 4:
-        return record->szBody;
-    default:
-        return nullptr;
-    }
-}
+// In display order.
+const tagFUFieldInfo kFields[] = {
+    FU_ROW(0, FU_TYPE_STRING, "Subject", 256),
+    FU_ROW(1, FU_TYPE_STRING, "Location", 256),
+    FU_ROW(9, FU_TYPE_DATETIME, "Start Date & Time", 8),
+    FU_ROW(6, FU_TYPE_DATETIME, "End Date & Time", 8),
+    FU_ROW(3, FU_TYPE_STRING, "Resources", 256),
+    FU_ROW(4, FU_TYPE_STRING, "Body", 20480),
+};
 
-double* CxVXLNDateUtil::GetDateField(tagCxLNDateRec* record, int key) {
-    if (!record)
-        return nullptr;
-    switch (key) {
-    case 9:
-        return &record->dtStartDateTime;
-    case 6:
-        return &record->dtEndDateTime;
-    default:
-        return nullptr;
-    }
-}
+const tagFUFieldSlot kSlots[] = {
+    {0, FU_FIELD_TEXT, offsetof(Rec, szSubject)},
+    {1, FU_FIELD_TEXT, offsetof(Rec, szLocation)},
+    {3, FU_FIELD_TEXT, offsetof(Rec, szResources)},
+    {4, FU_FIELD_TEXT, offsetof(Rec, szBody)},
+    {9, FU_FIELD_DATE, offsetof(Rec, dtStartDateTime)},
+    {6, FU_FIELD_DATE, offsetof(Rec, dtEndDateTime)},
+};
 
-uint8_t* CxVXLNDateUtil::GetBoolField(tagCxLNDateRec*, int) {
-    return nullptr;
-}
+} // namespace
 
-int32_t* CxVXLNDateUtil::GetIntField(tagCxLNDateRec*, int) {
-    return nullptr;
-}
-
-int32_t* CxVXLNDateUtil::GetEnumField(tagCxLNDateRec*, int) {
-    return nullptr;
-}
-
-bool CxVXLNDateUtil::ApplyUpdate(tagCxLNDateRec* record, const tagFUFieldUpdate* def) {
-    return FUApplyUpdate<CxVXLNDateUtil>(record, def);
-}
-
-bool CxVXLNDateUtil::MarkChanged(tagCxLNDateRec* record) {
-    return FUMarkChanged(record);
-}
+const tagFUKindTables kVXLNDateTables = FUKindTables(kFields, kSlots);

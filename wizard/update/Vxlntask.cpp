@@ -1,55 +1,24 @@
 #include "wizard/update/Vxlntask.h"
 
-#include "wizard/update/VxApply.h"
+namespace {
 
-CxVXLNTaskUtil::CxVXLNTaskUtil() : m_pLNUtil(nullptr) {}
+typedef tagCxLNTaskRec Rec;
 
-char* CxVXLNTaskUtil::GetTextField(tagCxLNTaskRec* record, int key) {
-    if (!record)
-        return nullptr;
-    switch (key) {
-    case 0:
-        return record->szSubject;
-    case 1:
-        return record->szBody;
-    case 6:
-        return record->szTaskType;
-    default:
-        return nullptr;
-    }
-}
+// In display order.
+const tagFUFieldInfo kFields[] = {
+    FU_ROW(0, FU_TYPE_STRING, "Subject", 256),  FU_ROW(1, FU_TYPE_STRING, "Body", 8192),
+    FU_ROW(4, FU_TYPE_ENUM, "Importance", 4),   FU_ROW(5, FU_TYPE_BOOLEAN, "Private", 1),
+    FU_ROW(6, FU_TYPE_STRING, "Task Type", 32), FU_ROW(7, FU_TYPE_DATE, "Due Date", 8),
+    FU_ROW(8, FU_TYPE_DATE, "Start Date", 8),   FU_ROW(9, FU_TYPE_DATE, "End Date", 8),
+};
 
-double* CxVXLNTaskUtil::GetDateField(tagCxLNTaskRec* record, int key) {
-    if (!record)
-        return nullptr;
-    switch (key) {
-    case 7:
-        return &record->dtDueDate;
-    case 8:
-        return &record->dtStartDate;
-    case 9:
-        return &record->dtEndDate;
-    default:
-        return nullptr;
-    }
-}
+const tagFUFieldSlot kSlots[] = {
+    {0, FU_FIELD_TEXT, offsetof(Rec, szSubject)},   {1, FU_FIELD_TEXT, offsetof(Rec, szBody)},
+    {6, FU_FIELD_TEXT, offsetof(Rec, szTaskType)},  {7, FU_FIELD_DATE, offsetof(Rec, dtDueDate)},
+    {8, FU_FIELD_DATE, offsetof(Rec, dtStartDate)}, {9, FU_FIELD_DATE, offsetof(Rec, dtEndDate)},
+    {5, FU_FIELD_BOOL, offsetof(Rec, bPrivate)},    {4, FU_FIELD_ENUM, offsetof(Rec, nImportance)},
+};
 
-uint8_t* CxVXLNTaskUtil::GetBoolField(tagCxLNTaskRec* record, int key) {
-    return record && key == 5 ? &record->bPrivate : nullptr;
-}
+} // namespace
 
-int32_t* CxVXLNTaskUtil::GetIntField(tagCxLNTaskRec*, int) {
-    return nullptr;
-}
-
-int32_t* CxVXLNTaskUtil::GetEnumField(tagCxLNTaskRec* record, int key) {
-    return record && key == 4 ? &record->nImportance : nullptr;
-}
-
-bool CxVXLNTaskUtil::ApplyUpdate(tagCxLNTaskRec* record, const tagFUFieldUpdate* def) {
-    return FUApplyUpdate<CxVXLNTaskUtil>(record, def);
-}
-
-bool CxVXLNTaskUtil::MarkChanged(tagCxLNTaskRec* record) {
-    return FUMarkChanged(record);
-}
+const tagFUKindTables kVXLNTaskTables = FUKindTables(kFields, kSlots);
