@@ -55,7 +55,7 @@ CxCommWaitWindow::CxCommWaitWindow(std::shared_ptr<CxWaitText> shared)
     CentreOnScreen(this);
     OnCreate();
     m_timer.setInterval(kTickMs);
-    connect(&m_timer, &QTimer::timeout, this, &CxCommWaitWindow::OnTick);
+    connect(&m_timer, &QTimer::timeout, this, &CxCommWaitWindow::OnTick_);
     m_timer.start();
 }
 
@@ -73,12 +73,12 @@ void CxCommWaitWindow::OnCreate() {
     m_normalFont = WaitFont(400);
 }
 
-void CxCommWaitWindow::OnTick() {
+void CxCommWaitWindow::OnTick_() {
     m_nElapsed += kTickMs;
     OnTimer(kTimerId);
 }
 
-void CxCommWaitWindow::ReadStatusLine() {
+void CxCommWaitWindow::ReadStatusLine_() {
     char line[1024];
     if (LNReadStatusLine(m_shared->StatusFile().c_str(), line, sizeof line) && line[0])
         m_shared->SetText(line);
@@ -88,7 +88,7 @@ void CxCommWaitWindow::OnTimer(int id) {
     if (id != kTimerId)
         return;
     ++m_nTick;
-    ReadStatusLine();
+    ReadStatusLine_();
     repaint();
 }
 

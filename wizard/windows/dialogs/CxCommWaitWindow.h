@@ -50,8 +50,8 @@ protected:
 
 private:
     void OnCreate();
-    void OnTick();
-    void ReadStatusLine();
+    void OnTick_();
+    void ReadStatusLine_();
     void OnPaint(QPainter& painter, const QSize& client);
 
     std::shared_ptr<CxWaitText> m_shared;

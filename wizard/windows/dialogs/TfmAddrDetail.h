@@ -86,12 +86,11 @@ private:
         QLineEdit*& country;
     };
 
-    void CreateGeneral();
-    void CreateAddresses();
-    void CreateAddress(const tagAddress& address, const char* kind, const char* caption,
-                       int streetKey);
-    void CreateNotes();
-    void CreateOther();
+    void CreateGeneral_();
+    void CreateAddresses_();
+    void CreateAddress_(const tagAddress& address, const char* kind, const char* caption,
+                        int streetKey);
+    void CreateNotes_();
+    void CreateOther_();
     void btnGoClick();
-
 };

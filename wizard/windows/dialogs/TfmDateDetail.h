@@ -55,14 +55,13 @@ public:
     QPlainTextEdit* memNotes;
 
 private:
-    void CreateGeneral();
-    void CreateRecurrence();
-    void CreateRepeatTabs();
-    void CreateWeekly();
-    void CreateMonthly();
-    void CreateRange();
-    void CreateNotes();
-    void ShowRepeatKind(const tagCommDateRec& record);
-    void ShowRepeatRange(const tagCommDateRec& record);
-
+    void CreateGeneral_();
+    void CreateRecurrence_();
+    void CreateRepeatTabs_();
+    void CreateWeekly_();
+    void CreateMonthly_();
+    void CreateRange_();
+    void CreateNotes_();
+    void ShowRepeatKind_(const tagCommDateRec& record);
+    void ShowRepeatRange_(const tagCommDateRec& record);
 };

@@ -50,21 +50,21 @@ public:
     QPushButton* btnClear;
 
 protected:
-    QTreeView* List() const { return m_pList; }
-    QPushButton* DetailButton() const { return m_pDetail; }
-    QMenu* Menu() const { return m_pMenu; }
-    QAction* SelAllItem() const { return m_pSelAllItem; }
-    QAction* ClearItem() const { return m_pClearItem; }
-    QAction* DetailItem() const { return m_pDetailItem; }
+    QTreeView* List_() const { return m_pList; }
+    QPushButton* DetailButton_() const { return m_pDetail; }
+    QMenu* Menu_() const { return m_pMenu; }
+    QAction* SelAllItem_() const { return m_pSelAllItem; }
+    QAction* ClearItem_() const { return m_pClearItem; }
+    QAction* DetailItem_() const { return m_pDetailItem; }
 
 private:
-    void CreateList();
-    void CreateMenu();
-    void BuildLayout();
-    bool CollectTicked();
+    void CreateList_();
+    void CreateMenu_();
+    void BuildLayout_();
+    bool CollectTicked_();
     void btnSelAllClick();
     void btnClearClick();
-    void DetailClick();
+    void DetailClick_();
 
     const tagRecordPageKind& m_kind;
     CxRecordListModel* m_pModel;

@@ -32,6 +32,6 @@ const tagRecordPageKind kKind = {
 } // namespace
 
 TfmAddrData::TfmAddrData(CxWizardController& controller, QWidget* parent)
-    : CxRecordPage(kKind, controller, parent), lvAddrData(List()), btnAddrDetail(DetailButton()),
-      pmAddrDetail(Menu()), pmiAddrSelAll(SelAllItem()), pmiAddrClear(ClearItem()),
-      pmiAddrDetail(DetailItem()) {}
+    : CxRecordPage(kKind, controller, parent), lvAddrData(List_()), btnAddrDetail(DetailButton_()),
+      pmAddrDetail(Menu_()), pmiAddrSelAll(SelAllItem_()), pmiAddrClear(ClearItem_()),
+      pmiAddrDetail(DetailItem_()) {}

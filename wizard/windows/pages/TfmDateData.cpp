@@ -33,6 +33,6 @@ const tagRecordPageKind kKind = {
 } // namespace
 
 TfmDateData::TfmDateData(CxWizardController& controller, QWidget* parent)
-    : CxRecordPage(kKind, controller, parent), lvDateData(List()), btnDateDetail(DetailButton()),
-      pmDateData(Menu()), pmiDateSelAll(SelAllItem()), pmiDateClear(ClearItem()),
-      pmiDateDetail(DetailItem()) {}
+    : CxRecordPage(kKind, controller, parent), lvDateData(List_()), btnDateDetail(DetailButton_()),
+      pmDateData(Menu_()), pmiDateSelAll(SelAllItem_()), pmiDateClear(ClearItem_()),
+      pmiDateDetail(DetailItem_()) {}

@@ -33,6 +33,6 @@ const tagRecordPageKind kKind = {
 } // namespace
 
 TfmTaskData::TfmTaskData(CxWizardController& controller, QWidget* parent)
-    : CxRecordPage(kKind, controller, parent), lvTaskData(List()), btnTodoDetail(DetailButton()),
-      pmiTodoData(Menu()), pmiTodoSelAll(SelAllItem()), pmiTodoClear(ClearItem()),
-      pmiTodoDetail(DetailItem()) {}
+    : CxRecordPage(kKind, controller, parent), lvTaskData(List_()), btnTodoDetail(DetailButton_()),
+      pmiTodoData(Menu_()), pmiTodoSelAll(SelAllItem_()), pmiTodoClear(ClearItem_()),
+      pmiTodoDetail(DetailItem_()) {}
