@@ -56,3 +56,19 @@ private:
     };
     std::vector<tagBound> m_bound;
 };
+
+// A detail dialog of one kind: it shows a `Rec` whose texts `Mgr` writes.
+template <class Mgr, class Rec> class CxKindDetailDialog : public CxDetailDialog {
+public:
+    typedef Rec Record;
+
+    // The text of field `key` of a record of the kind.
+    static bool FieldText(const void* record, int key, char* buffer, std::size_t size) {
+        return RecordText<Mgr, Rec>(record, key, buffer, size);
+    }
+
+protected:
+    using CxDetailDialog::CxDetailDialog;
+    // Fills every bound control from `record`.
+    void FillBound_(const Rec* record) { CxDetailDialog::FillBound_(FieldText, record); }
+};

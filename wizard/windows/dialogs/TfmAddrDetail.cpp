@@ -11,7 +11,6 @@
 #include <QVBoxLayout>
 
 #include "common/misc/WinUtil.h"
-#include "common/pim/CommAddrMgr.h"
 #include "wizard/windows/widgets/AnsiText.h"
 #include "wizard/windows/widgets/Controls.h"
 
@@ -42,12 +41,10 @@ enum : int {
     KEY_CATEGORY = 75,
 };
 
-const RecordTextFn kText = RecordText<CommAddrMgr, tagCommAddrRec>;
-
 } // namespace
 
 TfmAddrDetail::TfmAddrDetail(QWidget* parent)
-    : CxDetailDialog("fmAddrDetail", "Contact detail information", parent) {
+    : CxKindDetailDialog("fmAddrDetail", "Contact detail information", parent) {
     pMain = Named<QTabWidget>("pMain", this);
     CreateGeneral_();
     CreateAddresses_();
@@ -184,7 +181,7 @@ void TfmAddrDetail::CreateOther_() {
 void TfmAddrDetail::ShowRecord(const tagCommAddrRec* record) {
     if (!record)
         return;
-    FillBound_(kText, record);
+    FillBound_(record);
     cbPrivate->setChecked(record->nPrivate != 0);
 }
 

@@ -1,11 +1,11 @@
 // A contact's fields, view only.
 #pragma once
+#include "common/pim/CommAddrMgr.h"
 #include "wizard/windows/dialogs/DetailDialog.h"
 
-struct tagCommAddrRec;
 class QTabWidget;
 
-class TfmAddrDetail : public CxDetailDialog {
+class TfmAddrDetail : public CxKindDetailDialog<CommAddrMgr, tagCommAddrRec> {
     Q_OBJECT
 public:
     explicit TfmAddrDetail(QWidget* parent);

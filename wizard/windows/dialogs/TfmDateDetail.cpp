@@ -11,7 +11,6 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "common/pim/CommDateMgr.h"
 #include "wizard/windows/widgets/Controls.h"
 
 namespace {
@@ -31,8 +30,6 @@ enum : int {
 const std::size_t kTimeTextSize = 256;
 // An end of the repetition in this year or later means none.
 const int kNoEndYear = 2100;
-
-const RecordTextFn kText = RecordText<CommDateMgr, tagCommDateRec>;
 
 QString DateText(const SYSTEMTIME& date) {
     return QString::asprintf("%02d/%02d/%04d", date.wMonth, date.wDay, date.wYear);
@@ -61,7 +58,7 @@ QGridLayout* RepeatTab(QTabWidget* tabs, QWidget*& tab, const char* name, const 
 } // namespace
 
 TfmDateDetail::TfmDateDetail(QWidget* parent)
-    : CxDetailDialog("fmDateDetail", "Calendar detail information", parent) {
+    : CxKindDetailDialog("fmDateDetail", "Calendar detail information", parent) {
     pDate = Named<QTabWidget>("pDate", this);
     CreateGeneral_();
     CreateRecurrence_();
@@ -176,7 +173,7 @@ void TfmDateDetail::CreateNotes_() {
 void TfmDateDetail::ShowRecord(const tagCommDateRec* record) {
     if (!record)
         return;
-    FillBound_(kText, record);
+    FillBound_(record);
     cbAlarm->setChecked(record->nAlarm != 0);
     cbPrivate->setChecked(record->nPrivate != 0);
     cbAllday->setChecked(record->nAllDayEvent != 0);
@@ -222,7 +219,7 @@ void TfmDateDetail::ShowRepeatRange_(const tagCommDateRec& record) {
     if (start.wMonth != 0 && start.wDay != 0 && start.wYear != 0)
         edtRecurStart->setText(DateText(start));
     else
-        edtRecurStart->setText(RecordQText(kText, &record, KEY_DATE, kTimeTextSize));
+        edtRecurStart->setText(RecordQText(FieldText, &record, KEY_DATE, kTimeTextSize));
     if (record.bRepeatUntil && record.stRepeatUntil.wYear < kNoEndYear) {
         rbtnEndBy->setChecked(true);
         edtRecurEnd->setText(DateText(record.stRepeatUntil));

@@ -1,12 +1,12 @@
 // A calendar entry's fields and repetition, view only.
 #pragma once
+#include "common/pim/CommDateMgr.h"
 #include "wizard/windows/dialogs/DetailDialog.h"
 
-struct tagCommDateRec;
 class QRadioButton;
 class QTabWidget;
 
-class TfmDateDetail : public CxDetailDialog {
+class TfmDateDetail : public CxKindDetailDialog<CommDateMgr, tagCommDateRec> {
     Q_OBJECT
 public:
     explicit TfmDateDetail(QWidget* parent);

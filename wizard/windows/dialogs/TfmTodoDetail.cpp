@@ -6,7 +6,6 @@
 #include <QPlainTextEdit>
 #include <QWidget>
 
-#include "common/pim/CommTaskMgr.h"
 #include "wizard/windows/widgets/Controls.h"
 
 namespace {
@@ -19,7 +18,7 @@ const std::size_t kDueDateTextSize = 31;
 } // namespace
 
 TfmTodoDetail::TfmTodoDetail(QWidget* parent)
-    : CxDetailDialog("fmTodoDetail", "Task detail information", parent) {
+    : CxKindDetailDialog("fmTodoDetail", "Task detail information", parent) {
     auto* page = Named<QWidget>("pTodo", this);
     QGridLayout* grid = Form_(page);
     grid->setContentsMargins(4, 4, 4, 0);
@@ -43,7 +42,7 @@ TfmTodoDetail::TfmTodoDetail(QWidget* parent)
 void TfmTodoDetail::ShowRecord(const tagCommTaskRec* record) {
     if (!record)
         return;
-    FillBound_(RecordText<CommTaskMgr, tagCommTaskRec>, record);
+    FillBound_(record);
     edtPriority->setText(QString::number(record->nPriority));
     cbCompleted->setChecked(record->bCompleted != 0);
     cbPrivate->setChecked(record->bPrivate != 0);

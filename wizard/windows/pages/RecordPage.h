@@ -78,15 +78,14 @@ private:
     ShowDetailFn m_showDetail;
 };
 
-// The records of the kind whose data object `Get` gives.
-template <class Util, Util* (CxWizardController::*Get)() const>
-CxList* LoadedRecords(const CxWizardController& controller) {
-    Util* util = (controller.*Get)();
+// The records of the kind whose data object the controller's `Get` gives.
+template <auto Get> CxList* LoadedRecords(const CxWizardController& controller) {
+    auto* util = (controller.*Get)();
     return util && util->GetDataMgr() ? util->GetDataMgr()->GetRecords() : nullptr;
 }
 
-template <class Dialog, class Rec> QDialog* CreateDetailDialog(void* record, QWidget* parent) {
+template <class Dialog> QDialog* CreateDetailDialog(void* record, QWidget* parent) {
     auto* dialog = new Dialog(parent);
-    dialog->ShowRecord(static_cast<const Rec*>(record));
+    dialog->ShowRecord(static_cast<const typename Dialog::Record*>(record));
     return dialog;
 }

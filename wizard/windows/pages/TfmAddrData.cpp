@@ -24,9 +24,9 @@ const tagRecordPageKind kKind = {
     false,
     kColumns,
     sizeof kColumns / sizeof kColumns[0],
-    RecordText<CommAddrMgr, tagCommAddrRec>,
-    LoadedRecords<CxLNAddrUtil, &CxWizardController::GetAddrUtil>,
-    CreateDetailDialog<TfmAddrDetail, tagCommAddrRec>,
+    TfmAddrDetail::FieldText,
+    LoadedRecords<&CxWizardController::GetAddrUtil>,
+    CreateDetailDialog<TfmAddrDetail>,
 };
 
 } // namespace

@@ -25,9 +25,9 @@ const tagRecordPageKind kKind = {
     false,
     kColumns,
     sizeof kColumns / sizeof kColumns[0],
-    RecordText<CommDateMgr, tagCommDateRec>,
-    LoadedRecords<CxLNDateUtil, &CxWizardController::GetDateUtil>,
-    CreateDetailDialog<TfmDateDetail, tagCommDateRec>,
+    TfmDateDetail::FieldText,
+    LoadedRecords<&CxWizardController::GetDateUtil>,
+    CreateDetailDialog<TfmDateDetail>,
 };
 
 } // namespace

@@ -25,9 +25,9 @@ const tagRecordPageKind kKind = {
     true,
     kColumns,
     sizeof kColumns / sizeof kColumns[0],
-    RecordText<CommTaskMgr, tagCommTaskRec>,
-    LoadedRecords<CxLNTaskUtil, &CxWizardController::GetTaskUtil>,
-    CreateDetailDialog<TfmTodoDetail, tagCommTaskRec>,
+    TfmTodoDetail::FieldText,
+    LoadedRecords<&CxWizardController::GetTaskUtil>,
+    CreateDetailDialog<TfmTodoDetail>,
 };
 
 } // namespace
