@@ -6,6 +6,6 @@
 
 class CxLNAddrUtil;
 
-extern const tagFUKindTables kVXLNAddrTables;
+extern const tagFUKindFields kVXLNAddrFields;
 
-class CxVXLNAddrUtil : public CxVXLNKindUtil<tagCxLNAddrRec, CxLNAddrUtil, kVXLNAddrTables> {};
+class CxVXLNAddrUtil : public CxVXLNKindUtil<tagCxLNAddrRec, CxLNAddrUtil, kVXLNAddrFields> {};

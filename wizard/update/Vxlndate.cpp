@@ -5,24 +5,15 @@ namespace {
 typedef tagCxLNDateRec Rec;
 
 // In display order.
-const tagFUFieldInfo kFields[] = {
-    FU_ROW(0, FU_TYPE_STRING, "Subject", 256),
-    FU_ROW(1, FU_TYPE_STRING, "Location", 256),
-    FU_ROW(9, FU_TYPE_DATETIME, "Start Date & Time", 8),
-    FU_ROW(6, FU_TYPE_DATETIME, "End Date & Time", 8),
-    FU_ROW(3, FU_TYPE_STRING, "Resources", 256),
-    FU_ROW(4, FU_TYPE_STRING, "Body", 20480),
-};
-
-const tagFUFieldSlot kSlots[] = {
-    {0, FU_FIELD_TEXT, offsetof(Rec, szSubject)},
-    {1, FU_FIELD_TEXT, offsetof(Rec, szLocation)},
-    {3, FU_FIELD_TEXT, offsetof(Rec, szResources)},
-    {4, FU_FIELD_TEXT, offsetof(Rec, szBody)},
-    {9, FU_FIELD_DATE, offsetof(Rec, dtStartDateTime)},
-    {6, FU_FIELD_DATE, offsetof(Rec, dtEndDateTime)},
+const tagFUKindField kFields[] = {
+    FU_FIELD(Rec, 0, FU_TYPE_STRING, "Subject", szSubject),
+    FU_FIELD(Rec, 1, FU_TYPE_STRING, "Location", szLocation),
+    FU_FIELD(Rec, 9, FU_TYPE_DATETIME, "Start Date & Time", dtStartDateTime),
+    FU_FIELD(Rec, 6, FU_TYPE_DATETIME, "End Date & Time", dtEndDateTime),
+    FU_FIELD(Rec, 3, FU_TYPE_STRING, "Resources", szResources),
+    FU_FIELD(Rec, 4, FU_TYPE_STRING, "Body", szBody),
 };
 
 } // namespace
 
-const tagFUKindTables kVXLNDateTables = FUKindTables(kFields, kSlots);
+const tagFUKindFields kVXLNDateFields = FUKindFields(kFields);

@@ -6,6 +6,6 @@
 
 class CxLNDateUtil;
 
-extern const tagFUKindTables kVXLNDateTables;
+extern const tagFUKindFields kVXLNDateFields;
 
-class CxVXLNDateUtil : public CxVXLNKindUtil<tagCxLNDateRec, CxLNDateUtil, kVXLNDateTables> {};
+class CxVXLNDateUtil : public CxVXLNKindUtil<tagCxLNDateRec, CxLNDateUtil, kVXLNDateFields> {};

@@ -20,48 +20,48 @@ int AccessOf(int type) {
     }
 }
 
-} // namespace
-
-const tagFUFieldInfo* FUCatalogueAt(const tagFUKindTables& kind, int position) {
-    return position >= 0 && position < kind.nFieldCount ? &kind.pFields[position] : nullptr;
-}
-
-const tagFUFieldInfo* FUCatalogueFind(const tagFUKindTables& kind, int key) {
-    for (int i = 0; i < kind.nFieldCount; ++i)
-        if (kind.pFields[i].nKey == key)
+const tagFUKindField* Find(const tagFUKindFields& kind, int key) {
+    for (int i = 0; i < kind.nCount; ++i)
+        if (kind.pFields[i].row.nKey == key)
             return &kind.pFields[i];
     return nullptr;
 }
 
-void* FUFieldAt(void* record, const tagFUKindTables& kind, int key, int access) {
-    if (!record)
-        return nullptr;
-    for (int i = 0; i < kind.nSlotCount; ++i)
-        if (kind.pSlots[i].nKey == key)
-            return kind.pSlots[i].nAccess == access
-                       ? static_cast<char*>(record) + kind.pSlots[i].nOffset
-                       : nullptr;
-    return nullptr;
+} // namespace
+
+const tagFUFieldInfo* FUCatalogueAt(const tagFUKindFields& kind, int position) {
+    return position >= 0 && position < kind.nCount ? &kind.pFields[position].row : nullptr;
 }
 
-bool FUApplyUpdate(void* record, const tagFUKindTables& kind, const tagFUFieldUpdate* def) {
-    if (!record || !def)
-        return false;
-    const tagFUFieldInfo* row = FUCatalogueFind(kind, def->nFieldKey);
-    if (!row)
-        return false;
-    void* field = FUFieldAt(record, kind, row->nKey, AccessOf(row->nType));
+const tagFUFieldInfo* FUCatalogueFind(const tagFUKindFields& kind, int key) {
+    const tagFUKindField* field = Find(kind, key);
+    return field ? &field->row : nullptr;
+}
+
+void* FUFieldAt(void* record, const tagFUKindFields& kind, int key, int access) {
+    const tagFUKindField* field = record ? Find(kind, key) : nullptr;
+    if (!field || AccessOf(field->row.nType) != access)
+        return nullptr;
+    return static_cast<char*>(record) + field->nOffset;
+}
+
+bool FUApplyUpdate(void* record, const tagFUKindFields& kind, const tagFUFieldUpdate* def) {
+    const tagFUKindField* field = record && def ? Find(kind, def->nFieldKey) : nullptr;
     if (!field)
         return false;
-    switch (row->nType) {
+    void* value = static_cast<char*>(record) + field->nOffset;
+    switch (field->row.nType) {
     case FU_TYPE_STRING:
-        return CxVXCommonUtil::UpdateTextValue(static_cast<char*>(field), row->nMaxLen, def);
+        return CxVXCommonUtil::UpdateTextValue(static_cast<char*>(value), field->row.nMaxLen, def);
     case FU_TYPE_DATE:
     case FU_TYPE_DATETIME:
-        return CxVXCommonUtil::UpdateDateValue(static_cast<double*>(field), def);
+        return CxVXCommonUtil::UpdateDateValue(static_cast<double*>(value), def);
     case FU_TYPE_BOOLEAN:
-        return CxVXCommonUtil::UpdateBoolValue(static_cast<uint8_t*>(field), def);
-    default: // Integer and Enumeration
-        return CxVXCommonUtil::UpdateIntValue(static_cast<int32_t*>(field), def);
+        return CxVXCommonUtil::UpdateBoolValue(static_cast<uint8_t*>(value), def);
+    case FU_TYPE_INTEGER:
+    case FU_TYPE_ENUM:
+        return CxVXCommonUtil::UpdateIntValue(static_cast<int32_t*>(value), def);
+    default:
+        return false;
     }
 }

@@ -1,7 +1,7 @@
 // The update engine of one record kind, written once. A kind's unit gives
-// two tables, its catalogue and the map from each field key to the field of
-// its Notes record that holds the value; the lookups, the accessors,
-// ApplyUpdate and MarkChanged work on them alike for every kind.
+// one table: its catalogue, each row with the field of the kind's Notes
+// record that holds the value; the lookups, the accessors, ApplyUpdate and
+// MarkChanged work on it alike for every kind.
 #pragma once
 #include <cstddef>
 #include <cstdint>
@@ -18,49 +18,45 @@ enum : int32_t {
     FU_FIELD_ENUM,     // an int32 holding a choice
 };
 
-// The field of `nKey` lies at `nOffset` of the record.
-struct tagFUFieldSlot {
-    int32_t nKey;
-    int32_t nAccess; // FU_FIELD_*
+// A catalogue row and where its value lies in the record: a text field at
+// nOffset for a String row, a date for a Date or Date & Time row, and so on.
+struct tagFUKindField {
+    tagFUFieldInfo row;
     std::size_t nOffset;
 };
 
-struct tagFUKindTables {
-    const tagFUFieldInfo* pFields; // the catalogue, in display order
-    int nFieldCount;
-    const tagFUFieldSlot* pSlots; // the field map
-    int nSlotCount;
+// A kind's catalogue, in display order.
+struct tagFUKindFields {
+    const tagFUKindField* pFields;
+    int nCount;
 };
 
-template <std::size_t F, std::size_t S>
-constexpr tagFUKindTables FUKindTables(const tagFUFieldInfo (&fields)[F],
-                                       const tagFUFieldSlot (&slots)[S]) {
-    return {fields, static_cast<int>(F), slots, static_cast<int>(S)};
+template <std::size_t N> constexpr tagFUKindFields FUKindFields(const tagFUKindField (&fields)[N]) {
+    return {fields, static_cast<int>(N)};
 }
 
 // The catalogue row at `position` in table order; null outside 0..count-1.
-const tagFUFieldInfo* FUCatalogueAt(const tagFUKindTables& kind, int position);
+const tagFUFieldInfo* FUCatalogueAt(const tagFUKindFields& kind, int position);
 // The first row in table order with `key`; null when none has it.
-const tagFUFieldInfo* FUCatalogueFind(const tagFUKindTables& kind, int key);
-// The field of `key` when the map reaches it as `access`; null for a null
-// record and for a key the map gives otherwise or not at all.
-void* FUFieldAt(void* record, const tagFUKindTables& kind, int key, int access);
-// One definition applied to one record through the kind's tables.
-bool FUApplyUpdate(void* record, const tagFUKindTables& kind, const tagFUFieldUpdate* def);
+const tagFUFieldInfo* FUCatalogueFind(const tagFUKindFields& kind, int key);
+// The field of `key` when its row's type is reached as `access`; null for a
+// null record, a key without a row and a row of another type.
+void* FUFieldAt(void* record, const tagFUKindFields& kind, int key, int access);
+// One definition applied to one record through the kind's catalogue.
+bool FUApplyUpdate(void* record, const tagFUKindFields& kind, const tagFUFieldUpdate* def);
 
-// A catalogue row whose description is its name and that has no enumeration entries.
-#define FU_ROW(key, type, name, maxLen)                                                            \
-    {                                                                                              \
-        key, type, name, name, maxLen, 0, {}, {}                                                   \
-    }
+// A row whose value is `member` of the record `Rec`, its maximum length the
+// member's size; its description is its name, and it has no enumeration entries.
+#define FU_FIELD(Rec, key, type, name, member)                                                     \
+    { {key, type, name, name, sizeof(Rec::member), 0, {}, {}}, offsetof(Rec, member) }
 
-// `Rec` is the kind's Notes record, `LNUtil` its data object, `Kind` its tables.
-template <class Rec, class LNUtil, const tagFUKindTables& Kind>
+// `Rec` is the kind's Notes record, `LNUtil` its data object, `Kind` its catalogue.
+template <class Rec, class LNUtil, const tagFUKindFields& Kind>
 class CxVXLNKindUtil : public CxVXCommonUtil {
 public:
     typedef Rec Record;
 
-    static int GetUpdateFieldCount() { return Kind.nFieldCount; }
+    static int GetUpdateFieldCount() { return Kind.nCount; }
     static const tagFUFieldInfo* GetUpdateFieldInfo(int position) {
         return FUCatalogueAt(Kind, position);
     }

@@ -6,6 +6,6 @@
 
 class CxLNTaskUtil;
 
-extern const tagFUKindTables kVXLNTaskTables;
+extern const tagFUKindFields kVXLNTaskFields;
 
-class CxVXLNTaskUtil : public CxVXLNKindUtil<tagCxLNTaskRec, CxLNTaskUtil, kVXLNTaskTables> {};
+class CxVXLNTaskUtil : public CxVXLNKindUtil<tagCxLNTaskRec, CxLNTaskUtil, kVXLNTaskFields> {};
