@@ -85,7 +85,7 @@ std::vector<std::string> Texts(typename Engine::Record* rec,
 
 template <class Util, class Engine>
 std::string DryRun(CxList* selected, CxList* definitions, Engine* engine, unsigned* changed) {
-    typedef CommRecOf<Util> CommRec;
+    typedef tagKindCommRec<Util> CommRec;
     typedef typename Engine::Record Record;
     // Only the touched fields' texts are kept from before, not whole records.
     const std::vector<const tagFUFieldInfo*> rows = TouchedRows<Engine>(definitions);

@@ -42,7 +42,7 @@ bool Meets(const Rec* rec, const std::vector<tagBatchCondition>& conditions,
 
 template <class Util>
 unsigned Select(Util* util, CxList* selected, const std::vector<tagBatchCondition>& conditions) {
-    typedef CommRecOf<Util> Rec;
+    typedef tagKindCommRec<Util> Rec;
     typedef std::remove_pointer_t<decltype(util->GetDataMgr())> Mgr;
     Mgr* mgr = util ? util->GetDataMgr() : nullptr;
     if (!mgr || !selected)

@@ -168,5 +168,5 @@ template <class R, class Fn> R CxWizardController::ForCurrentKind(R none, Fn fn)
 
 // The common record of the kind whose data object is a `Util`.
 template <class Util>
-using CommRecOf =
+using tagKindCommRec =
     std::remove_pointer_t<decltype(std::declval<Util&>().GetDataMgr()->GetFirstRec())>;
