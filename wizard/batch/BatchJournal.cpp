@@ -5,6 +5,7 @@
 #include "common/lotus/exchange/CxLNJournalList.h"
 #include "common/lotus/exchange/CxLNUndoRequest.h"
 #include "wizard/batch/BatchPages.h"
+#include "wizard/batch/BatchWait.h"
 #include "wizard/controller/Apputil.h"
 #include "wizard/controller/WizardController.h"
 

@@ -1,7 +1,6 @@
 // The wizard's pages for a run without windows: each takes its values from
 // the command line where the window would ask the user.
 #pragma once
-#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -60,14 +59,4 @@ class CxBatchRecordsPage : public CxBatchPage {
 public:
     using CxBatchPage::CxBatchPage;
     bool ExchangeData(bool leaving) override;
-};
-
-// Shows the load's wait texts on a terminal.
-class CxBatchWait : public IWaitWindow {
-public:
-    explicit CxBatchWait(std::FILE* err);
-    void SetWaitText(const char* text) override;
-
-private:
-    std::FILE* m_err;
 };

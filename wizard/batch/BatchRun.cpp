@@ -13,6 +13,7 @@
 #include "wizard/batch/BatchPages.h"
 #include "wizard/batch/BatchPassword.h"
 #include "wizard/batch/BatchProgress.h"
+#include "wizard/batch/BatchWait.h"
 #include "wizard/controller/WizardController.h"
 #include "wizard/controller/WizardUpdate.h"
 

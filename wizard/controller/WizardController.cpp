@@ -56,16 +56,6 @@ void SetLog(CxLNBaseUtil* util, const AppSettings& s, const char* folder) {
 
 } // namespace
 
-CxLNAddrUtil* ILNDataFactory::CreateAddrUtil() {
-    return new (std::nothrow) CxLNAddrUtil;
-}
-CxLNDateUtil* ILNDataFactory::CreateDateUtil() {
-    return new (std::nothrow) CxLNDateUtil;
-}
-CxLNTaskUtil* ILNDataFactory::CreateTaskUtil() {
-    return new (std::nothrow) CxLNTaskUtil;
-}
-
 CxWizardController::CxWizardController()
     : m_settings(), m_szDataFolder(), m_szSettingsFile(), m_szLoadError(), m_szLoadNotice(),
       m_nStep(0), m_nLoadNumber(0), m_pView(nullptr), m_apPages(), m_pWait(&g_noWaitWindow),

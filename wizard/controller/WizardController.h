@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "wizard/controller/Apputil.h"
+#include "wizard/controller/LNDataFactory.h"
 #include "wizard/controller/WizardInterfaces.h"
 #include "wizard/controller/WizardSteps.h"
 #include "wizard/controller/WizardUpdate.h"
@@ -23,16 +24,6 @@ class CxVXLNTaskUtil;
 class CxFUProfileManager;
 struct tagFUFieldInfo;
 struct tagFUFieldUpdate;
-
-// Makes the data objects of a load; null when one cannot be made. Tests give
-// objects whose LoadAll reads prepared files instead of running a helper.
-class ILNDataFactory {
-public:
-    virtual ~ILNDataFactory() = default;
-    virtual CxLNAddrUtil* CreateAddrUtil();
-    virtual CxLNDateUtil* CreateDateUtil();
-    virtual CxLNTaskUtil* CreateTaskUtil();
-};
 
 class CxWizardController {
 public:

@@ -4,7 +4,6 @@
 #include <QPixmap>
 
 #include "common/lotus/exchange/CxLNStatusFile.h"
-#include "common/misc/CxString.h"
 #include "wizard/windows/widgets/AnsiText.h"
 #include "wizard/windows/widgets/Controls.h"
 
@@ -23,26 +22,6 @@ QFont WaitFont(int weight) {
 }
 
 } // namespace
-
-void CxWaitText::SetText(const char* text) {
-    std::lock_guard<std::mutex> hold(m_lock);
-    CxStrCopy(m_szText, text);
-}
-
-void CxWaitText::SetStatusFile(const char* path) {
-    std::lock_guard<std::mutex> hold(m_lock);
-    CxStrCopy(m_szStatusFile, path);
-}
-
-std::string CxWaitText::Text() const {
-    std::lock_guard<std::mutex> hold(m_lock);
-    return m_szText;
-}
-
-std::string CxWaitText::StatusFile() const {
-    std::lock_guard<std::mutex> hold(m_lock);
-    return m_szStatusFile;
-}
 
 CxCommWaitWindow::CxCommWaitWindow(std::shared_ptr<CxWaitText> shared)
     : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
