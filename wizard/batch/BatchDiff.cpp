@@ -3,6 +3,9 @@
 #include <cstring>
 #include <vector>
 
+#include "common/lotus/exchange/CxLNAddr.h"
+#include "common/lotus/exchange/CxLNDate.h"
+#include "common/lotus/exchange/CxLNTask.h"
 #include "common/misc/CxList.h"
 #include "common/misc/CxString.h"
 #include "common/pim/CommRecords.h"
@@ -80,8 +83,9 @@ std::vector<std::string> Texts(typename Engine::Record* rec,
     return texts;
 }
 
-template <class CommRec, class Engine>
+template <class Util, class Engine>
 std::string DryRun(CxList* selected, CxList* definitions, Engine* engine, unsigned* changed) {
+    typedef tagKindCommRec<Util> CommRec;
     typedef typename Engine::Record Record;
     // Only the touched fields' texts are kept from before, not whole records.
     const std::vector<const tagFUFieldInfo*> rows = TouchedRows<Engine>(definitions);
@@ -133,22 +137,11 @@ std::string BatchDateText(double value, bool withTime) {
 
 std::string RunBatchDryRun(CxWizardController& c, unsigned* changed) {
     unsigned count = 0;
-    std::string report;
     CxList* selected = c.GetSelectedRecords();
     CxList* definitions = c.GetUpdateDefinitions();
-    switch (c.GetSettings().AppFlag) {
-    case LN_KIND_ADDR:
-        report = DryRun<tagCommAddrRec>(selected, definitions, c.GetAddrEngine(), &count);
-        break;
-    case LN_KIND_DATE:
-        report = DryRun<tagCommDateRec>(selected, definitions, c.GetDateEngine(), &count);
-        break;
-    case LN_KIND_TASK:
-        report = DryRun<tagCommTaskRec>(selected, definitions, c.GetTaskEngine(), &count);
-        break;
-    default:
-        break;
-    }
+    const std::string report = c.ForCurrentKind(std::string(), [&](auto* util, auto* engine) {
+        return DryRun<std::remove_pointer_t<decltype(util)>>(selected, definitions, engine, &count);
+    });
     if (changed)
         *changed = count;
     return report;

@@ -9,6 +9,5 @@ class CxWizardController;
 // returns the report; `changed` receives the number of records that changed.
 std::string RunBatchDryRun(CxWizardController& controller, unsigned* changed);
 
-// A field's value as the dry run prints it.
-struct tagFUFieldInfo;
+// A date field's value as the dry run prints it.
 std::string BatchDateText(double value, bool withTime);

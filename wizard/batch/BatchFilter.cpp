@@ -40,8 +40,11 @@ bool Meets(const Rec* rec, const std::vector<tagBatchCondition>& conditions,
     return true;
 }
 
-template <class Mgr, class Rec>
-unsigned Select(Mgr* mgr, CxList* selected, const std::vector<tagBatchCondition>& conditions) {
+template <class Util>
+unsigned Select(Util* util, CxList* selected, const std::vector<tagBatchCondition>& conditions) {
+    typedef tagKindCommRec<Util> Rec;
+    typedef std::remove_pointer_t<decltype(util->GetDataMgr())> Mgr;
+    Mgr* mgr = util ? util->GetDataMgr() : nullptr;
     if (!mgr || !selected)
         return 0;
     std::vector<char> text(kTextSize + 1);
@@ -83,20 +86,6 @@ bool ParseBatchCondition(int kind, const std::string& text, tagBatchCondition* c
 unsigned SelectBatchRecords(CxWizardController& c,
                             const std::vector<tagBatchCondition>& conditions) {
     CxList* selected = c.GetSelectedRecords();
-    switch (c.GetSettings().AppFlag) {
-    case LN_KIND_ADDR:
-        return c.GetAddrUtil() ? Select<CommAddrMgr, tagCommAddrRec>(c.GetAddrUtil()->GetDataMgr(),
-                                                                     selected, conditions)
-                               : 0;
-    case LN_KIND_DATE:
-        return c.GetDateUtil() ? Select<CommDateMgr, tagCommDateRec>(c.GetDateUtil()->GetDataMgr(),
-                                                                     selected, conditions)
-                               : 0;
-    case LN_KIND_TASK:
-        return c.GetTaskUtil() ? Select<CommTaskMgr, tagCommTaskRec>(c.GetTaskUtil()->GetDataMgr(),
-                                                                     selected, conditions)
-                               : 0;
-    default:
-        return 0;
-    }
+    return c.ForCurrentKind(0u,
+                            [&](auto* util, auto*) { return Select(util, selected, conditions); });
 }

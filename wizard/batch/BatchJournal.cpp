@@ -4,14 +4,12 @@
 
 #include "common/lotus/exchange/CxLNJournalList.h"
 #include "common/lotus/exchange/CxLNUndoRequest.h"
-#include "platform/Cp1252.h"
 #include "wizard/batch/BatchPages.h"
+#include "wizard/batch/BatchWait.h"
 #include "wizard/controller/Apputil.h"
 #include "wizard/controller/WizardController.h"
 
 namespace {
-
-const char kProgram[] = "vxln-batch";
 
 void PrintRun(const tagLNJournalRun& run, std::FILE* out) {
     std::fprintf(out, "%s  %s  %s  %s  %d documents, %d items changed", run.sRun.c_str(),
@@ -28,7 +26,7 @@ int ListBatchJournal(const tagBatchIO& io) {
     char folder[260] = "";
     std::string problem;
     if (!GetDataFolder(folder, &problem)) {
-        std::fprintf(io.err, "%s: %s\n", kProgram, platform::Cp1252ToUtf8(problem).c_str());
+        BatchComplain(io, problem);
         return BATCH_EXIT_FAILED;
     }
     const std::vector<tagLNJournalRun> runs = LNListJournalRuns(folder);
@@ -50,8 +48,7 @@ int RunBatchUndo(const tagBatchInput& in, const tagBatchIO& io, ILNDataFactory* 
     const tagBatchOptions& o = *in.pOptions;
     tagLNUndoResult result;
     if (!c.UndoRun(o.undoRun.c_str(), o.bDryRun, &result)) {
-        std::fprintf(io.err, "%s: %s\n", kProgram,
-                     platform::Cp1252ToUtf8(c.GetLoadError()).c_str());
+        BatchComplain(io, c.GetLoadError());
         return BATCH_EXIT_FAILED;
     }
     for (const std::string& line : result.lines)

@@ -11,10 +11,6 @@ const tagBatchKind* FindBatchKind(const std::string& name) {
     return nullptr;
 }
 
-const tagBatchKind* GetBatchKind(int value) {
-    return GetWizardKind(value);
-}
-
 const tagFUFieldInfo* FindBatchField(const tagBatchKind& kind, const std::string& name) {
     const std::string wanted = BatchTrim(name);
     for (int i = 0; i < kind.count(); ++i) {

@@ -8,7 +8,6 @@ using tagBatchKind = tagWizardKind;
 
 // Null for any other name; names compare without case.
 const tagBatchKind* FindBatchKind(const std::string& name);
-const tagBatchKind* GetBatchKind(int kind);
 // The updatable field whose display name is `name` (Windows-1252, any case).
 const tagFUFieldInfo* FindBatchField(const tagBatchKind& kind, const std::string& name);
 // The catalogue, one field a line with its type and choices.

@@ -22,9 +22,9 @@ bool Fail(std::string* error, const std::string& text) {
 }
 
 // "--name=value" or "--name value"; `arg` is the whole argument.
-class Args {
+class CxArgs {
 public:
-    Args(int argc, const char* const* argv) : m_argc(argc), m_argv(argv) {}
+    CxArgs(int argc, const char* const* argv) : m_argc(argc), m_argv(argv) {}
     bool More() const { return m_next < m_argc; }
     std::string Take() { return m_argv[m_next++]; }
     bool Value(const std::string& name, const std::string& inlineValue, bool hasInline,
@@ -101,7 +101,7 @@ bool IsValued(const std::string& name) {
 } // namespace
 
 bool ParseBatchOptions(int argc, const char* const* argv, tagBatchOptions* o, std::string* error) {
-    Args args(argc, argv);
+    CxArgs args(argc, argv);
     bool positionalOnly = false;
     while (args.More()) {
         const std::string arg = args.Take();

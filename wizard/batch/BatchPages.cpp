@@ -1,7 +1,6 @@
 #include "BatchPages.h"
 
 #include <cstdlib>
-#include <unistd.h>
 
 #include "common/misc/CxList.h"
 #include "common/misc/CxString.h"
@@ -86,11 +85,4 @@ bool CxBatchRecordsPage::ExchangeData(bool leaving) {
         return selected != nullptr;
     selected->RemoveAll(false);
     return SelectBatchRecords(m_c, m_in.conditions) > 0;
-}
-
-CxBatchWait::CxBatchWait(std::FILE* err) : m_err(err && isatty(fileno(err)) ? err : nullptr) {}
-
-void CxBatchWait::SetWaitText(const char* text) {
-    if (m_err && text)
-        std::fprintf(m_err, "%s\n", text);
 }

@@ -24,54 +24,39 @@ struct tagBatchInput {
 // The access options and the password of the command line into `settings`.
 void StoreBatchAccess(const tagBatchInput& in, AppSettings* settings);
 
-class CxBatchModePage : public IWizardPage {
+// What every page of a batch run holds: the controller it serves and the
+// values of the command line.
+class CxBatchPage : public IWizardPage {
 public:
-    CxBatchModePage(CxWizardController& c, const tagBatchInput& in) : m_c(c), m_in(in) {}
-    bool ExchangeData(bool leaving) override;
+    CxBatchPage(CxWizardController& c, const tagBatchInput& in) : m_c(c), m_in(in) {}
 
-private:
+protected:
     CxWizardController& m_c;
     const tagBatchInput& m_in;
 };
 
-class CxBatchSourcePage : public IWizardPage {
+class CxBatchModePage : public CxBatchPage {
 public:
-    CxBatchSourcePage(CxWizardController& c, const tagBatchInput& in) : m_c(c), m_in(in) {}
+    using CxBatchPage::CxBatchPage;
+    bool ExchangeData(bool leaving) override;
+};
+
+class CxBatchSourcePage : public CxBatchPage {
+public:
+    using CxBatchPage::CxBatchPage;
     // Entering fills the defaults of empty paths as the access page does;
     // leaving stores the given options and loads.
     bool ExchangeData(bool leaving) override;
-
-private:
-    CxWizardController& m_c;
-    const tagBatchInput& m_in;
 };
 
-class CxBatchFieldsPage : public IWizardPage {
+class CxBatchFieldsPage : public CxBatchPage {
 public:
-    CxBatchFieldsPage(CxWizardController& c, const tagBatchInput& in) : m_c(c), m_in(in) {}
+    using CxBatchPage::CxBatchPage;
     bool ExchangeData(bool leaving) override;
-
-private:
-    CxWizardController& m_c;
-    const tagBatchInput& m_in;
 };
 
-class CxBatchRecordsPage : public IWizardPage {
+class CxBatchRecordsPage : public CxBatchPage {
 public:
-    CxBatchRecordsPage(CxWizardController& c, const tagBatchInput& in) : m_c(c), m_in(in) {}
+    using CxBatchPage::CxBatchPage;
     bool ExchangeData(bool leaving) override;
-
-private:
-    CxWizardController& m_c;
-    const tagBatchInput& m_in;
-};
-
-// Shows the load's wait texts on a terminal.
-class CxBatchWait : public IWaitWindow {
-public:
-    explicit CxBatchWait(std::FILE* err);
-    void SetWaitText(const char* text) override;
-
-private:
-    std::FILE* m_err;
 };

@@ -13,10 +13,9 @@
 #include "wizard/batch/BatchPages.h"
 #include "wizard/batch/BatchPassword.h"
 #include "wizard/batch/BatchProgress.h"
-#include "wizard/batch/BatchReport.h"
+#include "wizard/batch/BatchWait.h"
 #include "wizard/controller/WizardController.h"
 #include "wizard/controller/WizardUpdate.h"
-
 
 namespace {
 
@@ -68,17 +67,24 @@ bool Prepare(const tagBatchOptions& o, const tagBatchKind& kind, tagBatchInput* 
     return true;
 }
 
+// The finish page's report as lines of text.
+std::string FinishReport(const tagFinishTexts& t) {
+    return "Application Type: " + t.sApp + "\n" + "Fields to Update: " + t.sFields + "\n" +
+           "Records Upated: " + t.sRecords + "\n" + "Result: " + platform::Cp1252ToUtf8(t.sResult) +
+           "\n";
+}
+
 int Finish(CxWizardController& c, const tagBatchIO& io) {
     CxBatchProgress bar(io.err);
     const tagWizardUpdateResult result =
         RunWizardUpdate(c, [&bar](uint32_t i, uint32_t n) { bar.Step(i, n); });
     bar.Finish();
     if (result.sNotice != c.GetLoadNotice())
-        std::fprintf(io.err, "%s: %s\n", kProgram, platform::Cp1252ToUtf8(result.sNotice).c_str());
+        BatchComplain(io, result.sNotice);
     c.GoToStep(WIZARD_STEP_FINISH);
     const tagFinishTexts texts = MakeFinishTexts(
         c.GetSettings().AppFlag, c.GetUpdateDefinitions()->GetCount(), result.nSelected, &result);
-    std::fputs(BatchFinishReport(texts).c_str(), io.out);
+    std::fputs(FinishReport(texts).c_str(), io.out);
     return result.bSubmitFailed ? BATCH_EXIT_FAILED : BATCH_EXIT_OK;
 }
 
@@ -113,17 +119,15 @@ int Walk(const tagBatchInput& in, const tagBatchIO& io, ILNDataFactory* factory)
     c.GoToStep(WIZARD_STEP_SOURCE);
     c.GoToStep(WIZARD_STEP_FIELDS);
     if (c.GetStep() != WIZARD_STEP_FIELDS) {
-        std::fprintf(io.err, "%s: %s\n", kProgram,
-                     platform::Cp1252ToUtf8(c.GetLoadError()).c_str());
+        BatchComplain(io, c.GetLoadError());
         return BATCH_EXIT_FAILED;
     }
     if (c.GetLoadNotice()[0])
-        std::fprintf(io.err, "%s: %s\n", kProgram,
-                     platform::Cp1252ToUtf8(c.GetLoadNotice()).c_str());
+        BatchComplain(io, c.GetLoadNotice());
     c.GoToStep(WIZARD_STEP_RECORDS);
     c.GoToStep(WIZARD_STEP_PROC);
     if (c.GetStep() != WIZARD_STEP_PROC) {
-        std::fprintf(io.err, "%s: no record matches; nothing was updated.\n", kProgram);
+        BatchComplain(io, "no record matches; nothing was updated.");
         return BATCH_EXIT_OK;
     }
     return in.pOptions->bDryRun ? DryRun(c, io) : Finish(c, io);
@@ -139,6 +143,10 @@ int Undo(const tagBatchOptions& o, const tagBatchIO& io, ILNDataFactory* factory
 }
 
 } // namespace
+
+void BatchComplain(const tagBatchIO& io, const std::string& text) {
+    std::fprintf(io.err, "%s: %s\n", kProgram, platform::Cp1252ToUtf8(text).c_str());
+}
 
 int RunBatch(int argc, const char* const* argv, const tagBatchIO& io, ILNDataFactory* factory) {
     tagBatchOptions o;
@@ -174,7 +182,7 @@ int RunBatch(int argc, const char* const* argv, const tagBatchIO& io, ILNDataFac
         return Usage(io, error);
     in.password = ReadBatchPassword(o.passwordMode, io.in, io.err);
     if (platform::InterruptRequested()) {
-        std::fprintf(io.err, "%s: interrupted; nothing was loaded or written.\n", kProgram);
+        BatchComplain(io, "interrupted; nothing was loaded or written.");
         return BATCH_EXIT_FAILED;
     }
     return Walk(in, io, factory);

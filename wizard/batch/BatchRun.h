@@ -2,6 +2,7 @@
 // wizard's controller, with pages that take their values from the options.
 #pragma once
 #include <cstdio>
+#include <string>
 
 class ILNDataFactory;
 
@@ -12,6 +13,9 @@ struct tagBatchIO {
     std::FILE* out;
     std::FILE* err;
 };
+
+// "vxln-batch: TEXT" on the error stream; `text` is Windows-1252.
+void BatchComplain(const tagBatchIO& io, const std::string& text);
 
 // The exit status. `factory` null makes the real data objects.
 int RunBatch(int argc, const char* const* argv, const tagBatchIO& io,

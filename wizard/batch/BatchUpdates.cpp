@@ -14,9 +14,6 @@
 
 namespace {
 
-const char* const kOps[] = {"set",      "append", "insert", "replace", "date",
-                            "datetime", "true",   "false",  "choice"};
-
 bool Fail(std::string* error, const std::string& text) {
     if (error)
         *error = text;
@@ -45,43 +42,52 @@ bool ParseNumber(const std::string& text, int* value) {
     return true;
 }
 
-// The operation words that fit a field type.
-const char* OpsForType(int type) {
-    switch (type) {
-    case FU_TYPE_STRING:
-        return "set, append, insert or replace";
-    case FU_TYPE_DATE:
-        return "date";
-    case FU_TYPE_DATETIME:
-        return "datetime";
-    case FU_TYPE_BOOLEAN:
-        return "true or false";
-    case FU_TYPE_INTEGER:
-        return "set";
-    case FU_TYPE_ENUM:
-        return "choice";
-    default:
-        return "none";
+const int kMaxTypeOps = 4;
+
+// The operation words that fit each field type.
+struct tagTypeOps {
+    int nType;
+    const char* ops[kMaxTypeOps]; // ends early with null
+};
+
+const tagTypeOps kTypeOps[] = {
+    {FU_TYPE_STRING, {"set", "append", "insert", "replace"}},
+    {FU_TYPE_DATE, {"date"}},
+    {FU_TYPE_DATETIME, {"datetime"}},
+    {FU_TYPE_BOOLEAN, {"true", "false"}},
+    {FU_TYPE_INTEGER, {"set"}},
+    {FU_TYPE_ENUM, {"choice"}},
+};
+
+const tagTypeOps* OpsOf(int type) {
+    for (const tagTypeOps& entry : kTypeOps)
+        if (entry.nType == type)
+            return &entry;
+    return nullptr;
+}
+
+// "set, append, insert or replace"; "none" for a type that takes none.
+std::string OpsForType(int type) {
+    const tagTypeOps* entry = OpsOf(type);
+    std::string text;
+    for (int i = 0; entry && i < kMaxTypeOps && entry->ops[i]; ++i) {
+        const bool last = i + 1 == kMaxTypeOps || !entry->ops[i + 1];
+        text += i == 0 ? "" : (last ? " or " : ", ");
+        text += entry->ops[i];
     }
+    return text.empty() ? "none" : text;
+}
+
+bool OpFitsType(const std::string& op, const tagTypeOps& entry) {
+    for (int i = 0; i < kMaxTypeOps && entry.ops[i]; ++i)
+        if (op == entry.ops[i])
+            return true;
+    return false;
 }
 
 bool OpFitsType(const std::string& op, int type) {
-    switch (type) {
-    case FU_TYPE_STRING:
-        return op == "set" || op == "append" || op == "insert" || op == "replace";
-    case FU_TYPE_DATE:
-        return op == "date";
-    case FU_TYPE_DATETIME:
-        return op == "datetime";
-    case FU_TYPE_BOOLEAN:
-        return op == "true" || op == "false";
-    case FU_TYPE_INTEGER:
-        return op == "set";
-    case FU_TYPE_ENUM:
-        return op == "choice";
-    default:
-        return false;
-    }
+    const tagTypeOps* entry = OpsOf(type);
+    return entry && OpFitsType(op, *entry);
 }
 
 // The field part and the rest of a spec's text; true/false name only the field.
@@ -196,8 +202,8 @@ bool SetValue(const tagFUFieldInfo& row, const std::string& op, const std::strin
 } // namespace
 
 bool IsBatchUpdateOp(const std::string& op) {
-    for (const char* known : kOps)
-        if (op == known)
+    for (const tagTypeOps& entry : kTypeOps)
+        if (OpFitsType(op, entry))
             return true;
     return false;
 }

@@ -1,6 +1,7 @@
 #include "Apputil.h"
 
 #include <cerrno>
+#include <cstddef>
 #include <cstring>
 #include <string>
 #include <sys/stat.h>
@@ -11,18 +12,44 @@
 #include "common/misc/WinUtil.h"
 #include "platform/SpecialFolders.h"
 #include "platform/SystemError.h"
+#include "wizard/controller/WizardKinds.h"
 
 namespace {
 
 const char kSection[] = "LN-VX";
 const std::size_t kFolderSize = CX_MAX_PATH;
 
-bool IsKind(int value) {
-    return value == 1 || value == 2 || value == 4;
+// The saved texts of the settings, in the order they are written.
+struct tagTextKey {
+    const char* name;
+    std::size_t nOffset;
+    std::size_t nSize;
+};
+
+const tagTextKey kTextKeys[] = {
+    {"NotesPath", offsetof(AppSettings, NotesPath), sizeof(AppSettings::NotesPath)},
+    {"ServerName", offsetof(AppSettings, ServerName), sizeof(AppSettings::ServerName)},
+    {"UserName", offsetof(AppSettings, UserName), sizeof(AppSettings::UserName)},
+    {"AddrFile", offsetof(AppSettings, AddrFile), sizeof(AppSettings::AddrFile)},
+    {"MailDBName", offsetof(AppSettings, MailDBName), sizeof(AppSettings::MailDBName)},
+    {"IDFile", offsetof(AppSettings, IDFile), sizeof(AppSettings::IDFile)},
+};
+
+const char* TextOf(const AppSettings* settings, const tagTextKey& key) {
+    return reinterpret_cast<const char*>(settings) + key.nOffset;
 }
 
-template <std::size_t N> void ReadText(CxIniUtil& ini, const char* key, char (&field)[N]) {
-    ini.ReadString(kSection, key, field, static_cast<int>(N), "");
+char* TextOf(AppSettings* settings, const tagTextKey& key) {
+    return reinterpret_cast<char*>(settings) + key.nOffset;
+}
+
+// `name` in the Lotus Notes program folder.
+bool InNotesFolder(char* buffer, std::size_t size, const char* name) {
+    char folder[256] = "";
+    if (!buffer || size == 0 || !GetLotusNotesPath(folder, sizeof folder))
+        return false;
+    CxStrFormat(buffer, size, "%s%s", folder, name);
+    return true;
 }
 
 bool IsFolder(const std::string& path) {
@@ -81,16 +108,12 @@ void LoadSettings(AppSettings* settings, const char* iniPath) {
     std::memset(settings, 0, sizeof *settings);
     CxIniUtil ini(nullptr, "");
     ini.SetFileName(iniPath);
-    ReadText(ini, "NotesPath", settings->NotesPath);
-    ReadText(ini, "ServerName", settings->ServerName);
-    ReadText(ini, "UserName", settings->UserName);
-    ReadText(ini, "AddrFile", settings->AddrFile);
-    ReadText(ini, "MailDBName", settings->MailDBName);
-    ReadText(ini, "IDFile", settings->IDFile);
+    for (const tagTextKey& key : kTextKeys)
+        ini.ReadString(kSection, key.name, TextOf(settings, key), static_cast<int>(key.nSize), "");
     settings->AppFlag = ini.GetInt(kSection, "AppFlag", 1);
     settings->EnableDebug = ini.GetBool(kSection, "EnableDebug", false);
     settings->LogLevel = ini.GetInt(kSection, "LogLevel", 3);
-    if (!IsKind(settings->AppFlag))
+    if (!GetWizardKind(settings->AppFlag))
         settings->AppFlag = 1;
 }
 
@@ -102,12 +125,8 @@ bool SaveSettings(const AppSettings* settings, const char* iniPath) {
     bool ok = ini.WriteInt(kSection, "AppFlag", settings->AppFlag);
     ok = ini.WriteInt(kSection, "EnableDebug", settings->EnableDebug ? 1 : 0) && ok;
     ok = ini.WriteInt(kSection, "LogLevel", settings->LogLevel) && ok;
-    ok = ini.WriteString(kSection, "NotesPath", settings->NotesPath) && ok;
-    ok = ini.WriteString(kSection, "ServerName", settings->ServerName) && ok;
-    ok = ini.WriteString(kSection, "UserName", settings->UserName) && ok;
-    ok = ini.WriteString(kSection, "AddrFile", settings->AddrFile) && ok;
-    ok = ini.WriteString(kSection, "MailDBName", settings->MailDBName) && ok;
-    ok = ini.WriteString(kSection, "IDFile", settings->IDFile) && ok;
+    for (const tagTextKey& key : kTextKeys)
+        ok = ini.WriteString(kSection, key.name, TextOf(settings, key)) && ok;
     return ok;
 }
 
@@ -137,11 +156,7 @@ void GetSettingsFile(const char* dataFolder, char* buffer, std::size_t size) {
 }
 
 bool GetDefaultNotesExe(char* buffer, std::size_t size) {
-    char folder[256] = "";
-    if (!buffer || size == 0 || !GetLotusNotesPath(folder, sizeof folder))
-        return false;
-    CxStrFormat(buffer, size, "%snotes", folder);
-    return true;
+    return InNotesFolder(buffer, size, "notes");
 }
 
 bool GetDefaultAddrFile(char* buffer, std::size_t size) {
@@ -154,11 +169,7 @@ bool GetDefaultAddrFile(char* buffer, std::size_t size) {
 }
 
 bool GetDefaultIDFile(char* buffer, std::size_t size) {
-    char folder[256] = "";
-    if (!buffer || size == 0 || !GetLotusNotesPath(folder, sizeof folder))
-        return false;
-    CxStrFormat(buffer, size, "%sData/user.id", folder);
-    return true;
+    return InNotesFolder(buffer, size, "Data/user.id");
 }
 
 bool OpenHomePage() {
@@ -167,7 +178,8 @@ bool OpenHomePage() {
 
 bool OpenSupportMail() {
     char link[128];
-    CxStrFormat(link, sizeof link, "mailto:%s?subject=Corvane%%20for%%20Lotus%%20Notes%%20Bug%%20Report",
+    CxStrFormat(link, sizeof link,
+                "mailto:%s?subject=Corvane%%20for%%20Lotus%%20Notes%%20Bug%%20Report",
                 kSupportAddress);
     return OpenWithShell(link);
 }

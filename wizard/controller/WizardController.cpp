@@ -56,16 +56,6 @@ void SetLog(CxLNBaseUtil* util, const AppSettings& s, const char* folder) {
 
 } // namespace
 
-CxLNAddrUtil* ILNDataFactory::CreateAddrUtil() {
-    return new (std::nothrow) CxLNAddrUtil;
-}
-CxLNDateUtil* ILNDataFactory::CreateDateUtil() {
-    return new (std::nothrow) CxLNDateUtil;
-}
-CxLNTaskUtil* ILNDataFactory::CreateTaskUtil() {
-    return new (std::nothrow) CxLNTaskUtil;
-}
-
 CxWizardController::CxWizardController()
     : m_settings(), m_szDataFolder(), m_szSettingsFile(), m_szLoadError(), m_szLoadNotice(),
       m_nStep(0), m_nLoadNumber(0), m_pView(nullptr), m_apPages(), m_pWait(&g_noWaitWindow),
@@ -336,16 +326,9 @@ tagFUFieldUpdate* CxWizardController::NewDefinition() {
 }
 
 const tagFUFieldInfo* CxWizardController::FindFieldInfo(int key) const {
-    switch (m_settings.AppFlag) {
-    case LN_KIND_ADDR:
-        return m_pAddrEngine ? CxVXLNAddrUtil::FindUpdateField(key) : nullptr;
-    case LN_KIND_DATE:
-        return m_pDateEngine ? CxVXLNDateUtil::FindUpdateField(key) : nullptr;
-    case LN_KIND_TASK:
-        return m_pTaskEngine ? CxVXLNTaskUtil::FindUpdateField(key) : nullptr;
-    default:
-        return nullptr;
-    }
+    return ForCurrentKind<const tagFUFieldInfo*>(nullptr, [key](auto*, auto* engine) {
+        return engine ? engine->FindUpdateField(key) : nullptr;
+    });
 }
 
 int CxWizardController::GetUpdateFieldCount() const {
@@ -359,14 +342,6 @@ const tagFUFieldInfo* CxWizardController::GetUpdateFieldInfo(int position) const
 }
 
 CxLNBaseUtil* CxWizardController::GetCurrentUtil() const {
-    switch (m_settings.AppFlag) {
-    case LN_KIND_ADDR:
-        return m_pAddrUtil;
-    case LN_KIND_DATE:
-        return m_pDateUtil;
-    case LN_KIND_TASK:
-        return m_pTaskUtil;
-    default:
-        return nullptr;
-    }
+    return ForCurrentKind<CxLNBaseUtil*>(nullptr,
+                                         [](CxLNBaseUtil* util, const void*) { return util; });
 }

@@ -3,8 +3,11 @@
 // reaches the windows only through WizardInterfaces.h.
 #pragma once
 #include <functional>
+#include <type_traits>
+#include <utility>
 
 #include "wizard/controller/Apputil.h"
+#include "wizard/controller/LNDataFactory.h"
 #include "wizard/controller/WizardInterfaces.h"
 #include "wizard/controller/WizardSteps.h"
 #include "wizard/controller/WizardUpdate.h"
@@ -21,16 +24,6 @@ class CxVXLNTaskUtil;
 class CxFUProfileManager;
 struct tagFUFieldInfo;
 struct tagFUFieldUpdate;
-
-// Makes the data objects of a load; null when one cannot be made. Tests give
-// objects whose LoadAll reads prepared files instead of running a helper.
-class ILNDataFactory {
-public:
-    virtual ~ILNDataFactory() = default;
-    virtual CxLNAddrUtil* CreateAddrUtil();
-    virtual CxLNDateUtil* CreateDateUtil();
-    virtual CxLNTaskUtil* CreateTaskUtil();
-};
 
 class CxWizardController {
 public:
@@ -104,6 +97,10 @@ public:
     CxVXLNDateUtil* GetDateEngine() const { return m_pDateEngine; }
     CxVXLNTaskUtil* GetTaskEngine() const { return m_pTaskEngine; }
     CxFUProfileManager* GetProfiles() const { return m_pProfiles; }
+    // Calls `fn(util, engine)` with the current kind's data object and update
+    // engine (either null before a load) and gives its result; `none` when
+    // no kind is chosen. Code written once for every kind starts here.
+    template <class R, class Fn> R ForCurrentKind(R none, Fn fn) const;
     CxList* GetSelectedRecords() const { return m_pSelectedRecords; }
     CxList* GetUpdateDefinitions() const { return m_pUpdateDefinitions; }
 
@@ -146,3 +143,21 @@ private:
     tagWizardUpdateResult m_updateResult;
     bool m_bHaveUpdateResult;
 };
+
+template <class R, class Fn> R CxWizardController::ForCurrentKind(R none, Fn fn) const {
+    switch (m_settings.AppFlag) {
+    case LN_KIND_ADDR:
+        return fn(m_pAddrUtil, m_pAddrEngine);
+    case LN_KIND_DATE:
+        return fn(m_pDateUtil, m_pDateEngine);
+    case LN_KIND_TASK:
+        return fn(m_pTaskUtil, m_pTaskEngine);
+    default:
+        return none;
+    }
+}
+
+// The common record of the kind whose data object is a `Util`.
+template <class Util>
+using tagKindCommRec =
+    std::remove_pointer_t<decltype(std::declval<Util&>().GetDataMgr()->GetFirstRec())>;

@@ -19,14 +19,6 @@ int KindFlag(const std::string& name) {
     return kind ? kind->nKind : 0;
 }
 
-bool Undo(CxLNBaseUtil* util, int kind, const char* run, bool dryRun, tagLNUndoResult* result) {
-    if (kind == LN_KIND_ADDR)
-        return static_cast<CxLNAddrUtil*>(util)->Undo(run, dryRun, result);
-    if (kind == LN_KIND_DATE)
-        return static_cast<CxLNDateUtil*>(util)->Undo(run, dryRun, result);
-    return static_cast<CxLNTaskUtil*>(util)->Undo(run, dryRun, result);
-}
-
 } // namespace
 
 bool CxWizardController::UndoRun(const char* run, bool dryRun, tagLNUndoResult* result) {
@@ -39,8 +31,8 @@ bool CxWizardController::UndoRun(const char* run, bool dryRun, tagLNUndoResult* 
         return false;
     }
     if (!LNReadJournalRun(folder, run ? run : "", &head) || !KindFlag(head.sKind)) {
-        const std::string text = std::string("There is no journal of a run named \"") +
-                                 (run ? run : "") + "\".";
+        const std::string text =
+            std::string("There is no journal of a run named \"") + (run ? run : "") + "\".";
         SetLoadError_(text.c_str());
         return false;
     }
@@ -54,11 +46,13 @@ bool CxWizardController::UndoRun(const char* run, bool dryRun, tagLNUndoResult* 
     CxStrCopy(s.AppFlag == LN_KIND_ADDR ? s.AddrFile : s.MailDBName, database.c_str());
     m_pWait->StartWaitWindow();
     CxLNBaseUtil* util = ConfigureKind_(folder, "Undoing the run in");
-    const bool undone =
-        util && m_pWait->RunWhileWaiting([&] { return Undo(util, s.AppFlag, run, dryRun, result); });
+    const auto undo = [&] {
+        return ForCurrentKind(
+            false, [&](auto* kindUtil, auto*) { return kindUtil->Undo(run, dryRun, result); });
+    };
+    const bool undone = util && m_pWait->RunWhileWaiting(undo);
     m_pWait->StopWaitWindow();
     if (util && !undone)
-        SetLoadError_(util->GetLastErrorMsg()[0] ? util->GetLastErrorMsg()
-                                                 : "The undo failed.");
+        SetLoadError_(util->GetLastErrorMsg()[0] ? util->GetLastErrorMsg() : "The undo failed.");
     return undone;
 }

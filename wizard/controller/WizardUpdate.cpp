@@ -18,16 +18,9 @@ const char kSubmitFailed[] = "Failed to write the changes back to Lotus Notes.";
 uint32_t RunForKind(CxWizardController& c, const FUProgressFn& progress) {
     CxList* selected = c.GetSelectedRecords();
     CxList* definitions = c.GetUpdateDefinitions();
-    switch (c.GetSettings().AppFlag) {
-    case LN_KIND_ADDR:
-        return RunFieldUpdates(selected, definitions, c.GetAddrEngine(), progress);
-    case LN_KIND_DATE:
-        return RunFieldUpdates(selected, definitions, c.GetDateEngine(), progress);
-    case LN_KIND_TASK:
-        return RunFieldUpdates(selected, definitions, c.GetTaskEngine(), progress);
-    default:
-        return 0;
-    }
+    return c.ForCurrentKind(uint32_t(0), [&](auto*, auto* engine) {
+        return RunFieldUpdates(selected, definitions, engine, progress);
+    });
 }
 
 std::string Counted(const char* format, uint32_t n) {
@@ -42,11 +35,12 @@ std::string NewestRun(const char* dataFolder) {
 }
 
 std::string ChangedSinceLoad(int n) {
-    return n == 1 ? "1 record was changed in Lotus Notes after it was loaded and was left unchanged; "
-                    "the others were written back."
-                  : Counted("%d records were changed in Lotus Notes after they were loaded and were "
-                            "left unchanged; the others were written back.",
-                            static_cast<uint32_t>(n));
+    return n == 1
+               ? "1 record was changed in Lotus Notes after it was loaded and was left unchanged; "
+                 "the others were written back."
+               : Counted("%d records were changed in Lotus Notes after they were loaded and were "
+                         "left unchanged; the others were written back.",
+                         static_cast<uint32_t>(n));
 }
 
 } // namespace
@@ -86,7 +80,8 @@ void SubmitWizardUpdates(CxWizardController& controller, tagWizardUpdateResult* 
             result->sError = ChangedSinceLoad(result->nChangedSinceLoad) + " " + result->sError;
         // The write-back runs as the load did; say it once.
         if (util->GetNotice()[0] && result->sNotice != util->GetNotice())
-            result->sNotice += (result->sNotice.empty() ? "" : " ") + std::string(util->GetNotice());
+            result->sNotice +=
+                (result->sNotice.empty() ? "" : " ") + std::string(util->GetNotice());
     }
     controller.SetUpdateResult(*result);
 }

@@ -10,14 +10,14 @@
 class CxWizardController;
 
 struct tagWizardUpdateResult {
-    uint32_t nSelected; // entries of SelectedRecords
-    uint32_t nUpdated;  // records that had a Notes record and were updated
-    bool bSubmitted;    // a write-back ran
-    bool bSubmitFailed; // ... and it failed
+    uint32_t nSelected;    // entries of SelectedRecords
+    uint32_t nUpdated;     // records that had a Notes record and were updated
+    bool bSubmitted;       // a write-back ran
+    bool bSubmitFailed;    // ... and it failed
     int nChangedSinceLoad; // records left alone: changed in Lotus Notes after the load
-    std::string sError; // why it failed
-    std::string sNotice; // what the load or the write-back did otherwise than asked
-    std::string sRun;    // the journaled run of the write-back, empty when none was kept
+    std::string sError;    // why it failed
+    std::string sNotice;   // what the load or the write-back did otherwise than asked
+    std::string sRun;      // the journaled run of the write-back, empty when none was kept
 };
 
 // (index + 1) * (100 / count) in floating point, cut towards zero; 0 when

@@ -1,93 +1,52 @@
+// The typed update primitives of the engines.
 #include "Vxcommon.h"
 
 #include <cstring>
 
-#include "common/misc/CxDateTime.h"
+#include "wizard/update/VxTextEdit.h"
 
-namespace {
+CxVXCommonUtil::CxVXCommonUtil() : m_pProfiles(new CxFUProfileManager) {}
 
-std::string SetValueText(const std::string& value) {
-    return "Set value to \"" + value + "\"";
+CxVXCommonUtil::~CxVXCommonUtil() {
+    delete m_pProfiles;
 }
 
-std::string DescribeString(const tagFUFieldUpdate& def) {
-    switch (def.nOperation) {
-    case FU_OP_SET:
-        return SetValueText(FUDefinitionText(def.szValue));
-    case FU_OP_APPEND:
-        return "Append \"" + FUDefinitionText(def.szValue) + "\" to the field.";
-    case FU_OP_INSERT:
-        return "Insert \"" + FUDefinitionText(def.szValue) + "\" at position " +
-               std::to_string(def.nPosition);
-    case FU_OP_REPLACE:
-        return "Replace \"" + FUDefinitionText(def.szFind) + "\" with \"" +
-               FUDefinitionText(def.szValue) + "\"";
-    default:
-        return "<Unknown>";
-    }
+// A result equal to the current text leaves the field alone, so an update
+// that changes nothing never cuts a long text to `size`.
+bool CxVXCommonUtil::UpdateTextValue(char* field, int size, const tagFUFieldUpdate* def) {
+    if (!field || !def)
+        return false;
+    if (size <= 0)
+        return true;
+    const std::size_t capacity = static_cast<std::size_t>(size);
+    const std::string current(field, strnlen(field, capacity));
+    const std::string result = FUEditText(current, *def);
+    if (result == current)
+        return true;
+    const std::size_t kept = result.size() < capacity - 1 ? result.size() : capacity - 1;
+    std::memcpy(field, result.data(), kept);
+    field[kept] = '\0';
+    return true;
 }
 
-std::string EnumName(const tagFUFieldInfo& row, int32_t value) {
-    int count = row.nEnumCount < FU_MAX_ENUM ? row.nEnumCount : FU_MAX_ENUM;
-    for (int i = 0; i < count; ++i)
-        if (row.nEnumValues[i] == value)
-            return std::string(row.szEnumNames[i],
-                               strnlen(row.szEnumNames[i], sizeof row.szEnumNames[i]));
-    return "<Not Specified>";
+bool CxVXCommonUtil::UpdateDateValue(double* field, const tagFUFieldUpdate* def) {
+    if (!field || !def)
+        return false;
+    if (def->nDateSet == 1)
+        *field = def->dtValue;
+    return true;
 }
 
-std::string DateText(double value, bool withTime) {
-    char text[32];
-    CxDateTime date(value);
-    if (withTime)
-        date.FormatDateTime(text);
-    else
-        date.FormatDate(text);
-    return text;
+bool CxVXCommonUtil::UpdateIntValue(int32_t* field, const tagFUFieldUpdate* def) {
+    if (!field || !def)
+        return false;
+    *field = def->nValue;
+    return true;
 }
 
-} // namespace
-
-std::string FUDefinitionText(const char (&text)[256]) {
-    return std::string(text, strnlen(text, sizeof text));
-}
-
-const char* FUEmptyTextMessage(int operation) {
-    switch (operation) {
-    case FU_OP_APPEND:
-        return "The append string value can not be empty. Please enter some content.";
-    case FU_OP_INSERT:
-        return "The insert string value can not be empty. Please enter some content.";
-    case FU_OP_REPLACE:
-        return "The replace find value can not be empty. Please enter some content.";
-    default:
-        return nullptr;
-    }
-}
-
-const char* GetFieldTypeName(int type) {
-    static const char* const kNames[] = {"String",  "Date",    "Date & Time",
-                                         "Boolean", "Integer", "Enumeration"};
-    return type >= FU_TYPE_STRING && type <= FU_TYPE_ENUM ? kNames[type - 1] : "";
-}
-
-std::string DescribeUpdate(const tagFUFieldInfo* row, const tagFUFieldUpdate* def) {
-    if (!row || !def)
-        return "<Unknown>";
-    switch (row->nType) {
-    case FU_TYPE_STRING:
-        return DescribeString(*def);
-    case FU_TYPE_BOOLEAN:
-        return SetValueText(def->bValue ? "True(Yes)" : "False(No)");
-    case FU_TYPE_INTEGER:
-        return SetValueText(std::to_string(def->nValue));
-    case FU_TYPE_ENUM:
-        return SetValueText(EnumName(*row, def->nValue));
-    case FU_TYPE_DATE:
-        return SetValueText(DateText(def->dtValue, false));
-    case FU_TYPE_DATETIME:
-        return SetValueText(DateText(def->dtValue, true));
-    default:
-        return "<Unknown>";
-    }
+bool CxVXCommonUtil::UpdateBoolValue(uint8_t* field, const tagFUFieldUpdate* def) {
+    if (!field || !def)
+        return false;
+    *field = def->bValue;
+    return true;
 }

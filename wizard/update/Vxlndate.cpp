@@ -1,55 +1,19 @@
 #include "wizard/update/Vxlndate.h"
 
-#include "wizard/update/VxApply.h"
+namespace {
 
-CxVXLNDateUtil::CxVXLNDateUtil() : m_pLNUtil(nullptr) {}
+typedef tagCxLNDateRec Rec;
 
-char* CxVXLNDateUtil::GetTextField(tagCxLNDateRec* record, int key) {
-    if (!record)
-        return nullptr;
-    switch (key) {
-    case 0:
-        return record->szSubject;
-    case 1:
-        return record->szLocation;
-    case 3:
-        return record->szResources;
-    case 4:
-        return record->szBody;
-    default:
-        return nullptr;
-    }
-}
+// In display order.
+const tagFUKindField kFields[] = {
+    FU_FIELD(Rec, 0, FU_TYPE_STRING, "Subject", szSubject),
+    FU_FIELD(Rec, 1, FU_TYPE_STRING, "Location", szLocation),
+    FU_FIELD(Rec, 9, FU_TYPE_DATETIME, "Start Date & Time", dtStartDateTime),
+    FU_FIELD(Rec, 6, FU_TYPE_DATETIME, "End Date & Time", dtEndDateTime),
+    FU_FIELD(Rec, 3, FU_TYPE_STRING, "Resources", szResources),
+    FU_FIELD(Rec, 4, FU_TYPE_STRING, "Body", szBody),
+};
 
-double* CxVXLNDateUtil::GetDateField(tagCxLNDateRec* record, int key) {
-    if (!record)
-        return nullptr;
-    switch (key) {
-    case 9:
-        return &record->dtStartDateTime;
-    case 6:
-        return &record->dtEndDateTime;
-    default:
-        return nullptr;
-    }
-}
+} // namespace
 
-uint8_t* CxVXLNDateUtil::GetBoolField(tagCxLNDateRec*, int) {
-    return nullptr;
-}
-
-int32_t* CxVXLNDateUtil::GetIntField(tagCxLNDateRec*, int) {
-    return nullptr;
-}
-
-int32_t* CxVXLNDateUtil::GetEnumField(tagCxLNDateRec*, int) {
-    return nullptr;
-}
-
-bool CxVXLNDateUtil::ApplyUpdate(tagCxLNDateRec* record, const tagFUFieldUpdate* def) {
-    return FUApplyUpdate<CxVXLNDateUtil>(record, def);
-}
-
-bool CxVXLNDateUtil::MarkChanged(tagCxLNDateRec* record) {
-    return FUMarkChanged(record);
-}
+const tagFUKindFields kVXLNDateFields = FUKindFields(kFields);

@@ -1,55 +1,21 @@
 #include "wizard/update/Vxlntask.h"
 
-#include "wizard/update/VxApply.h"
+namespace {
 
-CxVXLNTaskUtil::CxVXLNTaskUtil() : m_pLNUtil(nullptr) {}
+typedef tagCxLNTaskRec Rec;
 
-char* CxVXLNTaskUtil::GetTextField(tagCxLNTaskRec* record, int key) {
-    if (!record)
-        return nullptr;
-    switch (key) {
-    case 0:
-        return record->szSubject;
-    case 1:
-        return record->szBody;
-    case 6:
-        return record->szTaskType;
-    default:
-        return nullptr;
-    }
-}
+// In display order.
+const tagFUKindField kFields[] = {
+    FU_FIELD(Rec, 0, FU_TYPE_STRING, "Subject", szSubject),
+    FU_FIELD(Rec, 1, FU_TYPE_STRING, "Body", szBody),
+    FU_FIELD(Rec, 4, FU_TYPE_ENUM, "Importance", nImportance),
+    FU_FIELD(Rec, 5, FU_TYPE_BOOLEAN, "Private", bPrivate),
+    FU_FIELD(Rec, 6, FU_TYPE_STRING, "Task Type", szTaskType),
+    FU_FIELD(Rec, 7, FU_TYPE_DATE, "Due Date", dtDueDate),
+    FU_FIELD(Rec, 8, FU_TYPE_DATE, "Start Date", dtStartDate),
+    FU_FIELD(Rec, 9, FU_TYPE_DATE, "End Date", dtEndDate),
+};
 
-double* CxVXLNTaskUtil::GetDateField(tagCxLNTaskRec* record, int key) {
-    if (!record)
-        return nullptr;
-    switch (key) {
-    case 7:
-        return &record->dtDueDate;
-    case 8:
-        return &record->dtStartDate;
-    case 9:
-        return &record->dtEndDate;
-    default:
-        return nullptr;
-    }
-}
+} // namespace
 
-uint8_t* CxVXLNTaskUtil::GetBoolField(tagCxLNTaskRec* record, int key) {
-    return record && key == 5 ? &record->bPrivate : nullptr;
-}
-
-int32_t* CxVXLNTaskUtil::GetIntField(tagCxLNTaskRec*, int) {
-    return nullptr;
-}
-
-int32_t* CxVXLNTaskUtil::GetEnumField(tagCxLNTaskRec* record, int key) {
-    return record && key == 4 ? &record->nImportance : nullptr;
-}
-
-bool CxVXLNTaskUtil::ApplyUpdate(tagCxLNTaskRec* record, const tagFUFieldUpdate* def) {
-    return FUApplyUpdate<CxVXLNTaskUtil>(record, def);
-}
-
-bool CxVXLNTaskUtil::MarkChanged(tagCxLNTaskRec* record) {
-    return FUMarkChanged(record);
-}
+const tagFUKindFields kVXLNTaskFields = FUKindFields(kFields);

@@ -17,16 +17,16 @@ bool CxApplication::notify(QObject* receiver, QEvent* event) {
     try {
         return QApplication::notify(receiver, event);
     } catch (const std::exception& fault) {
-        ShowFault(QString::fromLocal8Bit(fault.what()), false);
+        ShowFault_(QString::fromLocal8Bit(fault.what()), false);
     } catch (...) {
-        ShowFault(QString(), true);
+        ShowFault_(QString(), true);
     }
     return false;
 }
 
 // A known fault shows its message before the report; an unknown one the
 // report first and then an empty message.
-void CxApplication::ShowFault(const QString& message, bool reportFirst) {
+void CxApplication::ShowFault_(const QString& message, bool reportFirst) {
     auto report = [this] {
         if (!m_main)
             return;

@@ -14,7 +14,7 @@ public:
     bool notify(QObject* receiver, QEvent* event) override;
 
 private:
-    void ShowFault(const QString& message, bool reportFirst);
+    void ShowFault_(const QString& message, bool reportFirst);
 
     QPointer<TfmMain> m_main;
 };

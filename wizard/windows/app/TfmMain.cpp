@@ -55,7 +55,7 @@ void TfmMain::FormCreate(ILNDataFactory* factory) {
     setWindowIcon(QIcon(":/vxln/icon.svg"));
     setFixedSize(kClientWidth, kClientHeight);
     CentreOnScreen(this);
-    CreateControls();
+    CreateControls_();
     CreatePages();
     m_controller.SetView(this);
     m_controller.SetWaitWindow(&m_wait);
@@ -65,7 +65,7 @@ void TfmMain::FormCreate(ILNDataFactory* factory) {
     m_controller.Start();
 }
 
-void TfmMain::CreateControls() {
+void TfmMain::CreateControls_() {
     pHeader = new CxProductHeader(this);
     btnHelp = BarButton("btnHelp", "&Help", pHeader);
     pHeader->Row()->addWidget(btnHelp, 0, Qt::AlignVCenter);
@@ -96,10 +96,12 @@ void TfmMain::CreateControls() {
     window->addWidget(pClient, 1);
     window->addWidget(pBottom);
 
-    connect(btnNext, &QPushButton::clicked, [this] { m_controller.GoToStep(m_controller.GetStep() + 1); });
-    connect(btnPrev, &QPushButton::clicked, [this] { m_controller.GoToStep(m_controller.GetStep() - 1); });
+    connect(btnNext, &QPushButton::clicked,
+            [this] { m_controller.GoToStep(m_controller.GetStep() + 1); });
+    connect(btnPrev, &QPushButton::clicked,
+            [this] { m_controller.GoToStep(m_controller.GetStep() - 1); });
     connect(btnClose, &QPushButton::clicked, this, &QWidget::close);
-    connect(btnOption, &QPushButton::clicked, this, &TfmMain::btnOptionClick);
+    connect(btnOption, &QPushButton::clicked, this, &TfmMain::btnOptionClick_);
     connect(btnHelp, &QPushButton::clicked, [] { OpenHelpFile(); });
 }
 
@@ -176,7 +178,7 @@ void TfmMain::ShowErrorReport() {
     prompts::Exec(report);
 }
 
-void TfmMain::btnOptionClick() {
+void TfmMain::btnOptionClick_() {
     TfmDebug options(m_controller.GetSettings(), this);
     prompts::Exec(options);
 }

@@ -45,11 +45,11 @@ protected:
 
 private:
     void FormCreate(ILNDataFactory* factory);
-    void CreateControls();
+    void CreateControls_();
     void CreatePages();
     void FormDestroy();
     void FreePages();
-    void btnOptionClick();
+    void btnOptionClick_();
 
     CxWizardController m_controller;
     CxQtWaitWindow m_wait;

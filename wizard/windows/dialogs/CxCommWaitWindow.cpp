@@ -4,7 +4,6 @@
 #include <QPixmap>
 
 #include "common/lotus/exchange/CxLNStatusFile.h"
-#include "common/misc/CxString.h"
 #include "wizard/windows/widgets/AnsiText.h"
 #include "wizard/windows/widgets/Controls.h"
 
@@ -24,26 +23,6 @@ QFont WaitFont(int weight) {
 
 } // namespace
 
-void CxWaitText::SetText(const char* text) {
-    std::lock_guard<std::mutex> hold(m_lock);
-    CxStrCopy(m_szText, text);
-}
-
-void CxWaitText::SetStatusFile(const char* path) {
-    std::lock_guard<std::mutex> hold(m_lock);
-    CxStrCopy(m_szStatusFile, path);
-}
-
-std::string CxWaitText::Text() const {
-    std::lock_guard<std::mutex> hold(m_lock);
-    return m_szText;
-}
-
-std::string CxWaitText::StatusFile() const {
-    std::lock_guard<std::mutex> hold(m_lock);
-    return m_szStatusFile;
-}
-
 CxCommWaitWindow::CxCommWaitWindow(std::shared_ptr<CxWaitText> shared)
     : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
       m_shared(std::move(shared)) {
@@ -55,7 +34,7 @@ CxCommWaitWindow::CxCommWaitWindow(std::shared_ptr<CxWaitText> shared)
     CentreOnScreen(this);
     OnCreate();
     m_timer.setInterval(kTickMs);
-    connect(&m_timer, &QTimer::timeout, this, &CxCommWaitWindow::OnTick);
+    connect(&m_timer, &QTimer::timeout, this, &CxCommWaitWindow::OnTick_);
     m_timer.start();
 }
 
@@ -73,12 +52,12 @@ void CxCommWaitWindow::OnCreate() {
     m_normalFont = WaitFont(400);
 }
 
-void CxCommWaitWindow::OnTick() {
+void CxCommWaitWindow::OnTick_() {
     m_nElapsed += kTickMs;
     OnTimer(kTimerId);
 }
 
-void CxCommWaitWindow::ReadStatusLine() {
+void CxCommWaitWindow::ReadStatusLine_() {
     char line[1024];
     if (LNReadStatusLine(m_shared->StatusFile().c_str(), line, sizeof line) && line[0])
         m_shared->SetText(line);
@@ -88,7 +67,7 @@ void CxCommWaitWindow::OnTimer(int id) {
     if (id != kTimerId)
         return;
     ++m_nTick;
-    ReadStatusLine();
+    ReadStatusLine_();
     repaint();
 }
 

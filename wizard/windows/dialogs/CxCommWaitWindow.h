@@ -3,28 +3,12 @@
 // file every 100 ms and shows its first line.
 #pragma once
 #include <memory>
-#include <mutex>
-#include <string>
 
 #include <QFont>
 #include <QTimer>
 #include <QWidget>
 
-// The text and the status file path: written by whoever drives the load,
-// read by the window. Each is handed over whole under the lock, so the
-// window never shows a text that is half old and half new.
-class CxWaitText {
-public:
-    void SetText(const char* text);       // cut to 1023 characters
-    void SetStatusFile(const char* path); // cut to 259 characters
-    std::string Text() const;
-    std::string StatusFile() const;
-
-private:
-    mutable std::mutex m_lock;
-    char m_szText[1024] = "";
-    char m_szStatusFile[260] = "";
-};
+#include "wizard/windows/dialogs/WaitText.h"
 
 class CxCommWaitWindow : public QWidget {
     Q_OBJECT
@@ -50,8 +34,8 @@ protected:
 
 private:
     void OnCreate();
-    void OnTick();
-    void ReadStatusLine();
+    void OnTick_();
+    void ReadStatusLine_();
     void OnPaint(QPainter& painter, const QSize& client);
 
     std::shared_ptr<CxWaitText> m_shared;

@@ -31,7 +31,7 @@ CxDetailDialog::CxDetailDialog(const char* name, const char* caption, QWidget* p
     connect(btnClose, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void CxDetailDialog::Finish(QWidget* body, int width, int height) {
+void CxDetailDialog::Finish_(QWidget* body, int width, int height) {
     auto* all = new QVBoxLayout(this);
     all->setContentsMargins(10, 10, 10, 10);
     all->setSpacing(10);
@@ -41,8 +41,8 @@ void CxDetailDialog::Finish(QWidget* body, int width, int height) {
     CentreOnScreen(this);
 }
 
-QLineEdit* CxDetailDialog::AddEdit(QGridLayout* grid, const char* name, const char* label, int key,
-                                   std::size_t size) {
+QLineEdit* CxDetailDialog::AddEdit_(QGridLayout* grid, const char* name, const char* label, int key,
+                                    std::size_t size) {
     auto* edit = Named<QLineEdit>(name, grid->parentWidget());
     const int row = NextRow(grid);
     if (label && *label) {
@@ -56,29 +56,29 @@ QLineEdit* CxDetailDialog::AddEdit(QGridLayout* grid, const char* name, const ch
     return edit;
 }
 
-QPlainTextEdit* CxDetailDialog::AddMemo(QGridLayout* grid, const char* name, const char* label,
-                                        int key, std::size_t size) {
+QPlainTextEdit* CxDetailDialog::AddMemo_(QGridLayout* grid, const char* name, const char* label,
+                                         int key, std::size_t size) {
     auto* memo = Named<QPlainTextEdit>(name, grid->parentWidget());
     const int row = NextRow(grid);
     auto* caption = new QLabel(label, grid->parentWidget());
     caption->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     grid->addWidget(caption, row, 0);
     grid->addWidget(memo, row, 1);
-    Bind(memo, key, size);
+    Bind_(memo, key, size);
     return memo;
 }
 
-QCheckBox* CxDetailDialog::AddCheck(QGridLayout* grid, const char* name, const char* caption) {
+QCheckBox* CxDetailDialog::AddCheck_(QGridLayout* grid, const char* name, const char* caption) {
     auto* box = Named<QCheckBox>(name, caption, grid->parentWidget());
     grid->addWidget(box, NextRow(grid), 1);
     return box;
 }
 
-void CxDetailDialog::Bind(QPlainTextEdit* memo, int key, std::size_t size) {
+void CxDetailDialog::Bind_(QPlainTextEdit* memo, int key, std::size_t size) {
     m_bound.push_back({nullptr, memo, key, size});
 }
 
-void CxDetailDialog::FillBound(RecordTextFn text, const void* record) {
+void CxDetailDialog::FillBound_(RecordTextFn text, const void* record) {
     for (const tagBound& b : m_bound) {
         const QString value = RecordQText(text, record, b.key, b.size);
         if (b.edit) {
@@ -90,11 +90,11 @@ void CxDetailDialog::FillBound(RecordTextFn text, const void* record) {
     }
 }
 
-QGroupBox* CxDetailDialog::Group(const char* name, const char* title, QWidget* parent) {
+QGroupBox* CxDetailDialog::Group_(const char* name, const char* title, QWidget* parent) {
     return Named<QGroupBox>(name, title, parent);
 }
 
-QGridLayout* CxDetailDialog::Form(QWidget* parent) {
+QGridLayout* CxDetailDialog::Form_(QWidget* parent) {
     auto* grid = new QGridLayout(parent);
     grid->setContentsMargins(10, 12, 10, 10);
     grid->setHorizontalSpacing(8);

@@ -85,9 +85,9 @@ int EnumCount(const tagFUFieldInfo& row) {
 
 CxFieldDetail::CxFieldDetail(QWidget* parent) : QTabWidget(parent) {
     setObjectName("pDetail");
-    CreateStringTab();
-    CreateValueTabs();
-    CreateDateTab();
+    CreateStringTab_();
+    CreateValueTabs_();
+    CreateDateTab_();
     QWidget* order[] = {rbtnSet,          edtSetValue,    rbtnAppend,  edtAppendValue,
                         rbtnInsert,       edtInsertValue, edtPosition, rbtnReplace,
                         edtReplaceSource, edtReplaceDest, edtIntValue, cbBoolValue,
@@ -98,7 +98,7 @@ CxFieldDetail::CxFieldDetail(QWidget* parent) : QTabWidget(parent) {
         connect(operation, &QRadioButton::clicked, this, &CxFieldDetail::UpdateEditStates);
 }
 
-void CxFieldDetail::CreateStringTab() {
+void CxFieldDetail::CreateStringTab_() {
     tString = Named<QWidget>("tString");
     rbtnSet = Named<QRadioButton>("rbtnSet", kSetCaption, tString);
     edtSetValue = TextEdit("edtSetValue", tString);
@@ -130,7 +130,7 @@ void CxFieldDetail::CreateStringTab() {
     addTab(tString, kTabCaption);
 }
 
-QWidget* CxFieldDetail::AddTab(const char* name, QWidget* value) {
+QWidget* CxFieldDetail::AddTab_(const char* name, QWidget* value) {
     auto* tab = Named<QWidget>(name);
     value->setParent(tab);
     auto* column = new QVBoxLayout(tab);
@@ -143,19 +143,19 @@ QWidget* CxFieldDetail::AddTab(const char* name, QWidget* value) {
     return tab;
 }
 
-void CxFieldDetail::CreateValueTabs() {
+void CxFieldDetail::CreateValueTabs_() {
     edtIntValue = NumberBox("edtIntValue", INT_MIN, nullptr);
     edtIntValue->setMinimumWidth(160);
-    tInteger = AddTab("tInteger", edtIntValue);
+    tInteger = AddTab_("tInteger", edtIntValue);
     cbBoolValue = Named<QComboBox>("cbBoolValue");
     cbBoolValue->setMinimumWidth(160);
-    tBool = AddTab("tBool", cbBoolValue);
+    tBool = AddTab_("tBool", cbBoolValue);
     cbEnumValue = Named<QComboBox>("cbEnumValue");
     cbEnumValue->setMinimumWidth(160);
-    tEnum = AddTab("tEnum", cbEnumValue);
+    tEnum = AddTab_("tEnum", cbEnumValue);
 }
 
-void CxFieldDetail::CreateDateTab() {
+void CxFieldDetail::CreateDateTab_() {
     auto* boxes = new QWidget;
     pDate = Named<QDateEdit>("pDate", boxes);
     pDate->setDisplayFormat(ShortDateFormat());
@@ -170,10 +170,10 @@ void CxFieldDetail::CreateDateTab() {
     line->setSpacing(8);
     line->addWidget(pDate);
     line->addWidget(pTime);
-    tDateTime = AddTab("tDateTime", boxes);
+    tDateTime = AddTab_("tDateTime", boxes);
 }
 
-void CxFieldDetail::ShowTab(QWidget* tab) {
+void CxFieldDetail::ShowTab_(QWidget* tab) {
     for (int i = 0; i < count(); ++i)
         setTabVisible(i, false);
     const int index = indexOf(tab);
@@ -186,33 +186,33 @@ void CxFieldDetail::ShowTab(QWidget* tab) {
 void CxFieldDetail::LoadDetails(const tagFUFieldInfo& row, const tagFUFieldUpdate& definition) {
     switch (row.nType) {
     case FU_TYPE_STRING:
-        ShowTab(tString);
-        LoadString(definition);
+        ShowTab_(tString);
+        LoadString_(definition);
         break;
     case FU_TYPE_INTEGER:
-        ShowTab(tInteger);
+        ShowTab_(tInteger);
         edtIntValue->setValue(definition.nValue);
         break;
     case FU_TYPE_BOOLEAN:
-        ShowTab(tBool);
-        LoadBool(definition);
+        ShowTab_(tBool);
+        LoadBool_(definition);
         break;
     case FU_TYPE_DATE:
     case FU_TYPE_DATETIME:
-        ShowTab(tDateTime);
-        LoadDate(definition, row.nType == FU_TYPE_DATETIME);
+        ShowTab_(tDateTime);
+        LoadDate_(definition, row.nType == FU_TYPE_DATETIME);
         break;
     case FU_TYPE_ENUM:
-        ShowTab(tEnum);
-        LoadEnum(row, definition);
+        ShowTab_(tEnum);
+        LoadEnum_(row, definition);
         break;
     default:
-        ShowTab(nullptr);
+        ShowTab_(nullptr);
         break;
     }
 }
 
-void CxFieldDetail::LoadString(const tagFUFieldUpdate& definition) {
+void CxFieldDetail::LoadString_(const tagFUFieldUpdate& definition) {
     const QString value = FromAnsi(FUDefinitionText(definition.szValue).c_str());
     switch (definition.nOperation) {
     case FU_OP_APPEND:
@@ -237,14 +237,14 @@ void CxFieldDetail::LoadString(const tagFUFieldUpdate& definition) {
     UpdateEditStates();
 }
 
-void CxFieldDetail::LoadBool(const tagFUFieldUpdate& definition) {
+void CxFieldDetail::LoadBool_(const tagFUFieldUpdate& definition) {
     cbBoolValue->clear();
     cbBoolValue->addItem("True(Yes)");
     cbBoolValue->addItem("False(No)");
     cbBoolValue->setCurrentIndex(definition.bValue ? 0 : 1);
 }
 
-void CxFieldDetail::LoadEnum(const tagFUFieldInfo& row, const tagFUFieldUpdate& definition) {
+void CxFieldDetail::LoadEnum_(const tagFUFieldInfo& row, const tagFUFieldUpdate& definition) {
     cbEnumValue->clear();
     const int entries = EnumCount(row);
     for (int e = 0; e < entries; ++e)
@@ -259,7 +259,7 @@ void CxFieldDetail::LoadEnum(const tagFUFieldInfo& row, const tagFUFieldUpdate& 
     }
 }
 
-void CxFieldDetail::LoadDate(const tagFUFieldUpdate& definition, bool withTime) {
+void CxFieldDetail::LoadDate_(const tagFUFieldUpdate& definition, bool withTime) {
     const QDate date = VariantToDate(definition.dtValue);
     pDate->setDate(HasDate(definition) && date.isValid() ? date : QDate::currentDate());
     pTime->setVisible(withTime);
@@ -288,7 +288,7 @@ void CxFieldDetail::UpdateEditStates() {
     }
 }
 
-bool CxFieldDetail::Refuse(const char* text, QWidget* focus) {
+bool CxFieldDetail::Refuse_(const char* text, QWidget* focus) {
     prompts::Message(window(), "Error", text, QMessageBox::Critical);
     focus->setFocus();
     return false;
@@ -297,7 +297,7 @@ bool CxFieldDetail::Refuse(const char* text, QWidget* focus) {
 bool CxFieldDetail::SaveDetails(const tagFUFieldInfo& row, tagFUFieldUpdate* work) {
     switch (row.nType) {
     case FU_TYPE_STRING:
-        return SaveString(work);
+        return SaveString_(work);
     case FU_TYPE_INTEGER:
         work->nValue = edtIntValue->value();
         return true;
@@ -306,34 +306,34 @@ bool CxFieldDetail::SaveDetails(const tagFUFieldInfo& row, tagFUFieldUpdate* wor
         return true;
     case FU_TYPE_DATE:
     case FU_TYPE_DATETIME:
-        SaveDate(work, row.nType == FU_TYPE_DATETIME);
+        SaveDate_(work, row.nType == FU_TYPE_DATETIME);
         return true;
     case FU_TYPE_ENUM:
-        return SaveEnum(row, work);
+        return SaveEnum_(row, work);
     default:
         return true;
     }
 }
 
-bool CxFieldDetail::SaveString(tagFUFieldUpdate* work) {
+bool CxFieldDetail::SaveString_(tagFUFieldUpdate* work) {
     if (rbtnSet->isChecked()) {
         work->nOperation = FU_OP_SET;
         ToAnsi(edtSetValue->text(), work->szValue);
     } else if (rbtnAppend->isChecked()) {
         work->nOperation = FU_OP_APPEND;
         if (edtAppendValue->text().isEmpty())
-            return Refuse(FUEmptyTextMessage(FU_OP_APPEND), edtAppendValue);
+            return Refuse_(FUEmptyTextMessage(FU_OP_APPEND), edtAppendValue);
         ToAnsi(edtAppendValue->text(), work->szValue);
     } else if (rbtnInsert->isChecked()) {
         work->nOperation = FU_OP_INSERT;
         if (edtInsertValue->text().isEmpty())
-            return Refuse(FUEmptyTextMessage(FU_OP_INSERT), edtInsertValue);
+            return Refuse_(FUEmptyTextMessage(FU_OP_INSERT), edtInsertValue);
         ToAnsi(edtInsertValue->text(), work->szValue);
         work->nPosition = edtPosition->value();
     } else {
         work->nOperation = FU_OP_REPLACE;
         if (edtReplaceSource->text().isEmpty())
-            return Refuse(FUEmptyTextMessage(FU_OP_REPLACE), edtReplaceSource);
+            return Refuse_(FUEmptyTextMessage(FU_OP_REPLACE), edtReplaceSource);
         ToAnsi(edtReplaceSource->text(), work->szFind);
         ToAnsi(edtReplaceDest->text(), work->szValue);
     }
@@ -342,16 +342,16 @@ bool CxFieldDetail::SaveString(tagFUFieldUpdate* work) {
 
 // A field without a chosen entry would be written with 0, which is no value
 // of the field at all.
-bool CxFieldDetail::SaveEnum(const tagFUFieldInfo& row, tagFUFieldUpdate* work) {
+bool CxFieldDetail::SaveEnum_(const tagFUFieldInfo& row, tagFUFieldUpdate* work) {
     const int chosen = cbEnumValue->currentIndex();
     if (chosen < 0 || chosen >= EnumCount(row))
-        return Refuse(kNoEnumValue, cbEnumValue);
+        return Refuse_(kNoEnumValue, cbEnumValue);
     work->nValue = row.nEnumValues[chosen];
     return true;
 }
 
 // A Date field's day carries no time of day.
-void CxFieldDetail::SaveDate(tagFUFieldUpdate* work, bool withTime) {
+void CxFieldDetail::SaveDate_(tagFUFieldUpdate* work, bool withTime) {
     work->nDateSet = 1;
     DateToVariant(pDate->date(), withTime ? pTime->time() : QTime(), &work->dtValue);
 }

@@ -46,20 +46,20 @@ public:
     QTimeEdit* pTime;
 
 private:
-    void CreateStringTab();
-    void CreateValueTabs();
-    void CreateDateTab();
-    QWidget* AddTab(const char* name, QWidget* value);
-    void ShowTab(QWidget* tab);
+    void CreateStringTab_();
+    void CreateValueTabs_();
+    void CreateDateTab_();
+    QWidget* AddTab_(const char* name, QWidget* value);
+    void ShowTab_(QWidget* tab);
 
-    void LoadString(const tagFUFieldUpdate& definition);
-    void LoadBool(const tagFUFieldUpdate& definition);
-    void LoadEnum(const tagFUFieldInfo& row, const tagFUFieldUpdate& definition);
-    void LoadDate(const tagFUFieldUpdate& definition, bool withTime);
-    bool SaveString(tagFUFieldUpdate* work);
-    bool SaveEnum(const tagFUFieldInfo& row, tagFUFieldUpdate* work);
-    void SaveDate(tagFUFieldUpdate* work, bool withTime);
-    bool Refuse(const char* text, QWidget* focus);
+    void LoadString_(const tagFUFieldUpdate& definition);
+    void LoadBool_(const tagFUFieldUpdate& definition);
+    void LoadEnum_(const tagFUFieldInfo& row, const tagFUFieldUpdate& definition);
+    void LoadDate_(const tagFUFieldUpdate& definition, bool withTime);
+    bool SaveString_(tagFUFieldUpdate* work);
+    bool SaveEnum_(const tagFUFieldInfo& row, tagFUFieldUpdate* work);
+    void SaveDate_(tagFUFieldUpdate* work, bool withTime);
+    bool Refuse_(const char* text, QWidget* focus);
 
     void UpdateEditStates();
 };

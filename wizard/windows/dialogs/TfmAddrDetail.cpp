@@ -11,7 +11,6 @@
 #include <QVBoxLayout>
 
 #include "common/misc/WinUtil.h"
-#include "common/pim/CommAddrMgr.h"
 #include "wizard/windows/widgets/AnsiText.h"
 #include "wizard/windows/widgets/Controls.h"
 
@@ -42,54 +41,52 @@ enum : int {
     KEY_CATEGORY = 75,
 };
 
-const RecordTextFn kText = RecordText<CommAddrMgr, tagCommAddrRec>;
-
 } // namespace
 
 TfmAddrDetail::TfmAddrDetail(QWidget* parent)
-    : CxDetailDialog("fmAddrDetail", "Contact detail information", parent) {
+    : CxKindDetailDialog("fmAddrDetail", "Contact detail information", parent) {
     pMain = Named<QTabWidget>("pMain", this);
-    CreateGeneral();
-    CreateAddresses();
-    CreateNotes();
-    CreateOther();
+    CreateGeneral_();
+    CreateAddresses_();
+    CreateNotes_();
+    CreateOther_();
     pMain->setCurrentWidget(tGen);
-    Finish(pMain, 600, 420);
+    Finish_(pMain, 600, 420);
     connect(btnGo, &QPushButton::clicked, this, &TfmAddrDetail::btnGoClick);
 }
 
-void TfmAddrDetail::CreateGeneral() {
+void TfmAddrDetail::CreateGeneral_() {
     tGen = Named<QWidget>("tGen");
     pMain->addTab(tGen, "General");
-    gbName = Group("gbName", " Name ", tGen);
-    QGridLayout* name = Form(gbName);
-    edtFirst = AddEdit(name, "edtFirst", "First Name:", KEY_FIRST);
-    edtLast = AddEdit(name, "edtLast", "Last Name:", KEY_LAST);
-    edtCompany = AddEdit(name, "edtCompany", "Company:", KEY_COMPANY);
-    edtTitle = AddEdit(name, "edtTitle", "Job Title:", KEY_TITLE);
+    gbName = Group_("gbName", " Name ", tGen);
+    QGridLayout* name = Form_(gbName);
+    edtFirst = AddEdit_(name, "edtFirst", "First Name:", KEY_FIRST);
+    edtLast = AddEdit_(name, "edtLast", "Last Name:", KEY_LAST);
+    edtCompany = AddEdit_(name, "edtCompany", "Company:", KEY_COMPANY);
+    edtTitle = AddEdit_(name, "edtTitle", "Job Title:", KEY_TITLE);
 
-    gbTelephone = Group("gbTelephone", " Telephone Numbers ", tGen);
-    QGridLayout* tel = Form(gbTelephone);
-    edtBusiTel = AddEdit(tel, "edtBusiTel", "Business:", KEY_WORK_PHONE);
-    edtHomeTel = AddEdit(tel, "edtHomeTel", "Home:", KEY_HOME_PHONE);
-    edtMobileTel = AddEdit(tel, "edtMobileTel", "Mobile:", KEY_MOBILE_PHONE);
-    edtOtherTel = AddEdit(tel, "edtOtherTel", "Other:", KEY_OTHER_PHONE);
-    edtEmail = AddEdit(tel, "edtEmail", "Email:", KEY_EMAIL);
-    edtFax = AddEdit(tel, "edtFax", "Fax:", KEY_WORK_FAX);
-    edtPager = AddEdit(tel, "edtPager", "Pager:", KEY_PAGER);
-    edtMainTel = AddEdit(tel, "edtMainTel", "Main:", KEY_PRIMARY_PHONE);
+    gbTelephone = Group_("gbTelephone", " Telephone Numbers ", tGen);
+    QGridLayout* tel = Form_(gbTelephone);
+    edtBusiTel = AddEdit_(tel, "edtBusiTel", "Business:", KEY_WORK_PHONE);
+    edtHomeTel = AddEdit_(tel, "edtHomeTel", "Home:", KEY_HOME_PHONE);
+    edtMobileTel = AddEdit_(tel, "edtMobileTel", "Mobile:", KEY_MOBILE_PHONE);
+    edtOtherTel = AddEdit_(tel, "edtOtherTel", "Other:", KEY_OTHER_PHONE);
+    edtEmail = AddEdit_(tel, "edtEmail", "Email:", KEY_EMAIL);
+    edtFax = AddEdit_(tel, "edtFax", "Fax:", KEY_WORK_FAX);
+    edtPager = AddEdit_(tel, "edtPager", "Pager:", KEY_PAGER);
+    edtMainTel = AddEdit_(tel, "edtMainTel", "Main:", KEY_PRIMARY_PHONE);
 
     // The record's birthday is not shown: the box stays empty.
-    gbBirthday = Group("gbBirthday", " Birthday ", tGen);
-    QGridLayout* birthday = Form(gbBirthday);
-    edtBirthday = AddEdit(birthday, "edtBirthday", "", -1);
+    gbBirthday = Group_("gbBirthday", " Birthday ", tGen);
+    QGridLayout* birthday = Form_(gbBirthday);
+    edtBirthday = AddEdit_(birthday, "edtBirthday", "", -1);
 
     auto* other = new QGridLayout;
     other->setContentsMargins(4, 4, 4, 0);
     other->setColumnStretch(1, 1);
     cbPrivate = Named<QCheckBox>("cbPrivate", "Private", tGen);
     other->addWidget(cbPrivate, 0, 0, 1, 2);
-    edtCategory = AddEdit(other, "edtCategory", "Category:", KEY_CATEGORY);
+    edtCategory = AddEdit_(other, "edtCategory", "Category:", KEY_CATEGORY);
 
     auto* left = new QVBoxLayout;
     left->addWidget(gbName);
@@ -103,17 +100,17 @@ void TfmAddrDetail::CreateGeneral() {
     columns->addWidget(gbTelephone, 1, Qt::AlignTop);
 }
 
-void TfmAddrDetail::CreateAddresses() {
+void TfmAddrDetail::CreateAddresses_() {
     tAddr = Named<QWidget>("tAddr");
     pMain->addTab(tAddr, "Address");
     pAddr = Named<QTabWidget>("pAddr", tAddr);
-    CreateAddress(
+    CreateAddress_(
         {tBusiAddr, memBusiStreet, edtBusiCity, edtBusiState, edtBusiPostal, edtBusiCountry},
         "Busi", "Business", KEY_WORK_STREET);
-    CreateAddress(
+    CreateAddress_(
         {tHomeAddr, memHomeStreet, edtHomeCity, edtHomeState, edtHomePostal, edtHomeCountry},
         "Home", "Home", KEY_HOME_STREET);
-    CreateAddress(
+    CreateAddress_(
         {tOtherAddr, memOtherStreet, edtOtherCity, edtOtherState, edtOtherPostal, edtOtherCountry},
         "Other", "Other", KEY_OTHER_STREET);
     pAddr->setCurrentWidget(tBusiAddr);
@@ -124,53 +121,53 @@ void TfmAddrDetail::CreateAddresses() {
 
 // `kind` is the middle of the control names; the five fields follow each
 // other in the catalogue from the street on.
-void TfmAddrDetail::CreateAddress(const tagAddress& a, const char* kind, const char* caption,
-                                  int streetKey) {
+void TfmAddrDetail::CreateAddress_(const tagAddress& a, const char* kind, const char* caption,
+                                   int streetKey) {
     auto name = [kind](const char* prefix, const char* field) {
         return QByteArray(prefix) + kind + field;
     };
     a.tab = Named<QWidget>(name("t", "Addr").constData());
     pAddr->addTab(a.tab, caption);
-    QGridLayout* grid = Form(a.tab);
-    a.street = AddMemo(grid, name("mem", "Street").constData(), "Street:", streetKey, TEXT_SIZE);
+    QGridLayout* grid = Form_(a.tab);
+    a.street = AddMemo_(grid, name("mem", "Street").constData(), "Street:", streetKey, TEXT_SIZE);
     a.street->setFixedHeight(72);
-    a.city = AddEdit(grid, name("edt", "City").constData(), "City:", streetKey + 1);
-    a.state = AddEdit(grid, name("edt", "State").constData(), "State:", streetKey + 2);
-    a.postal = AddEdit(grid, name("edt", "Postal").constData(), "Postal Code:", streetKey + 3);
-    a.country = AddEdit(grid, name("edt", "Country").constData(), "Country:", streetKey + 4);
+    a.city = AddEdit_(grid, name("edt", "City").constData(), "City:", streetKey + 1);
+    a.state = AddEdit_(grid, name("edt", "State").constData(), "State:", streetKey + 2);
+    a.postal = AddEdit_(grid, name("edt", "Postal").constData(), "Postal Code:", streetKey + 3);
+    a.country = AddEdit_(grid, name("edt", "Country").constData(), "Country:", streetKey + 4);
     grid->setRowStretch(grid->rowCount(), 1);
 }
 
-void TfmAddrDetail::CreateNotes() {
+void TfmAddrDetail::CreateNotes_() {
     tNotes = Named<QWidget>("tNotes");
     pMain->addTab(tNotes, "Notes");
     memNotes = Named<QPlainTextEdit>("memNotes", tNotes);
     memNotes->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Bind(memNotes, KEY_NOTE);
+    Bind_(memNotes, KEY_NOTE);
     auto* page = new QVBoxLayout(tNotes);
     page->setContentsMargins(10, 10, 10, 10);
     page->addWidget(memNotes);
 }
 
-void TfmAddrDetail::CreateOther() {
+void TfmAddrDetail::CreateOther_() {
     tOther = Named<QWidget>("tOther");
     pMain->addTab(tOther, "Other Information");
-    gbCustom = Group("gbCustom", " Custom Fields ", tOther);
-    QGridLayout* custom = Form(gbCustom);
+    gbCustom = Group_("gbCustom", " Custom Fields ", tOther);
+    QGridLayout* custom = Form_(gbCustom);
     QLineEdit** customs[] = {&edtCustom1, &edtCustom2, &edtCustom3, &edtCustom4, &edtCustom5,
                              &edtCustom6, &edtCustom7, &edtCustom8, &edtCustom9};
     for (int i = 0; i < 9; ++i) {
         const QByteArray name = "edtCustom" + QByteArray::number(i + 1);
         const QByteArray label = "Custom " + QByteArray::number(i + 1) + ":";
-        *customs[i] = AddEdit(custom, name.constData(), label.constData(), KEY_CUSTOM1 + i);
+        *customs[i] = AddEdit_(custom, name.constData(), label.constData(), KEY_CUSTOM1 + i);
     }
 
     // "&&" shows the ampersand instead of underlining the blank after it.
-    gbWeb = Group("gbWeb", " Chat && Web ", tOther);
-    QGridLayout* web = Form(gbWeb);
-    edtIM1 = AddEdit(web, "edtIM1", "IM 1:", KEY_IM1);
-    edtIM2 = AddEdit(web, "edtIM2", "IM 2:", KEY_IM2);
-    edtHomepage = AddEdit(web, "edtHomepage", "Home Page:", KEY_WORK_HOME_PAGE);
+    gbWeb = Group_("gbWeb", " Chat && Web ", tOther);
+    QGridLayout* web = Form_(gbWeb);
+    edtIM1 = AddEdit_(web, "edtIM1", "IM 1:", KEY_IM1);
+    edtIM2 = AddEdit_(web, "edtIM2", "IM 2:", KEY_IM2);
+    edtHomepage = AddEdit_(web, "edtHomepage", "Home Page:", KEY_WORK_HOME_PAGE);
     btnGo = EllipsisButton("btnGo", gbWeb, ">>");
     web->addWidget(btnGo, web->rowCount() - 1, 2);
 
@@ -184,7 +181,7 @@ void TfmAddrDetail::CreateOther() {
 void TfmAddrDetail::ShowRecord(const tagCommAddrRec* record) {
     if (!record)
         return;
-    FillBound(kText, record);
+    FillBound_(record);
     cbPrivate->setChecked(record->nPrivate != 0);
 }
 

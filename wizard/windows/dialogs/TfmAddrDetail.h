@@ -1,11 +1,11 @@
 // A contact's fields, view only.
 #pragma once
+#include "common/pim/CommAddrMgr.h"
 #include "wizard/windows/dialogs/DetailDialog.h"
 
-struct tagCommAddrRec;
 class QTabWidget;
 
-class TfmAddrDetail : public CxDetailDialog {
+class TfmAddrDetail : public CxKindDetailDialog<CommAddrMgr, tagCommAddrRec> {
     Q_OBJECT
 public:
     explicit TfmAddrDetail(QWidget* parent);
@@ -86,12 +86,11 @@ private:
         QLineEdit*& country;
     };
 
-    void CreateGeneral();
-    void CreateAddresses();
-    void CreateAddress(const tagAddress& address, const char* kind, const char* caption,
-                       int streetKey);
-    void CreateNotes();
-    void CreateOther();
+    void CreateGeneral_();
+    void CreateAddresses_();
+    void CreateAddress_(const tagAddress& address, const char* kind, const char* caption,
+                        int streetKey);
+    void CreateNotes_();
+    void CreateOther_();
     void btnGoClick();
-
 };

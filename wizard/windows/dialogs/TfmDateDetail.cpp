@@ -11,7 +11,6 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "common/pim/CommDateMgr.h"
 #include "wizard/windows/widgets/Controls.h"
 
 namespace {
@@ -31,8 +30,6 @@ enum : int {
 const std::size_t kTimeTextSize = 256;
 // An end of the repetition in this year or later means none.
 const int kNoEndYear = 2100;
-
-const RecordTextFn kText = RecordText<CommDateMgr, tagCommDateRec>;
 
 QString DateText(const SYSTEMTIME& date) {
     return QString::asprintf("%02d/%02d/%04d", date.wMonth, date.wDay, date.wYear);
@@ -61,39 +58,39 @@ QGridLayout* RepeatTab(QTabWidget* tabs, QWidget*& tab, const char* name, const 
 } // namespace
 
 TfmDateDetail::TfmDateDetail(QWidget* parent)
-    : CxDetailDialog("fmDateDetail", "Calendar detail information", parent) {
+    : CxKindDetailDialog("fmDateDetail", "Calendar detail information", parent) {
     pDate = Named<QTabWidget>("pDate", this);
-    CreateGeneral();
-    CreateRecurrence();
-    CreateNotes();
+    CreateGeneral_();
+    CreateRecurrence_();
+    CreateNotes_();
     pDate->setCurrentWidget(tGen);
-    Finish(pDate, 520, 400);
+    Finish_(pDate, 520, 400);
 }
 
-void TfmDateDetail::CreateGeneral() {
+void TfmDateDetail::CreateGeneral_() {
     tGen = Named<QWidget>("tGen");
     pDate->addTab(tGen, "General");
-    QGridLayout* grid = Form(tGen);
+    QGridLayout* grid = Form_(tGen);
     grid->setContentsMargins(14, 14, 14, 14);
     grid->setVerticalSpacing(8);
-    edtDesc = AddEdit(grid, "edtDesc", "Description:", KEY_DESCRIPTION);
-    edtDate = AddEdit(grid, "edtDate", "Date:", KEY_DATE, kTimeTextSize);
-    edtStartTime = AddEdit(grid, "edtStartTime", "Start time:", KEY_START_TIME, kTimeTextSize);
-    edtEndTime = AddEdit(grid, "edtEndTime", "End time:", KEY_END_TIME, kTimeTextSize);
-    edtLocation = AddEdit(grid, "edtLocation", "Location:", KEY_LOCATION);
-    edtCategory = AddEdit(grid, "edtCategory", "Category:", KEY_CATEGORY);
-    cbAlarm = AddCheck(grid, "cbAlarm", "Alarm");
-    cbPrivate = AddCheck(grid, "cbPrivate", "Private");
-    cbAllday = AddCheck(grid, "cbAllday", "All day event");
+    edtDesc = AddEdit_(grid, "edtDesc", "Description:", KEY_DESCRIPTION);
+    edtDate = AddEdit_(grid, "edtDate", "Date:", KEY_DATE, kTimeTextSize);
+    edtStartTime = AddEdit_(grid, "edtStartTime", "Start time:", KEY_START_TIME, kTimeTextSize);
+    edtEndTime = AddEdit_(grid, "edtEndTime", "End time:", KEY_END_TIME, kTimeTextSize);
+    edtLocation = AddEdit_(grid, "edtLocation", "Location:", KEY_LOCATION);
+    edtCategory = AddEdit_(grid, "edtCategory", "Category:", KEY_CATEGORY);
+    cbAlarm = AddCheck_(grid, "cbAlarm", "Alarm");
+    cbPrivate = AddCheck_(grid, "cbPrivate", "Private");
+    cbAllday = AddCheck_(grid, "cbAllday", "All day event");
     grid->setRowStretch(grid->rowCount(), 1);
 }
 
-void TfmDateDetail::CreateRecurrence() {
+void TfmDateDetail::CreateRecurrence_() {
     tRecur = Named<QWidget>("tRecur");
     pDate->addTab(tRecur, "Recurrence");
     pRecur = Named<QTabWidget>("pRecur", tRecur);
-    CreateRepeatTabs();
-    CreateRange();
+    CreateRepeatTabs_();
+    CreateRange_();
     auto* page = new QVBoxLayout(tRecur);
     page->setContentsMargins(10, 10, 10, 10);
     page->setSpacing(10);
@@ -101,14 +98,14 @@ void TfmDateDetail::CreateRecurrence() {
     page->addWidget(gbRange);
 }
 
-void TfmDateDetail::CreateRepeatTabs() {
+void TfmDateDetail::CreateRepeatTabs_() {
     RepeatTab(pRecur, tDaily, "tDaily", "Daily", edtRecurDays, "edtRecurDays", "days.");
-    CreateWeekly();
-    CreateMonthly();
+    CreateWeekly_();
+    CreateMonthly_();
     RepeatTab(pRecur, tYearly, "tYearly", "Yearly", edtRecurYears, "edtRecurYears", "years");
 }
 
-void TfmDateDetail::CreateWeekly() {
+void TfmDateDetail::CreateWeekly_() {
     QGridLayout* weekly = RepeatTab(pRecur, tWeekly, "tWeekly", "Weekly", edtRecurWeeks,
                                     "edtRecurWeeks", "weeks on:");
     const struct {
@@ -128,7 +125,7 @@ void TfmDateDetail::CreateWeekly() {
     weekly->addLayout(boxes, 1, 0, 1, -1);
 }
 
-void TfmDateDetail::CreateMonthly() {
+void TfmDateDetail::CreateMonthly_() {
     QGridLayout* monthly = RepeatTab(pRecur, tMonthly, "tMonthly", "Monthly", edtRecurMonths,
                                      "edtRecurMonths", "months");
     rbtnDate = Named<QRadioButton>("rbtnDate", "Date", tMonthly);
@@ -142,8 +139,8 @@ void TfmDateDetail::CreateMonthly() {
     monthly->addLayout(by, 1, 1, 1, -1);
 }
 
-void TfmDateDetail::CreateRange() {
-    gbRange = Group("gbRange", " Recurrence Range ", tRecur);
+void TfmDateDetail::CreateRange_() {
+    gbRange = Group_("gbRange", " Recurrence Range ", tRecur);
     auto* grid = new QGridLayout(gbRange);
     grid->setContentsMargins(14, 14, 14, 12);
     grid->setHorizontalSpacing(10);
@@ -163,11 +160,11 @@ void TfmDateDetail::CreateRange() {
     grid->setColumnStretch(5, 1);
 }
 
-void TfmDateDetail::CreateNotes() {
+void TfmDateDetail::CreateNotes_() {
     tNotes = Named<QWidget>("tNotes");
     pDate->addTab(tNotes, "Notes");
     memNotes = Named<QPlainTextEdit>("memNotes", tNotes);
-    Bind(memNotes, KEY_NOTE);
+    Bind_(memNotes, KEY_NOTE);
     auto* page = new QVBoxLayout(tNotes);
     page->setContentsMargins(10, 10, 10, 10);
     page->addWidget(memNotes);
@@ -176,16 +173,16 @@ void TfmDateDetail::CreateNotes() {
 void TfmDateDetail::ShowRecord(const tagCommDateRec* record) {
     if (!record)
         return;
-    FillBound(kText, record);
+    FillBound_(record);
     cbAlarm->setChecked(record->nAlarm != 0);
     cbPrivate->setChecked(record->nPrivate != 0);
     cbAllday->setChecked(record->nAllDayEvent != 0);
-    ShowRepeatKind(*record);
-    ShowRepeatRange(*record);
+    ShowRepeatKind_(*record);
+    ShowRepeatRange_(*record);
 }
 
 // Only the tab of the record's repetition stays; the weekdays are not shown.
-void TfmDateDetail::ShowRepeatKind(const tagCommDateRec& record) {
+void TfmDateDetail::ShowRepeatKind_(const tagCommDateRec& record) {
     auto keepOnly = [this](QWidget* kept, QLineEdit* interval, int value) {
         for (QWidget* tab : {tDaily, tWeekly, tMonthly, tYearly})
             pRecur->setTabVisible(pRecur->indexOf(tab), tab == kept);
@@ -217,12 +214,12 @@ void TfmDateDetail::ShowRepeatKind(const tagCommDateRec& record) {
     }
 }
 
-void TfmDateDetail::ShowRepeatRange(const tagCommDateRec& record) {
+void TfmDateDetail::ShowRepeatRange_(const tagCommDateRec& record) {
     const SYSTEMTIME& start = record.stRepeatStart;
     if (start.wMonth != 0 && start.wDay != 0 && start.wYear != 0)
         edtRecurStart->setText(DateText(start));
     else
-        edtRecurStart->setText(RecordQText(kText, &record, KEY_DATE, kTimeTextSize));
+        edtRecurStart->setText(RecordQText(FieldText, &record, KEY_DATE, kTimeTextSize));
     if (record.bRepeatUntil && record.stRepeatUntil.wYear < kNoEndYear) {
         rbtnEndBy->setChecked(true);
         edtRecurEnd->setText(DateText(record.stRepeatUntil));

@@ -1,12 +1,12 @@
 // A calendar entry's fields and repetition, view only.
 #pragma once
+#include "common/pim/CommDateMgr.h"
 #include "wizard/windows/dialogs/DetailDialog.h"
 
-struct tagCommDateRec;
 class QRadioButton;
 class QTabWidget;
 
-class TfmDateDetail : public CxDetailDialog {
+class TfmDateDetail : public CxKindDetailDialog<CommDateMgr, tagCommDateRec> {
     Q_OBJECT
 public:
     explicit TfmDateDetail(QWidget* parent);
@@ -55,14 +55,13 @@ public:
     QPlainTextEdit* memNotes;
 
 private:
-    void CreateGeneral();
-    void CreateRecurrence();
-    void CreateRepeatTabs();
-    void CreateWeekly();
-    void CreateMonthly();
-    void CreateRange();
-    void CreateNotes();
-    void ShowRepeatKind(const tagCommDateRec& record);
-    void ShowRepeatRange(const tagCommDateRec& record);
-
+    void CreateGeneral_();
+    void CreateRecurrence_();
+    void CreateRepeatTabs_();
+    void CreateWeekly_();
+    void CreateMonthly_();
+    void CreateRange_();
+    void CreateNotes_();
+    void ShowRepeatKind_(const tagCommDateRec& record);
+    void ShowRepeatRange_(const tagCommDateRec& record);
 };

@@ -18,7 +18,8 @@ namespace {
 QLabel* SupportLink(QWidget* parent) {
     auto* label = new QLabel(parent);
     label->setObjectName("lblSupport");
-    label->setText(QString("<a href=\"mail\" style=\"color:#0000ff;\">%1</a>").arg(kSupportAddress));
+    label->setText(
+        QString("<a href=\"mail\" style=\"color:#0000ff;\">%1</a>").arg(kSupportAddress));
     label->setTextFormat(Qt::RichText);
     label->setCursor(Qt::PointingHandCursor);
     QObject::connect(label, &QLabel::linkActivated, [] { OpenSupportMail(); });
@@ -59,17 +60,17 @@ TfmDump::TfmDump(AppSettings& settings, QWidget* mainWindow)
     body->addLayout(buttons);
     setFixedSize(600, sizeHint().height());
 
-    connect(btnDebug, &QPushButton::clicked, this, &TfmDump::btnDebugClick);
+    connect(btnDebug, &QPushButton::clicked, this, &TfmDump::btnDebugClick_);
     connect(btnOK, &QPushButton::clicked, this, &QDialog::accept);
-    connect(btnExit, &QPushButton::clicked, this, &TfmDump::btnExitClick);
+    connect(btnExit, &QPushButton::clicked, this, &TfmDump::btnExitClick_);
 }
 
-void TfmDump::btnDebugClick() {
+void TfmDump::btnDebugClick_() {
     TfmDebug options(m_settings, m_main ? m_main.data() : this);
     prompts::Exec(options);
 }
 
-void TfmDump::btnExitClick() {
+void TfmDump::btnExitClick_() {
     reject();
     if (m_main)
         QMetaObject::invokeMethod(m_main.data(), &QWidget::close, Qt::QueuedConnection);

@@ -27,8 +27,8 @@ public:
     QPushButton* btnExit;
 
 private:
-    void btnDebugClick();
-    void btnExitClick();
+    void btnDebugClick_();
+    void btnExitClick_();
 
     AppSettings& m_settings;
     QPointer<QWidget> m_main;

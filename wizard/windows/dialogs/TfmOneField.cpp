@@ -44,7 +44,7 @@ TfmOneField::TfmOneField(CxWizardController& controller, QWidget* parent)
     btnOK = Named<QPushButton>("btnOK", "&OK", this);
     btnOK->setDefault(true);
     btnCancel = Named<QPushButton>("btnCancel", "&Cancel", this);
-    BuildLayout();
+    BuildLayout_();
 
     connect(cbName, qOverload<int>(&QComboBox::currentIndexChanged), this,
             &TfmOneField::cbNameChange);
@@ -52,7 +52,7 @@ TfmOneField::TfmOneField(CxWizardController& controller, QWidget* parent)
     connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void TfmOneField::BuildLayout() {
+void TfmOneField::BuildLayout_() {
     auto* band = new QHBoxLayout(pTitle);
     band->setContentsMargins(16, 14, 16, 14);
     band->addWidget(lblTitle);
@@ -96,7 +96,7 @@ bool TfmOneField::ExchangeData(bool leaving) {
         cbNameChange();
         return true;
     }
-    const tagFUFieldInfo* row = SelectedRow();
+    const tagFUFieldInfo* row = SelectedRow_();
     if (!row) {
         prompts::Message(this, "Error", kNoField, QMessageBox::Critical);
         return false;
@@ -109,7 +109,7 @@ bool TfmOneField::ExchangeData(bool leaving) {
     return true;
 }
 
-bool TfmOneField::KeyInUse(int key) const {
+bool TfmOneField::KeyInUse_(int key) const {
     CxList* definitions = m_controller.GetUpdateDefinitions();
     const uint32_t count = definitions ? definitions->GetCount() : 0;
     for (uint32_t i = 0; i < count; ++i) {
@@ -130,7 +130,7 @@ void TfmOneField::FillFieldList() {
     const int count = m_controller.GetUpdateFieldCount();
     for (int position = 0; position < count; ++position) {
         const tagFUFieldInfo* row = m_controller.GetUpdateFieldInfo(position);
-        if (!row || (isNew && KeyInUse(row->nKey)))
+        if (!row || (isNew && KeyInUse_(row->nKey)))
             continue;
         cbName->addItem(FromAnsi(row->szName), position);
         if (row->nKey == m_pDefinition->nFieldKey)
@@ -141,13 +141,13 @@ void TfmOneField::FillFieldList() {
     cbName->setCurrentIndex(remembered);
 }
 
-const tagFUFieldInfo* TfmOneField::SelectedRow() const {
+const tagFUFieldInfo* TfmOneField::SelectedRow_() const {
     const int index = cbName->currentIndex();
     return index < 0 ? nullptr : m_controller.GetUpdateFieldInfo(cbName->itemData(index).toInt());
 }
 
 void TfmOneField::cbNameChange() {
-    const tagFUFieldInfo* row = SelectedRow();
+    const tagFUFieldInfo* row = SelectedRow_();
     if (!row || !m_pDefinition)
         return;
     lblDesc->setText(FromAnsi(row->szDesc));

@@ -38,10 +38,10 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void BuildLayout();
+    void BuildLayout_();
     void FillFieldList();
-    bool KeyInUse(int key) const;
-    const tagFUFieldInfo* SelectedRow() const;
+    bool KeyInUse_(int key) const;
+    const tagFUFieldInfo* SelectedRow_() const;
     void cbNameChange();
     void btnOKClick();
 

@@ -6,7 +6,6 @@
 #include <QPlainTextEdit>
 #include <QWidget>
 
-#include "common/pim/CommTaskMgr.h"
 #include "wizard/windows/widgets/Controls.h"
 
 namespace {
@@ -19,31 +18,31 @@ const std::size_t kDueDateTextSize = 31;
 } // namespace
 
 TfmTodoDetail::TfmTodoDetail(QWidget* parent)
-    : CxDetailDialog("fmTodoDetail", "Task detail information", parent) {
+    : CxKindDetailDialog("fmTodoDetail", "Task detail information", parent) {
     auto* page = Named<QWidget>("pTodo", this);
-    QGridLayout* grid = Form(page);
+    QGridLayout* grid = Form_(page);
     grid->setContentsMargins(4, 4, 4, 0);
     grid->setVerticalSpacing(8);
-    edtDesc = AddEdit(grid, "edtDesc", "Description:", KEY_SUBJECT);
-    edtPriority = AddEdit(grid, "edtPriority", "Priority:", -1);
-    edtDueDate = AddEdit(grid, "edtDueDate", "Due Date:", KEY_DUE_DATE, kDueDateTextSize);
-    cbCompleted = AddCheck(grid, "cbCompleted", "Completed");
-    cbPrivate = AddCheck(grid, "cbPrivate", "Private");
-    edtCategory = AddEdit(grid, "edtCategory", "Category:", KEY_CATEGORY);
-    memNotes = AddMemo(grid, "memNotes", "Notes:", KEY_NOTE);
+    edtDesc = AddEdit_(grid, "edtDesc", "Description:", KEY_SUBJECT);
+    edtPriority = AddEdit_(grid, "edtPriority", "Priority:", -1);
+    edtDueDate = AddEdit_(grid, "edtDueDate", "Due Date:", KEY_DUE_DATE, kDueDateTextSize);
+    cbCompleted = AddCheck_(grid, "cbCompleted", "Completed");
+    cbPrivate = AddCheck_(grid, "cbPrivate", "Private");
+    edtCategory = AddEdit_(grid, "edtCategory", "Category:", KEY_CATEGORY);
+    memNotes = AddMemo_(grid, "memNotes", "Notes:", KEY_NOTE);
     memNotes->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     edtPriority->setFixedWidth(80);
     edtDueDate->setFixedWidth(120);
     grid->setAlignment(edtPriority, Qt::AlignLeft);
     grid->setAlignment(edtDueDate, Qt::AlignLeft);
     grid->setRowStretch(grid->rowCount() - 1, 1);
-    Finish(page, 480, 380);
+    Finish_(page, 480, 380);
 }
 
 void TfmTodoDetail::ShowRecord(const tagCommTaskRec* record) {
     if (!record)
         return;
-    FillBound(RecordText<CommTaskMgr, tagCommTaskRec>, record);
+    FillBound_(record);
     edtPriority->setText(QString::number(record->nPriority));
     cbCompleted->setChecked(record->bCompleted != 0);
     cbPrivate->setChecked(record->bPrivate != 0);

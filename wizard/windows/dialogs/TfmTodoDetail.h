@@ -1,10 +1,9 @@
 // A task's fields, view only.
 #pragma once
+#include "common/pim/CommTaskMgr.h"
 #include "wizard/windows/dialogs/DetailDialog.h"
 
-struct tagCommTaskRec;
-
-class TfmTodoDetail : public CxDetailDialog {
+class TfmTodoDetail : public CxKindDetailDialog<CommTaskMgr, tagCommTaskRec> {
     Q_OBJECT
 public:
     explicit TfmTodoDetail(QWidget* parent);
@@ -18,6 +17,4 @@ public:
     QCheckBox* cbPrivate;
     QLineEdit* edtCategory;
     QPlainTextEdit* memNotes;
-
-private:
 };

@@ -42,7 +42,7 @@ int CxRecordListModel::columnCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : m_nColumnCount;
 }
 
-QString CxRecordListModel::Text(int row, int column) const {
+QString CxRecordListModel::Text_(int row, int column) const {
     if (column == 0) {
         auto retitled = m_captions.constFind(row);
         if (retitled != m_captions.constEnd())
@@ -58,7 +58,7 @@ QVariant CxRecordListModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= rowCount())
         return QVariant();
     if (role == Qt::DisplayRole || role == Qt::EditRole)
-        return Text(index.row(), index.column());
+        return Text_(index.row(), index.column());
     if (role == Qt::CheckStateRole && index.column() == 0)
         return IsTicked(index.row()) ? Qt::Checked : Qt::Unchecked;
     return QVariant();

@@ -40,7 +40,7 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
 private:
-    QString Text(int row, int column) const;
+    QString Text_(int row, int column) const;
 
     const tagRecordColumn* m_columns;
     int m_nColumnCount;

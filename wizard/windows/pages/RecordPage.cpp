@@ -23,20 +23,20 @@ CxRecordPage::CxRecordPage(const tagRecordPageKind& kind, CxWizardController& co
     setObjectName(kind.szPageName);
     m_pModel = new CxRecordListModel(kind.pColumns, kind.nColumnCount, kind.text, this);
     m_pModel->SetCaptionEditable(kind.bCaptionEditable);
-    CreateList();
+    CreateList_();
     btnSelAll = Named<QPushButton>("btnSelAll", "&Select All", this);
     btnClear = Named<QPushButton>("btnClear", "Clea&r", this);
     m_pDetail = Named<QPushButton>(kind.szDetailName, "&Details", this);
-    CreateMenu();
-    BuildLayout();
+    CreateMenu_();
+    BuildLayout_();
 
     connect(btnSelAll, &QPushButton::clicked, this, &CxRecordPage::btnSelAllClick);
     connect(btnClear, &QPushButton::clicked, this, &CxRecordPage::btnClearClick);
-    connect(m_pDetail, &QPushButton::clicked, this, &CxRecordPage::DetailClick);
-    connect(m_pList, &QTreeView::doubleClicked, this, &CxRecordPage::DetailClick);
+    connect(m_pDetail, &QPushButton::clicked, this, &CxRecordPage::DetailClick_);
+    connect(m_pList, &QTreeView::doubleClicked, this, &CxRecordPage::DetailClick_);
 }
 
-void CxRecordPage::CreateList() {
+void CxRecordPage::CreateList_() {
     m_pList = Named<QTreeView>(m_kind.szListName, this);
     m_pList->setModel(m_pModel);
     m_pList->setRootIsDecorated(false);
@@ -54,20 +54,20 @@ void CxRecordPage::CreateList() {
     m_pList->setContextMenuPolicy(Qt::CustomContextMenu);
 }
 
-void CxRecordPage::CreateMenu() {
+void CxRecordPage::CreateMenu_() {
     m_pMenu = Named<QMenu>(m_kind.szMenuName, this);
     m_pSelAllItem = m_pMenu->addAction("&Select All", this, &CxRecordPage::btnSelAllClick);
     m_pSelAllItem->setObjectName(m_kind.szSelAllItemName);
     m_pClearItem = m_pMenu->addAction("&Clear All", this, &CxRecordPage::btnClearClick);
     m_pClearItem->setObjectName(m_kind.szClearItemName);
     m_pMenu->addSeparator();
-    m_pDetailItem = m_pMenu->addAction("&Detail Information", this, &CxRecordPage::DetailClick);
+    m_pDetailItem = m_pMenu->addAction("&Detail Information", this, &CxRecordPage::DetailClick_);
     m_pDetailItem->setObjectName(m_kind.szDetailItemName);
     connect(m_pList, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& at) { m_pMenu->popup(m_pList->viewport()->mapToGlobal(at)); });
 }
 
-void CxRecordPage::BuildLayout() {
+void CxRecordPage::BuildLayout_() {
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(btnSelAll);
     buttons->addWidget(btnClear);
@@ -87,7 +87,7 @@ void CxRecordPage::BuildLayout() {
 // again keeps what the user unticked.
 bool CxRecordPage::ExchangeData(bool leaving) {
     if (leaving)
-        return CollectTicked();
+        return CollectTicked_();
     if (m_nShownLoad != m_controller.GetLoadNumber())
         FillRecordList();
     return true;
@@ -103,7 +103,7 @@ void CxRecordPage::FillRecordList() {
         m_pList->setCurrentIndex(m_pModel->index(0, 0));
 }
 
-bool CxRecordPage::CollectTicked() {
+bool CxRecordPage::CollectTicked_() {
     CxList* selected = m_controller.GetSelectedRecords();
     if (selected) {
         // Leaving forward again after a step back must not select twice.
@@ -126,7 +126,7 @@ void CxRecordPage::btnClearClick() {
     m_pModel->SetAllTicked(false);
 }
 
-void CxRecordPage::DetailClick() {
+void CxRecordPage::DetailClick_() {
     const QModelIndexList rows = m_pList->selectionModel()->selectedRows();
     void* record = rows.isEmpty() ? nullptr : m_pModel->Record(rows.first().row());
     if (!record)

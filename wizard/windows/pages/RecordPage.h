@@ -50,21 +50,21 @@ public:
     QPushButton* btnClear;
 
 protected:
-    QTreeView* List() const { return m_pList; }
-    QPushButton* DetailButton() const { return m_pDetail; }
-    QMenu* Menu() const { return m_pMenu; }
-    QAction* SelAllItem() const { return m_pSelAllItem; }
-    QAction* ClearItem() const { return m_pClearItem; }
-    QAction* DetailItem() const { return m_pDetailItem; }
+    QTreeView* List_() const { return m_pList; }
+    QPushButton* DetailButton_() const { return m_pDetail; }
+    QMenu* Menu_() const { return m_pMenu; }
+    QAction* SelAllItem_() const { return m_pSelAllItem; }
+    QAction* ClearItem_() const { return m_pClearItem; }
+    QAction* DetailItem_() const { return m_pDetailItem; }
 
 private:
-    void CreateList();
-    void CreateMenu();
-    void BuildLayout();
-    bool CollectTicked();
+    void CreateList_();
+    void CreateMenu_();
+    void BuildLayout_();
+    bool CollectTicked_();
     void btnSelAllClick();
     void btnClearClick();
-    void DetailClick();
+    void DetailClick_();
 
     const tagRecordPageKind& m_kind;
     CxRecordListModel* m_pModel;
@@ -78,15 +78,14 @@ private:
     ShowDetailFn m_showDetail;
 };
 
-// The records of the kind whose data object `Get` gives.
-template <class Util, Util* (CxWizardController::*Get)() const>
-CxList* LoadedRecords(const CxWizardController& controller) {
-    Util* util = (controller.*Get)();
+// The records of the kind whose data object the controller's `Get` gives.
+template <auto Get> CxList* LoadedRecords(const CxWizardController& controller) {
+    auto* util = (controller.*Get)();
     return util && util->GetDataMgr() ? util->GetDataMgr()->GetRecords() : nullptr;
 }
 
-template <class Dialog, class Rec> QDialog* CreateDetailDialog(void* record, QWidget* parent) {
+template <class Dialog> QDialog* CreateDetailDialog(void* record, QWidget* parent) {
     auto* dialog = new Dialog(parent);
-    dialog->ShowRecord(static_cast<const Rec*>(record));
+    dialog->ShowRecord(static_cast<const typename Dialog::Record*>(record));
     return dialog;
 }

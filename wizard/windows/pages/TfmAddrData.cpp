@@ -24,14 +24,14 @@ const tagRecordPageKind kKind = {
     false,
     kColumns,
     sizeof kColumns / sizeof kColumns[0],
-    RecordText<CommAddrMgr, tagCommAddrRec>,
-    LoadedRecords<CxLNAddrUtil, &CxWizardController::GetAddrUtil>,
-    CreateDetailDialog<TfmAddrDetail, tagCommAddrRec>,
+    TfmAddrDetail::FieldText,
+    LoadedRecords<&CxWizardController::GetAddrUtil>,
+    CreateDetailDialog<TfmAddrDetail>,
 };
 
 } // namespace
 
 TfmAddrData::TfmAddrData(CxWizardController& controller, QWidget* parent)
-    : CxRecordPage(kKind, controller, parent), lvAddrData(List()), btnAddrDetail(DetailButton()),
-      pmAddrDetail(Menu()), pmiAddrSelAll(SelAllItem()), pmiAddrClear(ClearItem()),
-      pmiAddrDetail(DetailItem()) {}
+    : CxRecordPage(kKind, controller, parent), lvAddrData(List_()), btnAddrDetail(DetailButton_()),
+      pmAddrDetail(Menu_()), pmiAddrSelAll(SelAllItem_()), pmiAddrClear(ClearItem_()),
+      pmiAddrDetail(DetailItem_()) {}

@@ -25,14 +25,14 @@ const tagRecordPageKind kKind = {
     false,
     kColumns,
     sizeof kColumns / sizeof kColumns[0],
-    RecordText<CommDateMgr, tagCommDateRec>,
-    LoadedRecords<CxLNDateUtil, &CxWizardController::GetDateUtil>,
-    CreateDetailDialog<TfmDateDetail, tagCommDateRec>,
+    TfmDateDetail::FieldText,
+    LoadedRecords<&CxWizardController::GetDateUtil>,
+    CreateDetailDialog<TfmDateDetail>,
 };
 
 } // namespace
 
 TfmDateData::TfmDateData(CxWizardController& controller, QWidget* parent)
-    : CxRecordPage(kKind, controller, parent), lvDateData(List()), btnDateDetail(DetailButton()),
-      pmDateData(Menu()), pmiDateSelAll(SelAllItem()), pmiDateClear(ClearItem()),
-      pmiDateDetail(DetailItem()) {}
+    : CxRecordPage(kKind, controller, parent), lvDateData(List_()), btnDateDetail(DetailButton_()),
+      pmDateData(Menu_()), pmiDateSelAll(SelAllItem_()), pmiDateClear(ClearItem_()),
+      pmiDateDetail(DetailItem_()) {}

@@ -23,7 +23,8 @@ uint32_t CountOf(const CxList* list) {
 }
 
 QString UndoText(const tagLNUndoResult& r) {
-    QString text = QString("The run was undone: %1 items put back, %2 left.").arg(r.nRestored).arg(r.nLeft);
+    QString text =
+        QString("The run was undone: %1 items put back, %2 left.").arg(r.nRestored).arg(r.nLeft);
     for (const std::string& line : r.lines)
         text += " " + QString::fromStdString(line);
     return text;
@@ -72,7 +73,7 @@ TfmFinish::TfmFinish(CxWizardController& controller, QWidget* parent)
 
     connect(btnLN, &QPushButton::clicked, this, &TfmFinish::btnLNClick);
     connect(btnAnother, &QPushButton::clicked, this, &TfmFinish::btnAnotherClick);
-    connect(btnUndo, &QPushButton::clicked, this, &TfmFinish::btnUndoClick);
+    connect(btnUndo, &QPushButton::clicked, this, &TfmFinish::btnUndoClick_);
 }
 
 bool TfmFinish::ExchangeData(bool leaving) {
@@ -100,7 +101,7 @@ void TfmFinish::btnAnotherClick() {
     m_controller.GoToStep(WIZARD_STEP_MODE);
 }
 
-void TfmFinish::btnUndoClick() {
+void TfmFinish::btnUndoClick_() {
     const tagWizardUpdateResult* result = m_controller.GetUpdateResult();
     if (!result || result->sRun.empty())
         return;

@@ -23,5 +23,5 @@ public:
 private:
     void btnLNClick();
     void btnAnotherClick();
-    void btnUndoClick();
+    void btnUndoClick_();
 };

@@ -53,7 +53,7 @@ bool TfmProc::ExchangeData(bool leaving) {
     return m_bRan;
 }
 
-void TfmProc::ShowProgress(int percent) {
+void TfmProc::ShowProgress_(int percent) {
     pbMain->setValue(percent);
     pbMain->repaint();
 }
@@ -63,13 +63,13 @@ void TfmProc::tmUpdateTimer() {
     // The user went back before the tick: nothing is to run.
     if (m_controller.GetStep() != WIZARD_STEP_PROC)
         return;
-    ShowProgress(0);
+    ShowProgress_(0);
     tagWizardUpdateResult result =
         ApplyWizardUpdates(m_controller, [this](uint32_t index, uint32_t count) {
-            ShowProgress(FUProgressPercent(index, count));
+            ShowProgress_(FUProgressPercent(index, count));
             m_controller.Pause(kRecordPauseMs);
         });
-    ShowProgress(100);
+    ShowProgress_(100);
     lblStatus->setText(kFinishing);
     lblStatus->repaint();
     // The window keeps painting while the helper writes the records back.

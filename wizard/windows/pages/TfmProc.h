@@ -20,7 +20,7 @@ public:
 
 private:
     void tmUpdateTimer();
-    void ShowProgress(int percent);
+    void ShowProgress_(int percent);
 
     bool m_bRan = false; // since the last entry
 };

@@ -48,22 +48,22 @@ TfmSource::TfmSource(CxWizardController& controller, QWidget* parent)
     cbLNPassword = Named<QCheckBox>("cbLNPassword", "Password Required:", gbNotes);
     edtLNPassword = LimitedEdit("edtLNPassword", 63, gbNotes);
     edtLNPassword->setEchoMode(QLineEdit::Password);
-    cbMailDBName = Named<QCheckBox>("cbMailDBName", "Specify Mail Database Absolute Path ([your maildb].nsf)",
-                       gbNotes);
+    cbMailDBName = Named<QCheckBox>(
+        "cbMailDBName", "Specify Mail Database Absolute Path ([your maildb].nsf)", gbNotes);
     edtLNDBPath = LimitedEdit("edtLNDBPath", 255, gbNotes);
     edtIDFile = LimitedEdit("edtIDFile", 255, gbNotes);
     btnIDFileBrowse = EllipsisButton("btnIDFileBrowse", gbNotes);
-    BuildLayout();
+    BuildLayout_();
 
     connect(btnNotesBrowse, &QPushButton::clicked, this, &TfmSource::btnNotesBrowseClick);
     connect(btnLNAddrBrowse, &QPushButton::clicked, this, &TfmSource::btnLNAddrBrowseClick);
-    connect(btnIDFileBrowse, &QPushButton::clicked, this, &TfmSource::btnIDFileBrowseClick);
+    connect(btnIDFileBrowse, &QPushButton::clicked, this, &TfmSource::btnIDFileBrowseClick_);
     connect(cbAddrLocal, &QCheckBox::clicked, this, &TfmSource::cbAddrLocalClick);
     connect(cbMailDBName, &QCheckBox::clicked, this, &TfmSource::cbMailDBNameClick);
     connect(cbLNPassword, &QCheckBox::clicked, this, &TfmSource::cbLNPasswordClick);
 }
 
-void TfmSource::BuildLayout() {
+void TfmSource::BuildLayout_() {
     auto* grid = new QGridLayout(gbNotes);
     grid->setContentsMargins(20, 18, 20, 16);
     grid->setHorizontalSpacing(8);
@@ -93,9 +93,10 @@ void TfmSource::BuildLayout() {
     grid->addWidget(edtLNDBPath, 8, 1);
     grid->setRowStretch(9, 1);
 
-    QWidget* order[] = {edtNotesPath,  btnNotesBrowse, cbAddrLocal,  edtLNAddrPath, btnLNAddrBrowse,
-                        edtServerName, edtUserName,    cbLNPassword, edtLNPassword, cbMailDBName,
-                        edtLNDBPath,   edtIDFile,      btnIDFileBrowse};
+    QWidget* order[] = {edtNotesPath,    btnNotesBrowse, cbAddrLocal, edtLNAddrPath,
+                        btnLNAddrBrowse, edtServerName,  edtUserName, cbLNPassword,
+                        edtLNPassword,   cbMailDBName,   edtLNDBPath, edtIDFile,
+                        btnIDFileBrowse};
     for (std::size_t i = 1; i < sizeof order / sizeof order[0]; ++i)
         setTabOrder(order[i - 1], order[i]);
 
@@ -106,21 +107,20 @@ void TfmSource::BuildLayout() {
 
 bool TfmSource::ExchangeData(bool leaving) {
     if (!leaving) {
-        FillFromSettings();
+        FillFromSettings_();
         return true;
     }
-    StoreToSettings();
+    StoreToSettings_();
     m_controller.SetStepText(kLoadingText);
     if (m_controller.LoadNotesData())
         return true;
     // Nothing loads: the header goes back to the page's own description.
     m_controller.SetStepText(GetStepText(WIZARD_STEP_SOURCE));
-    prompts::Message(this, "Error", FromAnsi(m_controller.GetLoadError()),
-                     QMessageBox::Critical);
+    prompts::Message(this, "Error", FromAnsi(m_controller.GetLoadError()), QMessageBox::Critical);
     return false;
 }
 
-void TfmSource::FillFromSettings() {
+void TfmSource::FillFromSettings_() {
     AppSettings& s = m_controller.GetSettings();
     FillDefault(s.NotesPath, GetDefaultNotesExe);
     FillDefault(s.AddrFile, GetDefaultAddrFile);
@@ -137,7 +137,7 @@ void TfmSource::FillFromSettings() {
     edtLNPassword->setText(FromAnsi(s.Password));
 }
 
-void TfmSource::StoreToSettings() {
+void TfmSource::StoreToSettings_() {
     AppSettings& s = m_controller.GetSettings();
     ToAnsi(edtNotesPath->text(), s.NotesPath);
     ToAnsi(edtLNAddrPath->text(), s.AddrFile);
@@ -151,8 +151,8 @@ void TfmSource::StoreToSettings() {
     s.PasswordRequired = cbLNPassword->isChecked();
 }
 
-void TfmSource::Browse(QLineEdit* edit, DefaultPathFn defaultPath,
-                       const prompts::tagFileFilter& filter) {
+void TfmSource::Browse_(QLineEdit* edit, DefaultPathFn defaultPath,
+                        const prompts::tagFileFilter& filter) {
     char start[CX_MAX_PATH] = "";
     ToAnsi(edit->text(), start);
     if (!start[0])
@@ -166,16 +166,16 @@ void TfmSource::Browse(QLineEdit* edit, DefaultPathFn defaultPath,
 }
 
 void TfmSource::btnNotesBrowseClick() {
-    Browse(edtNotesPath, GetDefaultNotesExe, {"Lotus Notes executable file", "notes"});
+    Browse_(edtNotesPath, GetDefaultNotesExe, {"Lotus Notes executable file", "notes"});
 }
 
 void TfmSource::btnLNAddrBrowseClick() {
-    Browse(edtLNAddrPath, GetDefaultAddrFile,
-           {"Lotus Notes Contacts Database file (names.nsf)", "*.nsf"});
+    Browse_(edtLNAddrPath, GetDefaultAddrFile,
+            {"Lotus Notes Contacts Database file (names.nsf)", "*.nsf"});
 }
 
-void TfmSource::btnIDFileBrowseClick() {
-    Browse(edtIDFile, GetDefaultIDFile, {"Lotus Notes user ID file", "*.id"});
+void TfmSource::btnIDFileBrowseClick_() {
+    Browse_(edtIDFile, GetDefaultIDFile, {"Lotus Notes user ID file", "*.id"});
 }
 
 void TfmSource::cbAddrLocalClick() {

@@ -37,12 +37,12 @@ private:
 
     void btnNotesBrowseClick();
     void btnLNAddrBrowseClick();
-    void btnIDFileBrowseClick();
+    void btnIDFileBrowseClick_();
     void cbAddrLocalClick();
     void cbMailDBNameClick();
     void cbLNPasswordClick();
-    void Browse(QLineEdit* edit, DefaultPathFn defaultPath, const prompts::tagFileFilter& filter);
-    void BuildLayout();
-    void FillFromSettings();
-    void StoreToSettings();
+    void Browse_(QLineEdit* edit, DefaultPathFn defaultPath, const prompts::tagFileFilter& filter);
+    void BuildLayout_();
+    void FillFromSettings_();
+    void StoreToSettings_();
 };

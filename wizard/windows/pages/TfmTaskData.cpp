@@ -25,14 +25,14 @@ const tagRecordPageKind kKind = {
     true,
     kColumns,
     sizeof kColumns / sizeof kColumns[0],
-    RecordText<CommTaskMgr, tagCommTaskRec>,
-    LoadedRecords<CxLNTaskUtil, &CxWizardController::GetTaskUtil>,
-    CreateDetailDialog<TfmTodoDetail, tagCommTaskRec>,
+    TfmTodoDetail::FieldText,
+    LoadedRecords<&CxWizardController::GetTaskUtil>,
+    CreateDetailDialog<TfmTodoDetail>,
 };
 
 } // namespace
 
 TfmTaskData::TfmTaskData(CxWizardController& controller, QWidget* parent)
-    : CxRecordPage(kKind, controller, parent), lvTaskData(List()), btnTodoDetail(DetailButton()),
-      pmiTodoData(Menu()), pmiTodoSelAll(SelAllItem()), pmiTodoClear(ClearItem()),
-      pmiTodoDetail(DetailItem()) {}
+    : CxRecordPage(kKind, controller, parent), lvTaskData(List_()), btnTodoDetail(DetailButton_()),
+      pmiTodoData(Menu_()), pmiTodoSelAll(SelAllItem_()), pmiTodoClear(ClearItem_()),
+      pmiTodoDetail(DetailItem_()) {}

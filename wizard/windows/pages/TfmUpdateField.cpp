@@ -52,7 +52,7 @@ TfmUpdateField::TfmUpdateField(CxWizardController& controller, QWidget* parent)
     Label1->hide();
     btnLoad->hide();
     btnSave->hide();
-    BuildLayout();
+    BuildLayout_();
 
     connect(btnAdd, &QPushButton::clicked, this, &TfmUpdateField::btnAddClick);
     connect(btnDel, &QPushButton::clicked, this, &TfmUpdateField::btnDelClick);
@@ -62,7 +62,7 @@ TfmUpdateField::TfmUpdateField(CxWizardController& controller, QWidget* parent)
     lvFieldsChange();
 }
 
-void TfmUpdateField::BuildLayout() {
+void TfmUpdateField::BuildLayout_() {
     auto* buttons = new QHBoxLayout;
     buttons->setSpacing(8);
     for (QPushButton* button : {btnAdd, btnDel, btnProp}) {
@@ -115,13 +115,13 @@ void TfmUpdateField::ShowDefinition(QTreeWidgetItem* row, tagFUFieldUpdate* defi
     row->setText(1, FromAnsi(DescribeUpdate(field, definition).c_str()));
 }
 
-tagFUFieldUpdate* TfmUpdateField::DefinitionOf(const QTreeWidgetItem* row) const {
+tagFUFieldUpdate* TfmUpdateField::DefinitionOf_(const QTreeWidgetItem* row) const {
     return row ? static_cast<tagFUFieldUpdate*>(row->data(0, Qt::UserRole).value<void*>())
                : nullptr;
 }
 
 // The topmost selected row, whatever order the rows were selected in.
-QTreeWidgetItem* TfmUpdateField::FirstSelected() const {
+QTreeWidgetItem* TfmUpdateField::FirstSelected_() const {
     for (int i = 0; i < lvFields->topLevelItemCount(); ++i) {
         if (lvFields->topLevelItem(i)->isSelected())
             return lvFields->topLevelItem(i);
@@ -129,7 +129,7 @@ QTreeWidgetItem* TfmUpdateField::FirstSelected() const {
     return nullptr;
 }
 
-int TfmUpdateField::RunDialog(tagFUFieldUpdate* definition, const char* title) {
+int TfmUpdateField::RunDialog_(tagFUFieldUpdate* definition, const char* title) {
     TfmOneField dialog(m_controller, window());
     dialog.SetDefinition(definition);
     dialog.ExchangeData(false);
@@ -143,7 +143,7 @@ void TfmUpdateField::btnAddClick() {
     if (!definition)
         return;
     const bool added =
-        RunDialog(definition, "Add field updating definitions:") == QDialog::Accepted &&
+        RunDialog_(definition, "Add field updating definitions:") == QDialog::Accepted &&
         definitions->Add(definition);
     if (!added) {
         std::free(definition);
@@ -153,8 +153,8 @@ void TfmUpdateField::btnAddClick() {
 }
 
 void TfmUpdateField::btnDelClick() {
-    QTreeWidgetItem* row = FirstSelected();
-    tagFUFieldUpdate* definition = DefinitionOf(row);
+    QTreeWidgetItem* row = FirstSelected_();
+    tagFUFieldUpdate* definition = DefinitionOf_(row);
     CxList* definitions = m_controller.GetUpdateDefinitions();
     if (!definition || !definitions)
         return;
@@ -164,11 +164,11 @@ void TfmUpdateField::btnDelClick() {
 }
 
 void TfmUpdateField::btnPropClick() {
-    QTreeWidgetItem* row = FirstSelected();
-    tagFUFieldUpdate* definition = DefinitionOf(row);
+    QTreeWidgetItem* row = FirstSelected_();
+    tagFUFieldUpdate* definition = DefinitionOf_(row);
     if (!definition)
         return;
-    if (RunDialog(definition, "View field updating definitions:") == QDialog::Accepted)
+    if (RunDialog_(definition, "View field updating definitions:") == QDialog::Accepted)
         ShowDefinition(row, definition);
 }
 

@@ -32,12 +32,12 @@ public:
     QPushButton* btnSave;
 
 private:
-    void BuildLayout();
+    void BuildLayout_();
     void FillDefinitionList();
     void ShowDefinition(QTreeWidgetItem* row, tagFUFieldUpdate* definition);
-    tagFUFieldUpdate* DefinitionOf(const QTreeWidgetItem* row) const;
-    QTreeWidgetItem* FirstSelected() const;
-    int RunDialog(tagFUFieldUpdate* definition, const char* title);
+    tagFUFieldUpdate* DefinitionOf_(const QTreeWidgetItem* row) const;
+    QTreeWidgetItem* FirstSelected_() const;
+    int RunDialog_(tagFUFieldUpdate* definition, const char* title);
     void btnAddClick();
     void btnDelClick();
     void btnPropClick();

@@ -59,12 +59,12 @@ CxLogLocationGroup::CxLogLocationGroup(const QString& intro, QWidget* parent)
     setTabOrder(btnFolder, edtFile);
     setTabOrder(edtFile, btnFile);
 
-    connect(btnFolder, &QPushButton::clicked, this, &CxLogLocationGroup::btnFolderClick);
-    connect(btnFile, &QPushButton::clicked, this, &CxLogLocationGroup::btnFileClick);
-    Fill();
+    connect(btnFolder, &QPushButton::clicked, this, &CxLogLocationGroup::btnFolderClick_);
+    connect(btnFile, &QPushButton::clicked, this, &CxLogLocationGroup::btnFileClick_);
+    Fill_();
 }
 
-void CxLogLocationGroup::Fill() {
+void CxLogLocationGroup::Fill_() {
     char folder[CX_MAX_PATH] = "";
     const bool haveFolder = GetDataFolder(folder);
     btnFolder->setEnabled(haveFolder);
@@ -77,18 +77,17 @@ void CxLogLocationGroup::Fill() {
     edtFile->setText(FromAnsi(file));
 }
 
-void CxLogLocationGroup::btnFolderClick() {
+void CxLogLocationGroup::btnFolderClick_() {
     char folder[CX_MAX_PATH + 16] = "";
     ToAnsi(edtFolder->text(), folder);
     OpenWithShell(folder);
 }
 
-void CxLogLocationGroup::btnFileClick() {
+void CxLogLocationGroup::btnFileClick_() {
     char file[CX_MAX_PATH + 16] = "";
     ToAnsi(edtFile->text(), file);
     if (!FileExists(file)) {
-        prompts::Message(this, "Error", "Debug log file doesn't exist",
-                         QMessageBox::Information);
+        prompts::Message(this, "Error", "Debug log file doesn't exist", QMessageBox::Information);
         return;
     }
     OpenWithShell(file);

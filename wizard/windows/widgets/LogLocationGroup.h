@@ -18,7 +18,7 @@ public:
     QPushButton* btnFile;
 
 private:
-    void Fill();
-    void btnFolderClick();
-    void btnFileClick();
+    void Fill_();
+    void btnFolderClick_();
+    void btnFileClick_();
 };

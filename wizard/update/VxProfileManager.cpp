@@ -1,6 +1,7 @@
+#include "Vxcommon.h"
+
 #include "common/misc/CxFile.h"
 #include "common/misc/CxList.h"
-#include "wizard/update/Vxcommon.h"
 
 CxFUProfileManager::CxFUProfileManager()
     : m_szProfilePath(), m_pProfileFile(new CxFile), m_pProfileList(new CxList) {}
