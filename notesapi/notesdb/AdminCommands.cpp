@@ -1,4 +1,5 @@
 // Commands built on the stand-in's administration calls.
+#include <cstdio>
 #include <strings.h>
 
 #include "Commands.h"
@@ -47,4 +48,14 @@ int IdCommand(const std::string& file, const std::string& user, const std::strin
     STATUS status = ZNSCreateIDFile(file.c_str(), user.c_str(), password.c_str());
     return status == NOERROR ? 0
                              : Fail("cannot create ID file " + file + ": " + StatusText(status));
+}
+
+int ConvertCommand(const std::string& db) {
+    BOOL converted = FALSE;
+    STATUS status = ZNSConvertDatabase(db.c_str(), &converted);
+    if (status != NOERROR)
+        return Fail("cannot convert " + db + ": " + StatusText(status));
+    std::printf("%s: %s\n", db.c_str(),
+                converted ? "its text is LMBCS now" : "its text was LMBCS already");
+    return 0;
 }

@@ -4,7 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "notesapi.h"
+#include "global.h"
+#include "zns.h"
 
 using Args = std::vector<std::string>;
 
@@ -17,6 +18,9 @@ int DeleteCommand(const std::string& db, const std::vector<unsigned long>& ids);
 int SetCommand(const std::string& db, unsigned long id, const std::string& item,
                const std::string& text);
 int SeedCommand(const std::string& db, const std::string& kind, unsigned long count, unsigned seed);
+// Prints the database's title, or sets it to `title` when given.
+int TitleCommand(const std::string& db, const std::string* title);
+int ConvertCommand(const std::string& db);
 
 // The level of "none", "reader", "editor" or "manager" (any case).
 bool FindAccessLevel(const std::string& name, WORD* level);

@@ -3,7 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "notesapi.h"
+#include "global.h"
+#include "nsfnote.h"
 
 struct DbItem {
     std::string name;

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "DumpText.h"
 #include "TextEscape.h"
 #include "TimeText.h"
 
@@ -90,20 +91,26 @@ std::string FormatNumber(NUMBER n) {
 std::string FormatList(const std::string& value, bool* ok) {
     std::vector<std::string> entries;
     *ok = SplitList(value, &entries);
-    std::string out = "[list]";
-    for (const std::string& e : entries)
-        out += " \"" + EscapeText(e, kListSpecial) + "\"";
+    std::string out = "[list]", text;
+    for (const std::string& e : entries) {
+        *ok = *ok && DumpKeeps(e, &text);
+        out += " \"" + EscapeText(text, kListSpecial) + "\"";
+    }
     return out;
 }
 
 // The value part of the line; false when the type's own form cannot hold it.
 bool FormatTypedValue(const DbItem& item, std::string* out) {
     switch (item.type) {
-    case TYPE_TEXT:
-        *out = EscapeText(item.value, ""); // a leading [ only, below
+    case TYPE_TEXT: {
+        std::string text;
+        if (!DumpKeeps(item.value, &text))
+            return false;
+        *out = EscapeText(text, ""); // a leading [ only, below
         if (!out->empty() && (*out)[0] == '[')
             out->insert(0, "\\");
         return true;
+    }
     case TYPE_TEXT_LIST: {
         bool ok = false;
         *out = FormatList(item.value, &ok);
@@ -145,10 +152,12 @@ bool ParseList(const std::string& text, std::string* value) {
             return false;
         std::string entry;
         ++i;
-        if (!UnescapeText(text, &i, "\"", &entry) || i >= text.size() || entry.size() > 0xffff)
+        if (!UnescapeText(text, &i, "\"", &entry) || i >= text.size())
             return false;
         ++i; // closing quote
-        entries.push_back(entry);
+        entries.push_back(LmbcsFromDump(entry));
+        if (entries.back().size() > 0xffff)
+            return false;
     }
     *value = JoinList(entries);
     return entries.size() <= 0xffff;
@@ -206,6 +215,7 @@ bool ParseTypedValue(const std::string& text, DbItem* item, std::string* error) 
             *error = "broken escape in text";
             return false;
         }
+        item->value = LmbcsFromDump(item->value);
         return true;
     }
     if (!SplitMarker(text, &marker, &rest)) {
@@ -243,7 +253,7 @@ WORD DefaultItemFlags(WORD type) {
 }
 
 std::string FormatItem(const DbItem& item) {
-    std::string line = EscapeText(item.name, kNameSpecial) + ": ";
+    std::string line = EscapeText(DumpFromLmbcs(item.name), kNameSpecial) + ": ";
     if (item.flags != DefaultItemFlags(item.type)) {
         char flags[24];
         std::snprintf(flags, sizeof flags, "[flags=0x%04X] ", item.flags);
@@ -269,6 +279,7 @@ bool ParseItem(const std::string& line, DbItem* item, std::string* error) {
         *error = "item without a name";
         return false;
     }
+    item->name = LmbcsFromDump(item->name);
     std::string rest = line.substr(i + 1);
     if (!rest.empty() && rest[0] == ' ')
         rest.erase(0, 1);

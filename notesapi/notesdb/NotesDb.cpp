@@ -1,5 +1,7 @@
 #include "NotesDb.h"
 
+#include "DumpText.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -46,8 +48,8 @@ STATUS AppendItems(NOTEHANDLE hNote, const DbNote& note) {
 
 std::string StatusText(STATUS status) {
     char text[1024] = "";
-    OSLoadString(nullptr, ERR(status), text, sizeof text);
-    std::string out = text[0] ? text : "unknown error";
+    OSLoadString(NULLHANDLE, ERR(status), text, sizeof text);
+    std::string out = text[0] ? DumpFromLmbcs(text) : "unknown error";
     return out + " (error code=" + std::to_string(status) + ")";
 }
 

@@ -4,6 +4,14 @@
 #include <vector>
 
 #include "DbNote.h"
+#include "global.h"
+#include "kfm.h"
+#include "nsfdb.h"
+#include "nsfnote.h"
+#include "nsfsearc.h"
+#include "osmem.h"
+#include "osmisc.h"
+#include "zns.h"
 
 // "text (error code=N)" of a status, for messages.
 std::string StatusText(STATUS status);

@@ -19,7 +19,8 @@ const char* const kCompany[] = {"Acme Tools",    "Birch & Partner",   "Cobalt Sy
                                 "Delta Freight", "Elm Street Bakery", "Fjord Energy"};
 const char* const kJob[] = {"Engineer", "Sales Manager", "Accountant",
                             "Designer", "Director",      "Consultant"};
-const char* const kCity[] = {"Berlin", "Lyon", "Porto", "Oslo", "Boston", "Osaka", "Z\xFCrich"};
+// Texts as stored, in LMBCS: 0x81 is the u umlaut of code page 850.
+const char* const kCity[] = {"Berlin", "Lyon", "Porto", "Oslo", "Boston", "Osaka", "Z\x81rich"};
 const char* const kState[] = {"BE", "ARA", "PT", "OS", "MA", "OSK", "ZH"};
 const char* const kCountry[] = {"Germany", "France", "Portugal",   "Norway",
                                 "USA",     "Japan",  "Switzerland"};

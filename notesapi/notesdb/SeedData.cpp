@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "TimeText.h"
+#include "editods.h"
 
 SeedRandom::SeedRandom(unsigned seed, unsigned kind, unsigned long index)
     : m_state(0x9E3779B97F4A7C15ULL ^ (static_cast<unsigned long long>(seed) << 40) ^

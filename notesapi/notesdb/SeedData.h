@@ -4,6 +4,7 @@
 #include <string>
 
 #include "DbNote.h"
+#include "misc.h"
 
 // Small generator with a fixed sequence for every (seed, kind, index).
 class SeedRandom {

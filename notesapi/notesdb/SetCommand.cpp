@@ -1,6 +1,7 @@
 // Changes one text item of a document in place, as a user editing it in
 // Notes would: the document keeps its note ID and gets a new sequence.
 #include "Commands.h"
+#include "DumpText.h"
 #include "NotesDb.h"
 
 namespace {
@@ -19,10 +20,11 @@ STATUS SetText(DBHANDLE db, NOTEID id, const std::string& item, const std::strin
 
 } // namespace
 
-int SetCommand(const std::string& path, unsigned long id, const std::string& item,
-               const std::string& text) {
+int SetCommand(const std::string& path, unsigned long id, const std::string& itemName,
+               const std::string& value) {
+    const std::string item = LmbcsFromDump(itemName), text = LmbcsFromDump(value);
     if (text.size() > 0xfffe)
-        return Fail("the text for " + item + " is too long");
+        return Fail("the text for " + itemName + " is too long");
     DBHANDLE db = NULLHANDLE;
     STATUS status = NSFDbOpen(path.c_str(), &db);
     if (status != NOERROR)
@@ -30,7 +32,7 @@ int SetCommand(const std::string& path, unsigned long id, const std::string& ite
     status = SetText(db, static_cast<NOTEID>(id), item, text);
     NSFDbClose(db);
     if (status != NOERROR)
-        return Fail("cannot set " + item + " of note " + std::to_string(id) + " in " + path + ": " +
-                    StatusText(status));
+        return Fail("cannot set " + itemName + " of note " + std::to_string(id) + " in " + path +
+                    ": " + StatusText(status));
     return 0;
 }

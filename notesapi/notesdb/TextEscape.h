@@ -1,6 +1,6 @@
 // Escapes that keep any byte string on one line of the dump: \\ \0 \r \n \t,
 // \xHH for other control bytes, and a backslash before each character of
-// `special`. Bytes from 0x80 up stay as they are (Windows-1252 text).
+// `special`. Bytes from 0x80 up stay as they are (UTF-8 text).
 #pragma once
 #include <string>
 

@@ -6,7 +6,9 @@
 #pragma once
 #include <string>
 
-#include "notesapi.h"
+#include "global.h"
+#include "misc.h"
+#include "nsfdata.h"
 
 std::string FormatTimeDate(const TIMEDATE& time);
 bool ParseTimeDate(const std::string& text, TIMEDATE* time);

@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include "Commands.h"
+#include "DumpText.h"
 #include "NotesDb.h"
 #include "SeedData.h"
 
@@ -32,6 +33,9 @@ const char kUsage[] =
     "  seed DB KIND COUNT [SEED]  add COUNT deterministic sample documents; KIND is\n"
     "                             contacts, appointments or tasks; SEED (default 1)\n"
     "                             gives another set; all or, on an error, none\n"
+    "  title DB [TEXT]            show the database's title, or set it to TEXT\n"
+    "  convert DB                 turn a database of an earlier version, its text in\n"
+    "                             code page 1252, into one of LMBCS, once\n"
     "\n"
     "Options (before the command):\n"
     "  --notes DIR                the Notes program folder, whose notes.ini gives the\n"
@@ -41,7 +45,9 @@ const char kUsage[] =
     "  -h, --help                 show this text\n"
     "\n"
     "Paths are file-system paths, relative to the current directory; \"server!!path\"\n"
-    "names a database of a server listed in notes.ini.\n"
+    "names a database of a server listed in notes.ini. Text on the command line and\n"
+    "in dumps is UTF-8 (a dump's text that is not, code page 1252); databases keep\n"
+    "LMBCS, as Notes does.\n"
     "\n"
     "Dump form: one block per document, \"[note ID]\" and then one \"Name: value\" line\n"
     "per item. A plain value is text; \"[list] \\\"a\\\" \\\"b\\\"\" a text list, \"[number] 5\" "
@@ -149,6 +155,8 @@ const CommandSpec kCommands[] = {
     {"delete", 2, static_cast<std::size_t>(-1), true, "delete DB NOTEID..."},
     {"set", 4, 4, true, "set DB NOTEID ITEM TEXT"},
     {"seed", 3, 4, true, "seed DB KIND COUNT [SEED]"},
+    {"title", 1, 2, true, "title DB [TEXT]"},
+    {"convert", 1, 1, false, "convert DB"},
 };
 
 const CommandSpec* FindCommand(const std::string& name) {
@@ -201,6 +209,10 @@ int Dispatch(const Args& a) {
     }
     if (a[0] == "set")
         return SetCommand(db, std::strtoul(a[2].c_str(), nullptr, 10), a[3], a[4]);
+    if (a[0] == "title")
+        return TitleCommand(db, a.size() > 2 ? &a[2] : nullptr);
+    if (a[0] == "convert")
+        return ConvertCommand(db);
     unsigned seed =
         a.size() > 4 ? static_cast<unsigned>(std::strtoul(a[4].c_str(), nullptr, 10)) : 1;
     return SeedCommand(db, a[2], std::strtoul(a[3].c_str(), nullptr, 10), seed);
@@ -225,6 +237,15 @@ int StartApi(const Options& o, char* program) {
         return Fail("cannot switch to " + o.idFile + ": " + StatusText(status));
     }
     return 0;
+}
+
+// Texts that lost characters on the way in or out, counted.
+void ReportReplacements() {
+    if (DumpReplacements() > 0)
+        std::fprintf(stderr,
+                     "notesdb: %zu character(s) had no form or came broken and became "
+                     "'?' (or U+FFFD)\n",
+                     DumpReplacements());
 }
 
 } // namespace
@@ -256,5 +277,6 @@ int main(int argc, char** argv) {
         return status;
     int result = Dispatch(a);
     NotesTerm();
+    ReportReplacements();
     return result;
 }

@@ -1,9 +1,12 @@
-// Database open and close, and the administration calls on databases.
+// Database open and close, its information, and the administration calls on
+// databases.
 #include "notesapi/src/Access.h"
+#include "notesapi/src/DbInfo.h"
 #include "notesapi/src/Handles.h"
 #include "notesapi/src/Paths.h"
 #include "notesapi/src/Session.h"
 #include "notesapi/src/Store.h"
+#include "notesapi/src/Text.h"
 
 namespace {
 
@@ -42,6 +45,56 @@ STATUS LNPUBLIC NSFDbClose(DBHANDLE hDB) {
     return NOERROR;
 }
 
+STATUS LNPUBLIC NSFDbInfoGet(DBHANDLE hDB, char* retBuffer) {
+    ZNS_REQUIRE_INIT(ERR_NOT_INITIALIZED);
+    zns::DatabaseObject* db = zns::FindHandle<zns::DatabaseObject>(hDB);
+    if (!db)
+        return ERR_INVALID_HANDLE;
+    if (!retBuffer)
+        return ERR_BAD_ARGUMENT;
+    std::string info;
+    const STATUS status = db->store->ReadInfo(info);
+    if (status == NOERROR)
+        zns::CopyText(retBuffer, NSF_INFO_SIZE, info);
+    return status;
+}
+
+STATUS LNPUBLIC NSFDbInfoSet(DBHANDLE hDB, char* Buffer) {
+    ZNS_REQUIRE_INIT(ERR_NOT_INITIALIZED);
+    zns::DatabaseObject* db = nullptr;
+    const STATUS status = zns::FindWritableDatabase(hDB, &db);
+    if (status != NOERROR)
+        return status;
+    if (!Buffer)
+        return ERR_BAD_ARGUMENT;
+    return db->store->WriteInfo(zns::MakeDbInfo(zns::ParseDbInfo(Buffer)));
+}
+
+void LNPUBLIC NSFDbInfoParse(char* Info, WORD What, char* Buffer, WORD Length) {
+    if (!Buffer)
+        return;
+    Buffer[0] = '\0';
+    zns::DbInfoParts parts = zns::ParseDbInfo(Info ? Info : "");
+    const std::string* part = zns::DbInfoPart(parts, What);
+    if (part)
+        zns::CopyText(Buffer, static_cast<size_t>(Length) + 1, *part);
+}
+
+void LNPUBLIC NSFDbInfoModify(char* Info, WORD What, const char* Buffer) {
+    if (!Info)
+        return;
+    zns::DbInfoParts parts = zns::ParseDbInfo(Info);
+    std::string* part = zns::DbInfoPart(parts, What);
+    if (!part)
+        return;
+    *part = Buffer ? Buffer : "";
+    zns::CopyText(Info, NSF_INFO_SIZE, zns::MakeDbInfo(parts));
+}
+
+BOOL LNPUBLIC NSFDbPathIsRemote(const char* PathName) {
+    return PathName && zns::IsServerPath(PathName) ? TRUE : FALSE;
+}
+
 STATUS LNPUBLIC ZNSCreateDatabase(const char* PathName) {
     ZNS_API_LOCK;
     if (!PathName)
@@ -58,6 +111,19 @@ STATUS LNPUBLIC ZNSSetAccess(const char* PathName, const char* UserName, WORD Le
     if (status != NOERROR)
         return status;
     return store->SetAccess(UserName, Level);
+}
+
+STATUS LNPUBLIC ZNSConvertDatabase(const char* PathName, BOOL* retConverted) {
+    ZNS_API_LOCK;
+    if (retConverted)
+        *retConverted = FALSE;
+    if (!PathName)
+        return ERR_BAD_ARGUMENT;
+    bool converted = false;
+    const STATUS status = zns::Store::Convert(PathName, kAdminBusyTimeoutMs, converted);
+    if (retConverted)
+        *retConverted = converted ? TRUE : FALSE;
+    return status;
 }
 
 STATUS LNPUBLIC ZNSBeginBatch(DBHANDLE hDB) {

@@ -1,25 +1,44 @@
-// The selection formulas the stand-in understands: `SELECT @All` and
-// `SELECT Form="X"` (keywords and the item name without case, blanks
-// anywhere between the parts, an optional closing ';').
+// The selection formulas the stand-in understands, with or without SELECT
+// and a closing ';': @All, @True, @False and comparisons of items and texts
+// (=, !=, <>, <, >, <=, >=), joined by &, | and ! with parentheses. Keywords,
+// @functions and item names go without case; texts are quoted ("X" or {X}).
 #pragma once
 #include "notesapi/src/Note.h"
 
 #include <string>
+#include <vector>
 
 namespace zns {
 
+enum class CompareOp { Equal, NotEqual, Less, Greater, LessEqual, GreaterEqual };
+
+struct FormulaOperand {
+    bool item = false; // an item's value, else the text itself
+    std::string text;  // the item name or the text
+};
+
+struct FormulaNode {
+    enum Kind { True, False, Not, And, Or, Compare } kind = True;
+    int left = -1, right = -1; // children; Not has only `left`
+    CompareOp op = CompareOp::Equal;
+    FormulaOperand a, b;
+};
+
 struct Formula {
-    bool all = false;
-    std::string form; // the form name to match when not `all`
+    std::vector<FormulaNode> nodes;
+    int root = -1;
 };
 
 // False with the offset of the first character not understood.
 bool CompileFormula(const char* text, size_t length, Formula& formula, size_t& errorOffset);
 
-// The item name a formula looks at; empty for none.
-std::string FormulaItemName(const Formula& formula);
-// Whether a note whose first item of that name is `item` (null when none)
-// is selected. Form names compare without case; any entry of a list counts.
-bool FormulaMatches(const Formula& formula, const Item* item);
+// The item names a formula reads, each once.
+std::vector<std::string> FormulaItemNames(const Formula& formula);
+
+// Whether a note whose items of those names are `items` is selected. An
+// item missing reads as the empty text, as in Notes; a comparison holds when
+// it holds for any entry of a list against any entry of the other side, and
+// never for a value that is not text. Letters compare without case.
+bool FormulaMatches(const Formula& formula, const std::vector<Item>& items);
 
 } // namespace zns

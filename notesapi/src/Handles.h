@@ -1,4 +1,4 @@
-// The handle table: every open database, note and compiled formula is an
+// The handle table: every open database, note, compiled formula and ID table is an
 // object behind a number. Numbers are never handed out twice in a process,
 // so a stale handle finds nothing instead of somebody else's object.
 #pragma once
@@ -7,6 +7,7 @@
 #include "notesapi/src/Note.h"
 
 #include <memory>
+#include <set>
 #include <string>
 
 namespace zns {
@@ -31,6 +32,10 @@ struct NoteObject : HandleObject {
 
 struct FormulaObject : HandleObject {
     Formula formula;
+};
+
+struct IdTableObject : HandleObject {
+    std::set<DWORD> ids;
 };
 
 DHANDLE AddHandle(std::unique_ptr<HandleObject> object);

@@ -1,6 +1,7 @@
 #include "notesapi/src/ItemList.h"
 
 #include "notesapi/src/Text.h"
+#include "notesapi/src/TextListValue.h"
 
 #include <algorithm>
 #include <cstring>
@@ -44,6 +45,11 @@ const Item* FindItem(const std::vector<Item>& items, const std::string& name) {
     return it == items.end() ? nullptr : &*it;
 }
 
+Item* FindItem(std::vector<Item>& items, const std::string& name) {
+    auto it = std::find_if(items.begin(), items.end(), NamePredicate(name));
+    return it == items.end() ? nullptr : &*it;
+}
+
 void ReplaceItem(std::vector<Item>& items, const Item& item) {
     auto first = std::find_if(items.begin(), items.end(), NamePredicate(item.name));
     if (first == items.end()) {
@@ -66,20 +72,26 @@ bool DeleteFirstItem(std::vector<Item>& items, const std::string& name) {
 }
 
 bool ItemText(const Item& item, std::string& text) {
+    std::vector<std::string> texts;
+    if (!ItemTextEntries(item, texts) || texts.empty())
+        return false;
+    text = texts.front();
+    return true;
+}
+
+bool ItemTextEntries(const Item& item, std::vector<std::string>& texts) {
     const uint8_t* bytes = Payload(item);
-    size_t size = PayloadSize(item);
+    const size_t size = PayloadSize(item);
+    texts.clear();
     if (item.Type() == TYPE_TEXT) {
-        text.assign(reinterpret_cast<const char*>(bytes), size);
+        texts.emplace_back(reinterpret_cast<const char*>(bytes), size);
         return true;
     }
-    if (item.Type() != TYPE_TEXT_LIST || size < 4)
+    std::vector<TextSpan> spans;
+    if (item.Type() != TYPE_TEXT_LIST || !ReadTextList(bytes, size, spans))
         return false;
-    WORD count = GetWord(bytes);
-    size_t start = 2 + 2 * static_cast<size_t>(count);
-    if (count == 0 || start > size)
-        return false;
-    size_t length = std::min<size_t>(GetWord(bytes + 2), size - start);
-    text.assign(reinterpret_cast<const char*>(bytes + start), length);
+    for (const TextSpan& span : spans)
+        texts.emplace_back(reinterpret_cast<const char*>(bytes + span.offset), span.length);
     return true;
 }
 

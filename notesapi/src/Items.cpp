@@ -1,5 +1,6 @@
 // The item calls on an open note.
 #include "notesapi/src/Handles.h"
+#include "notesapi/src/ItemAccess.h"
 #include "notesapi/src/ItemList.h"
 #include "notesapi/src/Session.h"
 #include "notesapi/src/Text.h"
@@ -15,27 +16,6 @@ const DWORD kMaxValueLength = 64u * 1024u * 1024u;
 zns::NoteObject* Note(NOTEHANDLE hNote) {
     return zns::FindHandle<zns::NoteObject>(hNote);
 }
-
-STATUS SetItem(NOTEHANDLE hNote, const char* ItemName, WORD type, const void* value,
-               size_t length) {
-    zns::NoteObject* note = nullptr;
-    const STATUS status = zns::FindChangeableNote(hNote, &note);
-    if (status != NOERROR)
-        return status;
-    std::string name = zns::NameArgument(ItemName, MAXWORD);
-    if (name.empty() || (!value && length > 0))
-        return ERR_INVALID_ITEM;
-    zns::ReplaceItem(note->data.items, zns::MakeItem(name, ITEM_SUMMARY, type, value, length));
-    return NOERROR;
-}
-
-const zns::Item* FirstItem(NOTEHANDLE hNote, const char* ItemName) {
-    zns::NoteObject* note = Note(hNote);
-    if (!note || !ItemName)
-        return nullptr;
-    return zns::FindItem(note->data.items, zns::NameArgument(ItemName, MAXWORD));
-}
-
 
 } // namespace
 
@@ -71,23 +51,13 @@ STATUS LNPUBLIC NSFItemSetText(NOTEHANDLE hNote, const char* ItemName, const cha
     size_t length = TextLength;
     if (TextLength == MAXWORD)
         length = Text ? std::strlen(Text) : 0;
-    return SetItem(hNote, ItemName, TYPE_TEXT, Text, length);
+    return zns::SetItemOf(hNote, ItemName, TYPE_TEXT, Text, length);
 }
 
 WORD LNPUBLIC NSFItemGetText(NOTEHANDLE hNote, const char* ItemName, char* retBuffer,
                              WORD BufferLength) {
     ZNS_REQUIRE_INIT(0);
-    if (!retBuffer || BufferLength == 0)
-        return 0;
-    retBuffer[0] = '\0';
-    const zns::Item* item = FirstItem(hNote, ItemName);
-    std::string text;
-    if (!item || !zns::ItemText(*item, text))
-        return 0;
-    size_t length = std::min<size_t>(text.size(), BufferLength - 1u);
-    std::memcpy(retBuffer, text.data(), length);
-    retBuffer[length] = '\0';
-    return static_cast<WORD>(length);
+    return zns::PutItemText(hNote, ItemName, retBuffer, BufferLength, zns::ItemText);
 }
 
 STATUS LNPUBLIC NSFItemSetTime(NOTEHANDLE hNote, const char* ItemName, const TIMEDATE* Time) {
@@ -97,20 +67,20 @@ STATUS LNPUBLIC NSFItemSetTime(NOTEHANDLE hNote, const char* ItemName, const TIM
     std::vector<uint8_t> bytes;
     zns::PutDword(bytes, Time->Innards[0]);
     zns::PutDword(bytes, Time->Innards[1]);
-    return SetItem(hNote, ItemName, TYPE_TIME, bytes.data(), bytes.size());
+    return zns::SetItemOf(hNote, ItemName, TYPE_TIME, bytes.data(), bytes.size());
 }
 
 STATUS LNPUBLIC NSFItemSetNumber(NOTEHANDLE hNote, const char* ItemName, const NUMBER* Number) {
     ZNS_REQUIRE_INIT(ERR_NOT_INITIALIZED);
     if (!Number)
         return ERR_INVALID_ITEM;
-    return SetItem(hNote, ItemName, TYPE_NUMBER, Number, sizeof *Number);
+    return zns::SetItemOf(hNote, ItemName, TYPE_NUMBER, Number, sizeof *Number);
 }
 
 BOOL LNPUBLIC NSFItemTextEqual(NOTEHANDLE hNote, const char* ItemName, const char* Text,
                                WORD TextLength, BOOL fCaseSensitive) {
     ZNS_REQUIRE_INIT(FALSE);
-    const zns::Item* item = FirstItem(hNote, ItemName);
+    const zns::Item* item = zns::FirstItemOf(hNote, ItemName);
     std::string stored;
     if (!item || !zns::ItemText(*item, stored))
         return FALSE;
@@ -124,7 +94,7 @@ BOOL LNPUBLIC NSFItemTextEqual(NOTEHANDLE hNote, const char* ItemName, const cha
 BOOL LNPUBLIC NSFItemTimeCompare(NOTEHANDLE hNote, const char* ItemName, const TIMEDATE* Time,
                                  int* retVal) {
     ZNS_REQUIRE_INIT(FALSE);
-    const zns::Item* item = FirstItem(hNote, ItemName);
+    const zns::Item* item = zns::FirstItemOf(hNote, ItemName);
     TIMEDATE stored;
     if (!item || !Time || !zns::ItemTime(*item, stored))
         return FALSE;
@@ -138,9 +108,19 @@ BOOL LNPUBLIC NSFItemTimeCompare(NOTEHANDLE hNote, const char* ItemName, const T
     return TRUE;
 }
 
+BOOL LNPUBLIC NSFItemGetTime(NOTEHANDLE hNote, const char* ItemName, TIMEDATE* retTime) {
+    ZNS_REQUIRE_INIT(FALSE);
+    const zns::Item* item = zns::FirstItemOf(hNote, ItemName);
+    TIMEDATE time;
+    if (!item || !retTime || !zns::ItemTime(*item, time))
+        return FALSE;
+    *retTime = time;
+    return TRUE;
+}
+
 BOOL LNPUBLIC NSFItemGetNumber(NOTEHANDLE hNote, const char* ItemName, NUMBER* retNumber) {
     ZNS_REQUIRE_INIT(FALSE);
-    const zns::Item* item = FirstItem(hNote, ItemName);
+    const zns::Item* item = zns::FirstItemOf(hNote, ItemName);
     NUMBER number;
     if (!item || !retNumber || !zns::ItemNumber(*item, number))
         return FALSE;

@@ -113,3 +113,8 @@ void LNPUBLIC ODSWriteMemory(void* ppDest, WORD type, const void* pSrc, WORD ite
         src += WriteRecord(w, type, src);
     *dest = w.Position();
 }
+
+void LNPUBLIC ConvertIEEEToDouble(void* source, void* destination) {
+    if (source && destination)
+        std::memmove(destination, source, sizeof(NUMBER));
+}

@@ -41,10 +41,15 @@ bool FindServer(const std::string& name, std::string& folder) {
 
 } // namespace
 
+bool IsServerPath(const std::string& given) {
+    const std::size_t bang = given.find("!!");
+    return bang != std::string::npos && !Trim(given.substr(0, bang)).empty();
+}
+
 STATUS ResolveDatabasePath(const std::string& given, std::string& file) {
     std::size_t bang = given.find("!!");
-    if (bang == std::string::npos || bang == 0) {
-        std::string local = bang == 0 ? given.substr(2) : given;
+    if (!IsServerPath(given)) {
+        std::string local = bang == std::string::npos ? given : given.substr(bang + 2);
         file = ResolveLocalPath(local);
         return NOERROR;
     }
@@ -67,11 +72,6 @@ STATUS LNPUBLIC OSPathNetConstruct(const char* PortName, const char* ServerName,
         return ERR_BAD_ARGUMENT;
     std::string file = FileName ? FileName : "";
     std::string path = (ServerName && *ServerName) ? std::string(ServerName) + "!!" + file : file;
-    // A cut path would name another database: refuse instead.
-    if (path.size() >= MAXPATH) {
-        retPathName[0] = '\0';
-        return ERR_BAD_ARGUMENT;
-    }
     zns::CopyText(retPathName, MAXPATH, path);
     return NOERROR;
 }

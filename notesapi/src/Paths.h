@@ -15,6 +15,8 @@ std::string JoinPath(const std::string& folder, const std::string& name);
 // stay, "server!!path" resolves in the server's folder from [Servers].
 // ERR_SERVER_NOT_RESPONDING for a server notes.ini does not know.
 STATUS ResolveDatabasePath(const std::string& given, std::string& file);
+// Whether a path names a server: "server!!path" with a server name.
+bool IsServerPath(const std::string& given);
 // An ID file path: relative paths resolve against Directory=.
 std::string ResolveLocalPath(const std::string& given);
 

@@ -55,20 +55,20 @@ std::recursive_mutex& ApiMutex() {
     return mutex;
 }
 
-STATUS StartSession() {
+STATUS StartSession(const std::string& iniFile) {
     Session& s = TheSession();
     if (s.initialized)
         return NOERROR;
     // Without notes.ini (a tool outside an installation) the defaults hold:
-    // the data folder is the program folder, no servers, nobody as user.
+    // the data folder is the ini's folder, no servers, nobody as user.
     IniFile ini;
-    std::string program = CurrentDirectory();
-    ini.Load(JoinPath(program, "notes.ini"));
+    const std::string path = JoinPath(CurrentDirectory(), iniFile.empty() ? "notes.ini" : iniFile);
+    ini.Load(path);
+    const std::string folder = path.substr(0, path.find_last_of('/'));
     Session fresh;
-    fresh.programDir = program;
-    fresh.dataDir = JoinPath(program, NormalisePath(NotesSetting(ini, "Directory")));
+    fresh.dataDir = JoinPath(folder, NormalisePath(NotesSetting(ini, "Directory")));
     for (const IniFile::Entry& e : ini.Entries("Servers"))
-        fresh.servers.emplace_back(e.first, JoinPath(program, NormalisePath(e.second)));
+        fresh.servers.emplace_back(e.first, JoinPath(folder, NormalisePath(e.second)));
     std::string keyFile = NotesSetting(ini, "KeyFilename");
     if (!keyFile.empty())
         fresh.user = DefaultUser(JoinPath(fresh.dataDir, NormalisePath(keyFile)));

@@ -13,7 +13,6 @@ namespace zns {
 
 struct Session {
     bool initialized = false;
-    std::string programDir; // the current directory at API start
     std::string dataDir;    // Directory= of notes.ini
     std::vector<std::pair<std::string, std::string>> servers; // name, folder
     std::string user;       // the current user; empty for nobody
@@ -23,8 +22,9 @@ struct Session {
 Session& TheSession();
 std::recursive_mutex& ApiMutex();
 
-// Reads notes.ini from the current directory and makes the session ready.
-STATUS StartSession();
+// Reads the notes.ini given, else the one of the current directory, and
+// makes the session ready. Relative folders in it are relative to its own.
+STATUS StartSession(const std::string& iniFile);
 // Closes every handle and forgets the session.
 void EndSession();
 

@@ -10,7 +10,6 @@ namespace zns {
 
 namespace {
 
-const char* const kFormat = "zembrik-notes-1";
 
 // AUTOINCREMENT keeps note IDs from ever being reused, deleted notes stay
 // as rows so an old ID reports a deleted note rather than nothing. Items are
@@ -25,9 +24,7 @@ const char* const kSchema =
     "CREATE TABLE items(note INTEGER NOT NULL REFERENCES notes(id), ord INTEGER NOT NULL,"
     " name TEXT NOT NULL, type INTEGER NOT NULL, flags INTEGER NOT NULL, value BLOB NOT NULL,"
     " PRIMARY KEY(note, ord));"
-    "CREATE TABLE acl(user TEXT PRIMARY KEY COLLATE NOCASE, level INTEGER NOT NULL);"
-    "INSERT INTO meta VALUES('format', 'zembrik-notes-1');"
-    "COMMIT;";
+    "CREATE TABLE acl(user TEXT PRIMARY KEY COLLATE NOCASE, level INTEGER NOT NULL);";
 
 bool FileExists(const std::string& path) {
     struct stat info;
@@ -60,8 +57,10 @@ STATUS Store::Create(const std::string& path) {
     sqlite3* db = nullptr;
     int rc = sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE,
                              nullptr);
+    const std::string schema =
+        std::string(kSchema) + "INSERT INTO meta VALUES('format', '" + kFormat + "');COMMIT;";
     if (rc == SQLITE_OK)
-        rc = sqlite3_exec(db, kSchema, nullptr, nullptr, nullptr);
+        rc = sqlite3_exec(db, schema.c_str(), nullptr, nullptr, nullptr);
     sqlite3_close_v2(db);
     if (rc != SQLITE_OK) {
         std::remove(path.c_str());
@@ -70,7 +69,8 @@ STATUS Store::Create(const std::string& path) {
     return NOERROR;
 }
 
-STATUS Store::Open(const std::string& path, int busyTimeoutMs, std::shared_ptr<Store>& store) {
+STATUS Store::OpenFile(const std::string& path, int busyTimeoutMs,
+                       std::shared_ptr<Store>& store) {
     if (!FileExists(path))
         return ERR_NOEXIST;
     if (!IsRegularFile(path))
@@ -85,20 +85,43 @@ STATUS Store::Open(const std::string& path, int busyTimeoutMs, std::shared_ptr<S
         return rc == SQLITE_CANTOPEN ? ERR_NOEXIST : SqlStatus(rc);
     sqlite3_busy_timeout(db, busyTimeoutMs);
     sqlite3_extended_result_codes(db, 0);
-    STATUS status = opened->CheckFormat();
-    if (status != NOERROR)
-        return status;
-    sqlite3_exec(db, "PRAGMA synchronous=NORMAL", nullptr, nullptr, nullptr);
     store = opened;
     return NOERROR;
+}
+
+STATUS Store::Open(const std::string& path, int busyTimeoutMs, std::shared_ptr<Store>& store) {
+    std::shared_ptr<Store> opened;
+    STATUS status = OpenFile(path, busyTimeoutMs, opened);
+    if (status == NOERROR)
+        status = opened->CheckFormat();
+    if (status != NOERROR)
+        return status;
+    sqlite3_exec(opened->m_db, "PRAGMA synchronous=NORMAL", nullptr, nullptr, nullptr);
+    store = opened;
+    return NOERROR;
+}
+
+STATUS Store::Convert(const std::string& path, int busyTimeoutMs, bool& converted) {
+    converted = false;
+    std::shared_ptr<Store> opened;
+    STATUS status = OpenFile(path, busyTimeoutMs, opened);
+    if (status == NOERROR)
+        status = opened->CheckFormat();
+    if (status != ERR_OLD_FORMAT)
+        return status;
+    status = opened->ConvertText();
+    converted = status == NOERROR;
+    return status;
 }
 
 // Only reads: a foreign file is never touched.
 STATUS Store::CheckFormat() {
     Statement st(m_db, "SELECT value FROM meta WHERE key='format'");
     int rc = st.Step();
-    if (rc == SQLITE_ROW)
-        return st.Text(0) == kFormat ? NOERROR : ERR_NOT_NSF;
+    if (rc == SQLITE_ROW) {
+        const std::string format = st.Text(0);
+        return format == kFormat ? NOERROR : (format == kOldFormat ? ERR_OLD_FORMAT : ERR_NOT_NSF);
+    }
     if (rc == SQLITE_DONE)
         return ERR_NOT_NSF;
     return SqlStatus(rc);
@@ -284,36 +307,83 @@ STATUS Store::EndBatch(bool commit) {
     return SqlStatus(rc);
 }
 
-STATUS Store::ListNotes(WORD classMask, const std::string& itemName,
+namespace {
+
+// The join condition that picks a note's chosen items; null for none.
+std::string ChoiceCondition(const ItemChoice& choice) {
+    std::string names;
+    for (size_t i = 0; i < choice.names.size(); ++i)
+        names += i ? ", ?" : "?";
+    if (!names.empty())
+        names = "i.name COLLATE NOCASE IN (" + names + ")";
+    if (!choice.summary)
+        return names;
+    const std::string summary = "(i.flags & " + std::to_string(ITEM_SUMMARY) + ")<>0";
+    return names.empty() ? summary : "(" + names + " OR " + summary + ")";
+}
+
+} // namespace
+
+STATUS Store::ListNotes(WORD classMask, const ItemChoice& choice,
                         std::vector<NoteSummary>& notes) {
     Transaction txn(m_statements, false);
     if (txn.BeginResult() != SQLITE_OK)
         return SqlStatus(txn.BeginResult());
-    Statement st(m_db,
-                 "SELECT n.id, i.name, i.flags, i.value FROM notes n LEFT JOIN items i"
-                 " ON i.note=n.id AND i.ord=(SELECT MIN(ord) FROM items"
-                 " WHERE note=n.id AND name=? COLLATE NOCASE)"
-                 " WHERE n.deleted=0 AND (n.class & ?)<>0 ORDER BY n.id");
-    st.Bind(1, itemName);
-    st.Bind(2, static_cast<int64_t>(classMask));
+    const std::string condition = ChoiceCondition(choice);
+    const std::string join =
+        condition.empty() ? std::string(", NULL, NULL, NULL FROM notes n")
+                          : ", i.name, i.flags, i.value FROM notes n LEFT JOIN items i"
+                            " ON i.note=n.id AND " + condition;
+    Statement st(m_db, ("SELECT n.id, n.class, n.sequence" + join +
+                        " WHERE n.deleted=0 AND (n.class & ?)<>0 ORDER BY n.id" +
+                        (condition.empty() ? "" : ", i.ord"))
+                           .c_str());
+    int index = 1;
+    for (const std::string& name : choice.names)
+        st.Bind(index++, name);
+    st.Bind(index, static_cast<int64_t>(classMask));
     std::vector<NoteSummary> found;
     int rc;
     while ((rc = st.Step()) == SQLITE_ROW) {
-        NoteSummary summary;
-        summary.id = static_cast<NOTEID>(st.Integer(0));
-        summary.hasItem = !st.IsNull(3) && !itemName.empty();
-        if (summary.hasItem) {
-            summary.item.name = st.Text(1);
-            summary.item.flags = static_cast<WORD>(st.Integer(2));
-            summary.item.value = st.Blob(3);
-            summary.hasItem = summary.item.value.size() >= 2;
+        const NOTEID id = static_cast<NOTEID>(st.Integer(0));
+        if (found.empty() || found.back().id != id) {
+            found.emplace_back();
+            found.back().id = id;
+            found.back().noteClass = static_cast<WORD>(st.Integer(1));
+            found.back().sequence = st.Integer(2);
         }
-        found.push_back(std::move(summary));
+        if (st.IsNull(5))
+            continue;
+        Item item;
+        item.name = st.Text(3);
+        item.flags = static_cast<WORD>(st.Integer(4));
+        item.value = st.Blob(5);
+        if (item.value.size() >= 2)
+            found.back().items.push_back(std::move(item));
     }
     STATUS status = Finish(txn, SqlStatus(rc));
     if (status == NOERROR)
         notes = std::move(found);
     return status;
+}
+
+STATUS Store::ReadInfo(std::string& info) {
+    Statement st(m_db, "SELECT value FROM meta WHERE key='info'");
+    const int rc = st.Step();
+    if (rc == SQLITE_ROW)
+        info = st.Text(0);
+    else if (rc == SQLITE_DONE)
+        info.clear();
+    return SqlStatus(rc);
+}
+
+STATUS Store::WriteInfo(const std::string& info) {
+    Transaction txn(m_statements, true);
+    if (txn.BeginResult() != SQLITE_OK)
+        return SqlStatus(txn.BeginResult());
+    Statement st(m_db, "INSERT OR REPLACE INTO meta(key, value) VALUES('info', ?)");
+    st.Bind(1, info);
+    return Finish(txn, SqlStatus(st.Step()));
 }
 
 STATUS Store::ReadAccess(std::vector<AccessEntry>& entries) {

@@ -12,16 +12,29 @@
 
 namespace zns {
 
+// The marks of database files: text in LMBCS, and the earlier text in code
+// page 1252.
+inline constexpr char kFormat[] = "zembrik-notes-2";
+inline constexpr char kOldFormat[] = "zembrik-notes-1";
+
 struct AccessEntry {
     std::string user;
     int level = 0;
 };
 
-// A live note found by a search, with the first item of the asked name.
+// The items a search reads of each note: those of the names, and with
+// `summary` every summary item.
+struct ItemChoice {
+    std::vector<std::string> names;
+    bool summary = false;
+};
+
+// A live note found by a search, with the chosen items in their order.
 struct NoteSummary {
     NOTEID id = 0;
-    bool hasItem = false;
-    Item item;
+    WORD noteClass = 0;
+    int64_t sequence = 0;
+    std::vector<Item> items;
 };
 
 class Store {
@@ -31,8 +44,11 @@ public:
     Store& operator=(const Store&) = delete;
 
     static STATUS Create(const std::string& path);
-    // ERR_NOEXIST, ERR_NOT_NSF, ERR_DATABASE_BUSY.
+    // ERR_NOEXIST, ERR_NOT_NSF, ERR_DATABASE_BUSY, ERR_OLD_FORMAT.
     static STATUS Open(const std::string& path, int busyTimeoutMs, std::shared_ptr<Store>& store);
+    // Turns a database of the earlier format (text in code page 1252) into
+    // one of LMBCS; `converted` false when it was one already.
+    static STATUS Convert(const std::string& path, int busyTimeoutMs, bool& converted);
 
     // ERR_INVALID_NOTE, ERR_NOTE_DELETED.
     STATUS ReadNote(NOTEID id, NoteData& note);
@@ -41,9 +57,12 @@ public:
     // stored note changed since `note` was read, unless `force`.
     STATUS WriteNote(NoteData& note, bool force);
     STATUS DeleteNote(NOTEID id);
-    // Live notes of the classes in `classMask` in note ID order; `itemName`
-    // empty for no item.
-    STATUS ListNotes(WORD classMask, const std::string& itemName, std::vector<NoteSummary>& notes);
+    // Live notes of the classes in `classMask` in note ID order.
+    STATUS ListNotes(WORD classMask, const ItemChoice& choice, std::vector<NoteSummary>& notes);
+
+    // The database information buffer; empty when none was set.
+    STATUS ReadInfo(std::string& info);
+    STATUS WriteInfo(const std::string& info);
 
     // Until the batch ends every write is part of one transaction, each
     // note still whole or absent; a batch not committed is rolled back.
@@ -55,7 +74,11 @@ public:
 
 private:
     explicit Store(sqlite3* db) : m_db(db), m_statements(db) {}
+    static STATUS OpenFile(const std::string& path, int busyTimeoutMs,
+                           std::shared_ptr<Store>& store);
+    // NOERROR for the current format, ERR_OLD_FORMAT for the earlier one.
     STATUS CheckFormat();
+    STATUS ConvertText();
     STATUS ReadItems(NOTEID id, NoteData& note);
     STATUS ClearItems(NOTEID id);
     STATUS InsertItem(NOTEID id, int64_t row, const Item& item);

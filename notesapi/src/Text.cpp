@@ -1,20 +1,20 @@
 #include "notesapi/src/Text.h"
 
+#include "notesapi/src/Lmbcs.h"
+
 #include <cstring>
 
 namespace zns {
 
-namespace {
-char LowerChar(char c) {
+char LowerAscii(char c) {
     return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
 }
-} // namespace
 
 bool EqualNoCase(const char* a, std::size_t aLength, const char* b, std::size_t bLength) {
     if (aLength != bLength)
         return false;
     for (std::size_t i = 0; i < aLength; ++i)
-        if (LowerChar(a[i]) != LowerChar(b[i]))
+        if (LowerAscii(a[i]) != LowerAscii(b[i]))
             return false;
     return true;
 }
@@ -46,7 +46,8 @@ std::string NameArgument(const char* name, std::size_t length) {
 std::size_t CopyText(char* dst, std::size_t size, const std::string& src) {
     if (!dst || size == 0)
         return 0;
-    std::size_t n = src.size() < size - 1 ? src.size() : size - 1;
+    const std::size_t n =
+        LmbcsCut(reinterpret_cast<const uint8_t*>(src.data()), src.size(), size - 1);
     std::memcpy(dst, src.data(), n);
     dst[n] = '\0';
     return n;

@@ -7,6 +7,9 @@
 
 namespace zns {
 
+// The letters A to Z lowered; every other byte as it is.
+char LowerAscii(char c);
+
 // ASCII comparison without case, as SQLite's NOCASE collation does, so the
 // store and the in-memory notes agree on item and user names.
 bool EqualNoCase(const std::string& a, const std::string& b);
@@ -17,10 +20,16 @@ std::string Trim(const std::string& text);
 // first zero byte; MAXWORD (or 0 with a terminated text) means terminated.
 std::string NameArgument(const char* name, std::size_t length);
 
-// Copies at most size-1 characters into `dst` and terminates; nothing
-// when `dst` is null or `size` 0. Returns the characters copied. (The
-// library links no project library, so it keeps its own bounded copy.)
+// Copies at most size-1 bytes of LMBCS into `dst`, never part of a
+// character, and terminates; nothing when `dst` is null or `size` 0.
+// Returns the bytes copied.
 std::size_t CopyText(char* dst, std::size_t size, const std::string& src);
+
+// Stores `value` where `out` points, unless it is null.
+template <class T> void PutIf(T* out, T value) {
+    if (out)
+        *out = value;
+}
 
 void PutWord(std::vector<uint8_t>& out, uint16_t value);
 void PutDword(std::vector<uint8_t>& out, uint32_t value);

@@ -39,6 +39,11 @@ public:
 
     bool Number(int minDigits, int maxDigits, int& value) {
         int digits = 0;
+        return Number(minDigits, maxDigits, value, digits);
+    }
+
+    bool Number(int minDigits, int maxDigits, int& value, int& digits) {
+        digits = 0;
         value = 0;
         while (digits < maxDigits && m_pos < m_length && m_text[m_pos] >= '0' &&
                m_text[m_pos] <= '9') {
@@ -78,9 +83,20 @@ private:
     size_t m_pos = 0;
 };
 
+// A year of four digits, or of two meaning 1950 to 2049, as the
+// documentation reads them when the format does not ask for four.
+bool ScanYear(TimeScanner& s, int& year) {
+    int digits = 0;
+    if (!s.Number(2, 4, year, digits) || digits == 3)
+        return false;
+    if (digits == 2)
+        year += year < 50 ? 2000 : 1900;
+    return true;
+}
+
 bool ScanDate(TimeScanner& s, zns::CivilTime& c) {
     return s.Number(1, 2, c.month) && s.Char('/') && s.Number(1, 2, c.day) && s.Char('/') &&
-           s.Number(4, 4, c.year);
+           ScanYear(s, c.year);
 }
 
 // The hour with its marker on the 24-hour clock; "00" with AM is midnight

@@ -5,7 +5,7 @@
 #include <cstring>
 #include <vector>
 
-#include "notesapi.h"
+#include "tests/notesapi/NotesApi.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     if (size > MAXWORD)

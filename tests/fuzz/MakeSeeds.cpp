@@ -16,7 +16,7 @@
 #include "common/lotus/exchange/CxLNNote.h"
 #include "common/lotus/exchange/CxLNTask.h"
 #include "common/misc/CxString.h"
-#include "notesapi.h"
+#include "tests/notesapi/NotesApi.h"
 #include "notesapi/notesdb/DumpFile.h"
 #include "notesapi/notesdb/SeedData.h"
 #include "platform/OleDate.h"

@@ -19,7 +19,7 @@ refuse() {
     fi
 }
 
-notes_api='#include [<"](notesapi|global|nsf[a-z]*|os[a-z]*|idtable|ods|textlist|kfm|names|lapicinc|lapiplat)\.h[>"]'
+notes_api='#include [<"](notesapi|zns|global|globerr|nsf[a-z]*|os[a-z]*|idtable|ods[a-z]*|editods|textlist|kfm|names|misc|miscerr|pool|clerr|secerr|bsafeerr|lapicinc|lapiplat)\.h[>"]'
 client=(common/misc common/pim common/lotus/exchange wizard)
 
 refuse "${client[@]}" -- '#include "common/lotus/(engine|binding)/' \

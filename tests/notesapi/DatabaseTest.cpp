@@ -127,5 +127,5 @@ TEST_F(Database, ADatabaseHeldExclusivelyIsBusy) {
               SQLITE_OK);
     EXPECT_EQ(Open("locked.nsf"), ERR_DATABASE_BUSY);
     char text[256];
-    EXPECT_GT(OSLoadString(nullptr, ERR_DATABASE_BUSY, text, sizeof text), 0);
+    EXPECT_GT(OSLoadString(NULLHANDLE, ERR_DATABASE_BUSY, text, sizeof text), 0);
 }

@@ -26,7 +26,7 @@ TEST(BeforeInit, EveryCallGetsAStatusOrNothing) {
                                 nullptr, nullptr, nullptr),
               ERR_NOT_INITIALIZED);
     char text[128];
-    EXPECT_GT(OSLoadString(nullptr, ERR_NOT_INITIALIZED, text, sizeof text), 0);
+    EXPECT_GT(OSLoadString(NULLHANDLE, ERR_NOT_INITIALIZED, text, sizeof text), 0);
 }
 
 namespace {

@@ -3,7 +3,14 @@
  * documents; "read" (another process) checks what "write" left behind.
  * Runs in a Notes program folder (notes.ini in the current directory).
  * Exit status 0 when every check held. */
-#include "notesapi.h"
+#include "global.h"
+#include "misc.h"
+#include "nsfdb.h"
+#include "nsferr.h"
+#include "nsfnote.h"
+#include "nsfsearc.h"
+#include "osmem.h"
+#include "zns.h"
 
 #include <stdio.h>
 #include <string.h>

@@ -67,7 +67,7 @@ int RunProgram(const std::string& program, const std::vector<std::string>& args,
 
 std::string StatusText(STATUS status) {
     char text[256];
-    OSLoadString(nullptr, ERR(status), text, sizeof text);
+    OSLoadString(NULLHANDLE, ERR(status), text, sizeof text);
     return std::to_string(status) + " " + text;
 }
 

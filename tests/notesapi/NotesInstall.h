@@ -3,7 +3,7 @@
 // current directory is the program folder, as for a Notes client.
 #pragma once
 #include "NotesFolder.h"
-#include "notesapi.h"
+#include "tests/notesapi/NotesApi.h"
 
 #include <string>
 #include <vector>

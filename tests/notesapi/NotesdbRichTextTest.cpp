@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-#include "notesapi.h"
+#include "tests/notesapi/NotesApi.h"
 #include "notesapi/notesdb/SeedData.h"
 
 namespace {

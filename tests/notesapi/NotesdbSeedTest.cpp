@@ -8,6 +8,7 @@
 
 #include "notesapi/notesdb/ItemText.h"
 #include "notesapi/notesdb/SeedData.h"
+#include "editods.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // The on-disk forms of the rich-text records.
-#include "notesapi.h"
+#include "tests/notesapi/NotesApi.h"
 
 #include <gtest/gtest.h>
 

@@ -80,13 +80,20 @@ INSTANTIATE_TEST_SUITE_P(
                       std::make_pair("Select Form=\"Person\"", true),
                       std::make_pair("SELECT form = \"Person\";", true),
                       std::make_pair("Select Form=\"Say \\\"hi\\\"\"", true),
+                      std::make_pair("@All", true), std::make_pair("Form = {Simple}", true),
+                      // A name run into SELECT is an item's name, as Notes reads it.
+                      std::make_pair("SELECTForm=\"Person\"", true),
+                      std::make_pair("Select Form=Person", true),
+                      std::make_pair("Select Subject=\"Person\"", true),
+                      std::make_pair("Select Form=\"Person\" | Form=\"Group\"", true),
+                      std::make_pair("!(Form != \"a\" & Subject <= \"b\") | @False", true),
                       std::make_pair("", false), std::make_pair("SELECT", false),
-                      std::make_pair("@All", false), std::make_pair("SELECT @Alle", false),
-                      std::make_pair("SELECTForm=\"Person\"", false),
+                      std::make_pair("SELECT @Alle", false),
                       std::make_pair("Select Form=\"Person", false),
-                      std::make_pair("Select Form=Person", false),
-                      std::make_pair("Select Subject=\"Person\"", false),
-                      std::make_pair("Select Form=\"Person\" | Form=\"Group\"", false),
+                      std::make_pair("Form", false), std::make_pair("Form =", false),
+                      std::make_pair("(Form = \"a\"", false),
+                      std::make_pair("Form = \"a\" &", false),
+                      std::make_pair("SELECT SELECT @All", false),
                       std::make_pair("SELECT @All; x", false)));
 
 TEST_F(Search, FindsTheDocumentsOfAFormInNoteIdOrder) {
@@ -153,7 +160,7 @@ TEST_F(Search, ACallbackStatusEndsTheSearchAndIsReturned) {
     EXPECT_EQ(stopper.last.SERetFlags & SE_FMATCH, SE_FMATCH);
     EXPECT_EQ(stopper.last.NoteClass, NOTE_CLASS_DOCUMENT);
     EXPECT_NE(until.Innards[1], 0u);
-    EXPECT_EQ(sizeof(SEARCH_MATCH), 54u);
+    EXPECT_EQ(sizeof(SEARCH_MATCH), 56u);
 
     stopper = Stopper();
     EXPECT_EQ(NSFSearch(db, formula, nullptr, 0, 0x7ffe, nullptr, CountAndStop, &stopper,
@@ -182,6 +189,7 @@ TEST_F(Search, BadHandlesAndCallbacksGetAStatus) {
 TEST_F(Search, TheErrorOffsetPointsAtWhatWasNotUnderstood) {
     FORMULAHANDLE formula = NULLHANDLE;
     WORD offset = 0;
-    EXPECT_EQ(Compile("SELECT Subject=\"x\"", &formula, &offset), ERR_FORMULA_COMPILATION);
+    EXPECT_EQ(Compile("SELECT @Contains(Subject; \"x\")", &formula, &offset),
+              ERR_FORMULA_COMPILATION);
     EXPECT_EQ(offset, 7);
 }

@@ -58,7 +58,7 @@ TEST_F(IdFiles, AWrongPasswordIsRefused) {
     EXPECT_EQ(Switch(id, "secret 1"), ERR_SECURE_BADPASSWORD);
     EXPECT_EQ(Switch(id, ""), ERR_SECURE_BADPASSWORD);
     char text[256];
-    OSLoadString(nullptr, ERR_SECURE_BADPASSWORD, text, sizeof text);
+    OSLoadString(NULLHANDLE, ERR_SECURE_BADPASSWORD, text, sizeof text);
     EXPECT_STREQ(text, "Wrong Password. (Passwords are case sensitive)");
 }
 

@@ -1,5 +1,5 @@
 // Error texts of the statuses.
-#include "notesapi.h"
+#include "tests/notesapi/NotesApi.h"
 
 #include <gtest/gtest.h>
 
@@ -14,7 +14,7 @@ TEST(StatusText, EveryStatusOfTheStandInHasAText) {
                             ERR_BAD_ARGUMENT, ERR_FILE_EXISTS, ERR_DATABASE_IO};
     for (STATUS code : codes) {
         char text[1024];
-        WORD length = OSLoadString(nullptr, code, text, sizeof text);
+        WORD length = OSLoadString(NULLHANDLE, code, text, sizeof text);
         EXPECT_GT(length, 0) << code;
         EXPECT_EQ(length, std::string(text).size());
     }
@@ -22,24 +22,24 @@ TEST(StatusText, EveryStatusOfTheStandInHasAText) {
 
 TEST(StatusText, TextsOfThePublicApi) {
     char text[1024];
-    OSLoadString(nullptr, ERR_NOEXIST, text, sizeof text);
+    OSLoadString(NULLHANDLE, ERR_NOEXIST, text, sizeof text);
     EXPECT_STREQ(text, "File does not exist");
-    OSLoadString(nullptr, ERR_NOACCESS, text, sizeof text);
+    OSLoadString(NULLHANDLE, ERR_NOACCESS, text, sizeof text);
     EXPECT_STREQ(text, "You are not authorized to perform that operation");
 }
 
 TEST(StatusText, TheFlagBitsDoNotMatter) {
     char plain[256], flagged[256];
-    OSLoadString(nullptr, ERR_NOT_NSF, plain, sizeof plain);
-    OSLoadString(nullptr, static_cast<STATUS>(ERR_NOT_NSF | 0xC000), flagged, sizeof flagged);
+    OSLoadString(NULLHANDLE, ERR_NOT_NSF, plain, sizeof plain);
+    OSLoadString(NULLHANDLE, static_cast<STATUS>(ERR_NOT_NSF | 0xC000), flagged, sizeof flagged);
     EXPECT_STREQ(plain, flagged);
 }
 
 TEST(StatusText, CutToTheBufferUnknownIsEmpty) {
     char text[5];
-    EXPECT_EQ(OSLoadString(nullptr, ERR_NOEXIST, text, sizeof text), 4);
+    EXPECT_EQ(OSLoadString(NULLHANDLE, ERR_NOEXIST, text, sizeof text), 4);
     EXPECT_STREQ(text, "File");
-    EXPECT_EQ(OSLoadString(nullptr, 0x3333, text, sizeof text), 0);
+    EXPECT_EQ(OSLoadString(NULLHANDLE, 0x3333, text, sizeof text), 0);
     EXPECT_STREQ(text, "");
-    EXPECT_EQ(OSLoadString(nullptr, ERR_NOEXIST, nullptr, 0), 0);
+    EXPECT_EQ(OSLoadString(NULLHANDLE, ERR_NOEXIST, nullptr, 0), 0);
 }

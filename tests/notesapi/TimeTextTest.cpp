@@ -1,5 +1,5 @@
 // TIMEDATE to text and back, in the client's month/day/year, 12-hour form.
-#include "notesapi.h"
+#include "tests/notesapi/NotesApi.h"
 
 #include <gtest/gtest.h>
 
@@ -128,12 +128,23 @@ TEST_P(BadText, IsRefusedAndTheTextStays) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Junk, BadText,
-                         ::testing::Values("", "   ", "junk", "12/30/99", "13/01/2000",
+                         ::testing::Values("", "   ", "junk", "12/30/999", "13/01/2000",
                                            "02/30/2001", "12/30/1899 24:00:00",
                                            "12/30/1899 13:00:00 PM", "12/30/1899 00:10 PM",
                                            "12/30/1899 10:60", "12/30/1899 10:00:61 AM",
                                            "12/30/1899 junk", "12/30/1899 10:00 AM x",
                                            "12/30/1899 10", "00/10/2000", "01/01/0000"));
+
+TEST(TimeText, TwoDigitYearsMean1950To2049) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"07/14/93 03:14:44 PM", "07/14/1993 03:14:44 PM"}, {"01/15/88", "01/15/1988"},
+        {"04/20/50", "04/20/1950"}, {"12/31/49", "12/31/2049"}, {"02/29/00", "02/29/2000"}};
+    for (const auto& c : cases) {
+        TIMEDATE t;
+        ASSERT_EQ(FromText(c.first, t), NOERROR) << c.first;
+        EXPECT_EQ(ToText(t), c.second);
+    }
+}
 
 TEST(TimeText, TextIsAdvancedPastTheTime) {
     TIMEDATE t;

@@ -1,16 +1,24 @@
 #include "CxLNApi.h"
 
+#include <climits>
+#include <cstdlib>
 #include <dlfcn.h>
+#include <string>
+#include <sys/stat.h>
+#include <unistd.h>
 
+#include "common/lotus/binding/CxLNApiText.h"
 #include "common/misc/CxDebugUtil.h"
 #include "common/misc/CxString.h"
 
 namespace {
 
 const char kLibraryPath[] = "./libnotes.so";
+const char kIniFile[] = "notes.ini";
 
 struct tagLNBindingState {
-    tagLNApiTable table{};
+    tagLNApiTable stored{}; // the API's calls
+    tagLNApiTable table{};  // the same with text translated
     void* library = nullptr;
     bool installed = false;
     bool started = false;
@@ -41,7 +49,13 @@ void ReleaseLibrary(tagLNBindingState& state) {
     if (state.library)
         dlclose(state.library);
     state.library = nullptr;
+    state.stored = tagLNApiTable{};
     state.table = tagLNApiTable{};
+}
+
+void UseTable(tagLNBindingState& state, const tagLNApiTable& stored) {
+    state.stored = stored;
+    state.table = LNTextTable(stored);
 }
 
 bool LoadLibrary(tagLNBindingState& state) {
@@ -57,11 +71,51 @@ bool LoadLibrary(tagLNBindingState& state) {
         return false;
     }
     state.library = library;
-    if (ResolveAll(library, &state.table))
+    tagLNApiTable stored{};
+    if (ResolveAll(library, &stored)) {
+        UseTable(state, stored);
         return true;
+    }
     ReleaseLibrary(state);
     return false;
 }
+
+std::string CurrentFolder() {
+    char folder[PATH_MAX];
+    return getcwd(folder, sizeof folder) ? std::string(folder) : std::string(".");
+}
+
+// The program folder as NotesInitExtended reads it from argv[0]: where the
+// library really lies, a link in the Notes folder followed into the
+// installation it points at.
+std::string ProgramFolder(const std::string& notesFolder) {
+    char real[PATH_MAX];
+    if (!realpath(kLibraryPath, real))
+        return notesFolder;
+    const std::string path = real;
+    return path.substr(0, path.find_last_of('/'));
+}
+
+// NotesInitExtended's arguments, as a program in the Notes folder would
+// give them: argv[0] in the program folder, and "=" with the Notes folder's
+// notes.ini when it has one (else the runtime finds its own).
+struct tagLNStartArgs {
+    std::string sProgram, sIni;
+    char* argv[3] = {};
+    int argc = 1;
+
+    tagLNStartArgs() {
+        const std::string notes = CurrentFolder();
+        sProgram = ProgramFolder(notes) + "/notes";
+        argv[0] = &sProgram[0];
+        struct stat info;
+        const std::string ini = notes + "/" + kIniFile;
+        if (stat(ini.c_str(), &info) == 0 && S_ISREG(info.st_mode)) {
+            sIni = "=" + ini;
+            argv[argc++] = &sIni[0];
+        }
+    }
+};
 
 } // namespace
 
@@ -70,12 +124,13 @@ bool CxLNApi::Start() {
     state.startError[0] = '\0';
     if (!state.installed && !LoadLibrary(state))
         return false;
-    STATUS status = state.table.NotesInitExtended(0, nullptr);
+    tagLNStartArgs args;
+    STATUS status = state.table.NotesInitExtended(args.argc, args.argv);
     if (status != NOERROR) {
         CX_LOG_ERROR("Failed to call NotesInitExtended, error code=%d", status);
         char text[512] = "";
         if (state.table.OSLoadString)
-            state.table.OSLoadString(nullptr, ERR(status), text, sizeof text);
+            state.table.OSLoadString(NULLHANDLE, ERR(status), text, sizeof text);
         CxStrFormat(state.startError, sizeof state.startError,
                     "Failed to call NotesInitExtended, error code=%d; message=%s", status, text);
         if (!state.installed)
@@ -99,7 +154,7 @@ void CxLNApi::Install(const tagLNApiTable& table) {
     Stop();
     tagLNBindingState& state = State();
     ReleaseLibrary(state);
-    state.table = table;
+    UseTable(state, table);
     state.installed = true;
 }
 
@@ -120,4 +175,8 @@ const char* CxLNApi::StartError() {
 
 const tagLNApiTable& LNApi() {
     return State().table;
+}
+
+const tagLNApiTable& LNStoredApi() {
+    return State().stored;
 }

@@ -3,7 +3,18 @@
 // "./libnotes.so" of the current directory (the Notes program folder), and
 // tests install a table of fakes instead.
 #pragma once
-#include "notesapi.h"
+#include "editods.h"
+#include "global.h"
+#include "kfm.h"
+#include "misc.h"
+#include "nsfdb.h"
+#include "nsfnote.h"
+#include "nsfsearc.h"
+#include "ods.h"
+#include "oserr.h"
+#include "osfile.h"
+#include "osmem.h"
+#include "osmisc.h"
 
 // Every function of the C API the engine may call, by its public name.
 #define CX_LN_API_FUNCTIONS(X)                                                                     \
@@ -40,7 +51,8 @@
     X(ODSLength)                                                                                   \
     X(ODSWriteMemory)                                                                              \
     X(ConvertTextToTIMEDATE)                                                                       \
-    X(ConvertTIMEDATEToText)
+    X(ConvertTIMEDATEToText)                                                                       \
+    X(OSTranslate)
 
 #define CX_LN_API_MEMBER(name) decltype(&::name) name;
 
@@ -71,5 +83,13 @@ public:
 };
 
 // The table the engine calls through; empty (null pointers) outside a start
-// unless a table is installed.
+// unless a table is installed. Its calls take and give text in the records'
+// code page (Windows-1252) and translate it to and from LMBCS, the API's own
+// character set: item names and values, text lists, formulas, paths, user
+// names and status texts. Rich text and date texts cross as they are (see
+// CxLNLmbcs.h).
 const tagLNApiTable& LNApi();
+
+// The API's calls themselves, text in LMBCS as Notes keeps it: for copies of
+// items that must stay exact (the journal's pictures, the undo).
+const tagLNApiTable& LNStoredApi();

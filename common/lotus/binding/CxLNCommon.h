@@ -4,7 +4,7 @@
 #pragma once
 #include <cstdint>
 
-#include "notesapi.h"
+#include "global.h"
 
 // "MM/DD/YYYY hh:mm:ss AM" read by ConvertTextToTIMEDATE. False (logged) when
 // the date has no calendar parts or Notes cannot read the text.

@@ -3,7 +3,7 @@
 #pragma once
 #include <cstddef>
 
-#include "notesapi.h"
+#include "nsfsearc.h"
 
 class CxLNBaseUtil;
 

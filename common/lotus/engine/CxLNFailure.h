@@ -4,7 +4,7 @@
 #pragma once
 #include <string>
 
-#include "notesapi.h"
+#include "global.h"
 
 class CxLNBaseUtil;
 

@@ -4,7 +4,7 @@
 #pragma once
 #include <cstddef>
 
-#include "notesapi.h"
+#include "nsfdata.h"
 
 class CxLNBaseUtil;
 

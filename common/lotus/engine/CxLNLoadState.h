@@ -2,7 +2,7 @@
 // helper process, so the state is the process's.
 #pragma once
 #include "common/lotus/exchange/CxLNLoadFile.h"
-#include "notesapi.h"
+#include "nsfdata.h"
 
 class CxLNBaseUtil;
 

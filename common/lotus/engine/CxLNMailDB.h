@@ -4,7 +4,7 @@
 #pragma once
 #include <functional>
 
-#include "notesapi.h"
+#include "nsfsearc.h"
 
 class CxLNBaseUtil;
 

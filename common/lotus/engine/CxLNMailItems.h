@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "notesapi.h"
+#include "nsfdata.h"
 
 // A "$PublicAccess" text: private unless it begins with "1".
 uint8_t LNIsPrivate(const char* value, std::size_t length);

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "notesapi.h"
+#include "nsfdata.h"
 
 struct tagLNRawItem {
     std::string sName;

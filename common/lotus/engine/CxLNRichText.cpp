@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "common/lotus/binding/CxLNApi.h"
+#include "common/lotus/binding/CxLNLmbcs.h"
 #include "common/misc/CxDebugUtil.h"
 #include "common/misc/CxString.h"
 
@@ -110,11 +111,18 @@ void LNRichTextToText(const char* value, std::size_t length, char* text, std::si
                 sink.Break();
             hadParagraph = true;
         } else if (p[at] == kTextRecord && p[at + 1] == 0xff && record >= kTextHeader) {
-            for (std::size_t i = kTextHeader; i < record; ++i)
-                if (p[at + i] == '\0')
+            std::size_t replaced = 0;
+            const std::string run =
+                LNFromLmbcs(value + at + kTextHeader, record - kTextHeader, &replaced);
+            if (replaced > 0)
+                CX_LOG_ERROR("%u character(s) of rich text have no form in code page 1252 and "
+                             "read as '?'",
+                             static_cast<unsigned>(replaced));
+            for (char c : run)
+                if (c == '\0')
                     sink.Break();
                 else
-                    sink.Put(static_cast<char>(p[at + i]));
+                    sink.Put(c);
         }
         at += record + (record & 1);
     }
@@ -124,9 +132,12 @@ std::string LNTextToRichText(const char* text) {
     if (!LNApi().ODSLength || !LNApi().ODSWriteMemory)
         return std::string();
     std::string body;
-    for (const char* c = text ? text : ""; *c && body.size() < kMaxRun; ++c)
+    for (const char* c = text ? text : ""; *c; ++c)
         if (*c != '\r')
             body += *c == '\n' ? '\0' : *c;
+    // The run's length counts its LMBCS bytes.
+    body = LNToLmbcs(body);
+    body.resize(LNLmbcsCut(body.data(), body.size(), kMaxRun));
 
     CDPABDEFINITION definition = {};
     definition.Header = {SIG_CD_PABDEFINITION, LNApi().ODSLength(_CDPABDEFINITION)};

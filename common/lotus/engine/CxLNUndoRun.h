@@ -5,7 +5,7 @@
 #pragma once
 #include <functional>
 
-#include "notesapi.h"
+#include "nsfdata.h"
 
 class CxLNBaseUtil;
 struct tagLNRunTarget;

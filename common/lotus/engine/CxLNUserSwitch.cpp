@@ -16,7 +16,7 @@ void LNStatusText(STATUS status, char* text, std::size_t size) {
     if (!text || size == 0)
         return;
     char loaded[kStatusTextSize] = "";
-    const WORD length = LNApi().OSLoadString(nullptr, ERR(status), loaded, sizeof loaded);
+    const WORD length = LNApi().OSLoadString(NULLHANDLE, ERR(status), loaded, sizeof loaded);
     CxStrCopyN(text, size, loaded, length < sizeof loaded ? length : sizeof loaded - 1);
 }
 

@@ -2,7 +2,7 @@
 #pragma once
 #include <cstddef>
 
-#include "notesapi.h"
+#include "global.h"
 
 // The Notes text of `status` (its low 14 bits), empty when there is none.
 void LNStatusText(STATUS status, char* text, std::size_t size);

@@ -9,6 +9,7 @@
 #include "CivilTime.h"
 #include "common/lotus/binding/CxLNApi.h"
 #include "common/lotus/binding/CxLNCommon.h"
+#include "miscerr.h"
 #include "platform/OleDate.h"
 #include "tests/lotus/LogCapture.h"
 

@@ -38,7 +38,7 @@ TEST_F(StandInTest, TheLibraryIsBoundFromTheNotesFolder) {
     ASSERT_TRUE(folder.Ok());
     ASSERT_TRUE(CxLNApi::Start()) << m_log.Text();
     char text[1024] = "";
-    WORD length = LNApi().OSLoadString(nullptr, ERR_NOEXIST, text, sizeof text);
+    WORD length = LNApi().OSLoadString(NULLHANDLE, ERR_NOEXIST, text, sizeof text);
     EXPECT_STREQ(text, "File does not exist");
     EXPECT_EQ(length, std::strlen(text));
     CxLNApi::Stop();

@@ -1,5 +1,5 @@
 // A Notes library that lacks most of the API, for the binding's refusal.
-#include "notesapi.h"
+#include "global.h"
 
 extern "C" {
 STATUS LNPUBLIC NotesInitExtended(int, char**) {

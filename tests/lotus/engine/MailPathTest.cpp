@@ -24,7 +24,7 @@ struct MailCase {
     std::string server;
     const char* mailDB;
     std::string expected;
-    const char* logLine; // of the calendar kind
+    std::string logLine; // of the calendar kind
 };
 
 std::string LongServer() {
@@ -97,6 +97,7 @@ INSTANTIATE_TEST_SUITE_P(
                                "Input Mail DB Name = mail/other.nsf"},
                       MailCase{"no_library", false, "Alpha", "", "Alpha!!mail/jdoe.nsf",
                                "Failed to initialize Notes API."},
+                      // Notes cuts a path that does not fit, as the engine's own would be.
                       MailCase{"too_long", true, LongServer(), "", LongServer() + "!!mail/jdoe.nsf",
-                               "Failed to call OSPathNetConstruct, error code="}),
+                               "Constructed Mail DB Name: " + LongServer() + "!!mai\r\n"}),
     [](const auto& info) { return std::string(info.param.name); });

@@ -11,7 +11,7 @@
 #include "CivilTime.h"
 #include "NotesFolder.h"
 #include "TestSupport.h"
-#include "notesapi.h"
+#include "tests/notesapi/NotesApi.h"
 #include "tests/lotus/LogCapture.h"
 
 struct DumpedItem {

@@ -1,0 +1,139 @@
+#include "CxLNLmbcs.h"
+
+#include <cstring>
+#include <vector>
+
+#include "common/lotus/binding/CxLNApi.h"
+#include "platform/Cp1252.h"
+
+namespace {
+
+// Characters a call translates: each takes at most 3 bytes in LMBCS, 3 in
+// UTF-8 and 2 in UTF-16, so no call passes the WORD lengths of OSTranslate.
+const std::size_t kChunk = MAXWORD / 3;
+
+// Bytes that are the same character in LMBCS and Windows-1252.
+bool IsPlain(unsigned char c) {
+    return (c >= 0x20 && c < 0x80) || c == 0x00 || c == 0x09 || c == 0x0A || c == 0x0D || c == 0x19;
+}
+
+// One call of OSTranslate on `length` bytes; at most `most` bytes out.
+std::string Translate(WORD mode, const char* in, std::size_t length, std::size_t most) {
+    std::vector<char> out(most + 2, '\0');
+    const WORD written = LNStoredApi().OSTranslate(mode, in, static_cast<WORD>(length), out.data(),
+                                                   static_cast<WORD>(most));
+    return std::string(out.data(), written < most ? written : most);
+}
+
+// Calls `piece` for each run between zero bytes and puts the zeros back.
+template <class Piece> std::string ByLines(const char* text, std::size_t length, Piece piece) {
+    std::string out;
+    std::size_t at = 0;
+    while (at <= length) {
+        const void* zero = std::memchr(text + at, '\0', length - at);
+        const std::size_t end =
+            zero ? static_cast<std::size_t>(static_cast<const char*>(zero) - text) : length;
+        out += piece(text + at, end - at);
+        if (end < length)
+            out += '\0';
+        at = end + 1;
+    }
+    return out;
+}
+
+std::string ToLmbcsLine(const char* text, std::size_t length) {
+    const std::u16string wide = platform::Cp1252ToWide(std::string_view(text, length));
+    std::string out;
+    for (std::size_t at = 0; at < wide.size(); at += kChunk) {
+        const std::size_t units = wide.size() - at < kChunk ? wide.size() - at : kChunk;
+        out += Translate(OS_TRANSLATE_UNICODE_TO_LMBCS,
+                         reinterpret_cast<const char*>(wide.data() + at), units * 2, units * 3);
+    }
+    return out;
+}
+
+std::u16string FromLmbcsLine(const char* lmbcs, std::size_t length) {
+    std::u16string wide;
+    for (std::size_t at = 0; at < length;) {
+        std::size_t n = LNLmbcsCut(lmbcs + at, length - at, kChunk);
+        if (n == 0)
+            n = length - at; // a broken character: the API replaces it
+        const std::string units = Translate(OS_TRANSLATE_LMBCS_TO_UNICODE, lmbcs + at, n, n * 2);
+        const std::size_t old = wide.size();
+        wide.resize(old + units.size() / 2);
+        std::memcpy(&wide[old], units.data(), (units.size() / 2) * 2);
+        at += n;
+    }
+    return wide;
+}
+
+std::size_t CharacterLength(unsigned char lead) {
+    if (lead >= 0x20 || IsPlain(lead))
+        return 1;
+    return lead == 0x14 || (lead >= 0x10 && lead <= 0x13) ? 3 : 2;
+}
+
+} // namespace
+
+bool LNIsPlainText(const char* text, std::size_t length) {
+    for (std::size_t i = 0; i < length; ++i)
+        if (!IsPlain(static_cast<unsigned char>(text[i])))
+            return false;
+    return true;
+}
+
+std::string LNToLmbcs(const char* text, std::size_t length) {
+    if (!text)
+        return std::string();
+    if (LNIsPlainText(text, length) || !LNStoredApi().OSTranslate)
+        return std::string(text, length);
+    return ByLines(text, length, ToLmbcsLine);
+}
+
+std::string LNFromLmbcs(const char* lmbcs, std::size_t length, std::size_t* replaced) {
+    if (!lmbcs)
+        return std::string();
+    if (LNIsPlainText(lmbcs, length) || !LNStoredApi().OSTranslate)
+        return std::string(lmbcs, length);
+    return ByLines(lmbcs, length, [replaced](const char* line, std::size_t n) {
+        const std::u16string wide = FromLmbcsLine(line, n);
+        const std::string text = platform::WideToCp1252(wide);
+        // Every character gives one byte; a '?' that was none is a loss.
+        if (replaced) {
+            std::size_t before = 0, after = 0;
+            for (char16_t c : wide)
+                before += c == u'?';
+            for (char c : text)
+                after += c == '?';
+            *replaced += after - before;
+        }
+        return text;
+    });
+}
+
+std::string LNLmbcsToUtf8(const std::string& lmbcs) {
+    if (LNIsPlainText(lmbcs.data(), lmbcs.size()) || !LNStoredApi().OSTranslate)
+        return lmbcs;
+    return ByLines(lmbcs.data(), lmbcs.size(), [](const char* line, std::size_t n) {
+        std::string out;
+        for (std::size_t at = 0; at < n;) {
+            std::size_t part = LNLmbcsCut(line + at, n - at, kChunk);
+            if (part == 0)
+                part = n - at;
+            out += Translate(OS_TRANSLATE_LMBCS_TO_UTF8, line + at, part, part * 3);
+            at += part;
+        }
+        return out;
+    });
+}
+
+std::size_t LNLmbcsCut(const char* lmbcs, std::size_t size, std::size_t limit) {
+    std::size_t at = 0;
+    while (at < size) {
+        const std::size_t next = at + CharacterLength(static_cast<unsigned char>(lmbcs[at]));
+        if (next > limit || next > size)
+            break;
+        at = next;
+    }
+    return at;
+}
