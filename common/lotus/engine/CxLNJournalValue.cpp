@@ -4,6 +4,8 @@
 #include <vector>
 
 #include "common/lotus/binding/CxLNApi.h"
+#include "common/lotus/binding/CxLNLmbcs.h"
+#include "common/lotus/binding/CxLNValueText.h"
 #include "common/lotus/engine/CxLNRichText.h"
 #include "platform/Cp1252.h"
 
@@ -41,22 +43,13 @@ bool Unhex(const std::string& hex, std::string* bytes) {
     return true;
 }
 
-// The entries of a text list: the count, each length, then the texts.
+// The entries of a text list, each in UTF-8.
 nlohmann::json ListEntries(const std::string& value) {
     nlohmann::json entries = nlohmann::json::array();
-    WORD count = 0;
-    if (value.size() < sizeof count)
-        return entries;
-    std::memcpy(&count, value.data(), sizeof count);
-    std::size_t text = sizeof count + count * sizeof(WORD);
-    for (WORD i = 0; i < count && text <= value.size(); ++i) {
-        WORD length = 0;
-        std::memcpy(&length, value.data() + sizeof count + i * sizeof(WORD), sizeof length);
-        if (text + length > value.size())
-            break;
-        entries.push_back(platform::Cp1252ToUtf8(value.substr(text, length)));
-        text += length;
-    }
+    std::vector<std::string> texts;
+    LNSplitTextList(value.data(), value.size(), &texts);
+    for (const std::string& text : texts)
+        entries.push_back(LNLmbcsToUtf8(text));
     return entries;
 }
 
@@ -78,7 +71,7 @@ void Readable(const tagLNRawItem& item, nlohmann::json* out) {
     switch (item.nType) {
     case TYPE_TEXT:
         o["type"] = "text";
-        o["value"] = platform::Cp1252ToUtf8(item.sValue);
+        o["value"] = LNLmbcsToUtf8(item.sValue);
         return;
     case TYPE_TEXT_LIST:
         o["type"] = "text list";

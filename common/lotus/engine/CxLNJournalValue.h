@@ -1,5 +1,6 @@
 // An item value as a journal holds it: a type name, a readable value (texts
-// in UTF-8) and the stored bytes in hexadecimal, which alone an undo trusts.
+// in UTF-8) and the stored bytes (LMBCS texts) in hexadecimal, which alone an
+// undo trusts.
 #pragma once
 #include <nlohmann/json.hpp>
 

@@ -33,9 +33,10 @@ const tagLNRawItem* LNFindItem(const LNRawItems& items, const std::string& name)
     return nullptr;
 }
 
+// As stored, in LMBCS: the pictures must give back exactly what was there.
 LNRawItems LNReadNoteItems(NOTEHANDLE note) {
     LNRawItems items;
-    LNApi().NSFItemScan(note, Collect, &items);
+    LNStoredApi().NSFItemScan(note, Collect, &items);
     return items;
 }
 

@@ -1,5 +1,6 @@
-// Every item of an open note as stored, and what changed between two such
-// pictures: what a journal entry records of a document.
+// Every item of an open note as stored (names and texts in LMBCS, as Notes
+// keeps them), and what changed between two such pictures: what a journal
+// entry records of a document.
 #pragma once
 #include <string>
 #include <vector>

@@ -16,28 +16,29 @@ bool Holds(const tagLNRawItem* now, bool present, const tagLNRawItem& value) {
     return now && now->nType == value.nType && now->sValue == value.sValue;
 }
 
-// Plain values go back in place; any other type is appended anew.
+// Plain values go back in place; any other type is appended anew. The
+// values are the stored ones, so they go back through the API's own calls.
 STATUS Restore(NOTEHANDLE note, const tagLNUndoItem& item) {
+    const tagLNApiTable& api = LNStoredApi();
     if (!item.bHadOld)
-        return LNApi().NSFItemDelete(note, item.sName.c_str(), static_cast<WORD>(item.sName.size()));
+        return api.NSFItemDelete(note, item.sName.c_str(), static_cast<WORD>(item.sName.size()));
     const char* name = item.old.sName.c_str();
     const std::string& value = item.old.sValue;
     if (item.old.nType == TYPE_TEXT && value.size() <= 0xffff)
-        return LNApi().NSFItemSetText(note, name, value.data(), static_cast<WORD>(value.size()));
+        return api.NSFItemSetText(note, name, value.data(), static_cast<WORD>(value.size()));
     if (item.old.nType == TYPE_NUMBER && value.size() == sizeof(NUMBER)) {
         NUMBER number;
         std::memcpy(&number, value.data(), sizeof number);
-        return LNApi().NSFItemSetNumber(note, name, &number);
+        return api.NSFItemSetNumber(note, name, &number);
     }
     if (item.old.nType == TYPE_TIME && value.size() == sizeof(TIMEDATE)) {
         TIMEDATE time;
         std::memcpy(&time, value.data(), sizeof time);
-        return LNApi().NSFItemSetTime(note, name, &time);
+        return api.NSFItemSetTime(note, name, &time);
     }
-    LNApi().NSFItemDelete(note, item.sName.c_str(), static_cast<WORD>(item.sName.size()));
-    return LNApi().NSFItemAppend(note, item.old.nFlags, name,
-                                 static_cast<WORD>(item.old.sName.size()), item.old.nType,
-                                 value.data(), value.size());
+    api.NSFItemDelete(note, item.sName.c_str(), static_cast<WORD>(item.sName.size()));
+    return api.NSFItemAppend(note, item.old.nFlags, name, static_cast<WORD>(item.old.sName.size()),
+                             item.old.nType, value.data(), value.size());
 }
 
 void Left(tagLNUndoOutcome* outcome, const std::string& sentence) {
