@@ -126,10 +126,10 @@ Translation TranslateText(TextForm from, TextForm to, const uint8_t* in, std::si
         return t;
     while (t.read < inLength) {
         const Decoded d = Decode(from, in + t.read, inLength - t.read);
+        const bool unicode = to == TextForm::Utf8 || to == TextForm::Utf16;
         uint8_t bytes[4];
         bool noForm = false;
-        // A replacement already made stays one replacement in the target.
-        const std::size_t n = Encode(to, d.code, bytes, noForm);
+        const std::size_t n = Encode(to, d.bad && !unicode ? '?' : d.code, bytes, noForm);
         if (!out || t.written + n > outLength)
             break;
         std::memcpy(out + t.written, bytes, n);

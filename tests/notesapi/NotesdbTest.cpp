@@ -92,7 +92,7 @@ TEST_F(NotesdbTest, HelpDescribesTheCommands) {
     EXPECT_EQ(r.status, 0);
     for (const char* word :
          {"Usage: notesdb", "create DB", "acl DB USER LEVEL", "id FILE", "import DB", "dump DB",
-          "delete DB NOTEID", "seed DB KIND COUNT", "Exit status"})
+          "delete DB NOTEID", "seed DB KIND COUNT", "title DB", "convert DB", "Exit status"})
         EXPECT_NE(r.out.find(word), std::string::npos) << word;
     EXPECT_EQ(Run({"dump", "--help"}).status, 0);
 }
@@ -153,6 +153,38 @@ TEST_F(NotesdbTest, ImportThenDumpReproducesEveryItem) {
     EXPECT_EQ(ReadFile(m_dir.File("first.txt")), first);
     Ok({"import", b}, m_dir.File("first.txt")); // from standard input
     EXPECT_EQ(Ok({"dump", b}), first);
+}
+
+TEST_F(NotesdbTest, TextIsUtf8OnTheLineAndTheCodePageOfEarlierDumpsIsRead) {
+    WriteFile(m_dir.File("texts.txt"), "[note 0]\n"
+                                       "Name: M\xC3\xBCller \xE2\x82\xAC\n"
+                                       "Old: Z\xFCrich\n"
+                                       "Emoji: a\xF0\x9F\x98\x80\n"
+                                       "Tags: [list] \"\xC5\x81\xC3\xB3\x64\xC5\xBA\" \"x\"\n");
+    const std::string db = Db("texts.nsf");
+    const RunResult imported = Run({"import", db, "texts.txt"});
+    EXPECT_EQ(imported.status, 0) << imported.err;
+    EXPECT_NE(imported.err.find("1 character(s) had no form"), std::string::npos) << imported.err;
+    Ok({"set", db, "1", "Caf\xC3\xA9", "\xE2\x82\xAC 5"});
+    const std::string dump = Ok({"dump", db});
+    for (const char* line : {"Name: M\xC3\xBCller \xE2\x82\xAC", "Old: Z\xC3\xBCrich", "Emoji: a?",
+                             "Tags: [list] \"\xC5\x81\xC3\xB3\x64\xC5\xBA\" \"x\"",
+                             "Caf\xC3\xA9: \xE2\x82\xAC 5"})
+        EXPECT_NE(dump.find(std::string(line) + "\n"), std::string::npos) << line << "\n" << dump;
+}
+
+TEST_F(NotesdbTest, TitlesAreSetAndShown) {
+    const std::string db = Db("titled.nsf");
+    EXPECT_EQ(Ok({"title", db}), "\n");
+    Ok({"title", db, "R\xC3\xA9sum\xC3\xA9 \xE2\x82\xAC"});
+    EXPECT_EQ(Ok({"title", db}), "R\xC3\xA9sum\xC3\xA9 \xE2\x82\xAC\n");
+    EXPECT_EQ(Run({"title", "Data/missing.nsf"}).status, 1);
+}
+
+TEST_F(NotesdbTest, ConvertLeavesACurrentDatabaseAsItIs) {
+    const std::string db = Db("current.nsf");
+    EXPECT_EQ(Ok({"convert", db}), m_dir.File(db) + ": its text was LMBCS already\n");
+    EXPECT_EQ(Run({"convert", "Data/missing.nsf"}).status, 1);
 }
 
 TEST_F(NotesdbTest, SeededDatabasesRoundTripAndRepeat) {

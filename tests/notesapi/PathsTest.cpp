@@ -99,3 +99,28 @@ TEST(NotesIni, AnAbsoluteDirectoryIsUsedAsIs) {
     EXPECT_EQ(NSFDbOpen("abs.nsf", &db), NOERROR);
     NSFDbClose(db);
 }
+
+TEST(NotesIni, AnArgumentAfterAnEqualsSignNamesTheNotesIni) {
+    NotesInstall install;
+    testsupport::TempDir other;
+    testsupport::WriteFile(other.File("other.ini"), "[Notes]\r\nDirectory=elsewhere\r\n");
+    const std::string program = other.File("program");
+    const std::string absolute = "=" + other.File("other.ini");
+    const char* const given[][3] = {{program.c_str(), absolute.c_str(), nullptr},
+                                    {program.c_str(), "-x", "=other.ini"}};
+    for (const auto& args : given) {
+        char* argv[3] = {const_cast<char*>(args[0]), const_cast<char*>(args[1]),
+                         const_cast<char*>(args[2])};
+        ASSERT_EQ(NotesInitExtended(args[2] ? 3 : 2, argv), NOERROR);
+        char folder[MAXPATH] = "";
+        OSGetDataDirectory(folder);
+        EXPECT_EQ(std::string(folder), other.File("elsewhere")) << args[1];
+        NotesTerm();
+    }
+    // argv[0] alone: the current folder's notes.ini.
+    char* alone[] = {const_cast<char*>(program.c_str())};
+    ASSERT_EQ(NotesInitExtended(1, alone), NOERROR);
+    char folder[MAXPATH] = "";
+    OSGetDataDirectory(folder);
+    EXPECT_EQ(std::string(folder), install.Data());
+}

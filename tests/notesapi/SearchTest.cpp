@@ -193,3 +193,102 @@ TEST_F(Search, TheErrorOffsetPointsAtWhatWasNotUnderstood) {
               ERR_FORMULA_COMPILATION);
     EXPECT_EQ(offset, 7);
 }
+
+namespace {
+
+// Three people: their form, last name and a list of tags.
+class Selections : public Search {
+protected:
+    void SetUp() override {
+        Search::SetUp();
+        ann = Person("Person", "Ann", {"red", "blue"});
+        bob = Person("Person", "Bob", {"green"});
+        memo = Person("Memo", "", {});
+    }
+
+    NOTEID Person(const char* form, const char* name, const std::vector<std::string>& tags) {
+        return StoreNote(db, [&](NOTEHANDLE note) {
+            NSFItemSetText(note, "Form", form, MAXWORD);
+            if (*name)
+                NSFItemSetText(note, "Name", name, MAXWORD);
+            for (size_t i = 0; i < tags.size(); ++i)
+                if (i == 0)
+                    NSFItemCreateTextList(note, "Tags", tags[i].c_str(), MAXWORD);
+                else
+                    NSFItemAppendTextList(note, "Tags", tags[i].c_str(), MAXWORD, TRUE);
+            const NUMBER age = 40;
+            NSFItemSetNumber(note, "Age", &age);
+        });
+    }
+
+    NOTEID ann = 0, bob = 0, memo = 0;
+};
+
+} // namespace
+
+TEST_F(Selections, ComparisonsJoinedByAndOrAndNot) {
+    const std::pair<const char*, Ids> cases[] = {
+        {"@All", Ids{ann, bob, memo}},
+        {"@False", Ids{}},
+        {"Form = \"Person\" & Name = \"bob\"", Ids{bob}},
+        {"Name = \"Ann\" | Form = \"Memo\"", Ids{ann, memo}},
+        {"Form = \"Person\" & !(Tags = \"red\")", Ids{bob}},
+        {"Tags = \"blue\"", Ids{ann}},            // any entry of a list
+        {"Tags != \"green\"", Ids{ann, memo}},    // a missing item is the empty text
+        {"Name = \"\"", Ids{memo}},
+        {"Name < \"B\"", Ids{ann, memo}},
+        {"Name >= \"b\"", Ids{bob}},
+        {"\"Ann\" = Name", Ids{ann}},
+        {"Age = \"40\"", Ids{}},                  // a number is no text
+        {"Age != \"40\"", Ids{}},
+        {"(Form = \"Memo\" | Name = \"Bob\") & @True", Ids{bob, memo}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(Find(c.first), c.second) << c.first;
+}
+
+namespace {
+
+struct Summaries {
+    std::vector<std::string> names;
+    WORD length = 0, tableLength = 0;
+};
+
+STATUS LNCALLBACK ReadSummary(void* param, SEARCH_MATCH* match, ITEM_TABLE* summary) {
+    Summaries* s = static_cast<Summaries*>(param);
+    SEARCH_MATCH m;
+    std::memcpy(&m, match, sizeof m);
+    ITEM_TABLE table;
+    std::memcpy(&table, summary, sizeof table);
+    s->length = m.SummaryLength;
+    s->tableLength = table.Length;
+    const char* bytes = reinterpret_cast<const char*>(summary);
+    size_t at = sizeof table + table.Items * sizeof(ITEM);
+    for (USHORT i = 0; i < table.Items; ++i) {
+        ITEM item;
+        std::memcpy(&item, bytes + sizeof table + i * sizeof item, sizeof item);
+        s->names.emplace_back(bytes + at, item.NameLength);
+        at += item.NameLength + item.ValueLength;
+    }
+    return NOERROR;
+}
+
+} // namespace
+
+TEST_F(Search, ASummaryHoldsTheSummaryItemsAsFarAsTheyFit) {
+    const std::string big(20000, 'x');
+    StoreNote(db, [&](NOTEHANDLE note) {
+        NSFItemSetText(note, "Form", "Memo", MAXWORD);
+        NSFItemAppend(note, 0, "Hidden", 6, TYPE_TEXT, "not a summary item", 18);
+        NSFItemSetText(note, "Big", big.data(), static_cast<WORD>(big.size()));
+        NSFItemSetText(note, "Second", big.data(), static_cast<WORD>(big.size()));
+        NSFItemSetText(note, "Last", "y", MAXWORD);
+    });
+    Summaries s;
+    ASSERT_EQ(NSFSearch(db, NULLHANDLE, nullptr, SEARCH_SUMMARY, NOTE_CLASS_DATA, nullptr,
+                        ReadSummary, &s, nullptr),
+              NOERROR);
+    EXPECT_EQ(s.names, (std::vector<std::string>{"Form", "Big"}));
+    EXPECT_EQ(s.length, s.tableLength);
+    EXPECT_EQ(s.length, sizeof(ITEM_TABLE) + 2 * sizeof(ITEM) + 4 + 6 + 3 + 20002);
+}
