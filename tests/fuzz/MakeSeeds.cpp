@@ -19,6 +19,7 @@
 #include "tests/notesapi/NotesApi.h"
 #include "notesapi/notesdb/DumpFile.h"
 #include "notesapi/notesdb/SeedData.h"
+#include "notesapi/src/Translate.h"
 #include "platform/OleDate.h"
 #include "platform/ProfileFile.h"
 
@@ -190,6 +191,23 @@ void Bodies() {
     Put("fuzz_notesdb_import", "seed-dump", dump.str());
 }
 
+// Texts in LMBCS as the stand-in writes them, and in UTF-8 and UTF-16; the
+// first byte of each seed gives the output room (and the input form).
+void Texts() {
+    const char* const utf8[] = {"M\xC3\xBCller \xE2\x82\xAC", "\xC5\x81\xC3\xB3\x64\xC5\xBA \xE6\x9D\x8E",
+                                "Line\r\nbreak\ttab\x01", "plain text"};
+    int n = 0;
+    for (const char* text : utf8) {
+        ++n;
+        const std::string lmbcs = zns::TranslateText(zns::TextForm::Utf8, zns::TextForm::Lmbcs, text);
+        const std::string utf16 = zns::TranslateText(zns::TextForm::Utf8, zns::TextForm::Utf16, text);
+        Put("fuzz_lmbcs_read", ("seed-" + std::to_string(n)).c_str(), "\x40" + lmbcs);
+        Put("fuzz_lmbcs_write", ("seed-utf8-" + std::to_string(n)).c_str(),
+            std::string("\x80") + text);
+        Put("fuzz_lmbcs_write", ("seed-utf16-" + std::to_string(n)).c_str(), "\x81" + utf16);
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -203,5 +221,6 @@ int main(int argc, char** argv) {
     IniFiles();
     ReportFiles();
     Bodies();
+    Texts();
     return 0;
 }
