@@ -7,6 +7,8 @@
 
 #include "NotesInstall.h"
 #include "common/lotus/exchange/CxLNAddr.h"
+#include "common/lotus/exchange/CxLNJournalList.h"
+#include "common/lotus/exchange/CxLNUndoRequest.h"
 #include "common/misc/CxList.h"
 #include "common/misc/CxString.h"
 #include "nsfdb.h"
@@ -120,4 +122,17 @@ TEST(LmbcsRoundTrip, AccentsAndTheEuroCrossBetweenLmbcsAndTheCodePage) {
     // Left alone: what the code page could not hold is still there.
     EXPECT_EQ(stored.Text("CompanyName"), company);
     EXPECT_EQ(stored.Text("LastName"), "M\x81ller \x03\x80");
+
+    // The journal shows the texts in UTF-8; the undo puts the stored bytes back.
+    const std::vector<std::string> runs = LNJournalRunNames(notes.WizardFolder());
+    ASSERT_EQ(runs.size(), 1u);
+    const std::string journal =
+        testsupport::ReadFile(notes.WizardFolder() + "journal/" + runs[0] + ".jsonl");
+    EXPECT_NE(journal.find("\"Zo\xC3\xAB \xE2\x82\xAC\""), std::string::npos) << journal;
+    tagLNUndoResult result;
+    ASSERT_TRUE(util.Undo(runs[0].c_str(), false, &result)) << util.GetLastErrorMsg();
+    EXPECT_EQ(result.nRestored, 2);
+    EXPECT_EQ(stored.Text("FirstName"), "Zo\x89");
+    EXPECT_EQ(stored.Text("JobTitle"), "Stra\xE1"
+                                       "e");
 }

@@ -127,6 +127,23 @@ std::string LNLmbcsToUtf8(const std::string& lmbcs) {
     });
 }
 
+std::string LNUtf8ToLmbcs(const std::string& utf8) {
+    if (LNIsPlainText(utf8.data(), utf8.size()) || !LNStoredApi().OSTranslate)
+        return utf8;
+    return ByLines(utf8.data(), utf8.size(), [](const char* line, std::size_t n) {
+        std::string out;
+        for (std::size_t at = 0; at < n;) {
+            // A UTF-8 character starts on a byte that is no continuation.
+            std::size_t part = n - at < kChunk ? n - at : kChunk;
+            while (at + part < n && (static_cast<unsigned char>(line[at + part]) & 0xC0) == 0x80)
+                --part;
+            out += Translate(OS_TRANSLATE_UTF8_TO_LMBCS, line + at, part, part * 3);
+            at += part;
+        }
+        return out;
+    });
+}
+
 std::size_t LNLmbcsCut(const char* lmbcs, std::size_t size, std::size_t limit) {
     std::size_t at = 0;
     while (at < size) {

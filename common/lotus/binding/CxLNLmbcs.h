@@ -19,8 +19,9 @@ inline std::string LNToLmbcs(const std::string& text) {
 // code page or came in broken sequences: each reads as '?'.
 std::string LNFromLmbcs(const char* lmbcs, std::size_t length, std::size_t* replaced);
 
-// UTF-8 of LMBCS text, with nothing lost: what the journal shows.
+// UTF-8 of LMBCS text and back, with nothing lost: the journal's form.
 std::string LNLmbcsToUtf8(const std::string& lmbcs);
+std::string LNUtf8ToLmbcs(const std::string& utf8);
 
 // The length of the longest start of `lmbcs` that takes at most `limit`
 // bytes and ends on a character.

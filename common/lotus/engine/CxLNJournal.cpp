@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include "common/lotus/binding/CxLNApi.h"
+#include "common/lotus/binding/CxLNLmbcs.h"
 #include "common/lotus/engine/CxLNFailure.h"
 #include "common/lotus/engine/CxLNJournalValue.h"
 #include "common/lotus/engine/CxLNSafeRun.h"
@@ -38,22 +39,22 @@ std::string UtcTime(const char* format, bool milliseconds) {
 
 std::string NotesUser() {
     char user[MAXUSERNAME + 1] = "";
-    if (LNApi().SECKFMGetUserName && LNApi().SECKFMGetUserName(user) != NOERROR)
+    if (LNStoredApi().SECKFMGetUserName && LNStoredApi().SECKFMGetUserName(user) != NOERROR)
         user[0] = '\0';
     user[MAXUSERNAME] = '\0';
-    return platform::Cp1252ToUtf8(user);
+    return LNLmbcsToUtf8(user);
 }
 
 nlohmann::json Items(const LNRawItems& before, const LNRawItems& after) {
     nlohmann::json items = nlohmann::json::array();
     for (const tagLNItemChange& change : LNItemChanges(before, after)) {
         const tagLNRawItem& named = change.pNew ? *change.pNew : *change.pOld;
-        nlohmann::json item = {{"name", platform::Cp1252ToUtf8(named.sName)}};
+        nlohmann::json item = {{"name", LNLmbcsToUtf8(named.sName)}};
         item["old"] = change.pOld ? LNJournalValue(*change.pOld) : nlohmann::json();
         item["new"] = change.pNew ? LNJournalValue(*change.pNew) : nlohmann::json();
         // An undo puts the old item back under its own spelling.
         if (change.pOld && change.pNew && change.pOld->sName != change.pNew->sName)
-            item["old"]["name"] = platform::Cp1252ToUtf8(change.pOld->sName);
+            item["old"]["name"] = LNLmbcsToUtf8(change.pOld->sName);
         items.push_back(std::move(item));
     }
     return items;

@@ -4,8 +4,10 @@
 #include <cstring>
 
 #include "common/lotus/binding/CxLNApi.h"
+#include "common/lotus/binding/CxLNLmbcs.h"
 #include "common/lotus/engine/CxLNJournal.h"
 #include "common/lotus/engine/CxLNWriteBack.h"
+#include "platform/Cp1252.h"
 
 namespace {
 
@@ -50,22 +52,33 @@ std::string Doc(NOTEID id) {
     return "Document " + std::to_string(id);
 }
 
+// The item with its names as Notes stores them.
+tagLNUndoItem Stored(const tagLNUndoItem& journaled) {
+    tagLNUndoItem item = journaled;
+    item.sName = LNUtf8ToLmbcs(journaled.sName);
+    item.old.sName = LNUtf8ToLmbcs(journaled.old.sName);
+    item.now.sName = LNUtf8ToLmbcs(journaled.now.sName);
+    return item;
+}
+
 // The items of one changed document; true when any was put back.
 bool RestoreItems(NOTEHANDLE note, const tagLNUndoDoc& doc, const LNRawItems& current,
                   tagLNUndoOutcome* outcome) {
     bool restored = false;
-    for (const tagLNUndoItem& item : doc.items) {
+    for (const tagLNUndoItem& journaled : doc.items) {
+        const tagLNUndoItem item = Stored(journaled);
+        const std::string shown = platform::Utf8ToCp1252(journaled.sName);
         const tagLNRawItem* now = LNFindItem(current, item.sName);
         // A run ended between an entry and its store left the item as it was.
         if (Holds(now, item.bHadOld, item.old))
             continue;
         if (!Holds(now, item.bHasNew, item.now)) {
-            Left(outcome, Doc(doc.nDoc) + ": " + item.sName +
+            Left(outcome, Doc(doc.nDoc) + ": " + shown +
                               " was changed after the run; it was left as it is.");
             continue;
         }
         if (note && Restore(note, item) != NOERROR) {
-            Left(outcome, Doc(doc.nDoc) + ": " + item.sName + " could not be put back.");
+            Left(outcome, Doc(doc.nDoc) + ": " + shown + " could not be put back.");
             continue;
         }
         ++outcome->nRestored;

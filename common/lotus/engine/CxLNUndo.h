@@ -10,6 +10,7 @@
 
 class CxLNBaseUtil;
 
+// The names as the journal holds them, in UTF-8; the values as stored.
 struct tagLNUndoItem {
     std::string sName;
     bool bHadOld = false;

@@ -13,13 +13,13 @@ namespace {
 // The old item's own spelling of the name, where it differed.
 std::string OldName(const nlohmann::json& old, const std::string& name) {
     const nlohmann::json& own = old.value("name", nlohmann::json());
-    return own.is_string() ? platform::Utf8ToCp1252(own.get<std::string>()) : name;
+    return own.is_string() ? own.get<std::string>() : name;
 }
 
 bool ReadItem(const nlohmann::json& json, tagLNUndoItem* item) {
     if (!json.is_object() || !json.contains("name") || !json["name"].is_string())
         return false;
-    item->sName = platform::Utf8ToCp1252(json["name"].get<std::string>());
+    item->sName = json["name"].get<std::string>();
     const nlohmann::json& old = json.value("old", nlohmann::json());
     const nlohmann::json& now = json.value("new", nlohmann::json());
     item->bHadOld = !old.is_null();
