@@ -11,13 +11,24 @@ TEST(StatusText, EveryStatusOfTheStandInHasAText) {
                             ERR_TDO_CONV, ERR_FORMULA_COMPILATION, ERR_SECURE_BADPASSWORD,
                             ERR_SERVER_NOT_RESPONDING, ERR_DATABASE_BUSY, ERR_INVALID_HANDLE,
                             ERR_NOT_ID_FILE, ERR_NOT_INITIALIZED, ERR_INVALID_ITEM,
-                            ERR_BAD_ARGUMENT, ERR_FILE_EXISTS, ERR_DATABASE_IO};
+                            ERR_BAD_ARGUMENT, ERR_FILE_EXISTS, ERR_DATABASE_IO,
+                            ERR_SEGMENT_TOO_BIG, ERR_ITEM_DATATYPE, ERR_ODS_NO_SUCH_ENTRY,
+                            ERR_OLD_FORMAT};
     for (STATUS code : codes) {
         char text[1024];
         WORD length = OSLoadString(NULLHANDLE, code, text, sizeof text);
         EXPECT_GT(length, 0) << code;
         EXPECT_EQ(length, std::string(text).size());
     }
+}
+
+TEST(StatusText, TheStandInsOwnCodesAreWhereTheApiGivesNone) {
+    for (STATUS code : {ERR_NOT_INITIALIZED, ERR_OLD_FORMAT})
+        EXPECT_EQ(PKG(code), PKG_ADDIN) << code;
+    // Its names for the cases the API has codes for are those codes.
+    EXPECT_EQ(ERR_SERVER_NOT_RESPONDING, 0x0807);
+    EXPECT_EQ(ERR_DATABASE_BUSY, ERR_LOCK);
+    EXPECT_EQ(ERR_INVALID_HANDLE, ERR_OS_FREE_HANDLE);
 }
 
 TEST(StatusText, TextsOfThePublicApi) {
