@@ -3,7 +3,8 @@
  * written for Notes include the toolkit's headers beside this one and need
  * nothing of it. The administration calls work without NotesInit and take
  * file-system paths as given (relative to the current directory; no
- * notes.ini lookup, no "server!!" prefix). Text is LMBCS, as in the API.
+ * notes.ini lookup, no "server!!" prefix); user names and passwords are LMBCS,
+ * as everywhere in the API.
  *
  * notes.ini of a stand-in installation (sections and keys without case;
  * relative folders are relative to the folder of notes.ini):

@@ -3,6 +3,7 @@
 #include <strings.h>
 
 #include "Commands.h"
+#include "DumpText.h"
 #include "NotesDb.h"
 
 namespace {
@@ -38,14 +39,15 @@ int AclCommand(const std::string& db, const std::string& user, const std::string
     WORD level = 0;
     if (!FindAccessLevel(levelName, &level))
         return Fail("unknown access level \"" + levelName + "\"");
-    STATUS status = ZNSSetAccess(db.c_str(), user.c_str(), level);
+    STATUS status = ZNSSetAccess(db.c_str(), LmbcsFromDump(user).c_str(), level);
     return status == NOERROR
                ? 0
                : Fail("cannot set access of " + user + " in " + db + ": " + StatusText(status));
 }
 
 int IdCommand(const std::string& file, const std::string& user, const std::string& password) {
-    STATUS status = ZNSCreateIDFile(file.c_str(), user.c_str(), password.c_str());
+    STATUS status = ZNSCreateIDFile(file.c_str(), LmbcsFromDump(user).c_str(),
+                                    LmbcsFromDump(password).c_str());
     return status == NOERROR ? 0
                              : Fail("cannot create ID file " + file + ": " + StatusText(status));
 }

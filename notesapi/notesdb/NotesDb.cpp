@@ -59,7 +59,7 @@ NotesDb::~NotesDb() {
 
 STATUS NotesDb::Open(const std::string& path) {
     Close();
-    return NSFDbOpen(path.c_str(), &m_hDb);
+    return NSFDbOpen(LmbcsFromDump(path).c_str(), &m_hDb);
 }
 
 void NotesDb::Close() {

@@ -26,7 +26,7 @@ int SetCommand(const std::string& path, unsigned long id, const std::string& ite
     if (text.size() > 0xfffe)
         return Fail("the text for " + itemName + " is too long");
     DBHANDLE db = NULLHANDLE;
-    STATUS status = NSFDbOpen(path.c_str(), &db);
+    STATUS status = NSFDbOpen(LmbcsFromDump(path).c_str(), &db);
     if (status != NOERROR)
         return Fail("cannot open " + path + ": " + StatusText(status));
     status = SetText(db, static_cast<NOTEID>(id), item, text);

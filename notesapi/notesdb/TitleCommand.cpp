@@ -30,7 +30,7 @@ STATUS PrintTitle(DBHANDLE db) {
 
 int TitleCommand(const std::string& path, const std::string* title) {
     DBHANDLE db = NULLHANDLE;
-    STATUS status = NSFDbOpen(path.c_str(), &db);
+    STATUS status = NSFDbOpen(LmbcsFromDump(path).c_str(), &db);
     if (status != NOERROR)
         return Fail("cannot open " + path + ": " + StatusText(status));
     status = title ? SetTitle(db, *title) : PrintTitle(db);

@@ -229,9 +229,8 @@ int StartApi(const Options& o, char* program) {
     if (o.idFile.empty())
         return 0;
     char user[MAXUSERNAME] = "";
-    std::string password = o.password;
-    status = SECKFMSwitchToIDFile(const_cast<char*>(o.idFile.c_str()), &password[0], user,
-                                  sizeof user, 0, nullptr);
+    std::string idFile = LmbcsFromDump(o.idFile), password = LmbcsFromDump(o.password);
+    status = SECKFMSwitchToIDFile(&idFile[0], &password[0], user, sizeof user, 0, nullptr);
     if (status != NOERROR) {
         NotesTerm();
         return Fail("cannot switch to " + o.idFile + ": " + StatusText(status));

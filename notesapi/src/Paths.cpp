@@ -2,10 +2,19 @@
 
 #include "notesapi/src/Session.h"
 #include "notesapi/src/Text.h"
+#include "notesapi/src/Translate.h"
 
 #include <algorithm>
 
 namespace zns {
+
+std::string NativeText(const std::string& lmbcs) {
+    return TranslateText(TextForm::Lmbcs, TextForm::Utf8, lmbcs);
+}
+
+std::string LmbcsText(const std::string& native) {
+    return TranslateText(TextForm::Utf8, TextForm::Lmbcs, native);
+}
 
 std::string NormalisePath(const std::string& path) {
     std::string result = path;
@@ -24,7 +33,7 @@ std::string JoinPath(const std::string& folder, const std::string& name) {
 }
 
 std::string ResolveLocalPath(const std::string& given) {
-    return JoinPath(TheSession().dataDir, NormalisePath(given));
+    return JoinPath(TheSession().dataDir, NormalisePath(NativeText(given)));
 }
 
 namespace {
@@ -46,11 +55,12 @@ bool IsServerPath(const std::string& given) {
     return bang != std::string::npos && !Trim(given.substr(0, bang)).empty();
 }
 
-STATUS ResolveDatabasePath(const std::string& given, std::string& file) {
+STATUS ResolveDatabasePath(const std::string& lmbcs, std::string& file) {
+    const std::string given = NativeText(lmbcs);
     std::size_t bang = given.find("!!");
     if (!IsServerPath(given)) {
         std::string local = bang == std::string::npos ? given : given.substr(bang + 2);
-        file = ResolveLocalPath(local);
+        file = JoinPath(TheSession().dataDir, NormalisePath(local));
         return NOERROR;
     }
     std::string folder;
@@ -80,5 +90,6 @@ WORD LNPUBLIC OSGetDataDirectory(char* retPathName) {
     ZNS_REQUIRE_INIT(0);
     if (!retPathName)
         return 0;
-    return static_cast<WORD>(zns::CopyText(retPathName, MAXPATH, zns::TheSession().dataDir));
+    return static_cast<WORD>(
+        zns::CopyText(retPathName, MAXPATH, zns::LmbcsText(zns::TheSession().dataDir)));
 }

@@ -189,3 +189,22 @@ TEST_F(LmbcsTest, ATextOutsideThePageIsReportedWithItsItem) {
     LNApi().NSFNoteClose(note);
     LNApi().NSFDbClose(m_db);
 }
+
+TEST_F(LmbcsTest, PathsUserNamesAndPasswordsCrossAsTextToo) {
+    // notesdb takes UTF-8; the file system holds UTF-8 names.
+    ASSERT_EQ(m_folder.Notesdb("create 'Data/M\xC3\xBCller.nsf'"), 0);
+    ASSERT_EQ(m_folder.Notesdb("id Data/user.id 'J\xC3\xBCrgen \xE2\x82\xAC' 'P\xC3\xA4sswort'"),
+              0);
+    DBHANDLE db = NULLHANDLE;
+    EXPECT_EQ(LNApi().NSFDbOpen("M\xFCller.nsf", &db), NOERROR);
+    LNApi().NSFDbClose(db);
+    char password[] = "P\xE4sswort", file[] = "user.id", user[MAXUSERNAME] = "";
+    EXPECT_EQ(LNApi().SECKFMSwitchToIDFile(file, password, user, sizeof user - 1, 0, nullptr),
+              NOERROR);
+    EXPECT_STREQ(user, "J\xFCrgen \x80");
+    EXPECT_EQ(LNApi().SECKFMGetUserName(user), NOERROR);
+    EXPECT_STREQ(user, "J\xFCrgen \x80");
+    char folder[MAXPATH] = "";
+    EXPECT_GT(LNApi().OSGetDataDirectory(folder), 0);
+    EXPECT_EQ(std::string(folder), m_folder.File("Data"));
+}
