@@ -1,7 +1,8 @@
 // The selection formulas the stand-in understands, with or without SELECT
 // and a closing ';': @All, @True, @False and comparisons of items and texts
 // (=, !=, <>, <, >, <=, >=), joined by &, | and ! with parentheses. Keywords,
-// @functions and item names go without case; texts are quoted ("X" or {X}).
+// @functions and item names (the letters A to Z, digits, _ and $) go without
+// case; texts are quoted ("X" or {X}).
 #pragma once
 #include "notesapi/src/Note.h"
 
