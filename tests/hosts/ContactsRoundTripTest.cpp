@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "FieldUpdate.h"
 #include "NotesInstall.h"
 #include "common/lotus/exchange/CxLNAddr.h"
 #include "common/lotus/exchange/CxLNNote.h"
@@ -31,14 +32,6 @@ std::map<std::string, std::vector<std::string>> Documents(const std::string& dum
             docs[note].push_back(line);
     }
     return docs;
-}
-
-tagFUFieldUpdate Definition(int key, int op, const char* value) {
-    tagFUFieldUpdate def{};
-    def.nFieldKey = key;
-    def.nOperation = op;
-    CxStrCopy(def.szValue, value);
-    return def;
 }
 
 void Prepare(CxLNAddrUtil& util, const NotesInstall& notes) {
@@ -73,8 +66,8 @@ TEST(ContactsRoundTrip, WritesBackExactlyTheChangedItems) {
     EXPECT_STREQ(first->szLastName, "Ivanova");
 
     // Change the first and third contact; add one.
-    tagFUFieldUpdate defs[] = {Definition(3, FU_OP_SET, "Miller"),
-                               Definition(1, FU_OP_APPEND, "-Ann")};
+    tagFUFieldUpdate defs[] = {FieldUpdate(3, FU_OP_SET, "Miller"),
+                               FieldUpdate(1, FU_OP_APPEND, "-Ann")};
     CxList definitions, selected;
     for (tagFUFieldUpdate& d : defs)
         definitions.Add(&d);

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "FieldUpdate.h"
 #include "NotesInstall.h"
 #include "common/lotus/exchange/CxLNAddr.h"
 #include "common/lotus/exchange/CxLNJournalList.h"
@@ -57,14 +58,6 @@ private:
     const NotesInstall& m_notes;
 };
 
-tagFUFieldUpdate Definition(int key, int op, const char* value) {
-    tagFUFieldUpdate def{};
-    def.nFieldKey = key;
-    def.nOperation = op;
-    CxStrCopy(def.szValue, value);
-    return def;
-}
-
 } // namespace
 
 TEST(LmbcsRoundTrip, AccentsAndTheEuroCrossBetweenLmbcsAndTheCodePage) {
@@ -106,8 +99,8 @@ TEST(LmbcsRoundTrip, AccentsAndTheEuroCrossBetweenLmbcsAndTheCodePage) {
                   .find("3 character(s) of item CompanyName have no form in code page 1252"),
               std::string::npos);
 
-    tagFUFieldUpdate defs[] = {Definition(1, FU_OP_APPEND, " \x80"),
-                               Definition(8, FU_OP_SET, "Caf\xE9")};
+    tagFUFieldUpdate defs[] = {FieldUpdate(1, FU_OP_APPEND, " \x80"),
+                               FieldUpdate(8, FU_OP_SET, "Caf\xE9")};
     CxList definitions, selected;
     for (tagFUFieldUpdate& d : defs)
         definitions.Add(&d);

@@ -30,15 +30,8 @@
 #include "secerr.h"
 #include "textlist.h"
 
-static int failures = 0;
+#include "Check.h"
 
-#define CHECK(cond)                                                                        \
-    do {                                                                                   \
-        if (!(cond)) {                                                                     \
-            fprintf(stderr, "%s:%d: check failed: %s\n", __FILE__, __LINE__, #cond);       \
-            ++failures;                                                                    \
-        }                                                                                  \
-    } while (0)
 
 #define MAX_FOUND 16
 

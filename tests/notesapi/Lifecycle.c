@@ -12,18 +12,11 @@
 #include "osmem.h"
 #include "zns.h"
 
+#include "Check.h"
+
 #include <stdio.h>
 #include <string.h>
 
-static int failures = 0;
-
-#define CHECK(cond)                                                                        \
-    do {                                                                                   \
-        if (!(cond)) {                                                                     \
-            fprintf(stderr, "%s:%d: check failed: %s\n", __FILE__, __LINE__, #cond);       \
-            ++failures;                                                                    \
-        }                                                                                  \
-    } while (0)
 
 #define MAX_FOUND 16
 

@@ -19,10 +19,42 @@ bool IsPlain(unsigned char c) {
 
 // One call of OSTranslate on `length` bytes; at most `most` bytes out.
 std::string Translate(WORD mode, const char* in, std::size_t length, std::size_t most) {
+    most = most < MAXWORD ? most : MAXWORD;
     std::vector<char> out(most + 2, '\0');
     const WORD written = LNStoredApi().OSTranslate(mode, in, static_cast<WORD>(length), out.data(),
                                                    static_cast<WORD>(most));
     return std::string(out.data(), written < most ? written : most);
+}
+
+// How much of `left` bytes the next call takes: whole characters, at most
+// kChunk of them. A broken last character goes whole: the API replaces it.
+using PartCut = std::size_t (*)(const char* text, std::size_t left);
+
+std::size_t LmbcsPart(const char* text, std::size_t left) {
+    const std::size_t n = LNLmbcsCut(text, left, kChunk);
+    return n ? n : left;
+}
+
+std::size_t Utf8Part(const char* text, std::size_t left) {
+    std::size_t n = left < kChunk ? left : kChunk;
+    while (n > 0 && n < left && (static_cast<unsigned char>(text[n]) & 0xC0) == 0x80)
+        --n;
+    return n ? n : left;
+}
+
+std::size_t Utf16Part(const char*, std::size_t left) {
+    return left < 2 * kChunk ? left : 2 * kChunk;
+}
+
+// OSTranslate over `n` bytes in parts; a byte in gives at most `grow` out.
+std::string InParts(WORD mode, const char* text, std::size_t n, PartCut cut, std::size_t grow) {
+    std::string out;
+    for (std::size_t at = 0; at < n;) {
+        const std::size_t part = cut(text + at, n - at);
+        out += Translate(mode, text + at, part, part * grow);
+        at += part;
+    }
+    return out;
 }
 
 // Calls `piece` for each run between zero bytes and puts the zeros back.
@@ -43,27 +75,14 @@ template <class Piece> std::string ByLines(const char* text, std::size_t length,
 
 std::string ToLmbcsLine(const char* text, std::size_t length) {
     const std::u16string wide = platform::Cp1252ToWide(std::string_view(text, length));
-    std::string out;
-    for (std::size_t at = 0; at < wide.size(); at += kChunk) {
-        const std::size_t units = wide.size() - at < kChunk ? wide.size() - at : kChunk;
-        out += Translate(OS_TRANSLATE_UNICODE_TO_LMBCS,
-                         reinterpret_cast<const char*>(wide.data() + at), units * 2, units * 3);
-    }
-    return out;
+    return InParts(OS_TRANSLATE_UNICODE_TO_LMBCS, reinterpret_cast<const char*>(wide.data()),
+                   wide.size() * 2, Utf16Part, 2);
 }
 
 std::u16string FromLmbcsLine(const char* lmbcs, std::size_t length) {
-    std::u16string wide;
-    for (std::size_t at = 0; at < length;) {
-        std::size_t n = LNLmbcsCut(lmbcs + at, length - at, kChunk);
-        if (n == 0)
-            n = length - at; // a broken character: the API replaces it
-        const std::string units = Translate(OS_TRANSLATE_LMBCS_TO_UNICODE, lmbcs + at, n, n * 2);
-        const std::size_t old = wide.size();
-        wide.resize(old + units.size() / 2);
-        std::memcpy(&wide[old], units.data(), (units.size() / 2) * 2);
-        at += n;
-    }
+    const std::string units = InParts(OS_TRANSLATE_LMBCS_TO_UNICODE, lmbcs, length, LmbcsPart, 2);
+    std::u16string wide(units.size() / 2, u'\0');
+    std::memcpy(&wide[0], units.data(), wide.size() * 2);
     return wide;
 }
 
@@ -115,15 +134,7 @@ std::string LNLmbcsToUtf8(const std::string& lmbcs) {
     if (LNIsPlainText(lmbcs.data(), lmbcs.size()) || !LNStoredApi().OSTranslate)
         return lmbcs;
     return ByLines(lmbcs.data(), lmbcs.size(), [](const char* line, std::size_t n) {
-        std::string out;
-        for (std::size_t at = 0; at < n;) {
-            std::size_t part = LNLmbcsCut(line + at, n - at, kChunk);
-            if (part == 0)
-                part = n - at;
-            out += Translate(OS_TRANSLATE_LMBCS_TO_UTF8, line + at, part, part * 3);
-            at += part;
-        }
-        return out;
+        return InParts(OS_TRANSLATE_LMBCS_TO_UTF8, line, n, LmbcsPart, 3);
     });
 }
 
@@ -131,16 +142,7 @@ std::string LNUtf8ToLmbcs(const std::string& utf8) {
     if (LNIsPlainText(utf8.data(), utf8.size()) || !LNStoredApi().OSTranslate)
         return utf8;
     return ByLines(utf8.data(), utf8.size(), [](const char* line, std::size_t n) {
-        std::string out;
-        for (std::size_t at = 0; at < n;) {
-            // A UTF-8 character starts on a byte that is no continuation.
-            std::size_t part = n - at < kChunk ? n - at : kChunk;
-            while (at + part < n && (static_cast<unsigned char>(line[at + part]) & 0xC0) == 0x80)
-                --part;
-            out += Translate(OS_TRANSLATE_UTF8_TO_LMBCS, line + at, part, part * 3);
-            at += part;
-        }
-        return out;
+        return InParts(OS_TRANSLATE_UTF8_TO_LMBCS, line, n, Utf8Part, 3);
     });
 }
 
