@@ -13,6 +13,7 @@
 
 #include "common/misc/CxFile.h"
 #include "common/misc/CxString.h"
+#include "platform/SafeOpen.h"
 #include "platform/SystemError.h"
 #include "platform/ThreadId.h"
 
@@ -48,10 +49,9 @@ void ReportRefusedLog(const char* path, int error) {
 
 // One write() to a file opened for appending, so lines of several processes
 // never mix. A symbolic link at the log's name is not followed: lines must
-// not land in whatever file it points to.
+// not land in whatever file it points to. The log is its owner's alone.
 void AppendLine(const char* path, const std::string& line, bool fromEmpty) {
-    int flags = O_WRONLY | O_CREAT | O_NOFOLLOW | O_CLOEXEC | (fromEmpty ? O_TRUNC : O_APPEND);
-    int fd = open(path, flags, 0666);
+    int fd = platform::OpenNoFollow(path, O_WRONLY | O_CREAT | (fromEmpty ? O_TRUNC : O_APPEND));
     if (fd < 0) {
         ReportRefusedLog(path, errno);
         return;
