@@ -12,6 +12,7 @@
 #include <unistd.h>
 
 #include "common/misc/CxFile.h"
+#include "common/misc/CxLogText.h"
 #include "common/misc/CxString.h"
 #include "platform/SafeOpen.h"
 #include "platform/SystemError.h"
@@ -84,12 +85,10 @@ CxDebugUtil::~CxDebugUtil() = default;
 void CxDebugUtil::Write(int level, const char* source, int line, const char* format, ...) {
     if (level != 0 && (!m_bEnabled || level > m_nLevel))
         return;
-    std::string message(kMessageSize, '\0');
     va_list args;
     va_start(args, format);
-    int length = format ? std::vsnprintf(&message[0], kMessageSize, format, args) : 0;
+    const std::string message = CxLogFormat(kMessageSize - 1, format, args);
     va_end(args);
-    message.resize(length < 0 ? 0 : std::min<std::size_t>(length, kMessageSize - 1));
 
     char path[sizeof m_szLogPath + sizeof m_szLogFile];
     CxStrFormat(path, sizeof path, "%s%s", m_szLogPath, m_szLogFile);
