@@ -40,6 +40,9 @@ bool CxWizardController::UndoRun(const char* run, bool dryRun, tagLNUndoResult* 
         SetLoadError_("Not enough memory.");
         return false;
     }
+    if (!TakeDataFolder_(folder))
+        return false;
+    m_runLock.BeginUndo();
     AppSettings& s = m_settings;
     s.AppFlag = KindFlag(head.sKind);
     const std::string database = platform::Utf8ToCp1252(head.sDatabase);
@@ -52,6 +55,7 @@ bool CxWizardController::UndoRun(const char* run, bool dryRun, tagLNUndoResult* 
     };
     const bool undone = util && m_pWait->RunWhileWaiting(undo);
     m_pWait->StopWaitWindow();
+    m_runLock.Release();
     if (util && !undone)
         SetLoadError_(util->GetLastErrorMsg()[0] ? util->GetLastErrorMsg() : "The undo failed.");
     return undone;
