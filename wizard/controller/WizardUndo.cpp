@@ -31,8 +31,11 @@ bool CxWizardController::UndoRun(const char* run, bool dryRun, tagLNUndoResult* 
         return false;
     }
     if (!LNReadJournalRun(folder, run ? run : "", &head) || !KindFlag(head.sKind)) {
+        const std::string name = run ? run : "";
         const std::string text =
-            std::string("There is no journal of a run named \"") + (run ? run : "") + "\".";
+            head.sDamaged.empty()
+                ? "There is no journal of a run named \"" + name + "\"."
+                : "The journal of the run \"" + name + "\" can not be used: " + head.sDamaged + ".";
         SetLoadError_(text.c_str());
         return false;
     }

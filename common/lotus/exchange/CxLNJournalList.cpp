@@ -119,8 +119,8 @@ std::vector<tagLNJournalRun> LNListJournalRuns(const std::string& dataFolder) {
 
 bool LNReadJournalRun(const std::string& dataFolder, const std::string& run, tagLNJournalRun* out) {
     tagLNJournalRun read;
-    if (!ReadFile(dataFolder, run, &read))
-        return false;
-    *out = read;
-    return true;
+    const bool headed = ReadFile(dataFolder, run, &read);
+    if (headed || CxLNJournalReader(dataFolder, run).IsOpen())
+        *out = read;
+    return headed;
 }

@@ -27,5 +27,5 @@ std::vector<std::string> LNJournalRunNames(const std::string& dataFolder);
 std::vector<tagLNJournalRun> LNListJournalRuns(const std::string& dataFolder);
 
 // The run `run`; false when there is no such journal or its first line is
-// no journal header.
+// no journal header (out->sDamaged then says why, when there is a file).
 bool LNReadJournalRun(const std::string& dataFolder, const std::string& run, tagLNJournalRun* out);

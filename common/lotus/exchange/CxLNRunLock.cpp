@@ -56,14 +56,14 @@ std::string Holder(const platform::tagLockHolder& h) {
     return text;
 }
 
-// The runs journaled since `seconds` that did not finish, as sentences.
+// The runs journaled since `seconds` that did not end as done, as sentences.
 std::string JournaledSince(const std::string& folder, long long seconds) {
     const std::string since = UtcTime(seconds);
     std::string text;
     for (const tagLNJournalRun& run : LNListJournalRuns(folder)) {
         if (run.sTime < since)
             break; // newest first
-        if (!run.sEnd.empty())
+        if (run.sEnd == "done")
             continue;
         text += " Its journal " + run.sRun + " shows " + std::to_string(run.nDocuments) +
                 " documents changed (" + std::to_string(run.nItems) + " items); \"vxln-batch undo " +
