@@ -9,6 +9,7 @@
 #include <ctime>
 #include <fcntl.h>
 #include <string>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "common/misc/CxFile.h"
@@ -57,6 +58,10 @@ void AppendLine(const char* path, const std::string& line, bool fromEmpty) {
         ReportRefusedLog(path, errno);
         return;
     }
+    // A log an older run left readable to others becomes the owner's alone.
+    struct stat st;
+    if (fstat(fd, &st) == 0 && (st.st_mode & (S_IRWXG | S_IRWXO)))
+        fchmod(fd, S_IRUSR | S_IWUSR);
     ssize_t written;
     do {
         written = write(fd, line.data(), line.size());

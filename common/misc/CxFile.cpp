@@ -62,6 +62,12 @@ FILE* CxFile::OpenStream_(const char* path, const char* mode) {
     const int fd = platform::OpenNoFollow(path, flags);
     if (fd < 0)
         return nullptr;
+    // Records written into a file that an older run left readable to others
+    // would be readable too.
+    if (writes && fchmod(fd, S_IRUSR | S_IWUSR) != 0) {
+        close(fd);
+        return nullptr;
+    }
     FILE* stream = fdopen(fd, mode);
     if (!stream)
         close(fd);

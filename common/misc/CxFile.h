@@ -11,7 +11,7 @@ public:
     CxFile(const CxFile&) = delete;
     CxFile& operator=(const CxFile&) = delete;
 
-    // No mode follows a symbolic link at `path`; a file made here is 0600.
+    // No mode follows a symbolic link at `path`; a file written is 0600.
     bool Open(const char* path, const char* mode);
     bool Close();
     bool IsOpen() const { return m_pStream != nullptr; }

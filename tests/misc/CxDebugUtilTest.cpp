@@ -310,4 +310,9 @@ TEST_F(CxDebugUtilTest, TheLogIsItsOwnersAlone) {
     struct stat st;
     ASSERT_EQ(stat(dir.File("appdebug.log").c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 0777, 0600u);
+    // One an older run left readable to others too.
+    ASSERT_EQ(chmod(dir.File("appdebug.log").c_str(), 0644), 0);
+    log.Write(0, "unit", 1, "m");
+    ASSERT_EQ(stat(dir.File("appdebug.log").c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0600u);
 }

@@ -223,6 +223,12 @@ TEST(CxFileLinks, NoModeFollowsALinkAndNewFilesAreTheOwnersAlone) {
     struct stat st;
     ASSERT_EQ(stat(dir.File("new").c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 0777, 0600u);
+    file.Close();
+    // Written again, a file an older run left readable to others is no more.
+    ASSERT_EQ(chmod(dir.File("new").c_str(), 0644), 0);
+    ASSERT_TRUE(file.Open(dir.File("new").c_str(), "wb"));
+    ASSERT_EQ(stat(dir.File("new").c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0600u);
     EXPECT_TRUE(file.WriteInt(7));
     file.Close();
     ASSERT_TRUE(file.Open(dir.File("new").c_str(), "ab"));
