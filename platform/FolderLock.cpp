@@ -172,13 +172,11 @@ bool FolderLockHeld(const std::string& path, tagLockHolder* holder) {
     const int fd = OpenNoFollow(path.c_str(), O_RDONLY);
     if (fd < 0)
         return false;
-    const bool held = flock(fd, LOCK_SH | LOCK_NB) != 0;
-    if (!held)
-        flock(fd, LOCK_UN);
-    else if (holder)
-        *holder = ParseRecord(ReadRecordText(fd));
+    const tagLockHolder read = ParseRecord(ReadRecordText(fd));
     close(fd);
-    return held;
+    if (holder)
+        *holder = read;
+    return ProcessRuns(read.nPid);
 }
 
 bool ProcessRuns(long pid) {

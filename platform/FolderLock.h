@@ -53,8 +53,9 @@ private:
     tagLockHolder m_previous;
 };
 
-// A process holds the lock file `path` now (`holder` says who); nothing is
-// taken or changed. False too when there is no such file.
+// The lock file `path` names a holder that still runs (`holder` says who).
+// Only the record is read: no lock is tried, which could turn away a process
+// taking the lock at that moment.
 bool FolderLockHeld(const std::string& path, tagLockHolder* holder);
 
 // The process runs (or is a zombie not yet reaped).

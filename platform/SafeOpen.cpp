@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <fcntl.h>
+#include <string>
 #include <sys/stat.h>
 
 namespace platform {
@@ -29,7 +30,11 @@ int OpenNoFollowAt(int folder, const char* name, int flags) {
 }
 
 int OpenFolderNoFollow(const char* path) {
-    return OpenNoFollow(path, O_RDONLY | O_DIRECTORY);
+    // A trailing '/' would make the kernel follow a final link after all.
+    std::string name = path ? path : "";
+    while (name.size() > 1 && name.back() == '/')
+        name.pop_back();
+    return OpenNoFollow(name.c_str(), O_RDONLY | O_DIRECTORY);
 }
 
 } // namespace platform

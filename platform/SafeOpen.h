@@ -10,8 +10,9 @@ namespace platform {
 int OpenNoFollow(const char* path, int flags);
 // The same for `name` inside the folder open as `folder`.
 int OpenNoFollowAt(int folder, const char* name, int flags);
-// The folder at `path` for reading and for OpenNoFollowAt; -1 (ENOTDIR or
-// ELOOP) when it is no folder or a symbolic link to one.
+// The folder at `path` (with or without a trailing '/') for reading and for
+// OpenNoFollowAt; -1 (ENOTDIR or ELOOP) when it is no folder or a symbolic
+// link to one.
 int OpenFolderNoFollow(const char* path);
 
 } // namespace platform

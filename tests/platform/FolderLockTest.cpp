@@ -109,9 +109,10 @@ TEST(FolderLock, AChildSharingTheLockKeepsItHeld) {
     child.ShareWithChildren(lock.Descriptor());
     ASSERT_TRUE(child.Start({"/bin/sleep", "30"}, "", nullptr));
     lock.Release();
-    EXPECT_TRUE(platform::FolderLockHeld(path, nullptr));
+    CxFolderLock other;
+    EXPECT_EQ(other.Take(path, "other", false, {}, nullptr, nullptr), Result::Held);
     child.Terminate(5000);
-    EXPECT_FALSE(platform::FolderLockHeld(path, nullptr));
+    EXPECT_EQ(other.Take(path, "other", false, {}, nullptr, nullptr), Result::Taken);
 }
 
 TEST(FolderLock, ALinkAtTheLocksNameIsNeverFollowed) {

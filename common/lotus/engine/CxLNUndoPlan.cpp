@@ -7,6 +7,7 @@
 #include "common/lotus/engine/CxLNJournalValue.h"
 #include "common/lotus/exchange/CxLNJournalList.h"
 #include "common/lotus/exchange/CxLNJournalReader.h"
+#include "common/lotus/exchange/CxLNJsonField.h"
 #include "platform/Cp1252.h"
 
 namespace {
@@ -57,7 +58,7 @@ bool ReadEntry(const nlohmann::json& line, tagLNUndoDoc* doc) {
 }
 
 bool ReadHead(const nlohmann::json& head, tagLNUndoPlan* plan) {
-    if (!head.is_object() || head.value("journal", 0) != 1)
+    if (LNJsonInteger(head, "journal") != 1)
         return false;
     for (const char* key : {"run", "kind", "database"})
         if (!head.contains(key) || !head[key].is_string())

@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include "common/lotus/exchange/CxLNJournalReader.h"
+#include "common/lotus/exchange/CxLNJsonField.h"
 
 namespace {
 
@@ -18,14 +19,14 @@ const char kExtension[] = ".jsonl";
 constexpr std::size_t kMaxWaiting = 1u << 20;
 
 bool ReadHead(const nlohmann::json& head, tagLNJournalRun* run) {
-    if (!head.is_object() || head.value("journal", 0) != 1)
+    if (LNJsonInteger(head, "journal") != 1)
         return false;
-    run->sRun = head.value("run", std::string());
-    run->sTime = head.value("time", std::string());
-    run->sKind = head.value("kind", std::string());
-    run->sDatabase = head.value("database", std::string());
-    run->sUser = head.value("user", std::string());
-    run->sUndoOf = head.value("undo_of", std::string());
+    run->sRun = LNJsonText(head, "run");
+    run->sTime = LNJsonText(head, "time");
+    run->sKind = LNJsonText(head, "kind");
+    run->sDatabase = LNJsonText(head, "database");
+    run->sUser = LNJsonText(head, "user");
+    run->sUndoOf = LNJsonText(head, "undo_of");
     return !run->sRun.empty();
 }
 
@@ -35,7 +36,7 @@ void ReadLine(const nlohmann::json& line, std::map<long, int>* waiting, tagLNJou
         return;
     if (line.contains("end") && line["end"].is_string()) {
         run->sEnd = line["end"].get<std::string>();
-        run->sWhy = line.value("why", std::string());
+        run->sWhy = LNJsonText(line, "why");
         return;
     }
     if (!line.contains("entry") || !line["entry"].is_number_integer())
@@ -48,7 +49,7 @@ void ReadLine(const nlohmann::json& line, std::map<long, int>* waiting, tagLNJou
     const auto found = waiting->find(entry);
     if (found == waiting->end())
         return;
-    if (line.value("committed", false)) {
+    if (LNJsonFlag(line, "committed")) {
         ++run->nDocuments;
         run->nItems += found->second;
     }

@@ -296,6 +296,13 @@ TEST_F(BatchSafeRun, ALinkPlantedInTheDataFolderLeadsNowhere) {
         EXPECT_FALSE(testsupport::FileExists(target));
         std::remove(link.c_str());
     }
+    // Nor does a link to a folder that is there take the journals elsewhere.
+    const std::string elsewhere = hold.File("elsewhere");
+    ASSERT_EQ(mkdir(elsewhere.c_str(), 0700), 0);
+    std::filesystem::remove_all(notes.WizardFolder() + "journal");
+    ASSERT_EQ(symlink(elsewhere.c_str(), (notes.WizardFolder() + "journal").c_str()), 0);
+    EXPECT_EQ(Batch(SetLastName("Novak")).status, 1);
+    EXPECT_TRUE(std::filesystem::is_empty(elsewhere));
 }
 
 // A journal of 2 GB (sparse: a header, then nothing but zeros) is read a
