@@ -1,9 +1,10 @@
 #include "CxLogText.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
-#include <sys/types.h>
+#include <type_traits>
 
 namespace {
 
@@ -109,46 +110,36 @@ std::string Text(const char* text, const tagConversion& c) {
     return Padded(CxLogEscape(text, length), c);
 }
 
-std::string Signed(const tagConversion& c, va_list& args) {
-    const std::string& l = c.length;
-    if (l == "l")
-        return FormatOne(c.spec, va_arg(args, long));
-    if (l == "ll" || l == "q")
-        return FormatOne(c.spec, va_arg(args, long long));
-    if (l == "j")
-        return FormatOne(c.spec, va_arg(args, intmax_t));
-    if (l == "z")
-        return FormatOne(c.spec, va_arg(args, ssize_t));
-    if (l == "t")
-        return FormatOne(c.spec, va_arg(args, ptrdiff_t));
-    return FormatOne(c.spec, va_arg(args, int));
+// The argument type of a length modifier, signed or not.
+template <bool Signed, class T> using Sized = std::conditional_t<Signed, T, std::make_unsigned_t<T>>;
+
+template <class T> T Next(va_list& args) {
+    return va_arg(args, T);
 }
 
-std::string Unsigned(const tagConversion& c, va_list& args) {
+template <bool Signed> std::string Integer(const tagConversion& c, va_list& args) {
     const std::string& l = c.length;
     if (l == "l")
-        return FormatOne(c.spec, va_arg(args, unsigned long));
+        return FormatOne(c.spec, Next<Sized<Signed, long>>(args));
     if (l == "ll" || l == "q")
-        return FormatOne(c.spec, va_arg(args, unsigned long long));
+        return FormatOne(c.spec, Next<Sized<Signed, long long>>(args));
     if (l == "j")
-        return FormatOne(c.spec, va_arg(args, uintmax_t));
-    if (l == "z")
-        return FormatOne(c.spec, va_arg(args, size_t));
-    if (l == "t")
-        return FormatOne(c.spec, va_arg(args, ptrdiff_t));
-    return FormatOne(c.spec, va_arg(args, unsigned));
+        return FormatOne(c.spec, Next<Sized<Signed, intmax_t>>(args));
+    if (l == "z" || l == "t")
+        return FormatOne(c.spec, Next<Sized<Signed, ptrdiff_t>>(args));
+    return FormatOne(c.spec, Next<Sized<Signed, int>>(args));
 }
 
 std::string Converted(const tagConversion& c, va_list& args) {
     switch (c.conversion) {
     case 'd':
     case 'i':
-        return Signed(c, args);
+        return Integer<true>(c, args);
     case 'o':
     case 'u':
     case 'x':
     case 'X':
-        return Unsigned(c, args);
+        return Integer<false>(c, args);
     case 'c': {
         const char one = static_cast<char>(va_arg(args, int));
         return Padded(CxLogEscape(&one, 1), c);

@@ -15,22 +15,18 @@ namespace {
 
 const int kKinds[] = {1, 2, 4, 8};
 
-std::string LocalTime(long long seconds) {
+// Local time for the user; UTC as the journal's "time" has it.
+std::string TimeText(long long seconds, bool utc) {
     const time_t when = static_cast<time_t>(seconds);
-    std::tm local{};
-    localtime_r(&when, &local);
+    std::tm parts{};
+    utc ? gmtime_r(&when, &parts) : localtime_r(&when, &parts);
     char text[32] = "";
-    std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S", &local);
+    std::strftime(text, sizeof text, utc ? "%Y-%m-%dT%H:%M:%SZ" : "%Y-%m-%d %H:%M:%S", &parts);
     return text;
 }
 
-std::string UtcTime(long long seconds) {
-    const time_t when = static_cast<time_t>(seconds);
-    std::tm utc{};
-    gmtime_r(&when, &utc);
-    char text[32] = "";
-    std::strftime(text, sizeof text, "%Y-%m-%dT%H:%M:%SZ", &utc);
-    return text;
+std::string LocalTime(long long seconds) {
+    return TimeText(seconds, false);
 }
 
 std::string ProgramName() {
@@ -58,7 +54,7 @@ std::string Holder(const platform::tagLockHolder& h) {
 
 // The runs journaled since `seconds` that did not end as done, as sentences.
 std::string JournaledSince(const std::string& folder, long long seconds) {
-    const std::string since = UtcTime(seconds);
+    const std::string since = TimeText(seconds, true);
     std::string text;
     for (const tagLNJournalRun& run : LNListJournalRuns(folder)) {
         if (run.sTime < since)
