@@ -11,7 +11,7 @@ namespace {
 // One conversion of the format: "%", its flags, width, precision and length,
 // and the conversion character.
 struct tagConversion {
-    std::string spec;
+    std::string directive;
     std::string length; // "", "hh", "h", "l", "ll", "j", "z", "t", "L"
     char conversion = 0;
     bool bLeft = false;
@@ -66,28 +66,28 @@ bool ReadConversion(const char*& p, va_list& args, tagConversion* c) {
     // A text's precision only bounds what is read of it.
     if (c->conversion != 's' && c->nPrecision > kMaxField)
         c->nPrecision = kMaxField;
-    // The spec for snprintf, with the '*' values written out.
-    c->spec = "%";
+    // The directive for snprintf, with the '*' values written out.
+    c->directive = "%";
     for (const char* q = start + 1; q < length; ++q)
         if (IsFlag(*q))
-            c->spec += *q;
+            c->directive += *q;
     if (c->nWidth >= 0)
-        c->spec += std::to_string(c->nWidth);
+        c->directive += std::to_string(c->nWidth);
     if (c->nPrecision >= 0)
-        c->spec += "." + std::to_string(c->nPrecision);
-    c->spec += c->length + c->conversion;
+        c->directive += "." + std::to_string(c->nPrecision);
+    c->directive += c->length + c->conversion;
     return true;
 }
 
-template <class T> std::string FormatOne(const std::string& spec, T value) {
+template <class T> std::string FormatOne(const std::string& directive, T value) {
     char buffer[512];
-    const int n = std::snprintf(buffer, sizeof buffer, spec.c_str(), value);
+    const int n = std::snprintf(buffer, sizeof buffer, directive.c_str(), value);
     if (n < 0)
         return std::string();
     if (static_cast<std::size_t>(n) < sizeof buffer)
         return std::string(buffer, static_cast<std::size_t>(n));
     std::string big(static_cast<std::size_t>(n) + 1, '\0');
-    std::snprintf(&big[0], big.size(), spec.c_str(), value);
+    std::snprintf(&big[0], big.size(), directive.c_str(), value);
     big.resize(static_cast<std::size_t>(n));
     return big;
 }
@@ -120,14 +120,14 @@ template <class T> T Next(va_list& args) {
 template <bool Signed> std::string Integer(const tagConversion& c, va_list& args) {
     const std::string& l = c.length;
     if (l == "l")
-        return FormatOne(c.spec, Next<Sized<Signed, long>>(args));
+        return FormatOne(c.directive, Next<Sized<Signed, long>>(args));
     if (l == "ll" || l == "q")
-        return FormatOne(c.spec, Next<Sized<Signed, long long>>(args));
+        return FormatOne(c.directive, Next<Sized<Signed, long long>>(args));
     if (l == "j")
-        return FormatOne(c.spec, Next<Sized<Signed, intmax_t>>(args));
+        return FormatOne(c.directive, Next<Sized<Signed, intmax_t>>(args));
     if (l == "z" || l == "t")
-        return FormatOne(c.spec, Next<Sized<Signed, ptrdiff_t>>(args));
-    return FormatOne(c.spec, Next<Sized<Signed, int>>(args));
+        return FormatOne(c.directive, Next<Sized<Signed, ptrdiff_t>>(args));
+    return FormatOne(c.directive, Next<Sized<Signed, int>>(args));
 }
 
 std::string Converted(const tagConversion& c, va_list& args) {
@@ -147,7 +147,7 @@ std::string Converted(const tagConversion& c, va_list& args) {
     case 's':
         return Text(va_arg(args, const char*), c);
     case 'p':
-        return FormatOne(c.spec, va_arg(args, void*));
+        return FormatOne(c.directive, va_arg(args, void*));
     case 'f':
     case 'F':
     case 'e':
@@ -157,15 +157,15 @@ std::string Converted(const tagConversion& c, va_list& args) {
     case 'a':
     case 'A':
         if (c.length == "L")
-            return FormatOne(c.spec, va_arg(args, long double));
-        return FormatOne(c.spec, va_arg(args, double));
+            return FormatOne(c.directive, va_arg(args, long double));
+        return FormatOne(c.directive, va_arg(args, double));
     case 'n':
         va_arg(args, void*); // nothing is stored through a log line
         return std::string();
     case '%':
         return "%";
     default:
-        return c.spec; // unknown: shown as written, nothing taken
+        return c.directive; // unknown: shown as written, nothing taken
     }
 }
 

@@ -82,3 +82,9 @@ bool Gone(pid_t pid) {
 bool Holds(const std::string& path, const std::string& text) {
     return Within([&] { return testsupport::ReadFile(path).find(text) != std::string::npos; });
 }
+
+bool HoldsWhileRuns(const std::string& path, const std::string& text, pid_t pid) {
+    const auto held = [&] { return testsupport::ReadFile(path).find(text) != std::string::npos; };
+    Within([&] { return held() || State(pid) == 'Z' || State(pid) == 0; });
+    return held();
+}

@@ -19,3 +19,5 @@ bool Gone(pid_t pid);
 
 // Waits up to two minutes for the file `path` to hold `text`.
 bool Holds(const std::string& path, const std::string& text);
+// The same while process `pid` runs; false at once when it has ended.
+bool HoldsWhileRuns(const std::string& path, const std::string& text, pid_t pid);
