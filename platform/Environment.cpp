@@ -1,11 +1,45 @@
 #include "Environment.h"
 
+#include <climits>
 #include <cstdlib>
 #include <cstring>
 #include <pwd.h>
 #include <unistd.h>
 
 namespace platform {
+
+namespace {
+
+std::string CurrentFolder() {
+    char cwd[PATH_MAX];
+    return getcwd(cwd, sizeof cwd) ? cwd : "";
+}
+
+// Taken before main: the helper runs change the current directory later.
+const std::string g_startFolder = CurrentFolder();
+
+const char* const kFolderVariables[] = {"ZEMBRIK_APPDATA", "ZEMBRIK_LOCAL_APPDATA",
+                                        "ZEMBRIK_REGISTRY", "XDG_DATA_HOME", "XDG_CONFIG_HOME"};
+
+} // namespace
+
+const std::string& StartFolder() {
+    return g_startFolder;
+}
+
+std::string FromStartFolder(const std::string& path) {
+    if (path.empty() || path[0] == '/' || g_startFolder.empty())
+        return path;
+    return g_startFolder + (g_startFolder.back() == '/' ? "" : "/") + path;
+}
+
+void MakeFolderVariablesAbsolute() {
+    for (const char* name : kFolderVariables) {
+        const std::string value = EnvironmentValue(name);
+        if (!value.empty() && value[0] != '/')
+            setenv(name, FromStartFolder(value).c_str(), 1);
+    }
+}
 
 std::string EnvironmentValue(const char* name) {
     const char* value = std::getenv(name);

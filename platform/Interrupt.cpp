@@ -1,12 +1,15 @@
 #include "Interrupt.h"
 
 #include <csignal>
+#include <sys/prctl.h>
+#include <unistd.h>
 
 namespace platform {
 
 namespace {
 
 volatile std::sig_atomic_t g_requested = 0;
+pid_t g_parent = 0; // watched when not 0
 
 void OnSignal(int) {
     g_requested = 1;
@@ -24,7 +27,16 @@ void CatchInterrupts() {
 }
 
 bool InterruptRequested() {
-    return g_requested != 0;
+    return g_requested != 0 || ParentEnded();
+}
+
+void StopWhenParentEnds() {
+    g_parent = getppid();
+    prctl(PR_SET_PDEATHSIG, SIGTERM);
+}
+
+bool ParentEnded() {
+    return g_parent != 0 && getppid() != g_parent;
 }
 
 void SetInterruptRequested(bool requested) {

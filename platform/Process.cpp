@@ -2,7 +2,6 @@
 
 #include <cerrno>
 #include <chrono>
-#include <climits>
 #include <csignal>
 #include <fcntl.h>
 #include <spawn.h>
@@ -12,7 +11,6 @@
 #include <unistd.h>
 
 #include "platform/CxAutoResetEvent.h"
-#include "platform/Environment.h"
 #include "platform/Interrupt.h"
 
 extern char** environ;
@@ -23,45 +21,18 @@ namespace {
 
 constexpr long kPollMs = 10;
 
-bool IsExecutable(const std::string& path) {
+// Only a program given by its absolute path is started: a name looked for in
+// the current folder or on PATH could be anyone's program.
+bool CheckProgram(const std::string& program, int* error) {
     struct stat st;
-    return stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && access(path.c_str(), X_OK) == 0;
-}
-
-std::string CurrentFolder() {
-    char cwd[PATH_MAX];
-    return getcwd(cwd, sizeof cwd) ? cwd : "";
-}
-
-// A path with a folder in it, made absolute against the caller's folder.
-bool ResolvePath(const std::string& name, std::string* path, int* error) {
-    std::string full = name[0] == '/' ? name : CurrentFolder() + "/" + name;
-    if (!IsExecutable(full)) {
-        *error = access(full.c_str(), F_OK) == 0 ? EACCES : ENOENT;
-        return false;
-    }
-    *path = full;
-    return true;
-}
-
-// The program as an absolute path, resolved here before the child changes
-// folder: a bare name is looked for in the caller's folder, then on PATH.
-bool ResolveProgram(const std::string& name, std::string* path, int* error) {
-    if (name.find('/') != std::string::npos)
-        return ResolvePath(name, path, error);
-    std::string searchPath = EnvironmentValue("PATH");
-    std::string list = ".:" + (searchPath.empty() ? std::string("/usr/bin:/bin") : searchPath);
-    for (std::size_t start = 0; start <= list.size();) {
-        std::size_t colon = list.find(':', start);
-        if (colon == std::string::npos)
-            colon = list.size();
-        std::string folder = list.substr(start, colon - start);
-        std::string candidate = (folder.empty() ? std::string(".") : folder) + "/" + name;
-        if (IsExecutable(candidate))
-            return ResolvePath(candidate, path, error);
-        start = colon + 1;
-    }
-    *error = ENOENT;
+    if (program.empty() || program[0] != '/')
+        *error = EINVAL;
+    else if (stat(program.c_str(), &st) != 0)
+        *error = errno;
+    else if (!S_ISREG(st.st_mode) || access(program.c_str(), X_OK) != 0)
+        *error = EACCES;
+    else
+        return true;
     return false;
 }
 
@@ -79,20 +50,24 @@ CxChildProcess::~CxChildProcess() {
     Close();
 }
 
-bool CxChildProcess::Start(const std::vector<std::string>& arguments, const std::string& directory,
-                         int* error) {
+bool CxChildProcess::Start(const std::vector<std::string>& args, const std::string& directory,
+                           int* error) {
+    return Start(args.empty() ? std::string() : args[0], args, directory, error);
+}
+
+bool CxChildProcess::Start(const std::string& program, const std::vector<std::string>& arguments,
+                           const std::string& directory, int* error) {
     int ignored = 0;
     if (!error)
         error = &ignored;
     *error = 0;
     Close();
     std::vector<std::string> args = arguments;
-    std::string program;
     if (args.empty() || args[0].empty()) {
         *error = ENOENT;
         return false;
     }
-    if (!ResolveProgram(args[0], &program, error))
+    if (!CheckProgram(program, error))
         return false;
     std::vector<char*> argv;
     for (std::string& a : args)
@@ -102,6 +77,9 @@ bool CxChildProcess::Start(const std::vector<std::string>& arguments, const std:
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
+    // A dup2 onto itself clears the descriptor's close-on-exec in the child alone.
+    if (m_nShared >= 0)
+        posix_spawn_file_actions_adddup2(&actions, m_nShared, m_nShared);
     if (!directory.empty())
         posix_spawn_file_actions_addchdir_np(&actions, directory.c_str());
     pid_t pid = -1;

@@ -18,11 +18,19 @@ public:
     CxChildProcess(const CxChildProcess&) = delete;
     CxChildProcess& operator=(const CxChildProcess&) = delete;
 
-    // `args` (the program first) reach the child byte for byte: nothing is
-    // joined or split again. The program is resolved against the caller's
-    // current directory (then PATH) before the child changes to `directory`
-    // (empty: stays). On failure `error` holds the errno value.
+    // Starts `program`, given by its absolute path: nothing is looked for in
+    // a folder or on PATH. `args` (its name first) reach the child byte for
+    // byte: nothing is joined or split again. The child changes to
+    // `directory` (empty: stays). On failure `error` holds the errno value:
+    // EINVAL for a program that is no absolute path, ENOENT for a missing
+    // one, EACCES for one that is no executable file.
+    bool Start(const std::string& program, const std::vector<std::string>& args,
+               const std::string& directory, int* error);
+    // The same with args[0] as the program.
     bool Start(const std::vector<std::string>& args, const std::string& directory, int* error);
+    // The children started from now on keep `fd` open (-1: none), so that
+    // what it holds, a lock, lasts until they have ended too.
+    void ShareWithChildren(int fd) { m_nShared = fd; }
 
     // Waits for the end of the child, a signal of `stop` (may be null), an
     // interrupt request of this process, or the time-out. After Stopped or
@@ -48,6 +56,7 @@ private:
     bool Reap(bool block);
 
     pid_t m_pid = -1;
+    int m_nShared = -1;
     bool m_bReaped = false;
     int m_nExitCode = -1;
     int m_nSignal = 0;

@@ -14,6 +14,8 @@
 
 #include "platform/DurableWrite.h"
 #include "platform/Environment.h"
+#include "platform/LineReader.h"
+#include "platform/SafeOpen.h"
 
 namespace platform {
 
@@ -113,8 +115,12 @@ std::string JoinLines(const Lines& lines) {
     return text;
 }
 
-// Reads a whole descriptor; false on a read error.
-bool ReadAll(int fd, std::string* text) {
+// A file rewritten on every write is never larger than this.
+constexpr std::size_t kMaxFileSize = 64u << 20;
+
+// Reads a whole descriptor of at most `limit` bytes; false on a read error
+// or a larger file.
+bool ReadAll(int fd, std::size_t limit, std::string* text) {
     char chunk[65536];
     for (;;) {
         ssize_t n = read(fd, chunk, sizeof chunk);
@@ -122,22 +128,23 @@ bool ReadAll(int fd, std::string* text) {
             return true;
         if (n < 0 && errno == EINTR)
             continue;
-        if (n < 0)
+        if (n < 0 || text->size() + static_cast<std::size_t>(n) > limit)
             return false;
         text->append(chunk, static_cast<std::size_t>(n));
     }
 }
 
-// The file's lines; an absent file has none. False when it cannot be read.
+// The file's lines; an absent file has none. False when it cannot be read,
+// is too large, or is a symbolic link.
 bool LoadLines(const char* path, Lines* lines, mode_t* mode) {
-    int fd = open(path, O_RDONLY | O_CLOEXEC);
+    int fd = OpenNoFollow(path, O_RDONLY);
     if (fd < 0)
         return errno == ENOENT;
     struct stat st;
     if (mode && fstat(fd, &st) == 0)
         *mode = st.st_mode & 07777;
     std::string text;
-    bool ok = ReadAll(fd, &text);
+    bool ok = ReadAll(fd, kMaxFileSize, &text);
     close(fd);
     if (ok)
         *lines = SplitLines(text);
@@ -178,7 +185,7 @@ bool ReplaceFile(const std::string& path, const std::string& text, mode_t mode, 
     static std::atomic<unsigned> counter{0};
     std::string temp =
         TempPrefix(path) + std::to_string(getpid()) + "." + std::to_string(++counter);
-    int fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    int fd = OpenNoFollow(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL);
     if (fd < 0)
         return false;
     bool ok = (!keepMode || fchmod(fd, mode) == 0) && WriteAll(fd, text) && fsync(fd) == 0;
@@ -195,7 +202,7 @@ bool ReplaceFile(const std::string& path, const std::string& text, mode_t mode, 
 class FileLock {
 public:
     explicit FileLock(const std::string& path) {
-        m_fd = open((path + ".lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+        m_fd = OpenNoFollow((path + ".lock").c_str(), O_RDWR | O_CREAT);
         if (m_fd < 0)
             return;
         while (flock(m_fd, LOCK_EX) != 0) {
@@ -245,73 +252,6 @@ void SetValue(Lines* lines, const char* section, const char* key, const char* va
     }
 }
 
-// Lines of a descriptor, one at a time; of a line longer than `keep` only its
-// first `keep` bytes are kept, and the rest is skipped unread when the next
-// line is asked for.
-class LineReader {
-public:
-    LineReader(int fd, std::size_t keep) : m_fd(fd), m_keep(keep) {}
-
-    bool Next(std::string* line, bool* cut) {
-        line->clear();
-        *cut = false;
-        if (m_inLongLine && !SkipPastLineEnd())
-            return false;
-        m_inLongLine = false;
-        for (;;) {
-            if (m_pos == m_len && !Fill())
-                return !line->empty();
-            const char* start = m_buffer + m_pos;
-            const char* nl = static_cast<const char*>(std::memchr(start, '\n', m_len - m_pos));
-            const std::size_t run = nl ? static_cast<std::size_t>(nl - start) : m_len - m_pos;
-            const std::size_t room = m_keep - line->size();
-            if (run > room) {
-                line->append(start, room);
-                m_pos += room;
-                *cut = m_inLongLine = true;
-                return true;
-            }
-            line->append(start, run);
-            m_pos += run;
-            if (nl) {
-                ++m_pos;
-                if (!line->empty() && line->back() == '\r')
-                    line->pop_back();
-                return true;
-            }
-        }
-    }
-
-private:
-    bool Fill() {
-        ssize_t n;
-        do {
-            n = read(m_fd, m_buffer, sizeof m_buffer);
-        } while (n < 0 && errno == EINTR);
-        m_pos = 0;
-        m_len = n > 0 ? static_cast<std::size_t>(n) : 0;
-        return m_len > 0;
-    }
-    bool SkipPastLineEnd() {
-        for (;;) {
-            if (m_pos == m_len && !Fill())
-                return false;
-            const void* nl = std::memchr(m_buffer + m_pos, '\n', m_len - m_pos);
-            if (nl) {
-                m_pos = static_cast<std::size_t>(static_cast<const char*>(nl) - m_buffer) + 1;
-                return true;
-            }
-            m_pos = m_len;
-        }
-    }
-
-    int m_fd;
-    std::size_t m_keep;
-    char m_buffer[16384];
-    std::size_t m_pos = 0, m_len = 0;
-    bool m_inLongLine = false;
-};
-
 // The start of a value whose line was cut: its end, and so a closing quote,
 // is not known; a leading quote is dropped as a whole line's pair would be.
 std::string CutValueOf(const std::string& line) {
@@ -323,17 +263,18 @@ std::string CutValueOf(const std::string& line) {
 }
 
 constexpr std::size_t kLineSlack = 4096;
+constexpr std::size_t kMaxValue = 1u << 20;
 
 // Finds the value of `key` in the first section named `section`, reading the
 // file a line at a time and keeping at most `keep` bytes of any line; it
 // stops at the key, so a value is read up to what the caller can hold.
 bool FindValue(const char* path, const char* sectionName, const char* keyName, std::size_t keep,
-               std::string* value) {
-    int fd = open(path, O_RDONLY | O_CLOEXEC);
+               bool followLink, std::string* value) {
+    int fd = followLink ? open(path, O_RDONLY | O_CLOEXEC) : OpenNoFollow(path, O_RDONLY);
     if (fd < 0)
         return false;
     const std::string section = Trim(sectionName), key = Trim(keyName);
-    LineReader reader(fd, keep);
+    CxLineReader reader(fd, keep);
     bool inSection = false, found = false;
     std::string line, name;
     bool cut = false;
@@ -356,7 +297,7 @@ bool FindValue(const char* path, const char* sectionName, const char* keyName, s
 bool ReadProfileValue(const char* path, const char* section, const char* key, std::string* value) {
     if (!path || !*path || !section || !key || !*key || !value)
         return false;
-    return FindValue(path, section, key, std::string::npos, value);
+    return FindValue(path, section, key, kMaxValue, true, value);
 }
 
 std::size_t GetProfileString(const char* path, const char* section, const char* key,
@@ -367,7 +308,7 @@ std::size_t GetProfileString(const char* path, const char* section, const char* 
     const bool usable = path && *path && section && key && *key;
     // Room for the key, blanks and quotes around a value cut to the buffer.
     const std::size_t keep = size > std::string::npos - kLineSlack ? size : size + kLineSlack;
-    if (!usable || !FindValue(path, section, key, keep, &value))
+    if (!usable || !FindValue(path, section, key, keep, false, &value))
         value = def ? def : "";
     return CopyToBuffer(value, buffer, size);
 }

@@ -8,11 +8,11 @@ namespace platform {
 std::string RegistryFilePath() {
     std::string path = EnvironmentValue("ZEMBRIK_REGISTRY");
     if (!path.empty())
-        return path;
+        return FromStartFolder(path);
     std::string config = EnvironmentValue("XDG_CONFIG_HOME");
     if (config.empty())
         config = HomeFolder() + "/.config";
-    return config + "/zembrik/registry.ini";
+    return FromStartFolder(config + "/zembrik/registry.ini");
 }
 
 bool ReadLocalMachineString(const char* keyPath, const char* valueName, char* buffer,

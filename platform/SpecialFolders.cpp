@@ -26,7 +26,7 @@ std::string DataFolder(const char* overrideName) {
             return "";
         folder = home + "/.local/share";
     }
-    return WithoutTrailingSlash(folder);
+    return WithoutTrailingSlash(FromStartFolder(folder));
 }
 
 // mkdir -p; private to the user since the folder may hold a password.

@@ -1,4 +1,6 @@
-// Stand-ins for the application data folders. Results carry no trailing '/'.
+// Stand-ins for the application data folders. Results carry no trailing '/'
+// and are absolute: a relative variable names a folder below the one the
+// process started in.
 #pragma once
 #include <string>
 

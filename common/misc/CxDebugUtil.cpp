@@ -9,10 +9,13 @@
 #include <ctime>
 #include <fcntl.h>
 #include <string>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "common/misc/CxFile.h"
+#include "common/misc/CxLogText.h"
 #include "common/misc/CxString.h"
+#include "platform/SafeOpen.h"
 #include "platform/SystemError.h"
 #include "platform/ThreadId.h"
 
@@ -48,14 +51,17 @@ void ReportRefusedLog(const char* path, int error) {
 
 // One write() to a file opened for appending, so lines of several processes
 // never mix. A symbolic link at the log's name is not followed: lines must
-// not land in whatever file it points to.
+// not land in whatever file it points to. The log is its owner's alone.
 void AppendLine(const char* path, const std::string& line, bool fromEmpty) {
-    int flags = O_WRONLY | O_CREAT | O_NOFOLLOW | O_CLOEXEC | (fromEmpty ? O_TRUNC : O_APPEND);
-    int fd = open(path, flags, 0666);
+    int fd = platform::OpenNoFollow(path, O_WRONLY | O_CREAT | (fromEmpty ? O_TRUNC : O_APPEND));
     if (fd < 0) {
         ReportRefusedLog(path, errno);
         return;
     }
+    // A log an older run left readable to others becomes the owner's alone.
+    struct stat st;
+    if (fstat(fd, &st) == 0 && (st.st_mode & (S_IRWXG | S_IRWXO)))
+        fchmod(fd, S_IRUSR | S_IWUSR);
     ssize_t written;
     do {
         written = write(fd, line.data(), line.size());
@@ -84,12 +90,10 @@ CxDebugUtil::~CxDebugUtil() = default;
 void CxDebugUtil::Write(int level, const char* source, int line, const char* format, ...) {
     if (level != 0 && (!m_bEnabled || level > m_nLevel))
         return;
-    std::string message(kMessageSize, '\0');
     va_list args;
     va_start(args, format);
-    int length = format ? std::vsnprintf(&message[0], kMessageSize, format, args) : 0;
+    const std::string message = CxLogFormat(kMessageSize - 1, format, args);
     va_end(args);
-    message.resize(length < 0 ? 0 : std::min<std::size_t>(length, kMessageSize - 1));
 
     char path[sizeof m_szLogPath + sizeof m_szLogFile];
     CxStrFormat(path, sizeof path, "%s%s", m_szLogPath, m_szLogFile);

@@ -9,7 +9,8 @@ public:
     virtual ~CxDebugUtil();
 
     // Level 0 is an error and always written; 1..3 only when enabled and
-    // not above the level. `source` is the caller's file; its folders are dropped.
+    // not above the level. `source` is the caller's file; its folders are
+    // dropped. Text arguments are written escaped (CxLogText.h).
     void Write(int level, const char* source, int line, const char* format, ...)
         __attribute__((format(printf, 5, 6)));
 

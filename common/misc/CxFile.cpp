@@ -6,6 +6,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "platform/SafeOpen.h"
+
 namespace {
 
 void PutLittleEndian(uint32_t value, unsigned char* bytes) {
@@ -36,7 +38,7 @@ bool CxFile::Open(const char* path, const char* mode) {
     if (!path || !*path || !mode || !*mode)
         return false;
     Close(); // a second open would otherwise leak the first stream
-    m_pStream = std::strpbrk(mode, "wa") ? OpenForWriting_(path, mode) : std::fopen(path, mode);
+    m_pStream = OpenStream_(path, mode);
     // A stream that both reads and writes takes the writes only.
     m_bWriting = std::strpbrk(mode, "wa+") != nullptr;
     if (!m_pStream)
@@ -49,15 +51,23 @@ bool CxFile::Open(const char* path, const char* mode) {
     return true;
 }
 
-// A file the system writes is never written through a symbolic link: the link
-// could send the bytes (a password, records) to any file of the user.
-FILE* CxFile::OpenForWriting_(const char* path, const char* mode) {
+// The system's files are never read or written through a symbolic link: a
+// link could send the bytes (a password, records) to any file of the user, or
+// take records from one. A file made here is its owner's alone.
+FILE* CxFile::OpenStream_(const char* path, const char* mode) {
+    const bool writes = std::strpbrk(mode, "wa") != nullptr;
     const bool append = std::strchr(mode, 'a') != nullptr;
-    int flags = O_CREAT | O_NOFOLLOW | O_CLOEXEC | (append ? O_APPEND : O_TRUNC);
-    flags |= std::strchr(mode, '+') ? O_RDWR : O_WRONLY;
-    const int fd = open(path, flags, 0666);
+    int flags = writes ? O_CREAT | (append ? O_APPEND : O_TRUNC) : 0;
+    flags |= std::strchr(mode, '+') ? O_RDWR : (writes ? O_WRONLY : O_RDONLY);
+    const int fd = platform::OpenNoFollow(path, flags);
     if (fd < 0)
         return nullptr;
+    // Records written into a file that an older run left readable to others
+    // would be readable too.
+    if (writes && fchmod(fd, S_IRUSR | S_IWUSR) != 0) {
+        close(fd);
+        return nullptr;
+    }
     FILE* stream = fdopen(fd, mode);
     if (!stream)
         close(fd);
@@ -226,13 +236,11 @@ int64_t CxFile::Size() const {
 int32_t CxFile::GetFileSize(const char* path) {
     if (!path || !*path)
         return -1;
-    FILE* stream = std::fopen(path, "rb");
-    if (!stream)
+    const int fd = platform::OpenNoFollow(path, O_RDONLY);
+    if (fd < 0)
         return -1;
-    long size = -1;
-    if (std::fseek(stream, 0, SEEK_END) == 0)
-        size = std::ftell(stream);
-    std::fclose(stream);
+    const off_t size = lseek(fd, 0, SEEK_END);
+    close(fd);
     if (size > INT32_MAX)
         return INT32_MAX;
     return static_cast<int32_t>(size);

@@ -11,7 +11,7 @@ public:
     CxFile(const CxFile&) = delete;
     CxFile& operator=(const CxFile&) = delete;
 
-    // A mode that writes ("w", "a") never follows a symbolic link at `path`.
+    // No mode follows a symbolic link at `path`; a file written is 0600.
     bool Open(const char* path, const char* mode);
     bool Close();
     bool IsOpen() const { return m_pStream != nullptr; }
@@ -35,10 +35,11 @@ public:
     // Bytes of the open file, -1 when unknown.
     int64_t Size() const;
 
+    // Of the file itself, never of what a symbolic link at `path` names.
     static int32_t GetFileSize(const char* path);
 
 private:
-    static FILE* OpenForWriting_(const char* path, const char* mode);
+    static FILE* OpenStream_(const char* path, const char* mode);
     // Values go through a buffer of our own: the C library is called once a
     // buffer, not once a field.
     std::size_t Take_(void* bytes, std::size_t count);

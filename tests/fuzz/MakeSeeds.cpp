@@ -9,19 +9,30 @@
 #include <string>
 
 #include "common/lotus/binding/CxLNApi.h"
+#include "common/lotus/engine/CxLNJournal.h"
 #include "common/lotus/engine/CxLNRichText.h"
+#include "common/lotus/engine/CxLNSafeRun.h"
 #include "common/lotus/exchange/CxLNAddr.h"
 #include "common/lotus/exchange/CxLNBaseUtil.h"
 #include "common/lotus/exchange/CxLNDate.h"
+#include "common/lotus/exchange/CxLNJournalList.h"
+#include "common/lotus/exchange/CxLNLoadFile.h"
 #include "common/lotus/exchange/CxLNNote.h"
+#include "common/lotus/exchange/CxLNRecList.h"
+#include "common/lotus/exchange/CxLNSavedFile.h"
 #include "common/lotus/exchange/CxLNTask.h"
+#include "common/lotus/exchange/CxLNUndoRequest.h"
 #include "common/misc/CxString.h"
 #include "tests/notesapi/NotesApi.h"
 #include "notesapi/notesdb/DumpFile.h"
 #include "notesapi/notesdb/SeedData.h"
+#include "notesapi/src/IdFile.h"
 #include "notesapi/src/Translate.h"
+#include "platform/FolderLock.h"
 #include "platform/OleDate.h"
 #include "platform/ProfileFile.h"
+#include "wizard/controller/WizardKinds.h"
+#include "wizard/update/Vxcommon.h"
 
 namespace fs = std::filesystem;
 
@@ -33,6 +44,13 @@ std::string Folder(const char* target) {
     const std::string folder = g_root + "/" + target + "/";
     fs::create_directories(folder);
     return folder;
+}
+
+std::string Whole(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
 }
 
 void Put(const char* target, const char* name, const std::string& bytes) {
@@ -95,6 +113,133 @@ void Exchanges() {
     });
     Exchange<CxLNNoteUtil, tagCxLNNoteRec>("fuzz_exchange_note",
                                            [](tagCxLNNoteRec* r, int) { r->nAction = 0; });
+    // A notes record keeps nothing in the file: what it holds is its count,
+    // up to the most a file of empty records may claim.
+    CxLNNoteUtil notes;
+    notes.SetTempFilePath(Folder("fuzz_exchange_note").c_str());
+    notes.SetStatusFile("");
+    notes.SetErrorFile("");
+    for (int i = 0; i < kLNMaxEmptyRecords; ++i) {
+        tagCxLNNoteRec rec;
+        CxLNNoteUtil::InitRec(&rec);
+        rec.nAction = i % 4 == 0 ? 2 : 0;
+        notes.AddRec(&rec);
+    }
+    notes.SaveToFile("seed-most");
+}
+
+// The companions a load and a write-back's front end leave beside the
+// exchange file, and the data folder's lock as a run leaves it.
+void Companions() {
+    tagLNLoadState state;
+    state.sLoadID = "5f0c9a1e7d2b4c36a8e1f09b3d6c7a25";
+    state.nChanged = 1;
+    state.sequences = {{1, 3}, {2, 1}, {7, 12}};
+    LNWriteLoadFile(Folder("fuzz_load_file") + "seed-three", "contacts", "names.nsf", state);
+    state.sequences.clear();
+    LNWriteLoadFile(Folder("fuzz_load_file") + "seed-none", "tasks", "Alpha/Org!!mail/nn.nsf", state);
+
+    tagLNSaved saved;
+    saved.sLoadID = "5f0c9a1e7d2b4c36a8e1f09b3d6c7a25";
+    saved.nRecords = 3;
+    saved.nBytes = 24612;
+    LNWriteSavedFile(Folder("fuzz_saved_file") + "seed-saved", saved);
+
+    const std::string lock = Folder("fuzz_lock_file") + "seed-writing-back";
+    platform::CxFolderLock held;
+    held.Take(lock, "vxln-batch", false, {}, nullptr, nullptr);
+    held.SetDoing("write-back");
+    const std::string record = Whole(lock);
+    held.Release();
+    Put("fuzz_lock_file", "seed-writing-back", record);
+}
+
+tagLNRawItem Text(const char* name, const char* value) {
+    tagLNRawItem item;
+    item.sName = name;
+    item.nType = TYPE_TEXT;
+    item.sValue = value;
+    return item;
+}
+
+// One journal written as a write-back writes it: `stopped` empty for one
+// that finished.
+std::string Journal(const tagLNRunTarget& target, const std::string& undoOf,
+                    const std::string& stopped) {
+    const std::string work = Folder("journal-work");
+    CxLNJournal journal;
+    journal.Prepare(work, target, undoOf);
+    const long changed = journal.Ahead("change", 5, {Text("LastName", "Novak")},
+                                       {Text("LastName", "Miller"), Text("Suffix", "Jr.")});
+    journal.Sync();
+    journal.Done(changed, 5, true);
+    const long created = journal.Ahead("create", 0, {}, {Text("Form", "Person")});
+    journal.Done(created, 9, !stopped.empty());
+    const long deleted = journal.Ahead("delete", 6, {Text("LastName", "Gone")}, {});
+    journal.Done(deleted, 6, true);
+    journal.Finish(stopped);
+    const std::string run = journal.RunName();
+    journal.Close();
+    return Whole(LNJournalPath(work, run));
+}
+
+void Journals() {
+    Put("fuzz_journal", "seed-done", Journal({"contacts", "names.nsf"}, "", ""));
+    Put("fuzz_journal", "seed-stopped",
+        Journal({"tasks", "mail/nn.nsf"}, "", "the program that started it has ended"));
+    Put("fuzz_journal", "seed-undo",
+        Journal({"contacts", "names.nsf"}, "20240501-100203-004--contacts-77", ""));
+    fs::remove_all(g_root + "/journal-work");
+
+    const std::string request = Folder("fuzz_undo_request") + "seed-request";
+    LNWriteUndoRequest(request, "20240501-100203-004--contacts-77", true);
+    const std::string answered = Folder("fuzz_undo_request") + "seed-answered";
+    LNWriteUndoRequest(answered, "20240501-100203-004--contacts-77", false);
+    tagLNUndoResult result;
+    result.nRestored = 2;
+    result.nLeft = 1;
+    result.lines = {"Document 5: LastName was changed after the run; it was left as it is."};
+    result.sUndoRun = "20240502-080000-000--contacts-78";
+    LNAppendUndoResult(answered, result);
+}
+
+void IdFiles() {
+    zns::WriteIdFile(Folder("fuzz_id_file") + "seed-user.id", "Nina Novak/Alpha", "secret");
+    zns::WriteIdFile(Folder("fuzz_id_file") + "seed-open.id", "Front Desk", "");
+}
+
+// An updates file of every update each kind's fields take, as the help
+// text describes them.
+void UpdatesFiles() {
+    for (const tagWizardKind& kind : kWizardKinds) {
+        std::string text = "# every field of " + std::string(kind.name) + "\n";
+        for (int i = 0; i < kind.count(); ++i) {
+            const tagFUFieldInfo* f = kind.at(i);
+            const std::string name = f->szName;
+            switch (f->nType) {
+            case FU_TYPE_STRING:
+                text += "set " + name + "=Text\nappend " + name + "= Jr.\ninsert " + name +
+                        "@0=The \nreplace " + name + ":a=b\n";
+                break;
+            case FU_TYPE_DATE:
+                text += "date " + name + "=2024-05-01\n";
+                break;
+            case FU_TYPE_DATETIME:
+                text += "datetime " + name + "=2024-05-01 09:30\n";
+                break;
+            case FU_TYPE_BOOLEAN:
+                text += "true " + name + "\nfalse " + name + "\n";
+                break;
+            case FU_TYPE_ENUM:
+                if (f->nEnumCount > 0)
+                    text += "choice " + name + "=" + f->szEnumNames[0] + "\n";
+                break;
+            default:
+                text += "set " + name + "=3\n";
+            }
+        }
+        Put("fuzz_updates_file", ("seed-" + std::string(kind.name)).c_str(), text + "\r\n");
+    }
 }
 
 void ParamFiles() {
@@ -222,5 +367,9 @@ int main(int argc, char** argv) {
     ReportFiles();
     Bodies();
     Texts();
+    Companions();
+    Journals();
+    IdFiles();
+    UpdatesFiles();
     return 0;
 }

@@ -5,11 +5,13 @@
 #include <cstdio>
 #include <string>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "SeededContacts.h"
 #include "common/lotus/exchange/CxLNAddr.h"
 #include "common/lotus/exchange/CxLNRecords.h"
 #include "common/misc/CxString.h"
+#include "common/misc/WinUtil.h"
 
 namespace {
 
@@ -76,46 +78,131 @@ TEST_F(SafeRun, TheLoadInformationIsPrivate) {
 
 struct BadLoadFile {
     const char* name;
-    const char* text; // nullptr: the file is removed
-    bool written;     // the write-back goes on
-    const char* error;
+    std::string text; // empty: the file is removed
+    std::string error;
 };
 
 class SafeRunLoadFile : public SafeRun, public ::testing::WithParamInterface<BadLoadFile> {};
 
+// Without a sound load information of this very load no write-back runs: it
+// could not tell a document changed since, and would overwrite it.
 TEST_P(SafeRunLoadFile, IsNeverTrusted) {
     const BadLoadFile& c = GetParam();
-    if (c.text)
+    if (!c.text.empty())
         testsupport::WriteFile(LoadFile(), c.text);
     else
         std::remove(LoadFile().c_str());
     const std::string before = Dump();
     Rename(Nth(util, 0), "Miller");
     util.SetDirty(true);
-    EXPECT_EQ(util.SubmitChanges(), c.written) << util.GetLastErrorMsg();
-    EXPECT_EQ(Has("LastName: Miller"), c.written);
-    if (!c.written) {
-        EXPECT_EQ(Dump(), before);
-        EXPECT_EQ(std::string(util.GetLastErrorMsg()), "The load information " + LoadFile() + " " +
-                                                           c.error +
-                                                           "; nothing was written back. Load the "
-                                                           "records again.");
-    }
+    EXPECT_FALSE(util.SubmitChanges());
+    EXPECT_EQ(Dump(), before);
+    EXPECT_EQ(std::string(util.GetLastErrorMsg()),
+              "The load information " + LoadFile() + " " + c.error +
+                  "; nothing was written back. Load the records again.");
 }
 
-const std::string kHead = "ZEMBRIK-LOADED 1\nkind contacts\ndatabase names.nsf\nchanged 0\n";
-const std::string kTruncated = kHead + "1 1\n2 1\n";
-const std::string kBadLine = kHead + "1 x\nend\n";
-const std::string kOther = "ZEMBRIK-LOADED 1\nkind tasks\ndatabase names.nsf\nchanged 0\n1 1\nend\n";
+const std::string kHead =
+    "ZEMBRIK-LOADED 2\nload 0123abcd\nkind contacts\ndatabase names.nsf\nchanged 0\n";
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, SafeRunLoadFile,
-    ::testing::Values(BadLoadFile{"missing", nullptr, true, ""},
-                      BadLoadFile{"empty", "", false, "is damaged"},
-                      BadLoadFile{"truncated", kTruncated.c_str(), false, "is damaged"},
-                      BadLoadFile{"bad_entry", kBadLine.c_str(), false, "is damaged"},
-                      BadLoadFile{"other_kind", kOther.c_str(), false,
-                                  "belongs to another database or record kind"}),
+    ::testing::Values(
+        BadLoadFile{"missing", "", "is missing"},
+        BadLoadFile{"empty_line", "\n", "is damaged: line 1 is not \"ZEMBRIK-LOADED 2\": this is no load information"},
+        BadLoadFile{"truncated", kHead + "1 1\n2 1\n", "is damaged: it ends too early"},
+        BadLoadFile{"bad_entry", kHead + "1 x\nend\n",
+                    "is damaged: line 6 is not \"NOTE-ID SEQUENCE\""},
+        BadLoadFile{"twice", kHead + "1 1\n1 2\nend\n",
+                    "is damaged: line 7 names document 1 a second time"},
+        BadLoadFile{"long_line", kHead + std::string(5000, '1') + "\nend\n",
+                    "is damaged: line 6 is longer than 4096 bytes"},
+        BadLoadFile{"older_form",
+                    "ZEMBRIK-LOADED 1\nkind contacts\ndatabase names.nsf\nchanged 0\nend\n",
+                    "is damaged: line 1 is not \"ZEMBRIK-LOADED 2\": this is no load information"},
+        BadLoadFile{"other_kind",
+                    "ZEMBRIK-LOADED 2\nload 1\nkind tasks\ndatabase names.nsf\nchanged 0\n1 1\nend\n",
+                    "belongs to another database or record kind"},
+        BadLoadFile{"another_load", kHead + "1 1\n2 1\n3 1\n4 1\nend\n",
+                    "belongs to another load than the records to write back (records were "
+                    "loaded again since)"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// Another run that loads in between replaces the load information: the first
+// run's write-back is refused, never run without its check.
+TEST_F(SafeRun, ALoadInBetweenRefusesTheEarlierLoadsWriteBack) {
+    CxLNAddrUtil other;
+    other.SetTempFilePath(notes.WizardFolder().c_str());
+    other.SetLocalName("names.nsf");
+    ASSERT_TRUE(other.LoadAll()) << other.GetLastErrorMsg();
+    const std::string before = Dump();
+    Rename(Nth(util, 0), "Miller");
+    util.SetDirty(true);
+    EXPECT_FALSE(util.SubmitChanges());
+    EXPECT_EQ(Dump(), before);
+    EXPECT_NE(std::string(util.GetLastErrorMsg()).find("belongs to another load"),
+              std::string::npos)
+        << util.GetLastErrorMsg();
+}
+
+template <class Util> class WithHelper : public Util {
+public:
+    using Util::SetHelperName_;
+};
+
+// A helper of this test's own beside the real one: it does to the exchange
+// file what `shell` says and then runs the real helper on it.
+class SafeRunTamper : public ::testing::Test {
+protected:
+    void SetUp() override {
+        SeedContacts(notes, 4, &util);
+        ASSERT_TRUE(util.LoadAll()) << util.GetLastErrorMsg();
+    }
+    void TearDown() override { std::remove(m_helper.c_str()); }
+    void Tamper(const std::string& name, const std::string& shell) {
+        char folder[CX_MAX_PATH] = "";
+        GetModulePath(nullptr, folder);
+        m_helper = std::string(folder) + name;
+        testsupport::WriteFile(m_helper, "#!/bin/sh\nexchange=\"$(dirname \"$1\")/LNAddr.dat\"\n" +
+                                             shell + "\nexec \"$(dirname \"$0\")/Zembrik.LNAddrHost\" \"$1\"\n");
+        ASSERT_EQ(chmod(m_helper.c_str(), 0700), 0);
+        util.SetHelperName_(name.c_str());
+    }
+    std::string Dump() const { return notes.Dump("names.nsf"); }
+
+    NotesInstall notes;
+    WithHelper<CxLNAddrUtil> util;
+    std::string m_helper;
+};
+
+TEST_F(SafeRunTamper, AnExchangeFileEmptiedOrCutBeforeTheWriteBackIsRefused) {
+    struct Case {
+        const char* helper;
+        const char* shell;
+    } cases[] = {
+        {"Zembrik.LNEmptyingHost", ": > \"$exchange\""},
+        {"Zembrik.LNCuttingHost", "truncate -s 5000 \"$exchange\""},
+        {"Zembrik.LNSwappingHost", "printf '\\0\\0\\0\\0' > \"$exchange\""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.helper);
+        const std::string before = Dump();
+        for (tagCxLNAddrRec* rec = util.GetFirstRec(); rec; rec = util.GetNextRec())
+            Rename(rec, "Miller");
+        util.SetDirty(true);
+        Tamper(c.helper, c.shell);
+        EXPECT_FALSE(util.SubmitChanges());
+        EXPECT_EQ(Dump(), before);
+        const std::string error = util.GetLastErrorMsg();
+        EXPECT_EQ(error.find("The exchange file " + notes.WizardFolder() +
+                             "LNAddr.dat does not hold what was written for the write-back (4 "
+                             "records, "),
+                  0u)
+            << error;
+        EXPECT_NE(error.find("; nothing was written back. Load the records again."),
+                  std::string::npos)
+            << error;
+    }
+}
 
 } // namespace

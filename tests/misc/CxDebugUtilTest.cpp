@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <regex>
 #include <string>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -266,4 +267,52 @@ TEST_F(CxDebugUtilTest, LinesOfTwoProcessesInterleaveWhole) {
         start = end + 2;
     }
     EXPECT_EQ(count, 2 * kLines);
+}
+
+// A name read from outside reaches the log escaped, so it can neither forge a
+// line nor send escape sequences to a terminal; the format's own text and
+// the other conversions stay as printf writes them.
+TEST_F(CxDebugUtilTest, TextArgumentsAreEscapedTheFormatIsNot) {
+    struct Case {
+        std::string written;
+        std::string expected;
+    } cases[] = {
+        {"folder\"\r\n[2024/01/01 00:00:00][forged]",
+         "folder\\\"\\r\\n[2024/01/01 00:00:00][forged]"},
+        {"red\x1b[31m bell\a tab\t del\x7f", "red\\x1b[31m bell\\x07 tab\\t del\\x7f"},
+        {"back\\slash", "back\\\\slash"},
+        {"J\xf6rg", "J\xf6rg"},
+    };
+    for (const Case& c : cases) {
+        std::remove(dir.File("appdebug.log").c_str());
+        log.Write(0, "unit", 1, "Set current directory: \"%s\"", c.written.c_str());
+        EXPECT_NE(Log().find("] - Set current directory: \"" + c.expected + "\"\r\n"),
+                  std::string::npos)
+            << Log();
+        EXPECT_EQ(Log().find("\r\n"), Log().size() - 2) << "one line only";
+    }
+    std::remove(dir.File("appdebug.log").c_str());
+    const char cut[] = {'a', '"', 'b', 'c'}; // not terminated: the precision bounds it
+    log.Write(0, "unit", 1, "%d|%5s|%-5s|%.2s|%.*s|%c|%x|%lu|%5.1f|%%|%p", -7, "ab", "ab", "a\nbc",
+              2, cut, '\n', 255u, 42ul, 2.25, static_cast<void*>(nullptr));
+    char pointer[32];
+    std::snprintf(pointer, sizeof pointer, "%p", static_cast<void*>(nullptr));
+    EXPECT_NE(Log().find("] - -7|   ab|ab   |a\\n|a\\\"|\\n|ff|42|  2.2|%|" +
+                         std::string(pointer) + "\r\n"),
+              std::string::npos)
+        << Log();
+}
+
+TEST_F(CxDebugUtilTest, TheLogIsItsOwnersAlone) {
+    const mode_t mask = umask(0);
+    log.Write(0, "unit", 1, "m");
+    umask(mask);
+    struct stat st;
+    ASSERT_EQ(stat(dir.File("appdebug.log").c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0600u);
+    // One an older run left readable to others too.
+    ASSERT_EQ(chmod(dir.File("appdebug.log").c_str(), 0644), 0);
+    log.Write(0, "unit", 1, "m");
+    ASSERT_EQ(stat(dir.File("appdebug.log").c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0600u);
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 #include <string>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "TestSupport.h"
@@ -203,17 +204,31 @@ TEST_F(CxFileTest, FileSize) {
 
 // Exchange, parameter and status files are written through CxFile: a link
 // planted at their name must not redirect the bytes.
-TEST(CxFileLinks, WritingNeverFollowsALinkReadingDoes) {
+TEST(CxFileLinks, NoModeFollowsALinkAndNewFilesAreTheOwnersAlone) {
     TempDir dir;
     WriteFile(dir.File("target"), "precious");
     ASSERT_EQ(symlink(dir.File("target").c_str(), dir.File("link").c_str()), 0);
+    ASSERT_EQ(symlink(dir.File("nowhere").c_str(), dir.File("dangling").c_str()), 0);
     CxFile file;
-    for (const char* mode : {"wb", "ab", "w+b"})
+    for (const char* mode : {"wb", "ab", "w+b", "rb"}) {
         EXPECT_FALSE(file.Open(dir.File("link").c_str(), mode)) << mode;
+        EXPECT_FALSE(file.Open(dir.File("dangling").c_str(), mode)) << mode;
+    }
     EXPECT_EQ(ReadFile(dir.File("target")), "precious");
-    EXPECT_TRUE(file.Open(dir.File("link").c_str(), "rb"));
-    file.Close();
+    EXPECT_FALSE(FileExists(dir.File("nowhere")));
+    EXPECT_EQ(CxFile::GetFileSize(dir.File("link").c_str()), -1);
+    const mode_t mask = umask(0);
     ASSERT_TRUE(file.Open(dir.File("new").c_str(), "wb"));
+    umask(mask);
+    struct stat st;
+    ASSERT_EQ(stat(dir.File("new").c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0600u);
+    file.Close();
+    // Written again, a file an older run left readable to others is no more.
+    ASSERT_EQ(chmod(dir.File("new").c_str(), 0644), 0);
+    ASSERT_TRUE(file.Open(dir.File("new").c_str(), "wb"));
+    ASSERT_EQ(stat(dir.File("new").c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0600u);
     EXPECT_TRUE(file.WriteInt(7));
     file.Close();
     ASSERT_TRUE(file.Open(dir.File("new").c_str(), "ab"));

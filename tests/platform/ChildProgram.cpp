@@ -1,9 +1,11 @@
-// The program the process tests start: "exit N", "sleep MS" or "record FILE ARGS...".
+// The program the process tests start: "exit N", "sleep MS", "open FD" (exits
+// 0 when the descriptor is open) or "record FILE ARGS...".
 #include <chrono>
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <fcntl.h>
 #include <thread>
 #include <unistd.h>
 
@@ -14,6 +16,8 @@ int main(int argc, char** argv) {
         std::this_thread::sleep_for(std::chrono::milliseconds(std::atol(argv[2])));
         return 0;
     }
+    if (argc >= 3 && std::strcmp(argv[1], "open") == 0)
+        return fcntl(std::atoi(argv[2]), F_GETFD) >= 0 ? 0 : 1;
     if (argc >= 3 && std::strcmp(argv[1], "record") == 0) {
         FILE* out = std::fopen(argv[2], "w");
         if (!out)

@@ -4,7 +4,10 @@
 #include <chrono>
 #include <climits>
 #include <csignal>
+#include <cstdlib>
+#include <fcntl.h>
 #include <string>
+#include <sys/stat.h>
 #include <thread>
 #include <unistd.h>
 
@@ -56,41 +59,56 @@ TEST(CxChildProcess, RunsInItsOwnFolderWithItsArguments) {
     EXPECT_EQ(CurrentFolder(), before);
 }
 
-TEST(CxChildProcess, RelativeProgramIsFoundFromTheCallersFolder) {
+// A program is started by its absolute path alone: a name is looked for
+// neither in the caller's folder nor on PATH, where anyone's program could be.
+TEST(CxChildProcess, OnlyAnAbsolutePathIsStarted) {
     TempDir dir;
     const std::string before = CurrentFolder();
     const std::string folder = kChild.substr(0, kChild.rfind('/'));
     const std::string name = kChild.substr(kChild.rfind('/') + 1);
+    testsupport::WriteFile(dir.File("true"), "#!/bin/sh\ntouch " + dir.File("ran") + "\n");
+    chmod(dir.File("true").c_str(), 0700);
+    const char* path = std::getenv("PATH");
+    const std::string oldPath = path ? path : "";
+    setenv("PATH", (dir.Path() + ":" + oldPath).c_str(), 1);
     ASSERT_EQ(chdir(folder.c_str()), 0);
-    CxChildProcess child;
-    int error = 0;
-    bool started = child.Start({"./" + name, "record", dir.File("out.txt")}, dir.Path(), &error);
+    for (const std::string& program : {"./" + name, name, std::string("true")}) {
+        CxChildProcess child;
+        int error = 0;
+        EXPECT_FALSE(child.Start({program, "exit", "4"}, dir.Path(), &error)) << program;
+        EXPECT_EQ(error, EINVAL) << program;
+    }
     ASSERT_EQ(chdir(before.c_str()), 0);
-    ASSERT_TRUE(started) << error;
-    ASSERT_EQ(child.Wait(60000, nullptr), CxChildProcess::WaitResult::Exited);
-    EXPECT_EQ(ReadFile(dir.File("out.txt")).substr(0, dir.Path().size()), dir.Path());
+    setenv("PATH", oldPath.c_str(), 1);
+    EXPECT_FALSE(testsupport::FileExists(dir.File("ran")));
 }
 
-TEST(CxChildProcess, BareNameIsLookedForInTheCallersFolderFirst) {
+TEST(CxChildProcess, TheProgramsNameMayDifferFromItsPath) {
     TempDir dir;
-    const std::string before = CurrentFolder();
-    ASSERT_EQ(chdir(kChild.substr(0, kChild.rfind('/')).c_str()), 0);
     CxChildProcess child;
     int error = 0;
-    bool started =
-        child.Start({kChild.substr(kChild.rfind('/') + 1), "exit", "4"}, dir.Path(), &error);
-    ASSERT_EQ(chdir(before.c_str()), 0);
-    ASSERT_TRUE(started) << error;
+    ASSERT_TRUE(child.Start(kChild, {"Zembrik.LNAddrHost", "record", dir.File("out.txt")},
+                            dir.Path(), &error))
+        << error;
     ASSERT_EQ(child.Wait(60000, nullptr), CxChildProcess::WaitResult::Exited);
-    EXPECT_EQ(child.ExitCode(), 4);
+    EXPECT_EQ(child.ExitCode(), 0);
 }
 
-TEST(CxChildProcess, ProgramIsFoundOnThePath) {
+TEST(CxChildProcess, ASharedDescriptorStaysOpenInTheChildAlone) {
+    TempDir dir;
+    const int shared = open(dir.File("lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    const int other = open(dir.File("other").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    ASSERT_GE(shared, 0);
     CxChildProcess child;
-    int error = 0;
-    ASSERT_TRUE(child.Start({"true"}, "/", &error)) << error;
-    EXPECT_EQ(child.Wait(60000, nullptr), CxChildProcess::WaitResult::Exited);
-    EXPECT_EQ(child.ExitCode(), 0);
+    child.ShareWithChildren(shared);
+    for (const int fd : {shared, other}) {
+        ASSERT_TRUE(child.Start({kChild, "open", std::to_string(fd)}, "", nullptr));
+        ASSERT_EQ(child.Wait(60000, nullptr), CxChildProcess::WaitResult::Exited);
+        EXPECT_EQ(child.ExitCode(), fd == shared ? 0 : 1) << fd;
+    }
+    EXPECT_NE(fcntl(shared, F_GETFD) & FD_CLOEXEC, 0);
+    close(shared);
+    close(other);
 }
 
 TEST(CxChildProcess, TimeOutLeavesTheChildRunning) {
@@ -188,11 +206,13 @@ TEST(CxChildProcess, FailuresGiveTheErrno) {
     EXPECT_FALSE(child.Start({dir.File("missing")}, "", &error));
     EXPECT_EQ(error, ENOENT);
     EXPECT_FALSE(child.Start({"no-such-program-anywhere"}, "", &error));
-    EXPECT_EQ(error, ENOENT);
+    EXPECT_EQ(error, EINVAL);
     EXPECT_FALSE(child.Start({kChild, "exit", "0"}, dir.File("missing"), &error));
     EXPECT_EQ(error, ENOENT);
     testsupport::WriteFile(dir.File("plain"), "not a program");
     EXPECT_FALSE(child.Start({dir.File("plain")}, "", &error));
+    EXPECT_EQ(error, EACCES);
+    EXPECT_FALSE(child.Start({dir.Path()}, "", &error));
     EXPECT_EQ(error, EACCES);
     EXPECT_FALSE(child.Start({}, "", &error));
     EXPECT_EQ(error, ENOENT);

@@ -257,3 +257,45 @@ TEST_F(ProfileFileTest, WritersInTwoThreadsLoseNoKeys) {
         for (int i = 0; i < kKeys; ++i)
             EXPECT_EQ(Get("s", (prefix + std::to_string(i)).c_str()), "v") << prefix << i;
 }
+
+// The files are those of the data folder: a symbolic link planted at a file's
+// name, or at its lock's, leads nowhere, dangling or not.
+TEST_F(ProfileFileTest, ALinkAtTheFileOrItsLockIsLeftAlone) {
+    WriteFile(dir.File("precious.ini"), "[s]\r\nk=secret\r\n");
+    struct Case {
+        const char* link;
+        const char* target;
+    } cases[] = {
+        {"test.ini", "precious.ini"},
+        {"test.ini", "nowhere.ini"},
+        {"test.ini.lock", "nowhere.lock"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.link);
+        std::remove(path.c_str());
+        std::remove((path + ".lock").c_str());
+        ASSERT_EQ(symlink(dir.File(c.target).c_str(), dir.File(c.link).c_str()), 0);
+        EXPECT_FALSE(WriteProfileString(path.c_str(), "s", "k", "planted"));
+        EXPECT_EQ(Get("s", "k"), "<default>");
+        std::remove(dir.File(c.link).c_str());
+    }
+    EXPECT_EQ(ReadFile(dir.File("precious.ini")), "[s]\r\nk=secret\r\n");
+    EXPECT_FALSE(FileExists(dir.File("nowhere.ini")));
+    EXPECT_FALSE(FileExists(dir.File("nowhere.lock")));
+    // The user's own configuration may well be a link.
+    ASSERT_EQ(symlink(dir.File("precious.ini").c_str(), path.c_str()), 0);
+    std::string value;
+    EXPECT_TRUE(ReadProfileValue(path.c_str(), "s", "k", &value));
+    EXPECT_EQ(value, "secret");
+}
+
+TEST_F(ProfileFileTest, ANewFileAndItsLockAreTheOwnersAlone) {
+    const mode_t mask = umask(0);
+    EXPECT_TRUE(WriteProfileString(path.c_str(), "s", "k", "v"));
+    umask(mask);
+    for (const std::string& file : {path, path + ".lock"}) {
+        struct stat st;
+        ASSERT_EQ(stat(file.c_str(), &st), 0);
+        EXPECT_EQ(st.st_mode & 0777, 0600u) << file;
+    }
+}

@@ -52,6 +52,8 @@ bool IsFlag(const std::string& name, tagBatchOptions* o) {
         o->bVersion = true;
     else if (name == "--dry-run")
         o->bDryRun = true;
+    else if (name == "--wait")
+        o->bWait = true;
     else if (name == "--password-stdin")
         o->passwordMode = BATCH_PASSWORD_STDIN;
     else if (name == "--no-password")
@@ -181,6 +183,9 @@ Records (all by default):
 Other:
   --dry-run               load and apply, print each change, write nothing back
                           (with undo: tell what would be put back)
+  --wait                  when another run (the wizard, another vxln-batch)
+                          holds the data folder, wait until it has finished;
+                          without it the run stops at once and says who holds it
 
 Every write-back keeps a journal. "journal" lists the runs, newest first;
 "undo RUN" puts back every item RUN changed that still holds RUN's value,

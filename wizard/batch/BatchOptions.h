@@ -17,6 +17,7 @@ struct tagBatchOptions {
     bool bHelp = false;
     bool bVersion = false;
     bool bDryRun = false;
+    bool bWait = false; // wait for a data folder another run holds
     std::string listFields; // the kind of --list-fields
     std::string kind;       // the positional record kind, or "journal" or "undo"
     std::string undoRun;    // the run named after "undo"

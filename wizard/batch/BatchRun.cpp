@@ -111,17 +111,16 @@ int Walk(const tagBatchInput& in, const tagBatchIO& io, ILNDataFactory* factory)
     c.SetPage(WIZARD_PAGE_ADDR_DATA, &records);
     c.SetPage(WIZARD_PAGE_DATE_DATA, &records);
     c.SetPage(WIZARD_PAGE_TASK_DATA, &records);
-    c.SetWaitWindow(&wait);
-    c.SetDataFactory(factory);
-    c.SetPause([](int) {});
-    c.Start();
+    StartBatchController(c, *in.pOptions, io, &wait, factory);
 
     c.GoToStep(WIZARD_STEP_SOURCE);
     c.GoToStep(WIZARD_STEP_FIELDS);
     if (c.GetStep() != WIZARD_STEP_FIELDS) {
-        BatchComplain(io, c.GetLoadError());
+        BatchComplainLoad(c, io);
         return BATCH_EXIT_FAILED;
     }
+    if (!c.GetPreviousRunNotice().empty())
+        BatchComplain(io, c.GetPreviousRunNotice());
     if (c.GetLoadNotice()[0])
         BatchComplain(io, c.GetLoadNotice());
     c.GoToStep(WIZARD_STEP_RECORDS);
@@ -146,6 +145,21 @@ int Undo(const tagBatchOptions& o, const tagBatchIO& io, ILNDataFactory* factory
 
 void BatchComplain(const tagBatchIO& io, const std::string& text) {
     std::fprintf(io.err, "%s: %s\n", kProgram, platform::Cp1252ToUtf8(text).c_str());
+}
+
+void StartBatchController(CxWizardController& c, const tagBatchOptions& o, const tagBatchIO& io,
+                          CxBatchWait* wait, ILNDataFactory* factory) {
+    c.SetWaitWindow(wait);
+    c.SetDataFactory(factory);
+    c.SetPause([](int) {});
+    c.SetWaitForDataFolder(o.bWait, [io](const std::string& text) { BatchComplain(io, text); });
+    c.Start();
+}
+
+void BatchComplainLoad(const CxWizardController& c, const tagBatchIO& io) {
+    BatchComplain(io, c.GetLoadError());
+    if (c.DataFolderWasHeld())
+        BatchComplain(io, "--wait waits for the data folder instead.");
 }
 
 int RunBatch(int argc, const char* const* argv, const tagBatchIO& io, ILNDataFactory* factory) {

@@ -267,9 +267,14 @@ bool ReadBatchUpdatesFile(const std::string& path, std::vector<tagBatchUpdateSpe
     std::ifstream in(path, std::ios::binary);
     if (!in)
         return Fail(error, "Cannot read the updates file \"" + path + "\".");
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return ParseBatchUpdatesText(bytes.str(), path, specs, error);
+    // Read no further than a file of updates can sensibly be.
+    std::string bytes(kMaxUpdatesFile + 1, '\0');
+    in.read(&bytes[0], static_cast<std::streamsize>(bytes.size()));
+    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    if (bytes.size() > kMaxUpdatesFile)
+        return Fail(error, "The updates file \"" + path + "\" is larger than " +
+                               std::to_string(kMaxUpdatesFile >> 20) + " MiB.");
+    return ParseBatchUpdatesText(bytes, path, specs, error);
 }
 
 bool ParseBatchDate(const std::string& text, bool withTime, double* value) {

@@ -1,6 +1,7 @@
 // Field updates as the command line gives them, turned into the definitions
 // the engine applies, with the definition dialog's refusals.
 #pragma once
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -23,7 +24,9 @@ bool ParseBatchUpdate(const tagBatchKind& kind, const tagBatchUpdateSpec& spec,
                       tagFUFieldUpdate* def, std::string* error);
 
 // The updates of a file, one a line as "OP TEXT"; blank lines and lines that
-// begin with '#' are skipped.
+// begin with '#' are skipped. A file larger than kMaxUpdatesFile is refused
+// unread beyond it.
+constexpr std::size_t kMaxUpdatesFile = 1u << 20;
 bool ReadBatchUpdatesFile(const std::string& path, std::vector<tagBatchUpdateSpec>* specs,
                           std::string* error);
 // The same for text already read; `name` is used in the origins.

@@ -270,9 +270,13 @@ bool CxWizardController::LoadNotesData() {
     const bool haveFolder = GetDataFolder(folder, &problem);
     if (!haveFolder)
         SetLoadError_(problem.c_str());
+    const bool held = haveFolder && TakeDataFolder_(folder);
     m_pWait->StartWaitWindow();
-    const bool result = haveFolder && LoadChosenKind_(folder);
+    const bool result = held && LoadChosenKind_(folder);
     m_pWait->StopWaitWindow();
+    // Without records there is nothing to hold the folder for.
+    if (!result)
+        m_runLock.Release();
     if (!CreateRunState_()) {
         FreeNotesData();
         SetLoadError_(kNoMemory);
@@ -281,7 +285,30 @@ bool CxWizardController::LoadNotesData() {
     return result;
 }
 
+bool CxWizardController::TakeDataFolder_(const char* folder) {
+    m_bFolderHeld = false;
+    if (m_runLock.IsHeld())
+        return true;
+    std::string why;
+    if (m_runLock.Take(folder, m_bWaitForFolder, m_waiting, &why))
+        return true;
+    m_bFolderHeld = m_runLock.HeldByAnother();
+    SetLoadError_((why + (m_bFolderHeld ? " Try again when it has finished." : "")).c_str());
+    return false;
+}
+
+bool CxWizardController::BeginWriteBack(std::string* why) {
+    SetLoadError_("");
+    if (!TakeDataFolder_(m_szDataFolder)) {
+        *why = m_szLoadError;
+        return false;
+    }
+    m_runLock.BeginWriteBack();
+    return true;
+}
+
 void CxWizardController::FreeNotesData() {
+    m_runLock.Release();
     delete m_pAddrUtil;
     delete m_pDateUtil;
     delete m_pTaskUtil;

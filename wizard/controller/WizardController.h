@@ -3,9 +3,11 @@
 // reaches the windows only through WizardInterfaces.h.
 #pragma once
 #include <functional>
+#include <string>
 #include <type_traits>
 #include <utility>
 
+#include "common/lotus/exchange/CxLNRunLock.h"
 #include "wizard/controller/Apputil.h"
 #include "wizard/controller/LNDataFactory.h"
 #include "wizard/controller/WizardInterfaces.h"
@@ -41,6 +43,12 @@ public:
     void SetWaitWindow(IWaitWindow* wait);
     void SetDataFactory(ILNDataFactory* factory);
     void SetPause(PauseFn pause) { m_pause = std::move(pause); }
+    // A data folder held by another run is waited for (vxln-batch --wait),
+    // `waiting` hearing once who holds it; otherwise the load fails and says who.
+    void SetWaitForDataFolder(bool wait, std::function<void(const std::string&)> waiting = {}) {
+        m_bWaitForFolder = wait;
+        m_waiting = std::move(waiting);
+    }
 
     // Data folder, settings file, settings, log writer, then step 0.
     void Start();
@@ -87,6 +95,16 @@ public:
     // What the last load did otherwise than asked (which user it ran as);
     // empty when nothing.
     const char* GetLoadNotice() const { return m_szLoadNotice; }
+    // What a run that died while it held the data folder had done, found by
+    // the last load or undo; empty when nothing.
+    const std::string& GetPreviousRunNotice() const { return m_runLock.PreviousRunNotice(); }
+    // The last load or undo failed because another run holds the data folder.
+    bool DataFolderWasHeld() const { return m_bFolderHeld; }
+    // The data folder is this run's from its load to the end of its
+    // write-back: the write-back begins (false, with the reason in `why`,
+    // when the folder can not be had) and ends.
+    bool BeginWriteBack(std::string* why);
+    void EndWriteBack() { m_runLock.Release(); }
 
     CxLNAddrUtil* GetAddrUtil() const { return m_pAddrUtil; }
     CxLNDateUtil* GetDateUtil() const { return m_pDateUtil; }
@@ -116,6 +134,9 @@ private:
     // load error set, when the settings cannot reach the kind.
     CxLNBaseUtil* ConfigureKind_(const char* dataFolder, const char* action);
     void SetLoadError_(const char* text);
+    // Holds the data folder for this run unless it does already; false with
+    // the load error set.
+    bool TakeDataFolder_(const char* folder);
 
     AppSettings m_settings;
     char m_szDataFolder[260];
@@ -142,6 +163,10 @@ private:
     CxFUProfileManager* m_pProfiles;
     tagWizardUpdateResult m_updateResult;
     bool m_bHaveUpdateResult;
+    CxLNRunLock m_runLock;
+    bool m_bWaitForFolder = false;
+    bool m_bFolderHeld = false;
+    std::function<void(const std::string&)> m_waiting;
 };
 
 template <class R, class Fn> R CxWizardController::ForCurrentKind(R none, Fn fn) const {

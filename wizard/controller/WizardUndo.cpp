@@ -31,8 +31,11 @@ bool CxWizardController::UndoRun(const char* run, bool dryRun, tagLNUndoResult* 
         return false;
     }
     if (!LNReadJournalRun(folder, run ? run : "", &head) || !KindFlag(head.sKind)) {
+        const std::string name = run ? run : "";
         const std::string text =
-            std::string("There is no journal of a run named \"") + (run ? run : "") + "\".";
+            head.sDamaged.empty()
+                ? "There is no journal of a run named \"" + name + "\"."
+                : "The journal of the run \"" + name + "\" can not be used: " + head.sDamaged + ".";
         SetLoadError_(text.c_str());
         return false;
     }
@@ -40,6 +43,9 @@ bool CxWizardController::UndoRun(const char* run, bool dryRun, tagLNUndoResult* 
         SetLoadError_("Not enough memory.");
         return false;
     }
+    if (!TakeDataFolder_(folder))
+        return false;
+    m_runLock.BeginUndo();
     AppSettings& s = m_settings;
     s.AppFlag = KindFlag(head.sKind);
     const std::string database = platform::Utf8ToCp1252(head.sDatabase);
@@ -52,6 +58,7 @@ bool CxWizardController::UndoRun(const char* run, bool dryRun, tagLNUndoResult* 
     };
     const bool undone = util && m_pWait->RunWhileWaiting(undo);
     m_pWait->StopWaitWindow();
+    m_runLock.Release();
     if (util && !undone)
         SetLoadError_(util->GetLastErrorMsg()[0] ? util->GetLastErrorMsg() : "The undo failed.");
     return undone;

@@ -64,10 +64,15 @@ tagWizardUpdateResult ApplyWizardUpdates(CxWizardController& controller,
 
 void SubmitWizardUpdates(CxWizardController& controller, tagWizardUpdateResult* result) {
     CxLNBaseUtil* util = controller.GetCurrentUtil();
-    if (result->nUpdated > 0 && util) {
+    std::string held;
+    if (result->nUpdated > 0 && util && !controller.BeginWriteBack(&held)) {
+        result->bSubmitted = result->bSubmitFailed = true;
+        result->sError = held;
+    } else if (result->nUpdated > 0 && util) {
         result->bSubmitted = true;
         const std::string newest = NewestRun(controller.GetDataFolderPath());
         const bool submitted = util->SubmitChanges();
+        controller.EndWriteBack();
         const std::string run = NewestRun(controller.GetDataFolderPath());
         if (run != newest)
             result->sRun = run;

@@ -67,7 +67,8 @@ bool CxLNAddrUtil::ReadParamFile(const char* path) {
     CxLNParamParser parser;
     if (!LoadParams_(path, &parser))
         return false;
-    ReadCommonParams_(&parser);
+    if (!ReadCommonParams_(&parser))
+        return false;
     GetTextParam(&parser, LN_PARAM_LOCAL_NAME, m_szLocalName, sizeof m_szLocalName);
     ConfigureLog_(false);
     ReadIDFile_(&parser);

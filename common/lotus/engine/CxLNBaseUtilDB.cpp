@@ -22,7 +22,7 @@ bool CxLNBaseUtil::LoadParams_(const char* path, CxLNParamParser* parser) {
     return path && *path && parser->LoadFromFile(path);
 }
 
-void CxLNBaseUtil::ReadCommonParams_(CxLNParamParser* parser) {
+bool CxLNBaseUtil::ReadCommonParams_(CxLNParamParser* parser) {
     GetTextParam(parser, LN_PARAM_SERVER_NAME, m_szServerName, sizeof m_szServerName);
     GetTextParam(parser, LN_PARAM_USER_NAME, m_szUserName, sizeof m_szUserName);
     GetTextParam(parser, LN_PARAM_PASSWORD, m_szPassword, sizeof m_szPassword);
@@ -35,6 +35,14 @@ void CxLNBaseUtil::ReadCommonParams_(CxLNParamParser* parser) {
     m_nMode = GetNumberParam(parser, LN_PARAM_MODE);
     m_nDebugLevel = GetNumberParam(parser, LN_PARAM_DEBUG_LEVEL);
     m_bDebugEnabled = GetNumberParam(parser, LN_PARAM_DEBUG_ENABLED) != 0;
+    // A relative folder would be taken from the Notes program folder, where
+    // the helper runs: another folder than the one the front end meant.
+    const bool absolute = m_szTempFilePath[0] == '/' && (!*m_szDebugPath || *m_szDebugPath == '/');
+    if (!absolute) {
+        m_szTempFilePath[0] = '\0';
+        m_szDebugPath[0] = '\0';
+    }
+    return absolute;
 }
 
 void CxLNBaseUtil::ConfigureLog_(bool withFileName) {
@@ -59,7 +67,8 @@ bool CxLNBaseUtil::ReadMailParams_(const char* path, bool logConstructFailure) {
     CxLNParamParser parser;
     if (!LoadParams_(path, &parser))
         return false;
-    ReadCommonParams_(&parser);
+    if (!ReadCommonParams_(&parser))
+        return false;
     GetTextParam(&parser, LN_PARAM_MAIL_DB, m_szMailDBName, sizeof m_szMailDBName);
     ConfigureLog_(false);
     if (!ResolveMailDBName_(true, logConstructFailure))

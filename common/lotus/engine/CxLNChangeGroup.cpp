@@ -6,6 +6,7 @@
 #include "common/lotus/binding/CxLNApi.h"
 #include "common/lotus/engine/CxLNJournal.h"
 #include "common/lotus/engine/CxLNLoadState.h"
+#include "common/lotus/engine/CxLNRunStop.h"
 #include "common/lotus/engine/CxLNWriteBack.h"
 
 void CxLNChangeGroup::Store(NOTEHANDLE note, NOTEID id, const char* action,
@@ -34,9 +35,22 @@ void CxLNChangeGroup::Flush() {
         return;
     const bool journaled = LNJournal().Sync();
     const int error = errno;
-    for (const tagWaiting& waiting : m_waiting)
-        journaled ? Apply_(waiting) : Drop_(waiting, error);
+    for (const tagWaiting& waiting : m_waiting) {
+        if (!journaled)
+            Drop_(waiting, error);
+        else if (!LNStopReason().empty())
+            Skip_(waiting);
+        else
+            Apply_(waiting);
+    }
     m_waiting.clear();
+}
+
+// The run stops: the document stays as it is, and its entry says so.
+void CxLNChangeGroup::Skip_(const tagWaiting& waiting) {
+    LNJournalDone(waiting.nEntry, waiting.nID, false);
+    if (waiting.hNote)
+        LNApi().NSFNoteClose(waiting.hNote);
 }
 
 void CxLNChangeGroup::Add_(const tagWaiting& waiting) {

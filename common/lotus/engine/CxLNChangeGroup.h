@@ -27,7 +27,7 @@ public:
     void Delete(NOTEID id, const LNRawItems& before);
     // A document waiting here is stored before it is opened again.
     void Settle(NOTEID id);
-    // Stores every waiting document.
+    // Stores every waiting document, or none once the run must stop.
     void Flush();
 
 private:
@@ -42,6 +42,7 @@ private:
     void ApplyStore_(const tagWaiting& waiting);
     void ApplyDelete_(const tagWaiting& waiting);
     void Drop_(const tagWaiting& waiting, int error);
+    void Skip_(const tagWaiting& waiting);
 
     CxLNBaseUtil* m_pOwner;
     DBHANDLE m_hDB;

@@ -14,9 +14,11 @@
 #include "common/lotus/engine/CxLNJournalValue.h"
 #include "common/lotus/engine/CxLNSafeRun.h"
 #include "common/lotus/exchange/CxLNJournalList.h"
+#include "common/lotus/exchange/CxLNJournalReader.h"
 #include "common/misc/CxDebugUtil.h"
 #include "platform/Cp1252.h"
 #include "platform/DurableWrite.h"
+#include "platform/SafeOpen.h"
 #include "platform/SystemError.h"
 
 namespace {
@@ -79,6 +81,17 @@ void CxLNJournal::Prepare(const std::string& dataFolder, const tagLNRunTarget& t
     m_bBroken = false;
 }
 
+void CxLNJournal::Finish(const std::string& stopped) {
+    if (m_nFd < 0 || m_bBroken)
+        return;
+    nlohmann::json line = {{"end", stopped.empty() ? "done" : "stopped"}};
+    if (!stopped.empty())
+        line["why"] = stopped;
+    if (!WriteLine_(line.dump()))
+        CX_LOG_ERROR("Can not write to the journal of this run: %s",
+                     platform::SystemErrorText(errno).c_str());
+}
+
 void CxLNJournal::Close() {
     if (m_nFd >= 0) {
         // The last outcome lines were written without a sync of their own.
@@ -109,14 +122,17 @@ bool CxLNJournal::Sync() {
 }
 
 bool CxLNJournal::Open_() {
-    const std::string folder = LNJournalFolder(m_sDataFolder);
-    if (mkdir(folder.c_str(), S_IRWXU) != 0 && errno != EEXIST)
+    // Neither the folder nor the file is ever reached through a symbolic link.
+    const int folder = LNOpenJournalFolder(m_sDataFolder, true);
+    if (folder < 0)
         return false;
     m_sRun = UtcTime("%Y%m%d-%H%M%S-", true) + "-" + m_sKind + "-" + std::to_string(getpid());
-    const std::string path = LNJournalPath(m_sDataFolder, m_sRun);
-    m_nFd = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_APPEND | O_CLOEXEC, S_IRUSR | S_IWUSR);
-    if (m_nFd < 0)
+    m_nFd = platform::OpenNoFollowAt(folder, (m_sRun + ".jsonl").c_str(),
+                                     O_WRONLY | O_CREAT | O_EXCL | O_APPEND);
+    if (m_nFd < 0) {
+        close(folder);
         return false;
+    }
     nlohmann::json head = {{"journal", 1},
                            {"run", m_sRun},
                            {"time", UtcTime("%Y-%m-%dT%H:%M:%SZ", false)},
@@ -127,7 +143,8 @@ bool CxLNJournal::Open_() {
         head["undo_of"] = m_sUndoOf;
     m_bBroken = !WriteLine_(head.dump());
     // The new file's name must outlive a crash as well as its lines.
-    platform::SyncFolder(folder);
+    fsync(folder);
+    close(folder);
     return !m_bBroken;
 }
 

@@ -21,6 +21,10 @@ public:
     // `undoOf` names the run this one undoes, if any.
     void Prepare(const std::string& dataFolder, const tagLNRunTarget& target,
                  const std::string& undoOf = std::string());
+    // The last line of a journal that has any: {"end": "done"}, or "stopped"
+    // with `stopped` as its reason. A journal without it belongs to a run
+    // that ended without finishing (or is still running).
+    void Finish(const std::string& stopped);
     void Close();
     bool IsPrepared() const { return m_bPrepared; }
     // The run's name (the file's without ".jsonl"); empty before the first entry.

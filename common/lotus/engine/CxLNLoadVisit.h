@@ -2,6 +2,7 @@
 // into a record of the kind and added to the object whose load is running.
 #pragma once
 #include "common/lotus/engine/CxLNDocVisit.h"
+#include "common/lotus/engine/CxLNRunStop.h"
 
 template <class Util, const tagLNItemKind& Kind> struct CxLNLoadVisit {
     using Rec = typename Util::Rec;
@@ -12,6 +13,10 @@ template <class Util, const tagLNItemKind& Kind> struct CxLNLoadVisit {
     static STATUS LNCALLBACK Visit(void* argument, SEARCH_MATCH* match, ITEM_TABLE*) {
         if (!s_pRunning)
             return 1;
+        if (!LNStopReason().empty()) {
+            LNReportStopped(s_pRunning, "load");
+            return 1;
+        }
         NOTEID id = 0;
         if (!LNMatchedNote(match, &id))
             return NOERROR;

@@ -8,7 +8,8 @@ bool CxLNNoteUtil::ReadParamFile(const char* path) {
     CxLNParamParser parser;
     if (!LoadParams_(path, &parser))
         return false;
-    ReadCommonParams_(&parser);
+    if (!ReadCommonParams_(&parser))
+        return false;
     GetTextParam(&parser, LN_PARAM_MAIL_DB, m_szMailDBName, sizeof m_szMailDBName);
     ConfigureLog_(true);
     return ResolveMailDBName_(false, false);

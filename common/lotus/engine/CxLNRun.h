@@ -2,6 +2,7 @@
 // data file, or a write-back of the exchange data file into Lotus Notes.
 #pragma once
 #include "common/lotus/engine/CxLNJournal.h"
+#include "common/lotus/engine/CxLNRunStop.h"
 #include "common/lotus/engine/CxLNSafeRun.h"
 #include "common/lotus/engine/CxLNUndoRun.h"
 
@@ -13,6 +14,7 @@ void LNReportRunFailure(CxLNBaseUtil* util, const char* format, const char* valu
 
 template <class Util> bool LNRun(Util* util) {
     util->InitErrorReport();
+    LNResetRunStop();
     const tagLNRunTarget target = LNRunTarget(*util);
     switch (util->GetMode()) {
     case 1:
@@ -26,21 +28,26 @@ template <class Util> bool LNRun(Util* util) {
         }
         return LNKeepLoadState(util, target);
     case 2: {
+        // Nothing is read, let alone written, before both checks hold.
+        if (!LNTakeLoadState(util, target) || !LNCheckSavedRecords(util))
+            return false;
         if (!util->LoadFromFile(util->GetFileName(), true)) {
             LNReportRunFailure(util, "Can not read the records to write back from the file %s.",
                                util->GetFileName());
             return false;
         }
-        if (!LNTakeLoadState(util, target))
-            return false;
         LNJournal().Prepare(util->GetTempFilePath(), target);
         const bool saved = util->SaveToDB();
+        LNJournal().Finish(LNStopReason());
         LNJournal().Close();
         LNSettleLoadState(util, target);
-        return saved;
+        // What this run knew of the load is its own.
+        LNForgetLoadState();
+        return saved && LNStopReason().empty();
     }
     case 3:
-        return LNUndoRun(util, target, [util] { return util->SaveToDB(); });
+        return LNUndoRun(util, target, [util] { return util->SaveToDB(); }) &&
+               LNStopReason().empty();
     default:
         LNReportRunFailure(util, "Unknown run mode in the parameter file%s.", "");
         return false;

@@ -23,9 +23,12 @@ void LNForgetLoadState();
 // After the exchange file of a load was written: its companion. False, with
 // the error reported, when it cannot be written.
 bool LNKeepLoadState(CxLNBaseUtil* util, const tagLNRunTarget& target);
-// Before a write-back: the companion of the exchange file. A missing one is
-// logged and the write-back goes on unchecked; a damaged one, or one of
-// another load, is reported and gives false.
+// Before a write-back: the companion of the exchange file. A missing or
+// damaged one, or one of another kind or database, is reported and gives
+// false: no write-back goes on without its check.
 bool LNTakeLoadState(CxLNBaseUtil* util, const tagLNRunTarget& target);
+// Then what the front end wrote: the exchange file must be as it was
+// written, from the load the load information tells. False, reported, when not.
+bool LNCheckSavedRecords(CxLNBaseUtil* util);
 // After a write-back: the companion tells what the documents are now.
 void LNSettleLoadState(CxLNBaseUtil* util, const tagLNRunTarget& target);

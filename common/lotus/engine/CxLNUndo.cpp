@@ -6,6 +6,7 @@
 #include "common/lotus/binding/CxLNApi.h"
 #include "common/lotus/binding/CxLNLmbcs.h"
 #include "common/lotus/engine/CxLNJournal.h"
+#include "common/lotus/engine/CxLNRunStop.h"
 #include "common/lotus/engine/CxLNWriteBack.h"
 #include "platform/Cp1252.h"
 
@@ -108,7 +109,7 @@ void LNApplyUndo(CxLNBaseUtil* owner, DBHANDLE db, const tagLNUndoPlan& plan, bo
                  tagLNUndoOutcome* outcome) {
     CxLNChangeGroup group(owner, db);
     // The latest change of a document is the first to take back.
-    for (auto doc = plan.docs.rbegin(); doc != plan.docs.rend(); ++doc) {
+    for (auto doc = plan.docs.rbegin(); doc != plan.docs.rend() && LNStopReason().empty(); ++doc) {
         if (doc->sAction == "change")
             UndoChange(&group, db, *doc, dryRun, outcome);
         else if (doc->sAction == "create")
@@ -116,4 +117,6 @@ void LNApplyUndo(CxLNBaseUtil* owner, DBHANDLE db, const tagLNUndoPlan& plan, bo
         else
             Left(outcome, Doc(doc->nDoc) + " was deleted by the run; the undo does not re-create it.");
     }
+    group.Flush();
+    LNReportStopped(owner, "undo");
 }

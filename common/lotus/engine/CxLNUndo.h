@@ -30,9 +30,10 @@ struct tagLNUndoPlan {
     std::vector<tagLNUndoDoc> docs; // in the run's order
 };
 
-// The plan of the journal at `path`; false, with `error` set, when the file
-// is missing or damaged.
-bool LNReadUndoPlan(const std::string& path, tagLNUndoPlan* plan, std::string* error);
+// The plan of the journal of `run` in `dataFolder`; false, with `error` set,
+// when the file is missing, damaged or more than an undo keeps.
+bool LNReadUndoPlan(const std::string& dataFolder, const std::string& run, tagLNUndoPlan* plan,
+                    std::string* error);
 
 struct tagLNUndoOutcome {
     int nRestored = 0; // items put back

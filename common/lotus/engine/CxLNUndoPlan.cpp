@@ -1,14 +1,25 @@
 // Reading a run's journal back as the plan of its undo.
 #include "CxLNUndo.h"
 
-#include <fstream>
 #include <map>
 #include <nlohmann/json.hpp>
 
 #include "common/lotus/engine/CxLNJournalValue.h"
+#include "common/lotus/exchange/CxLNJournalList.h"
+#include "common/lotus/exchange/CxLNJournalReader.h"
+#include "common/lotus/exchange/CxLNJsonField.h"
 #include "platform/Cp1252.h"
 
 namespace {
+
+// What an undo keeps of a journal: its documents and their values.
+constexpr std::size_t kMaxUndoDocuments = 1u << 20;
+constexpr std::size_t kMaxUndoBytes = 512u << 20;
+
+// The bytes of the values an entry line brings (its text, near enough).
+std::size_t Kept(const nlohmann::json& line) {
+    return line.contains("items") ? line["items"].dump().size() : 0;
+}
 
 // The old item's own spelling of the name, where it differed.
 std::string OldName(const nlohmann::json& old, const std::string& name) {
@@ -47,7 +58,7 @@ bool ReadEntry(const nlohmann::json& line, tagLNUndoDoc* doc) {
 }
 
 bool ReadHead(const nlohmann::json& head, tagLNUndoPlan* plan) {
-    if (!head.is_object() || head.value("journal", 0) != 1)
+    if (LNJsonInteger(head, "journal") != 1)
         return false;
     for (const char* key : {"run", "kind", "database"})
         if (!head.contains(key) || !head[key].is_string())
@@ -72,6 +83,9 @@ bool ReadOutcome(const nlohmann::json& line, std::map<long, tagLNUndoDoc>* docs)
 }
 
 bool ReadLine(const nlohmann::json& line, std::map<long, tagLNUndoDoc>* docs) {
+    // The last line of a run that finished says how.
+    if (line.is_object() && line.contains("end") && !line.contains("entry"))
+        return line["end"].is_string();
     if (!line.is_object() || !line.contains("entry") || !line["entry"].is_number_integer())
         return false;
     if (line.contains("committed"))
@@ -82,24 +96,35 @@ bool ReadLine(const nlohmann::json& line, std::map<long, tagLNUndoDoc>* docs) {
 
 } // namespace
 
-bool LNReadUndoPlan(const std::string& path, tagLNUndoPlan* plan, std::string* error) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
+bool LNReadUndoPlan(const std::string& dataFolder, const std::string& run, tagLNUndoPlan* plan,
+                    std::string* error) {
+    const std::string path = LNJournalPath(dataFolder, run);
+    CxLNJournalReader in(dataFolder, run);
+    if (!in.IsOpen()) {
         *error = "There is no journal " + path + ".";
         return false;
     }
-    std::string text;
+    nlohmann::json line;
     std::map<long, tagLNUndoDoc> docs;
-    long number = 0;
-    bool sound = true;
-    while (sound && std::getline(in, text)) {
-        const nlohmann::json line = nlohmann::json::parse(text, nullptr, false);
-        sound = number++ == 0 ? ReadHead(line, plan) : ReadLine(line, &docs);
+    std::size_t kept = 0; // bytes of the values kept
+    bool sound = true, more = true;
+    while (sound && (more = in.Next(&line))) {
+        sound = in.Number() == 1 ? ReadHead(line, plan) : ReadLine(line, &docs);
+        if (sound && (docs.size() > kMaxUndoDocuments || (kept += Kept(line)) > kMaxUndoBytes)) {
+            *error = "The journal " + path + " is too large to be undone: it changes more than " +
+                     std::to_string(kMaxUndoDocuments) + " documents or " +
+                     std::to_string(kMaxUndoBytes >> 20) + " MiB of values; nothing was changed.";
+            return false;
+        }
+    }
+    if (!in.Why().empty()) {
+        *error = "The journal " + path + " is damaged: " + in.Why() + "; nothing was changed.";
+        return false;
     }
     // A helper ended while writing leaves at most its last line cut short.
-    if (!sound && (in.peek() != EOF || number == 1)) {
-        *error = "The journal " + path + " is damaged at line " + std::to_string(number) +
-                 "; nothing was changed.";
+    if (!sound && (in.Next(&line) || in.Number() == 1)) {
+        *error = "The journal " + path + " is damaged at line " +
+                 std::to_string(in.Number() - (more ? 1 : 0)) + "; nothing was changed.";
         return false;
     }
     plan->docs.clear();

@@ -7,6 +7,7 @@
 #include "common/lotus/engine/CxLNFailure.h"
 #include "common/lotus/engine/CxLNJournal.h"
 #include "common/lotus/engine/CxLNLoadState.h"
+#include "common/lotus/engine/CxLNRunStop.h"
 #include "common/lotus/exchange/CxLNBaseUtil.h"
 #include "common/lotus/exchange/CxLNRecords.h"
 #include "common/misc/CxDebugUtil.h"
@@ -83,6 +84,7 @@ void DeleteDocument(CxLNBaseUtil* owner, CxLNChangeGroup* group, DBHANDLE db,
 void LNReportCallFailure(CxLNBaseUtil* owner, const char* call, STATUS status) {
     char message[256];
     CxStrFormat(message, sizeof message, "Failed to call %s, error code=%d", call, status);
+    LNTakeStoreStatus(status);
     if (owner)
         LNReportFailure(owner, message, status);
     else

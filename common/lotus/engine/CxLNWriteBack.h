@@ -6,6 +6,7 @@
 
 #include "common/lotus/engine/CxLNChangeGroup.h"
 #include "common/lotus/engine/CxLNItemWrite.h"
+#include "common/lotus/engine/CxLNRunStop.h"
 #include "common/lotus/engine/CxLNUndoRun.h"
 #include "common/misc/CxList.h"
 
@@ -30,20 +31,24 @@ void LNWriteBackRecord(CxLNBaseUtil* owner, CxLNChangeGroup* group, DBHANDLE db,
                        const tagLNWriteBackKind& kind, const tagLNRecHeader& header,
                        const void* rec);
 
-// LNWriteBackRecord for each record of `records`, in list order.
+// LNWriteBackRecord for each record of `records`, in list order, until the
+// run must stop (CxLNRunStop.h).
 template <class Rec>
 void LNWriteBackRecords(CxLNBaseUtil* owner, DBHANDLE db, const tagLNWriteBackKind& kind,
                         CxList* records) {
+    LNResetRunStop();
     {
         CxLNChangeGroup group(owner, db);
-        for (void* p = records->GetFirst(); p; p = records->GetNext()) {
+        for (void* p = records->GetFirst(); p && LNStopReason().empty(); p = records->GetNext()) {
             const Rec* rec = static_cast<const Rec*>(p);
             LNWriteBackRecord(owner, &group, db, kind, {rec->nAction, rec->nOrigin, rec->szID},
                               rec);
         }
     }
+    LNReportStopped(owner, "write-back");
     LNRunPendingUndo(owner, db);
 }
 
-// Logs "Failed to call <call>, error code=%d" as an error line and reports it.
+// Logs "Failed to call <call>, error code=%d" as an error line and reports
+// it; a busy database is given up on for the run.
 void LNReportCallFailure(CxLNBaseUtil* owner, const char* call, STATUS status);

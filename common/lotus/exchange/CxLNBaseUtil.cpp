@@ -14,7 +14,7 @@ CxLNBaseUtil::CxLNBaseUtil()
       m_szUserName(), m_szPassword(), m_szMailDBName(), m_szTempFilePath(), m_szFileName(),
       m_szParamFile(), m_szErrorFile(), m_szStatusFile(), m_szLastErrorMsg(), m_nErrorCount(0),
       m_szDebugPath(), m_szDebugFile(), m_szIDFile(), m_nDebugLevel(3), m_bDebugEnabled(false),
-      m_nMode(0), m_szHelperName(), m_szNotice(), m_nChangedSinceLoad(0) {
+      m_nMode(0), m_szHelperName(), m_szNotice(), m_nChangedSinceLoad(0), m_szLoadID() {
     CxStrCopy(m_szDebugFile, "appdebug.log");
 }
 

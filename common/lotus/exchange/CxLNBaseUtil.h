@@ -89,6 +89,9 @@ public:
     void ReportStatus(const char* text);
     // Replaces the run's notice in the error file.
     void ReportNotice(const char* text);
+    // Once, at the start of a helper host: SIGTERM, and the end of the front
+    // end that started the host, stop the run at its next document.
+    static void StopOnRequest();
 #endif
 
     const char* GetServerName() const {
@@ -166,6 +169,11 @@ protected:
     bool UndoCycle_(const LNStep& invoke, const char* run, bool dryRun, tagLNUndoResult* result);
     // What the write-back just run left in the companion of the exchange file.
     int ChangedSinceLoad_() const;
+    // The exchange file and its companions (load information, what was saved).
+    void RemoveExchangeFiles_() const;
+    void KeepLoadID_();
+    // Records what the exchange file holds as written, for the helper to check.
+    bool KeepSavedRecords_();
     // Runs another program than the kind's own helper host; empty: the kind's.
     void SetHelperName_(const char* name);
 
@@ -186,7 +194,9 @@ protected:
 #ifdef LNACCESS_ENGINE
     // Steps of reading a parameter file inside a helper host.
     bool LoadParams_(const char* path, CxLNParamParser* parser);
-    void ReadCommonParams_(CxLNParamParser* parser);
+    // False, with neither folder kept, when the temporary folder is not an
+    // absolute path or the log's folder is a relative one.
+    bool ReadCommonParams_(CxLNParamParser* parser);
     void ConfigureLog_(bool withFileName);
     // The mail database path, derived from the user name when none is given;
     // false when both are empty. Calendar and tasks log the path, the calendar
@@ -223,4 +233,5 @@ protected:
     char m_szHelperName[260];
     char m_szNotice[1024];
     int32_t m_nChangedSinceLoad;
+    char m_szLoadID[64]; // of the load the records came from; empty when unknown
 };

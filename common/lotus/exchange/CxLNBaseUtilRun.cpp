@@ -14,6 +14,7 @@
 #include "common/lotus/exchange/CxLNHelperKind.h"
 #include "common/lotus/exchange/CxLNLoadFile.h"
 #include "common/lotus/exchange/CxLNParamParser.h"
+#include "common/lotus/exchange/CxLNSavedFile.h"
 #include "common/lotus/exchange/CxLNUndoRequest.h"
 #include "common/misc/CxDebugUtil.h"
 #include "common/misc/CxString.h"
@@ -33,6 +34,25 @@ void LogLine(int level, const char* line) {
         CX_LOG(level, "%s", line);
 }
 
+// Why a helper did not start: a missing helper and one that may not run are
+// told apart, and neither is looked for anywhere but the program's folder.
+std::string StartFailure(const CxLNDataReader& reader) {
+    const std::string& program = reader.GetProgramPath();
+    const std::string folder = program.substr(0, program.rfind('/') + 1);
+    switch (reader.GetStartError()) {
+    case EINVAL:
+        return "a helper program is started from the program's folder only, and that is not known";
+    case ENOENT:
+        return "it is not in the program's folder " + folder;
+    case EACCES:
+        return program + " is not an executable program";
+    case 0:
+        return platform::SystemErrorText(ENOMEM);
+    default:
+        return platform::SystemErrorText(reader.GetStartError());
+    }
+}
+
 // How the helper ended, as a sentence, when that was not the end of a run
 // without faults.
 std::string HelperEnd(const CxLNDataReader& reader, CxLNDataReader::Outcome outcome) {
@@ -42,10 +62,8 @@ std::string HelperEnd(const CxLNDataReader& reader, CxLNDataReader::Outcome outc
         signal ? "was ended by signal " + std::to_string(signal) + " (" + strsignal(signal) + ")"
                : "exited with code " + std::to_string(reader.GetExitCode());
     switch (outcome) {
-    case CxLNDataReader::NotStarted: {
-        const int error = reader.GetStartError() ? reader.GetStartError() : ENOMEM;
-        return "Could not start " + helper + ": " + platform::SystemErrorText(error) + ".";
-    }
+    case CxLNDataReader::NotStarted:
+        return "Could not start " + helper + ": " + StartFailure(reader) + ".";
     case CxLNDataReader::Stopped:
         if (reader.GetExitCode() < 0)
             return "The run was stopped before " + helper + " started.";
@@ -54,7 +72,7 @@ std::string HelperEnd(const CxLNDataReader& reader, CxLNDataReader::Outcome outc
         char seconds[32];
         CxStrFormat(seconds, sizeof seconds, "%g", reader.GetTimeout() / 1000.0);
         return "The run gave up waiting: " + helper + " did not end within " + seconds +
-               " seconds.";
+               " seconds and was ended.";
     }
     case CxLNDataReader::WaitFailed:
         return "The run lost " + helper + " while waiting for it.";
@@ -103,6 +121,15 @@ bool CxLNBaseUtil::WriteParams_(const char* localName, bool withIDFile) {
 
 bool CxLNBaseUtil::RunHelper_(const tagLNHelperKind& kind, const LNStep& writeParams) {
     _ResetErrorInfo();
+    // The helper runs in another folder: a relative one would name another place.
+    if (m_szTempFilePath[0] != '/' || (*m_szDebugPath && *m_szDebugPath != '/')) {
+        CxStrFormat(m_szLastErrorMsg, sizeof m_szLastErrorMsg,
+                    "The folder %s is not named by its whole path; no helper program was started.",
+                    m_szTempFilePath[0] != '/' ? m_szTempFilePath : m_szDebugPath);
+        CX_LOG_ERROR("%s", m_szLastErrorMsg);
+        m_bHasError = true;
+        return false;
+    }
     // What an earlier run left must not pass for this run's report, and a
     // parameter file left by a run that was cut short holds a password.
     RemoveTempFile_(m_szStatusFile);
@@ -124,6 +151,9 @@ bool CxLNBaseUtil::RunHelper_(const tagLNHelperKind& kind, const LNStep& writePa
     reader->SetParamFileName(m_szParamFile);
     reader->SetDataFileName(m_szFileName);
     const CxLNDataReader::Outcome outcome = reader->Execute();
+    // No helper will read the password now.
+    if (outcome == CxLNDataReader::NotStarted)
+        RemoveTempFile_(m_szParamFile);
     const bool reported = _UpdateErrorInfo();
     if (outcome == CxLNDataReader::Exited && reader->GetExitCode() == 0 && reported)
         return true;
@@ -168,12 +198,44 @@ bool CxLNBaseUtil::LoadCycle_(const tagLNHelperKind& kind, const LNStep& invoke,
     ClearAll();
     LogLine(2, kind.szLoadStart);
     // A helper that writes no file must not leave the previous run's records.
-    RemoveTempFile_(m_szFileName);
-    RemoveTempFile_(LNLoadFileName(m_szFileName).c_str());
+    RemoveExchangeFiles_();
+    m_szLoadID[0] = '\0';
     m_nMode = 1;
     const bool loaded = invoke() && load();
+    if (loaded)
+        KeepLoadID_();
     LogLine(loaded ? 2 : 0, loaded ? kind.szLoadDone : kind.szLoadFailed);
     return loaded;
+}
+
+void CxLNBaseUtil::RemoveExchangeFiles_() const {
+    RemoveTempFile_(m_szFileName);
+    RemoveTempFile_(LNLoadFileName(m_szFileName).c_str());
+    RemoveTempFile_(LNSavedFileName(m_szFileName).c_str());
+}
+
+// The load the records came from, which their write-back must still be.
+void CxLNBaseUtil::KeepLoadID_() {
+    char path[512];
+    TempFilePath_(LNLoadFileName(m_szFileName).c_str(), path, sizeof path);
+    tagLNLoadHead head;
+    if (LNReadLoadHead(path, &head, nullptr) == LNLoadFileRead::Read)
+        CxStrCopy(m_szLoadID, head.sLoadID.c_str());
+}
+
+// What a write-back's helper checks the exchange file against.
+bool CxLNBaseUtil::KeepSavedRecords_() {
+    char exchange[512], path[512];
+    TempFilePath_(m_szFileName, exchange, sizeof exchange);
+    TempFilePath_(LNSavedFileName(m_szFileName).c_str(), path, sizeof path);
+    tagLNSaved saved;
+    if (LNMeasureExchangeFile(exchange, &saved)) {
+        saved.sLoadID = m_szLoadID;
+        if (LNWriteSavedFile(path, saved))
+            return true;
+    }
+    CX_LOG_ERROR("Can not write %s.", path);
+    return false;
 }
 
 bool CxLNBaseUtil::SubmitCycle_(const tagLNHelperKind& kind, const LNStep& save,
@@ -181,7 +243,7 @@ bool CxLNBaseUtil::SubmitCycle_(const tagLNHelperKind& kind, const LNStep& save,
     if (!m_bDirty)
         return true;
     LogLine(2, kind.szSubmitStart);
-    if (!save()) {
+    if (!save() || !KeepSavedRecords_()) {
         CX_LOG_ERROR("Can not save information to temperary file.");
         return false;
     }
@@ -223,9 +285,8 @@ bool CxLNBaseUtil::UndoCycle_(const LNStep& invoke, const char* run, bool dryRun
 int CxLNBaseUtil::ChangedSinceLoad_() const {
     char path[512];
     TempFilePath_(LNLoadFileName(m_szFileName).c_str(), path, sizeof path);
-    std::string kind, db;
-    tagLNLoadState state;
-    return LNParseLoadFile(path, &kind, &db, &state) == LNLoadFileRead::Read ? state.nChanged : 0;
+    tagLNLoadHead head;
+    return LNReadLoadHead(path, &head, nullptr) == LNLoadFileRead::Read ? head.nChanged : 0;
 }
 
 void CxLNBaseUtil::SetHelperName_(const char* name) {

@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include "common/lotus/exchange/CxLNLoadFile.h"
+#include "common/lotus/exchange/CxLNSavedFile.h"
 #include "common/misc/CxDebugUtil.h"
 #include "common/misc/CxString.h"
 #include "common/misc/WinUtil.h"
@@ -61,9 +62,11 @@ CxLNDataReader::~CxLNDataReader() {
     Stop();
     RemoveFile_(m_szParamFileName);
     RemoveFile_(m_szDataFileName);
-    // The load's companion goes with its exchange file.
-    if (m_szDataFileName[0])
+    // The companions go with their exchange file.
+    if (m_szDataFileName[0]) {
         RemoveFile_(LNLoadFileName(m_szDataFileName).c_str());
+        RemoveFile_(LNSavedFileName(m_szDataFileName).c_str());
+    }
 }
 
 void CxLNDataReader::RemoveFile_(const char* name) const {
@@ -120,9 +123,13 @@ CxLNDataReader::Outcome CxLNDataReader::Run_() {
         Stop();
         return NotStarted;
     }
-    // The helper is looked up in the program's folder.
+    // The helper is the one in the program's folder, started by its whole
+    // path: nothing of its name is looked for elsewhere, on PATH least of all.
     char programFolder[CX_MAX_PATH] = "";
     GetModulePath(nullptr, programFolder);
+    m_sProgram = *programFolder && !std::strchr(m_szHelperName, '/')
+                     ? std::string(programFolder) + m_szHelperName
+                     : std::string();
     CxCurrentDirectoryScope scope(programFolder);
 
     char notesPath[256] = "";
@@ -138,7 +145,8 @@ CxLNDataReader::Outcome CxLNDataReader::Run_() {
         Stop();
         return Stopped;
     }
-    if (!m_hProcess->Start({m_szHelperName, paramPath}, notesPath, &m_nStartError)) {
+    m_hProcess->ShareWithChildren(m_nSharedFd);
+    if (!m_hProcess->Start(m_sProgram, {m_szHelperName, paramPath}, notesPath, &m_nStartError)) {
         CX_LOG_ERROR("CreateProcess Error: %s", platform::SystemErrorText(m_nStartError).c_str());
         Stop();
         return NotStarted;
@@ -176,6 +184,11 @@ CxLNDataReader::Outcome CxLNDataReader::Wait_() {
         return Stopped;
     case CxChildProcess::WaitResult::TimedOut:
         CX_LOG_INFO("The helper utility program has no response. Got timeout event.");
+        // A helper given up on must not go on changing documents, or write
+        // into the folder, behind the caller's back.
+        CX_LOG_ERROR("Ending the helper utility program that did not respond.");
+        m_hProcess->Terminate(kStopGraceMs);
+        TakeEnd_();
         return TimedOut;
     case CxChildProcess::WaitResult::Failed:
         break;

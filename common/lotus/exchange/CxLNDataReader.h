@@ -5,6 +5,7 @@
 #pragma once
 #include <cstdint>
 #include <memory>
+#include <string>
 
 namespace platform {
 class CxAutoResetEvent;
@@ -35,14 +36,21 @@ public:
     const char* GetDataFileName() const { return m_szDataFileName; }
     int32_t GetTimeout() const { return m_nTimeout; }
 
-    // Of the last run: the helper's exit code (Exited, and Stopped once it has
-    // ended), the signal that ended it (0 for none), the errno of a failed start.
+    // Of the last run: the helper's exit code (Exited, and Stopped or
+    // TimedOut once it was ended), the signal that ended it (0 for none), the
+    // errno of a failed start and the program that was to run (its whole
+    // path in the program's folder; empty when that is not known).
     int GetExitCode() const { return m_nExitCode; }
     int GetExitSignal() const { return m_nExitSignal; }
     int GetStartError() const { return m_nStartError; }
+    const std::string& GetProgramPath() const { return m_sProgram; }
+    // The helpers started from now on share `fd` (-1: none): what it holds,
+    // the data folder's lock, lasts until they have ended too.
+    void ShareWithHelpers(int fd) { m_nSharedFd = fd; }
 
     void Stop();
-    // Blocks the calling thread until the helper ends or the wait does.
+    // Blocks the calling thread until the helper ends or the wait does. A
+    // helper that outlives the wait is ended before Execute returns.
     Outcome Execute();
 
 private:
@@ -59,6 +67,8 @@ private:
     int m_nExitCode;
     int m_nExitSignal;
     int m_nStartError;
+    int m_nSharedFd = -1;
+    std::string m_sProgram;
     // A child process carries no separate thread handle here.
     std::unique_ptr<platform::CxChildProcess> m_hProcess;
     std::unique_ptr<platform::CxAutoResetEvent> m_hStopEvent;

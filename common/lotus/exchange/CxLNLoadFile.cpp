@@ -1,34 +1,63 @@
 #include "CxLNLoadFile.h"
 
-#include <cerrno>
 #include <cstdio>
-#include <fstream>
-#include <sstream>
+#include <unistd.h>
 
+#include "common/lotus/exchange/CxLNKeyedFile.h"
 #include "common/lotus/exchange/CxLNPrivateFile.h"
+#include "platform/DurableWrite.h"
 
 namespace {
 
-const char kMagic[] = "ZEMBRIK-LOADED 1";
+const char kMagic[] = "ZEMBRIK-LOADED 2";
 const char kEnd[] = "end";
 
-bool ReadNumber(std::istringstream& in, unsigned long long max, unsigned long long* value) {
-    std::string word;
-    if (!(in >> word) || word.empty() || word.find_first_not_of("0123456789") != std::string::npos ||
-        word.size() > 10)
+bool ReadHead(CxLNKeyedFile& in, tagLNLoadHead* head) {
+    unsigned long long changed = 0;
+    if (!in.Expect(kMagic, "this is no load information") || !in.Keyed("load", &head->sLoadID) ||
+        !in.Keyed("kind", &head->sKind) || !in.Keyed("database", &head->sDatabase) ||
+        !in.KeyedNumber("changed", 0x7fffffffULL, &changed))
         return false;
-    *value = std::stoull(word);
-    return *value <= max;
+    head->nChanged = static_cast<int>(changed);
+    return !head->sLoadID.empty() || in.Fail("it names no load");
 }
 
-bool ReadEntry(const std::string& line, tagLNLoadState* state) {
-    std::istringstream in(line);
+bool ReadEntry(CxLNKeyedFile& in, const std::string& line, tagLNLoadState* state) {
+    const std::size_t blank = line.find(' ');
     unsigned long long id = 0, sequence = 0;
-    std::string rest;
-    if (!ReadNumber(in, 0xffffffffULL, &id) || id == 0 || !ReadNumber(in, 0xffffffffULL, &sequence) ||
-        (in >> rest))
-        return false;
-    return state->sequences.emplace(static_cast<uint32_t>(id), static_cast<uint32_t>(sequence)).second;
+    if (blank == std::string::npos || !LNReadNumber(line.substr(0, blank), 0xffffffffULL, &id) ||
+        id == 0 || !LNReadNumber(line.substr(blank + 1), 0xffffffffULL, &sequence))
+        return in.Wrong("is not \"NOTE-ID SEQUENCE\"");
+    if (state->sequences.size() >= kLNMaxLoadDocuments)
+        return in.Fail("it lists more than " + std::to_string(kLNMaxLoadDocuments) + " documents");
+    if (!state->sequences.emplace(static_cast<uint32_t>(id), static_cast<uint32_t>(sequence)).second)
+        return in.Wrong("names document " + std::to_string(id) + " a second time");
+    return true;
+}
+
+bool ReadEntries(CxLNKeyedFile& in, tagLNLoadState* state) {
+    std::string line;
+    while (in.Next(&line)) {
+        if (line == kEnd) {
+            std::string after;
+            return !in.Next(&after) || in.Fail("it goes on after its \"end\" line");
+        }
+        if (!ReadEntry(in, line, state))
+            return false;
+    }
+    return false;
+}
+
+LNLoadFileRead Converted(LNKeyedRead read) {
+    switch (read) {
+    case LNKeyedRead::Missing:
+        return LNLoadFileRead::Missing;
+    case LNKeyedRead::Damaged:
+        return LNLoadFileRead::Damaged;
+    case LNKeyedRead::Read:
+        break;
+    }
+    return LNLoadFileRead::Read;
 }
 
 } // namespace
@@ -39,64 +68,46 @@ std::string LNLoadFileName(const char* dataFile) {
 
 bool LNWriteLoadFile(const std::string& path, const std::string& kind, const std::string& db,
                      const tagLNLoadState& state) {
-    // Written aside and renamed over, so no reader ever finds half a file.
-    const std::string temporary = path + ".new";
-    if (!LNCreatePrivateFile(temporary.c_str()))
-        return false;
-    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-    out << kMagic << "\nkind " << kind << "\ndatabase " << db << "\nchanged " << state.nChanged
-        << "\n";
+    std::string text = std::string(kMagic) + "\nload " + state.sLoadID + "\nkind " + kind +
+                       "\ndatabase " + db + "\nchanged " + std::to_string(state.nChanged) + "\n";
     for (const auto& [id, sequence] : state.sequences)
-        out << id << ' ' << sequence << '\n';
-    out << kEnd << '\n';
-    out.close();
-    if (!out || std::rename(temporary.c_str(), path.c_str()) != 0) {
-        std::remove(temporary.c_str());
-        return false;
-    }
-    return true;
+        text += std::to_string(id) + ' ' + std::to_string(sequence) + '\n';
+    text += std::string(kEnd) + '\n';
+    return LNReplacePrivateFile(path, text);
 }
 
-LNLoadFileRead LNParseLoadFile(const std::string& path, std::string* kind, std::string* db,
-                               tagLNLoadState* state) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return errno == ENOENT ? LNLoadFileRead::Missing : LNLoadFileRead::Damaged;
-    std::string magic, kindLine, dbLine, changedLine, line;
-    if (!std::getline(in, magic) || magic != kMagic || !std::getline(in, kindLine) ||
-        kindLine.rfind("kind ", 0) != 0 || !std::getline(in, dbLine) ||
-        dbLine.rfind("database ", 0) != 0 || !std::getline(in, changedLine) ||
-        changedLine.rfind("changed ", 0) != 0)
-        return LNLoadFileRead::Damaged;
+LNLoadFileRead LNReadLoadHead(const std::string& path, tagLNLoadHead* head, std::string* why) {
+    CxLNKeyedFile in(path, why);
+    if (in.Opened() != LNKeyedRead::Read)
+        return Converted(in.Opened());
+    return Converted(in.Outcome(ReadHead(in, head)));
+}
+
+LNLoadFileRead LNParseLoadFile(const std::string& path, tagLNLoadHead* head,
+                               tagLNLoadState* state, std::string* why) {
+    CxLNKeyedFile in(path, why);
+    if (in.Opened() != LNKeyedRead::Read)
+        return Converted(in.Opened());
+    tagLNLoadHead readHead;
     tagLNLoadState read;
-    std::istringstream changed(changedLine.substr(8));
-    unsigned long long count = 0;
-    if (!ReadNumber(changed, 0x7fffffffULL, &count))
+    if (!ReadHead(in, &readHead) || !ReadEntries(in, &read))
         return LNLoadFileRead::Damaged;
-    read.nChanged = static_cast<int>(count);
-    bool ended = false;
-    while (!ended && std::getline(in, line)) {
-        ended = line == kEnd;
-        if (!ended && !ReadEntry(line, &read))
-            return LNLoadFileRead::Damaged;
-    }
-    if (!ended || std::getline(in, line))
-        return LNLoadFileRead::Damaged;
-    *kind = kindLine.substr(5);
-    *db = dbLine.substr(9);
     read.bKnown = true;
+    read.sLoadID = readHead.sLoadID;
+    read.nChanged = readHead.nChanged;
+    *head = readHead;
     *state = std::move(read);
     return LNLoadFileRead::Read;
 }
 
 LNLoadFileRead LNReadLoadFile(const std::string& path, const std::string& kind,
-                              const std::string& db, tagLNLoadState* state) {
-    std::string namedKind, namedDb;
+                              const std::string& db, tagLNLoadState* state, std::string* why) {
+    tagLNLoadHead head;
     tagLNLoadState read;
-    const LNLoadFileRead result = LNParseLoadFile(path, &namedKind, &namedDb, &read);
+    const LNLoadFileRead result = LNParseLoadFile(path, &head, &read, why);
     if (result != LNLoadFileRead::Read)
         return result;
-    if (namedKind != kind || namedDb != db)
+    if (head.sKind != kind || head.sDatabase != db)
         return LNLoadFileRead::Foreign;
     read.nChanged = 0;
     *state = std::move(read);

@@ -5,11 +5,13 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include "platform/SafeOpen.h"
+
 bool LNReadStatusLine(const char* path, char* buffer, std::size_t size) {
     if (!buffer || size == 0)
         return false;
     buffer[0] = '\0';
-    const int fd = path && *path ? open(path, O_RDONLY | O_CLOEXEC) : -1;
+    const int fd = path && *path ? platform::OpenNoFollow(path, O_RDONLY) : -1;
     if (fd < 0)
         return false;
     std::size_t length = 0;

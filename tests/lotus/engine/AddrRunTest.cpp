@@ -45,7 +45,10 @@ TEST_F(AddrDBTest, ALoadRunWhoseDatabaseDoesNotOpenWritesNoExchangeFileAndSaysWh
 }
 
 TEST_F(AddrDBTest, AWriteBackRunOfADamagedExchangeFileSaysWhy) {
+    m_util.SetMode(1);
+    ASSERT_TRUE(m_util.Run()) << m_log.Text();
     testsupport::WriteFile(DataFile(), std::string("\x10\x27\x00\x00", 4)); // 10000 records
+    KeepSaved(m_temp.Folder(), "LNAddr.dat");
     m_util.SetMode(2);
     EXPECT_FALSE(m_util.Run());
     EXPECT_EQ(ErrorValue("Error.Count"), "1");
@@ -55,12 +58,15 @@ TEST_F(AddrDBTest, AWriteBackRunOfADamagedExchangeFileSaysWhy) {
 
 TEST_F(AddrDBTest, AWriteBackRunWritesTheExchangeFileIntoTheDatabase) {
     NOTEID id = AddNote([](NOTEHANDLE note) { AppendText(note, "FirstName", "Ann"); });
+    m_util.SetMode(1);
+    ASSERT_TRUE(m_util.Run()) << m_log.Text();
     CxLNAddrUtil client;
     client.SetTempFilePath(m_temp.Folder().c_str());
     tagCxLNAddrRec rec = WriteRec(LN_ORIGIN_MODIFIED, id);
     std::strcpy(rec.szFirstName, "Anna");
     client.AddRec(&rec);
     ASSERT_TRUE(client.SaveToFile(nullptr));
+    KeepSaved(m_temp.Folder(), "LNAddr.dat");
 
     m_util.SetMode(2);
     ASSERT_TRUE(m_util.Run()) << m_log.Text();

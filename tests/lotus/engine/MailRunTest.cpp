@@ -30,6 +30,7 @@ TEST_F(MailDBTest, ACalendarRunLoadsAndWritesBack) {
     rec->nOrigin = LN_ORIGIN_MODIFIED;
     std::strcpy(rec->szSubject, "Review 2");
     ASSERT_TRUE(client.SaveToFile(nullptr));
+    KeepSaved(m_temp.Folder(), "LNDate.dat");
 
     const Dump before = DumpNote(id);
     TestDateUtil writer;
@@ -62,6 +63,7 @@ TEST_F(MailDBTest, ATaskRunLoadsAndWritesBack) {
     rec->nOrigin = LN_ORIGIN_MODIFIED;
     std::strcpy(rec->szTaskType, "3");
     ASSERT_TRUE(client.SaveToFile(nullptr));
+    KeepSaved(m_temp.Folder(), "LNTask.dat");
 
     const Dump before = DumpNote(id);
     TestTaskUtil writer;

@@ -5,6 +5,8 @@
 
 #include "common/lotus/binding/CxLNApi.h"
 #include "common/lotus/binding/CxLNCommon.h"
+#include "common/lotus/exchange/CxLNLoadFile.h"
+#include "common/lotus/exchange/CxLNSavedFile.h"
 #include "common/misc/CxDebugUtil.h"
 
 namespace {
@@ -152,4 +154,13 @@ std::vector<std::string> ChangedItems(const Dump& before, const Dump& after) {
 std::string TextOf(const Dump& dump, const char* name) {
     const DumpedItem* item = FindItem(dump, name);
     return item ? item->value : std::string("<missing>");
+}
+
+void NotesDBTest::KeepSaved(const std::string& folder, const char* dataFile) {
+    tagLNLoadHead head;
+    LNReadLoadHead(folder + LNLoadFileName(dataFile), &head, nullptr);
+    tagLNSaved saved;
+    ASSERT_TRUE(LNMeasureExchangeFile(folder + dataFile, &saved));
+    saved.sLoadID = head.sLoadID;
+    ASSERT_TRUE(LNWriteSavedFile(folder + LNSavedFileName(dataFile), saved));
 }

@@ -40,6 +40,10 @@ protected:
     // Runs `body` with the API started; false when it could not start.
     bool WithApi(const std::function<void()>& body);
 
+    // What a front end records when it has written the exchange file
+    // `dataFile` of `folder` for a write-back of the load found there.
+    static void KeepSaved(const std::string& folder, const char* dataFile);
+
     // Items as a client stores them: flags 0, so a rewrite by the engine shows.
     static void AppendText(NOTEHANDLE note, const char* name, const std::string& text);
     static void AppendTime(NOTEHANDLE note, const char* name, double date);

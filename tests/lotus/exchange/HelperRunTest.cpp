@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <csignal>
 #include <cstdlib>
 #include <map>
 #include <string>
@@ -278,8 +279,9 @@ TEST_F(HelperRun, AMissingHelperFailsTheLoadWithoutTheRecordsOfAnEarlierRun) {
     EXPECT_EQ(CountRecs(&addr), 0);
     EXPECT_EQ(addr.GetDataMgr()->GetFirstRec(), nullptr);
     EXPECT_TRUE(addr.HasError());
-    EXPECT_STREQ(addr.GetLastErrorMsg(), "Could not start the helper program "
-                                         "Zembrik.LNMissingHost: No such file or directory.");
+    EXPECT_EQ(addr.GetLastErrorMsg(), "Could not start the helper program Zembrik.LNMissingHost: "
+                                      "it is not in the program's folder " +
+                                          ProgramFolder() + ".");
     EXPECT_FALSE(FileExists(Data("LNAddr.dat")));
     EXPECT_FALSE(FileExists(Data("LNAddrErr.dat")));
     const std::string log = m_log.Text();
@@ -287,6 +289,42 @@ TEST_F(HelperRun, AMissingHelperFailsTheLoadWithoutTheRecordsOfAnEarlierRun) {
         << log;
     EXPECT_NE(log.find("Failed to load Lotus Notes Contacts information.\r\n"), std::string::npos);
     EXPECT_EQ(log.find("Command executed successfully."), std::string::npos);
+}
+
+// The password goes to the helper beside the program or to none: a program
+// of the helper's name elsewhere on PATH is never started.
+TEST_F(HelperRun, AHelperOnThePathIsNeverStarted) {
+    const std::string fake = m_data.File("Zembrik.LNElsewhereHost");
+    WriteFile(fake, "#!/bin/sh\ncp \"$1\" " + m_data.File("stolen") + "\n");
+    ASSERT_EQ(chmod(fake.c_str(), 0700), 0);
+    const char* path = std::getenv("PATH");
+    const std::string oldPath = path ? path : "";
+    setenv("PATH", (m_data.Path() + ":" + oldPath).c_str(), 1);
+    TestAddr addr;
+    Prepare(&addr);
+    addr.SetPassword("secret");
+    addr.SetHelperName_("Zembrik.LNElsewhereHost");
+    EXPECT_FALSE(addr.LoadAll());
+    setenv("PATH", oldPath.c_str(), 1);
+    EXPECT_NE(std::string(addr.GetLastErrorMsg()).find("it is not in the program's folder"),
+              std::string::npos)
+        << addr.GetLastErrorMsg();
+    EXPECT_FALSE(FileExists(m_data.File("stolen")));
+    EXPECT_FALSE(FileExists(Data("LNAddrParam.dat")));
+}
+
+TEST_F(HelperRun, AHelperThatMayNotRunIsToldApartFromAMissingOne) {
+    // A name of this test's own in the program's folder, which holds the helpers.
+    const std::string plain = ProgramFolder() + "Zembrik.LNPlainHost";
+    WriteFile(plain, "#!/bin/sh\nexit 0\n");
+    ASSERT_EQ(chmod(plain.c_str(), 0600), 0);
+    TestAddr addr;
+    Prepare(&addr);
+    addr.SetHelperName_("Zembrik.LNPlainHost");
+    EXPECT_FALSE(addr.LoadAll());
+    std::remove(plain.c_str());
+    EXPECT_EQ(addr.GetLastErrorMsg(), "Could not start the helper program Zembrik.LNPlainHost: " +
+                                          plain + " is not an executable program.");
 }
 
 TEST_F(HelperRun, AMissingHelperLeavesTheChangesUnsubmitted) {
@@ -316,8 +354,13 @@ TEST_F(HelperRun, AHelperThatOutlivesTheWaitFailsTheLoadWithoutItsRecords) {
         << log;
     EXPECT_EQ(log.find("Helper utility program exited successfully."), std::string::npos);
     EXPECT_NE(log.find("Failed to load Lotus Notes Contacts information.\r\n"), std::string::npos);
-    EXPECT_STREQ(addr.GetLastErrorMsg(), "The run gave up waiting: the helper program "
-                                         "Zembrik.LNAddrHost did not end within 0.1 seconds.");
+    EXPECT_STREQ(addr.GetLastErrorMsg(),
+                 "The run gave up waiting: the helper program Zembrik.LNAddrHost did not end "
+                 "within 0.1 seconds and was ended.");
+    // It was ended, not left to write into the folder.
+    EXPECT_EQ(GetLNDataReader(1)->GetExitSignal(), SIGTERM);
+    EXPECT_NE(log.find("Ending the helper utility program that did not respond.\r\n"),
+              std::string::npos);
 }
 
 TEST_F(HelperRun, AHelperThatOutlivesTheWaitLeavesTheChangesUnsubmitted) {

@@ -3,53 +3,24 @@
 // password, hostile and unusable data folders, files left by a cut run.
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <csignal>
 #include <cstdlib>
-#include <dirent.h>
-#include <set>
+#include <filesystem>
 #include <sstream>
 #include <string>
 #include <strings.h>
 #include <sys/stat.h>
-#include <thread>
 #include <unistd.h>
 #include <utility>
 #include <vector>
 
 #include "NotesInstall.h"
+#include "ProcessWatch.h"
 #include "RunProgram.h"
 
 namespace {
 
 const int kContacts = 300;
-
-// The processes whose parent is `parent`.
-std::set<pid_t> ChildrenOf(pid_t parent) {
-    std::set<pid_t> children;
-    DIR* proc = opendir("/proc");
-    while (const dirent* entry = proc ? readdir(proc) : nullptr) {
-        const pid_t pid = std::atoi(entry->d_name);
-        if (pid <= 0)
-            continue;
-        std::istringstream stat(testsupport::ReadFile("/proc/" + std::to_string(pid) + "/stat"));
-        std::string field;
-        // pid (comm) state ppid: the name may hold blanks, so skip past its ')'.
-        std::getline(stat, field, ')');
-        char state = 0;
-        pid_t ppid = 0;
-        if (stat >> state >> ppid && ppid == parent)
-            children.insert(pid);
-    }
-    if (proc)
-        closedir(proc);
-    return children;
-}
-
-long long FileSize(const std::string& path) {
-    struct stat st;
-    return stat(path.c_str(), &st) == 0 ? st.st_size : -1;
-}
 
 class BatchFaults : public ::testing::Test {
 protected:
@@ -79,18 +50,8 @@ protected:
         return RunProgram(VXLN_BATCH_PROGRAM, args, notes.ProgramFolder(), input);
     }
 
-    // The helper of the write-back once it has written into the database (a
-    // load writes nothing there); -1 when the run ended first.
     pid_t WriteBackUnderWay(pid_t batch) const {
-        const std::string wal = notes.DataFile("names.nsf-wal");
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(120);
-        while (std::chrono::steady_clock::now() < deadline && kill(batch, 0) == 0) {
-            const std::set<pid_t> helpers = ChildrenOf(batch);
-            if (helpers.size() == 1 && FileSize(wal) > 0)
-                return *helpers.begin();
-            std::this_thread::sleep_for(std::chrono::milliseconds(1));
-        }
-        return -1;
+        return ::WriteBackUnderWay(batch, notes.DataFile("names.nsf-wal"));
     }
 
     // Every contact has its new last name once, and none was added or lost.
@@ -130,7 +91,10 @@ TEST_F(BatchFaults, AnInterruptedRunEndsItsHelperSaysSoAndLeavesNoParameterFile)
     const RunResult r = FinishProgram(run);
 
     EXPECT_EQ(r.status, 1) << r.out << r.err;
-    EXPECT_NE(r.out.find("Result: The run was stopped: the helper program Zembrik.LNAddrHost "),
+    // The helper stopped at the next document and said so.
+    EXPECT_NE(r.out.find("Result: The write-back stopped before its end: it was asked to stop. "
+                         "The documents not reached were left as they are. (The run was "
+                         "stopped: the helper program Zembrik.LNAddrHost exited with code 1.)"),
               std::string::npos)
         << r.out;
     EXPECT_EQ(kill(helper, 0), -1); // ended and reaped
@@ -205,16 +169,33 @@ TEST_F(BatchFaults, AStaleParameterFileIsGoneWhenTheProgramStarts) {
     EXPECT_FALSE(testsupport::FileExists(notes.WizardFolder() + "LNTaskParam.dat"));
 }
 
+// The folder's name reaches the helper byte for byte, and the log escaped:
+// it forges no line and sends no escape sequence to a terminal.
 TEST_F(BatchFaults, EveryByteOfTheDataFolderReachesTheHelper) {
     testsupport::TempDir hostile;
-    const std::string appData = hostile.File("a\"b c $(touch pwned) `touch pwned`\nline");
+    const std::string name = "a\"b c $(touch pwned) `touch pwned`\nline\x1b[2J\\";
+    const std::string appData = hostile.File(name);
     ASSERT_EQ(mkdir(appData.c_str(), 0700), 0);
     setenv("ZEMBRIK_APPDATA", appData.c_str(), 1);
+    const std::string folder = appData + "/zembrik/LN-VX/";
+    std::filesystem::create_directories(folder);
+    testsupport::WriteFile(folder + "zembrik.ini", "[LN-VX]\r\nEnableDebug=1\r\n");
     const RunResult r = Batch(SetLastName());
     EXPECT_EQ(r.status, 0) << r.out << r.err;
     ExpectConverged();
     EXPECT_FALSE(testsupport::FileExists(notes.ProgramFolder() + "pwned"));
     EXPECT_FALSE(testsupport::FileExists(hostile.File("pwned")));
+
+    const std::string log = testsupport::ReadFile(folder + "appdebug.log");
+    const std::string escaped = "a\\\"b c $(touch pwned) `touch pwned`\\nline\\x1b[2J\\\\";
+    EXPECT_NE(log.find("Executing command: \"Zembrik.LNAddrHost\" \"" + hostile.Path() + "/" +
+                       escaped + "/zembrik/LN-VX/LNAddrParam.dat\"\r\n"),
+              std::string::npos)
+        << log;
+    EXPECT_EQ(log.find('\x1b'), std::string::npos);
+    std::istringstream lines(log);
+    for (std::string line; std::getline(lines, line);)
+        EXPECT_EQ(line.rfind("[", 0), 0u) << "a line of its own: " << line;
 }
 
 TEST_F(BatchFaults, ADataFolderTooLongStopsTheRunAndNamesIt) {

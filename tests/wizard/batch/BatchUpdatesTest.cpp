@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 #include "CivilTime.h"
@@ -165,6 +166,22 @@ TEST(BatchUpdates, UpdatesFileOneALine) {
     EXPECT_EQ(error, "u.txt:2: unknown update \"--set\".");
     EXPECT_FALSE(ReadBatchUpdatesFile("/nonexistent/u.txt", &specs, &error));
     EXPECT_EQ(error, "Cannot read the updates file \"/nonexistent/u.txt\".");
+}
+
+TEST(BatchUpdates, AnUpdatesFileIsReadNoFurtherThanItsBound) {
+    testsupport::TempDir dir;
+    std::vector<tagBatchUpdateSpec> specs;
+    std::string error;
+    testsupport::WriteFile(dir.File("fits"), std::string(kMaxUpdatesFile - 21, '\n') +
+                                                 "set Last Name=Miller\n");
+    ASSERT_TRUE(ReadBatchUpdatesFile(dir.File("fits"), &specs, &error)) << error;
+    EXPECT_EQ(specs.size(), 1u);
+    // A sparse file of 2 GB: nothing of it past the bound is read.
+    const std::string huge = dir.File("huge");
+    testsupport::WriteFile(huge, "set Last Name=Miller\n");
+    ASSERT_EQ(truncate(huge.c_str(), 2LL << 30), 0);
+    EXPECT_FALSE(ReadBatchUpdatesFile(huge, &specs, &error));
+    EXPECT_EQ(error, "The updates file \"" + huge + "\" is larger than 1 MiB.");
 }
 
 TEST(BatchUpdates, ListsEveryFieldOfAKind) {

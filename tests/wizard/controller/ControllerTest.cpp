@@ -6,9 +6,13 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <csignal>
 #include <memory>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "TestSupport.h"
+#include "common/lotus/exchange/CxLNRunLock.h"
 #include "common/misc/CxList.h"
 #include "common/misc/WinUtil.h"
 #include "tests/wizard/FakeNotes.h"
@@ -482,3 +486,66 @@ TEST(Controller, ShutdownSavesTheSettingsButNeverThePassword) {
 }
 
 } // namespace
+
+// The data folder is the run's from its load to the end of its write-back:
+// a load finds it held by another process and says who, then once that
+// process has let go takes it, and keeps it until the write-back is over.
+TEST_F(ControllerTest, ALoadTakesTheDataFolderAndSaysWhoElseHoldsIt) {
+    WriteContacts();
+    ToSource();
+    int ready[2];
+    ASSERT_EQ(pipe(ready), 0);
+    const pid_t other = fork();
+    if (other == 0) {
+        platform::CxFolderLock lock;
+        if (lock.Take(Folder() + "LNRun.lock", "other-run", false, {}, nullptr, nullptr) !=
+                platform::CxFolderLock::Result::Taken ||
+            write(ready[1], "x", 1) != 1)
+            _exit(1);
+        pause();
+        _exit(0);
+    }
+    char x = 0;
+    ASSERT_EQ(read(ready[0], &x, 1), 1);
+    c.GoToStep(2);
+    EXPECT_EQ(c.GetStep(), 1);
+    EXPECT_TRUE(c.DataFolderWasHeld());
+    const std::string error = c.GetLoadError();
+    EXPECT_EQ(error.find("The data folder " + Folder() + " is in use by other-run (process " +
+                         std::to_string(other) + ") since "),
+              0u)
+        << error;
+    EXPECT_NE(error.find(". Try again when it has finished."), std::string::npos) << error;
+    kill(other, SIGKILL);
+    waitpid(other, nullptr, 0);
+    close(ready[0]);
+    close(ready[1]);
+
+    c.GoToStep(2);
+    ASSERT_EQ(c.GetStep(), 2) << c.GetLoadError();
+    EXPECT_FALSE(c.DataFolderWasHeld());
+    EXPECT_FALSE(LNDataFolderHolder(Folder()).empty());
+    std::string why;
+    ASSERT_TRUE(c.BeginWriteBack(&why)) << why;
+    c.EndWriteBack();
+    EXPECT_TRUE(LNDataFolderHolder(Folder()).empty());
+}
+
+// A run that died while it wrote back left its mark in the lock: the next
+// load says what that run had done.
+TEST_F(ControllerTest, TheLoadAfterARunThatDiedInItsWriteBackSaysSo) {
+    WriteContacts();
+    ToSource();
+    testsupport::WriteFile(Folder() + "LNRun.lock",
+                           "program vxln-batch\npid 999999999\nsince 100\ndoing write-back\n"
+                           "doing-since 200\n");
+    c.GoToStep(2);
+    ASSERT_EQ(c.GetStep(), 2) << c.GetLoadError();
+    const std::string notice = c.GetPreviousRunNotice();
+    EXPECT_EQ(notice.find("A run of vxln-batch (process 999999999) ended during its write-back of "),
+              0u)
+        << notice;
+    EXPECT_NE(notice.find(" without finishing it. It had changed no document."),
+              std::string::npos)
+        << notice;
+}

@@ -221,6 +221,27 @@ TEST_F(MainWindow, AFailedLoadSaysWhyAndStaysOnTheAccessPage) {
     EXPECT_FALSE(prompts.Records()[0].text.isEmpty());
 }
 
+// A run that died during its write-back is told of when the next load has
+// taken the data folder; the load goes on.
+TEST_F(MainWindow, TheLoadAfterARunThatDiedInItsWriteBackSaysWhatItDid) {
+    const std::string db = notes.DataFile("names.nsf");
+    notes.Notesdb("create '" + db + "'");
+    notes.Notesdb("seed '" + db + "' contacts 2");
+    testsupport::WriteFile(notes.WizardFolder() + "LNRun.lock",
+                           "program vxln-batch\npid 999999999\nsince 100\ndoing write-back\n"
+                           "doing-since 200\n");
+    Start();
+    ToSource("rbtnAddr");
+    Get<QLineEdit>("edtLNAddrPath")->setText(QString::fromStdString(db));
+    Get<QPushButton>("btnNext")->click();
+    EXPECT_EQ(main->Controller().GetStep(), 2);
+    ASSERT_EQ(prompts.Records().size(), 1u);
+    EXPECT_EQ(prompts.Records()[0].caption, "Information");
+    EXPECT_EQ(prompts.Records()[0].icon, QMessageBox::Information);
+    EXPECT_EQ(prompts.Records()[0].text.toStdString(), main->Controller().GetPreviousRunNotice());
+    EXPECT_TRUE(prompts.Records()[0].text.startsWith("A run of vxln-batch (process 999999999)"));
+}
+
 TEST_F(MainWindow, CancelAndTheWindowsCloseKeepTheSettingsButNeverThePassword) {
     for (const char* how : {"btnClose", "close"}) {
         Start();

@@ -112,8 +112,14 @@ bool TfmSource::ExchangeData(bool leaving) {
     }
     StoreToSettings_();
     m_controller.SetStepText(kLoadingText);
-    if (m_controller.LoadNotesData())
+    if (m_controller.LoadNotesData()) {
+        // A run that died in the data folder left work half done: say what.
+        const std::string& previous = m_controller.GetPreviousRunNotice();
+        if (!previous.empty())
+            prompts::Message(this, "Information", FromAnsi(previous.c_str()),
+                             QMessageBox::Information);
         return true;
+    }
     // Nothing loads: the header goes back to the page's own description.
     m_controller.SetStepText(GetStepText(WIZARD_STEP_SOURCE));
     prompts::Message(this, "Error", FromAnsi(m_controller.GetLoadError()), QMessageBox::Critical);
