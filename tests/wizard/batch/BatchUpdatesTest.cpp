@@ -208,7 +208,7 @@ int ChoiceCount() {
 const tagFUFieldInfo* ChoiceAt(int i) {
     return i >= 0 && i < 2 ? &kChoiceRows[i] : nullptr;
 }
-const tagBatchKind kChoiceKind = {1, "choices", ChoiceCount, ChoiceAt};
+const tagBatchKind kChoiceKind = {1, "choices", ChoiceCount, ChoiceAt, nullptr};
 
 TEST(BatchUpdates, ChoicesByNameAndNumbers) {
     tagFUFieldUpdate def;
