@@ -10,6 +10,7 @@
 #include "wizard/batch/BatchKinds.h"
 #include "wizard/batch/BatchText.h"
 #include "wizard/controller/WizardController.h"
+#include "wizard/update/VxTemplate.h"
 #include "wizard/update/VxValueText.h"
 
 namespace {
@@ -30,7 +31,7 @@ bool SplitAt(const std::string& text, char sep, std::string* left, std::string* 
     return true;
 }
 
-const int kMaxTypeOps = 4;
+const int kMaxTypeOps = 5;
 
 // The operation words that fit each field type.
 struct tagTypeOps {
@@ -39,7 +40,7 @@ struct tagTypeOps {
 };
 
 const tagTypeOps kTypeOps[] = {
-    {FU_TYPE_STRING, {"set", "append", "insert", "replace"}},
+    {FU_TYPE_STRING, {"set", "append", "insert", "replace", "set-from"}},
     {FU_TYPE_DATE, {"date"}},
     {FU_TYPE_DATETIME, {"datetime"}},
     {FU_TYPE_BOOLEAN, {"true", "false"}},
@@ -100,6 +101,23 @@ const char* FormHint(const std::string& op) {
     return "FIELD=VALUE";
 }
 
+// A template names fields of the kind only, and fits a definition whole.
+bool SetTemplate(const tagBatchKind& kind, const std::string& rest, tagFUFieldUpdate* def,
+                 std::string* error) {
+    std::vector<tagFUTemplatePart> parts;
+    if (kind.fields && !FUParseTemplate(rest, *kind.fields, &parts, error)) {
+        if (error)
+            *error += " See --list-fields " + std::string(kind.name) + ".";
+        return false;
+    }
+    if (rest.size() >= sizeof def->szValue)
+        return Fail(error, "The template is longer than " +
+                               std::to_string(sizeof def->szValue - 1) + " characters.");
+    def->nOperation = FU_OP_TEMPLATE;
+    CxStrCopy(def->szValue, rest.c_str());
+    return true;
+}
+
 bool SetString(const std::string& op, const std::string& rest, tagFUFieldUpdate* def,
                std::string* error) {
     if (op == "set") {
@@ -144,10 +162,12 @@ bool SetChoice(const tagFUFieldInfo& row, const std::string& rest, tagFUFieldUpd
     return FUParseChoice(row, rest, &def->nValue, error);
 }
 
-bool SetValue(const tagFUFieldInfo& row, const std::string& op, const std::string& rest,
-              tagFUFieldUpdate* def, std::string* error) {
+bool SetValue(const tagBatchKind& kind, const tagFUFieldInfo& row, const std::string& op,
+              const std::string& rest, tagFUFieldUpdate* def, std::string* error) {
     switch (row.nType) {
     case FU_TYPE_STRING:
+        if (op == "set-from")
+            return SetTemplate(kind, rest, def, error);
         return SetString(op, rest, def, error);
     case FU_TYPE_DATE:
     case FU_TYPE_DATETIME: {
@@ -203,7 +223,7 @@ bool ParseBatchUpdate(const tagBatchKind& kind, const tagBatchUpdateSpec& spec,
     CxWizardController::InitDefinition(&work);
     work.nFieldKey = row->nKey;
     // Only a definition that passed every check reaches the caller.
-    if (!SetValue(*row, spec.op, rest, &work, error))
+    if (!SetValue(kind, *row, spec.op, rest, &work, error))
         return false;
     *def = work;
     return true;

@@ -6,6 +6,7 @@
 #include "platform/Cp1252.h"
 #include "platform/OleDate.h"
 #include "wizard/update/VxKeyText.h"
+#include "wizard/update/VxValueTable.h"
 
 namespace {
 
@@ -105,4 +106,58 @@ std::string FUChoiceName(const tagFUFieldInfo& row, int32_t value) {
         if (row.nEnumValues[e] == value)
             return ChoiceText(row, e);
     return "";
+}
+
+const char* const kFUClearCell = "{clear}";
+
+bool FUParseCell(const tagFUFieldInfo& row, const std::string& text, tagFUCell* cell,
+                 std::string* why) {
+    *cell = tagFUCell();
+    const std::string trimmed = FUTrimText(text);
+    if (trimmed.empty())
+        return true;
+    const bool clears = row.nType == FU_TYPE_STRING || row.nType == FU_TYPE_DATE ||
+                        row.nType == FU_TYPE_DATETIME;
+    if (FUSameText(trimmed, kFUClearCell)) {
+        if (!clears) {
+            *why = std::string("a ") + GetFieldTypeName(row.nType) + " field cannot be cleared";
+            return false;
+        }
+        cell->nState = FU_CELL_CLEAR;
+        return true;
+    }
+    const std::string shown = "\"" + platform::Cp1252ToUtf8(trimmed) + "\" ";
+    bool ok = true;
+    switch (row.nType) {
+    case FU_TYPE_STRING:
+        cell->text = text;
+        break;
+    case FU_TYPE_DATE:
+    case FU_TYPE_DATETIME:
+        ok = FUParseDate(trimmed, row.nType == FU_TYPE_DATETIME, &cell->dtValue);
+        if (!ok)
+            *why = shown + (row.nType == FU_TYPE_DATETIME
+                                ? "is no date and time; write it as YYYY-MM-DD HH:MM[:SS]"
+                                : "is no date; write it as YYYY-MM-DD");
+        break;
+    case FU_TYPE_BOOLEAN:
+        ok = FUParseFlag(trimmed, &cell->bValue);
+        if (!ok)
+            *why = shown + "is no flag; write true or false (yes or no, 1 or 0)";
+        break;
+    case FU_TYPE_INTEGER:
+        ok = FUParseNumber(trimmed, &cell->nValue);
+        if (!ok)
+            *why = shown + "is no whole number";
+        break;
+    case FU_TYPE_ENUM:
+        ok = FUParseChoice(row, trimmed, &cell->nValue, why);
+        break;
+    default:
+        ok = false;
+        *why = "the field cannot be updated";
+        break;
+    }
+    cell->nState = ok ? FU_CELL_VALUE : FU_CELL_EMPTY;
+    return ok;
 }

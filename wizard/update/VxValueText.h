@@ -22,3 +22,15 @@ bool FUParseChoice(const tagFUFieldInfo& row, const std::string& name, int32_t* 
                    std::string* why);
 // The name of the choice of `row` that has `value`; empty when none has it.
 std::string FUChoiceName(const tagFUFieldInfo& row, int32_t value);
+
+struct tagFUCell;
+
+// The cell text that empties a text field or removes a date, any case.
+extern const char* const kFUClearCell; // "{clear}"
+
+// A cell of a values file (Windows-1252) read as the field of `row` takes it,
+// under the rules of the command line's updates: an empty cell, or one of
+// blanks, leaves the field; a text is kept as it is, cut only when it is
+// stored. False with the reason (UTF-8) for a value the field cannot take.
+bool FUParseCell(const tagFUFieldInfo& row, const std::string& text, tagFUCell* cell,
+                 std::string* why);
