@@ -120,7 +120,7 @@ TEST(BatchUpdates, RefusalsSayWhy) {
         {"tasks", "set", "Private=1",
          "\"set\" does not fit the Boolean field \"Private\"; use true or false."},
         {"tasks", "true", "Subject",
-         "\"true\" does not fit the String field \"Subject\"; use set, append, insert or replace."},
+         "\"true\" does not fit the String field \"Subject\"; use set, append, insert, replace or set-from."},
         {"tasks", "drop", "Subject=x", "Unknown update \"drop\"."},
     };
     for (const Refused& k : cases) {
