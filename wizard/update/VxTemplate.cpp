@@ -130,11 +130,16 @@ std::string FUNearestNames(const tagFUKindFields& kind, const std::string& name)
         const std::string wanted = FUKeyText(name);
         const std::size_t longer = std::max(wanted.size(), field.size());
         const bool part = wanted.size() >= 3 && FUKeyText(field).find(wanted) != std::string::npos;
-        if (part || d <= std::max<std::size_t>(2, longer / 3))
+        if (part)
+            scored.push_back({0, i});
+        else if (d <= std::max<std::size_t>(2, longer / 3))
             scored.push_back({d, i});
     }
     std::stable_sort(scored.begin(), scored.end(),
                      [](const auto& a, const auto& b) { return a.first < b.first; });
+    // Only the closest are worth naming.
+    while (!scored.empty() && scored.back().first > scored.front().first)
+        scored.pop_back();
     std::string text;
     for (std::size_t n = 0; n < scored.size() && n < 3; ++n) {
         const bool last = n + 1 == scored.size() || n == 2;
