@@ -76,7 +76,6 @@ void ReadRow(const tagValuesFile& file, const tagValuesFileRow& in, const tagVal
     const std::size_t key = static_cast<std::size_t>(plan.nKeyColumn);
     const int keyLine = key < in.cells.size() ? in.lines[key] : in.nLine;
     row.key = key < in.cells.size() ? platform::Utf8ToCp1252(in.cells[key]) : "";
-    bool sound = true;
     for (int c = 0; c < table.GetColumnCount(); ++c) {
         const std::size_t at = sources[static_cast<std::size_t>(c)];
         const tagFUFieldInfo* field = RowOf(kind, table.GetColumn(c).nFieldKey);
@@ -92,7 +91,6 @@ void ReadRow(const tagValuesFile& file, const tagValuesFileRow& in, const tagVal
             if (!why.empty()) {
                 errors.Add(ValuesFileError(file.name, in.lines[at], static_cast<int>(at) + 1,
                                            Quoted(field->szName) + ": " + why));
-                sound = false;
             }
         }
         row.cells.push_back(std::move(cell));
@@ -103,7 +101,8 @@ void ReadRow(const tagValuesFile& file, const tagValuesFileRow& in, const tagVal
     }
     int first = 0;
     const std::string given = in.cells[key];
-    if (sound && !table.AddRow(std::move(row), &first))
+    // A row with a bad cell still holds its key, so a later copy of it is told too.
+    if (!table.AddRow(std::move(row), &first))
         errors.Add(ValuesFileError(file.name, keyLine, plan.nKeyColumn + 1,
                                    "the key \"" + given + "\" is on line " +
                                        std::to_string(first) + " already"));
