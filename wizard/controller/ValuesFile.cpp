@@ -29,10 +29,22 @@ void PositionOf(const std::string& text, std::size_t offset, int* line, int* cha
         *character += (static_cast<unsigned char>(text[i]) & 0xC0) != 0x80;
 }
 
+bool IsAscii(const std::string& bytes) {
+    for (char c : bytes)
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return false;
+    return true;
+}
+
 // `bytes` in `encoding` as UTF-8, checked; false with the reason.
 bool ToUtf8(const std::string& bytes, const std::string& encoding, const std::string& name,
             std::string* text, std::string* error) {
     const std::string from = encoding.empty() ? "UTF-8" : encoding;
+    // Plain ASCII is UTF-8 already.
+    if (from == "UTF-8" && IsAscii(bytes)) {
+        *text = bytes;
+        return true;
+    }
     iconv_t cd = iconv_open("UTF-8", from.c_str());
     if (cd == reinterpret_cast<iconv_t>(-1)) {
         *error = "Unknown encoding \"" + encoding + "\" for " + name +
@@ -78,16 +90,22 @@ public:
         }
     }
     void Cell(const char* data, std::size_t size) {
+        if (m_row.cells.empty()) {
+            m_row.cells.reserve(m_nWidth);
+            m_row.lines.reserve(m_nWidth);
+        }
         const int breaks = static_cast<int>(std::count(data, data + size, '\n'));
         m_row.lines.push_back(m_nLine - breaks);
         m_row.cells.emplace_back(data, size);
         m_nLastCellLine = m_nLine;
     }
     void EndRow() {
-        if (m_bHaveHeader)
+        if (m_bHaveHeader) {
             m_file->rows.push_back(std::move(m_row));
-        else
+        } else {
+            m_nWidth = m_row.cells.size();
             m_file->header = std::move(m_row);
+        }
         m_bHaveHeader = true;
         m_row = tagValuesFileRow();
         m_bInRow = false;
@@ -108,6 +126,7 @@ private:
     tagValuesFileRow m_row;
     int m_nLine = 0;
     int m_nLastCellLine = 0;
+    std::size_t m_nWidth = 0; // of the first row
     bool m_bInRow = false;
     bool m_bHaveHeader = false;
 };

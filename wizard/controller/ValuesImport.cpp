@@ -43,6 +43,20 @@ const tagFUFieldInfo* RowOf(const tagWizardKind& kind, int key) {
     return FUCatalogueFind(*kind.fields, key);
 }
 
+// `utf8` in the records' code page; false when it has a character the code
+// page lacks. Plain ASCII, as most cells are, needs no conversion.
+bool ToRecordText(const std::string& utf8, std::string* text) {
+    bool ascii = true;
+    for (char c : utf8)
+        ascii = ascii && static_cast<unsigned char>(c) < 0x80;
+    if (ascii) {
+        *text = utf8;
+        return true;
+    }
+    *text = platform::Utf8ToCp1252(utf8);
+    return platform::Cp1252ToUtf8(*text) == utf8;
+}
+
 // The key column's field is a text field, and no field is set twice.
 void CheckColumns(const tagValuesFile& file, const tagValuesPlan& plan, const tagWizardKind& kind,
                   CxErrors& errors) {
@@ -73,17 +87,18 @@ void ReadRow(const tagValuesFile& file, const tagValuesFileRow& in, const tagVal
              CxFUValueTable& table, CxErrors& errors) {
     tagFUValueRow row;
     row.nLine = in.nLine;
+    row.cells.reserve(sources.size());
     const std::size_t key = static_cast<std::size_t>(plan.nKeyColumn);
     const int keyLine = key < in.cells.size() ? in.lines[key] : in.nLine;
-    row.key = key < in.cells.size() ? platform::Utf8ToCp1252(in.cells[key]) : "";
+    if (key < in.cells.size())
+        ToRecordText(in.cells[key], &row.key);
     for (int c = 0; c < table.GetColumnCount(); ++c) {
         const std::size_t at = sources[static_cast<std::size_t>(c)];
         const tagFUFieldInfo* field = RowOf(kind, table.GetColumn(c).nFieldKey);
         tagFUCell cell;
         if (at < in.cells.size() && field) {
-            const std::string text = platform::Utf8ToCp1252(in.cells[at]);
-            std::string why;
-            if (platform::Cp1252ToUtf8(text) != in.cells[at])
+            std::string text, why;
+            if (!ToRecordText(in.cells[at], &text))
                 why = "\"" + in.cells[at] + "\" holds a character that Windows-1252, the "
                       "records' code page, does not have";
             else
@@ -163,6 +178,7 @@ bool BuildValuesTable(const tagValuesFile& file, const tagValuesPlan& plan,
             made->AddColumn(plan.fields[c], platform::Utf8ToCp1252(file.header.cells[c]));
             sources.push_back(c);
         }
+    made->Reserve(file.rows.size());
     for (const tagValuesFileRow& row : file.rows)
         ReadRow(file, row, plan, sources, kind, *made, told);
     told.Close();

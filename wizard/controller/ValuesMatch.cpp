@@ -1,5 +1,8 @@
 #include "ValuesMatch.h"
 
+#include <cstring>
+#include <string>
+
 #include "common/lotus/exchange/CxLNAddr.h"
 #include "common/lotus/exchange/CxLNDate.h"
 #include "common/lotus/exchange/CxLNTask.h"
@@ -33,10 +36,16 @@ void MatchKind(Util* util, const tagFUKindFields& kind, const CxFUValueTable& ta
     if (!key || !records)
         return;
     const uint32_t count = records->GetCount();
+    const std::size_t size = static_cast<std::size_t>(key->nMaxLen);
+    std::string scratch;
     for (uint32_t i = 0; i < count; ++i) {
         auto* common = static_cast<CommRec*>(records->GetAt(i));
-        const void* rec = common ? common->pUserData : nullptr;
-        const long row = rec ? table.FindRow(FUFieldValueText(rec, kind, *key)) : -1;
+        // The key is a text field, read where it lies.
+        const char* text =
+            common ? static_cast<const char*>(FUFieldAt(common->pUserData, kind, key->nKey,
+                                                        FU_FIELD_TEXT))
+                   : nullptr;
+        const long row = text ? table.FindRow(text, strnlen(text, size), &scratch) : -1;
         if (row < 0)
             continue;
         Count(table, row, hits, match);

@@ -39,10 +39,21 @@ std::string FUTrimText(const std::string& text) {
 }
 
 std::string FUKeyText(const std::string& text) {
-    std::string key = FUTrimText(text);
-    for (char& c : key)
-        c = static_cast<char>(Fold(static_cast<unsigned char>(c)));
+    std::string key;
+    FUKeyTextInto(text.data(), text.size(), &key);
     return key;
+}
+
+void FUKeyTextInto(const char* text, std::size_t size, std::string* key) {
+    auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    std::size_t first = 0, last = size;
+    while (first < last && blank(text[first]))
+        ++first;
+    while (last > first && blank(text[last - 1]))
+        --last;
+    key->assign(text + first, last - first);
+    for (char& c : *key)
+        c = static_cast<char>(Fold(static_cast<unsigned char>(c)));
 }
 
 bool FUSameKey(const std::string& a, const std::string& b) {

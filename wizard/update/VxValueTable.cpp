@@ -21,6 +21,12 @@ bool CxFUValueTable::AddRow(tagFUValueRow row, int* firstLine) {
 }
 
 long CxFUValueTable::FindRow(const std::string& key) const {
-    const auto found = m_index.find(FUKeyText(key));
+    std::string scratch;
+    return FindRow(key.data(), key.size(), &scratch);
+}
+
+long CxFUValueTable::FindRow(const char* text, std::size_t size, std::string* scratch) const {
+    FUKeyTextInto(text, size, scratch);
+    const auto found = m_index.find(*scratch);
     return found == m_index.end() ? -1 : static_cast<long>(found->second);
 }

@@ -49,6 +49,11 @@ public:
         return m_columns[static_cast<std::size_t>(column)];
     }
 
+    // Room for `rows` rows, so adding them moves nothing.
+    void Reserve(std::size_t rows) {
+        m_rows.reserve(rows);
+        m_index.reserve(rows);
+    }
     // False when a row with the same key (as keys compare) is there already;
     // `firstLine` then gives that row's line.
     bool AddRow(tagFUValueRow row, int* firstLine);
@@ -56,6 +61,8 @@ public:
     const tagFUValueRow& GetRow(std::size_t index) const { return m_rows[index]; }
     // The row whose key equals `key` as keys compare; -1 when none does.
     long FindRow(const std::string& key) const;
+    // The same for `size` bytes at `text`; `scratch` keeps its room between calls.
+    long FindRow(const char* text, std::size_t size, std::string* scratch) const;
 
 private:
     int m_nKeyField;

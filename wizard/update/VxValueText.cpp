@@ -126,7 +126,8 @@ bool FUParseCell(const tagFUFieldInfo& row, const std::string& text, tagFUCell* 
         cell->nState = FU_CELL_CLEAR;
         return true;
     }
-    const std::string shown = "\"" + platform::Cp1252ToUtf8(trimmed) + "\" ";
+    // Only a refusal shows the cell.
+    auto shown = [&trimmed] { return "\"" + platform::Cp1252ToUtf8(trimmed) + "\" "; };
     bool ok = true;
     switch (row.nType) {
     case FU_TYPE_STRING:
@@ -136,19 +137,19 @@ bool FUParseCell(const tagFUFieldInfo& row, const std::string& text, tagFUCell* 
     case FU_TYPE_DATETIME:
         ok = FUParseDate(trimmed, row.nType == FU_TYPE_DATETIME, &cell->dtValue);
         if (!ok)
-            *why = shown + (row.nType == FU_TYPE_DATETIME
+            *why = shown() + (row.nType == FU_TYPE_DATETIME
                                 ? "is no date and time; write it as YYYY-MM-DD HH:MM[:SS]"
                                 : "is no date; write it as YYYY-MM-DD");
         break;
     case FU_TYPE_BOOLEAN:
         ok = FUParseFlag(trimmed, &cell->bValue);
         if (!ok)
-            *why = shown + "is no flag; write true or false (yes or no, 1 or 0)";
+            *why = shown() + "is no flag; write true or false (yes or no, 1 or 0)";
         break;
     case FU_TYPE_INTEGER:
         ok = FUParseNumber(trimmed, &cell->nValue);
         if (!ok)
-            *why = shown + "is no whole number";
+            *why = shown() + "is no whole number";
         break;
     case FU_TYPE_ENUM:
         ok = FUParseChoice(row, trimmed, &cell->nValue, why);

@@ -18,16 +18,6 @@
 
 namespace {
 
-struct Definitions {
-    ~Definitions() { list.RemoveAll(true); }
-    void Add(const tagFUFieldUpdate& def) {
-        auto* copy = static_cast<tagFUFieldUpdate*>(std::malloc(sizeof def));
-        *copy = def;
-        list.Add(copy);
-    }
-    CxList list;
-};
-
 tagFUFieldUpdate FromColumn(int key, int column) {
     tagFUFieldUpdate def = NewDefinition(key);
     def.nOperation = FU_OP_FROM_FILE;
