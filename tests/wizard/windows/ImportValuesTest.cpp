@@ -197,4 +197,16 @@ TEST_F(ImportValues, ANewFileReplacesTheDefinitionsOfTheOneBefore) {
     EXPECT_EQ(Ticked(), QStringList({"Okafor"}));
 }
 
+TEST_F(ImportValues, AKeyOfSeveralRecordsTicksThemAll) {
+    ASSERT_EQ(Import("Job Title,Department\r\nDirector,Board\r\n", [](TfmImportValues& d) {
+                  EXPECT_EQ(d.cbKey->currentText(), "Job Title (column 1)");
+                  EXPECT_EQ(Text(d, "lblMatch"),
+                            "1 of 1 rows match 2 loaded records; 0 rows match none. 1 keys match "
+                            "several records; each of those records is updated.");
+              }),
+              QDialog::Accepted);
+    Find<QPushButton>(main.get(), "btnNext")->click();
+    EXPECT_EQ(Ticked(), QStringList({"Ivanova", "Garcia"}));
+}
+
 } // namespace

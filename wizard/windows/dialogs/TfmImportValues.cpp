@@ -252,11 +252,15 @@ void TfmImportValues::ShowErrors_(const std::vector<std::string>& errors) {
 
 void TfmImportValues::ShowMatch_() {
     const tagValuesMatch match = MatchValues(m_controller, *m_table);
-    lblMatch->setText(QString("%1 of %2 rows match %3 loaded records; %4 rows match none.")
-                          .arg(match.nRowsMatched)
-                          .arg(match.nRows)
-                          .arg(match.nRecords)
-                          .arg(match.unmatched.size()));
+    QString text = QString("%1 of %2 rows match %3 loaded records; %4 rows match none.")
+                       .arg(match.nRowsMatched)
+                       .arg(match.nRows)
+                       .arg(match.nRecords)
+                       .arg(match.unmatched.size());
+    if (!match.several.empty())
+        text += QString(" %1 keys match several records; each of those records is updated.")
+                    .arg(match.several.size());
+    lblMatch->setText(text);
     int shown = 0;
     for (std::size_t row : match.unmatched) {
         if (++shown > kUnmatchedShown) {
