@@ -63,13 +63,11 @@ bool ToUtf8(const std::string& bytes, const std::string& encoding, const std::st
     if (done == static_cast<std::size_t>(-1)) {
         int line = 0, character = 0;
         PositionOf(bytes, bytes.size() - inLeft, &line, &character);
+        const std::string what = why == EINVAL ? "the file ends in the middle of a character"
+                                               : "a byte is not " + from + " at character " +
+                                                     std::to_string(character);
         *error = ValuesFileError(name, line, 0,
-                                 std::string(why == EINVAL ? "the file ends inside a character"
-                                                           : "a byte is not") +
-                                     (why == EINVAL ? "" : " " + from) + " at character " +
-                                     std::to_string(character) +
-                                     (encoding.empty() ? "; name the file's encoding with --encoding"
-                                                       : ""));
+                                 what + (encoding.empty() ? "; name the file's encoding" : ""));
         return false;
     }
     if (text->compare(0, 3, kBom) == 0)

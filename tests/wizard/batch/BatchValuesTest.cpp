@@ -169,8 +169,7 @@ TEST_F(BatchValues, EveryFaultIsRefusedBeforeAnythingLoads) {
          "v.csv, line 2, column 2: \"Job Title\": \"\xD0\x96uk\" holds a character that "
          "Windows-1252, the records' code page, does not have."},
         {head + "a,Caf\xE9\r\n", key,
-         "v.csv, line 2: a byte is not UTF-8 at character 6; name the file's encoding with "
-         "--encoding."},
+         "v.csv, line 2: a byte is not UTF-8 at character 6; name the file's encoding."},
         {head, key + " --encoding NO-SUCH-ONE",
          "Unknown encoding \"NO-SUCH-ONE\" for v.csv; name one such as UTF-8 or WINDOWS-1252."},
         {"", key, "v.csv is empty: its first row names the fields, one a column."},
