@@ -104,7 +104,7 @@ TEST_F(ImportValues, MatchesColumnsByNameAndDefinesTheirFields) {
         EXPECT_EQ(d.ColumnField(3)->currentText(), "Business Phone");
         EXPECT_EQ(Find<QLabel>(&d, "lblColumn3")->text(), "3: Shoe Size");
         EXPECT_EQ(d.cbKey->currentText(), "Business Email (column 1)");
-        EXPECT_EQ(Text(d, "lblMatch"), "2 of 3 rows match 2 loaded records; 1 rows match none.");
+        EXPECT_EQ(Text(d, "lblMatch"), "2 of 3 rows match 2 loaded records; 1 row matches none.");
         ASSERT_EQ(d.lvUnmatched->count(), 1);
         EXPECT_EQ(d.lvUnmatched->item(0)->text(), "line 4: nobody@example.com");
         EXPECT_EQ(Errors(d), "");
@@ -201,7 +201,7 @@ TEST_F(ImportValues, AKeyOfSeveralRecordsTicksThemAll) {
     ASSERT_EQ(Import("Job Title,Department\r\nDirector,Board\r\n", [](TfmImportValues& d) {
                   EXPECT_EQ(d.cbKey->currentText(), "Job Title (column 1)");
                   EXPECT_EQ(Text(d, "lblMatch"),
-                            "1 of 1 rows match 2 loaded records; 0 rows match none. 1 keys match "
+                            "1 of 1 rows match 2 loaded records; 0 rows match none. 1 key matches "
                             "several records; each of those records is updated.");
               }),
               QDialog::Accepted);

@@ -35,6 +35,10 @@ QString Utf8(const std::string& text) {
     return QString::fromStdString(text);
 }
 
+QString Counted(std::size_t n, const char* one, const char* many) {
+    return QString("%1 %2").arg(n).arg(n == 1 ? one : many);
+}
+
 } // namespace
 
 TfmImportValues::TfmImportValues(CxWizardController& controller, QWidget* parent)
@@ -252,14 +256,14 @@ void TfmImportValues::ShowErrors_(const std::vector<std::string>& errors) {
 
 void TfmImportValues::ShowMatch_() {
     const tagValuesMatch match = MatchValues(m_controller, *m_table);
-    QString text = QString("%1 of %2 rows match %3 loaded records; %4 rows match none.")
+    QString text = QString("%1 of %2 rows match %3; %4 none.")
                        .arg(match.nRowsMatched)
                        .arg(match.nRows)
-                       .arg(match.nRecords)
-                       .arg(match.unmatched.size());
+                       .arg(Counted(match.nRecords, "loaded record", "loaded records"))
+                       .arg(Counted(match.unmatched.size(), "row matches", "rows match"));
     if (!match.several.empty())
-        text += QString(" %1 keys match several records; each of those records is updated.")
-                    .arg(match.several.size());
+        text += QString(" %1 several records; each of those records is updated.")
+                    .arg(Counted(match.several.size(), "key matches", "keys match"));
     lblMatch->setText(text);
     int shown = 0;
     for (std::size_t row : match.unmatched) {
