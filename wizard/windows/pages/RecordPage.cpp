@@ -1,6 +1,7 @@
 #include "RecordPage.h"
 
 #include <memory>
+#include <unordered_set>
 
 #include <QAction>
 #include <QDialog>
@@ -12,7 +13,9 @@
 #include <QVBoxLayout>
 
 #include "common/misc/CxList.h"
+#include "wizard/controller/ValuesMatch.h"
 #include "wizard/controller/WizardController.h"
+#include "wizard/controller/WizardValues.h"
 #include "wizard/windows/widgets/Controls.h"
 #include "wizard/windows/widgets/Prompts.h"
 
@@ -90,11 +93,29 @@ bool CxRecordPage::ExchangeData(bool leaving) {
         return CollectTicked_();
     if (m_nShownLoad != m_controller.GetLoadNumber())
         FillRecordList();
+    if (m_nShownValues != GetWizardValuesNumber(m_controller))
+        TickMatched_();
     return true;
+}
+
+// A values file just imported ticks the records it matches, and only them.
+void CxRecordPage::TickMatched_() {
+    m_nShownValues = GetWizardValuesNumber(m_controller);
+    const CxFUValueTable* values = GetWizardValues(m_controller);
+    if (!values)
+        return;
+    const tagValuesMatch match = MatchValues(m_controller, *values);
+    const std::unordered_set<void*> matched(match.records.begin(), match.records.end());
+    for (int row = 0; row < m_pModel->rowCount(); ++row)
+        m_pModel->setData(m_pModel->index(row, 0),
+                          static_cast<int>(matched.count(m_pModel->Record(row)) ? Qt::Checked
+                                                                                : Qt::Unchecked),
+                          Qt::CheckStateRole);
 }
 
 void CxRecordPage::FillRecordList() {
     m_nShownLoad = m_controller.GetLoadNumber();
+    m_nShownValues = 0;
     m_pModel->Fill(m_kind.records(m_controller));
     // A reset forgets the columns' widths.
     for (int column = 0; column < m_kind.nColumnCount; ++column)
