@@ -51,8 +51,9 @@ TfmImportValues::TfmImportValues(CxWizardController& controller, QWidget* parent
     pTitle->setAttribute(Qt::WA_StyledBackground);
     lblTitle = Named<QLabel>("lblTitle", kTitle, pTitle);
     edtFile = Named<QLineEdit>("edtFile", this);
+    edtFile->setAccessibleName("File");
     edtFile->setReadOnly(true);
-    btnBrowse = EllipsisButton("btnBrowse", this);
+    btnBrowse = EllipsisButton("btnBrowse", this, "Choose the values file");
     cbEncoding = Named<QComboBox>("cbEncoding", this);
     for (const char* encoding : kEncodings)
         cbEncoding->addItem(encoding);
@@ -65,6 +66,7 @@ TfmImportValues::TfmImportValues(CxWizardController& controller, QWidget* parent
     lblMatch = Named<QLabel>("lblMatch", "No file is chosen.", this);
     lblMatch->setWordWrap(true);
     lvUnmatched = Named<QListWidget>("lvUnmatched", this);
+    lvUnmatched->setAccessibleName("Rows that match no loaded record");
     memErrors = Named<QPlainTextEdit>("memErrors", this);
     memErrors->setReadOnly(true);
     memErrors->setPlaceholderText("The file's errors, with their lines and columns.");

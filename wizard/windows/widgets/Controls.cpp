@@ -7,8 +7,10 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
-QPushButton* EllipsisButton(const char* name, QWidget* parent, const char* caption) {
+QPushButton* EllipsisButton(const char* name, QWidget* parent, const char* spoken,
+                            const char* caption) {
     auto* button = Named<QPushButton>(name, caption, parent);
+    button->setAccessibleName(spoken);
     button->setProperty("browse", true);
     button->setFixedWidth(34);
     return button;

@@ -16,8 +16,10 @@ template <typename Control, typename... Args> Control* Named(const char* name, A
     return control;
 }
 
-// The small "..." button beside a path (or another short caption).
-QPushButton* EllipsisButton(const char* name, QWidget* parent, const char* caption = "...");
+// The small "..." button beside a path (or another short caption); `spoken`
+// is what a screen reader says for it.
+QPushButton* EllipsisButton(const char* name, QWidget* parent, const char* spoken,
+                            const char* caption = "...");
 
 // A line edit that takes at most `maxLength` characters.
 QLineEdit* LimitedEdit(const char* name, int maxLength, QWidget* parent);
