@@ -90,7 +90,8 @@ TEST_F(ProgressFinish, TheBarStepsThroughTheRecordsAndTheFinishPageCountsThem) {
     const struct {
         int records;
         std::vector<int> bar;
-    } cases[] = {{3, {33, 66, 100}}, {7, {14, 28, 42, 57, 71, 85, 100}}};
+        int pause; // RecordPauseMs
+    } cases[] = {{3, {33, 66, 100}, 100}, {7, {14, 28, 42, 57, 71, 85, 100}, 0}};
     for (const auto& k : cases) {
         if (c().GetStep() != 2) { // the second round starts from a new load
             Get<QPushButton>("btnAnother")->click();
@@ -100,11 +101,12 @@ TEST_F(ProgressFinish, TheBarStepsThroughTheRecordsAndTheFinishPageCountsThem) {
         }
         AppendJobTitle(" (checked)");
         Select(k.records);
+        c().GetSettings().RecordPauseMs = k.pause;
         std::vector<int> bar = Run();
         std::vector<int> steps(bar.begin(), bar.end());
         steps.erase(std::remove(steps.begin(), steps.end(), 0), steps.end());
         EXPECT_EQ(steps, k.bar) << k.records;
-        std::vector<int> expectedPauses(k.records, 100);
+        std::vector<int> expectedPauses(k.records, k.pause);
         expectedPauses.push_back(200);
         EXPECT_EQ(pauses, expectedPauses);
         pauses.clear();

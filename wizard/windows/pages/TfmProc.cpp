@@ -14,7 +14,6 @@ namespace {
 
 const char kUpdating[] = "Updating now, please wait ...";
 const char kFinishing[] = "Update finishing ... ";
-const int kRecordPauseMs = 100;
 const int kFinishPauseMs = 200;
 
 } // namespace
@@ -64,10 +63,16 @@ void TfmProc::tmUpdateTimer() {
     if (m_controller.GetStep() != WIZARD_STEP_PROC)
         return;
     ShowProgress_(0);
+    const int pause = m_controller.GetSettings().RecordPauseMs;
     tagWizardUpdateResult result =
-        ApplyWizardUpdates(m_controller, [this](uint32_t index, uint32_t count) {
-            ShowProgress_(FUProgressPercent(index, count));
-            m_controller.Pause(kRecordPauseMs);
+        ApplyWizardUpdates(m_controller, [this, pause](uint32_t index, uint32_t count) {
+            const int percent = FUProgressPercent(index, count);
+            const bool moved = percent != pbMain->value();
+            if (moved)
+                ShowProgress_(percent);
+            // Without a pause the window still paints, once a step of the bar.
+            if (pause > 0 || moved)
+                m_controller.Pause(pause);
         });
     ShowProgress_(100);
     lblStatus->setText(kFinishing);
