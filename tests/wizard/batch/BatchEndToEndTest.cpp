@@ -190,8 +190,10 @@ TEST_F(BatchEndToEnd, UndoPutsTheContactsBackAndIsJournaledItself) {
     EXPECT_EQ(r.out.rfind("Undo of " + run + ": 6 items put back, 0 left. Its own journal: ", 0), 0u)
         << r.out;
     EXPECT_EQ(notes.Dump("names.nsf"), before);
-    NewestRun(&listing);
+    const std::string undo = NewestRun(&listing);
     EXPECT_NE(listing.find("(undo of " + run + ")\n"), std::string::npos) << listing;
+    EXPECT_NE(listing.find(" 6 items changed (undone by " + undo + ")\n"), std::string::npos)
+        << listing;
 
     const Result missing = Batch("undo no-such-run");
     EXPECT_EQ(missing.status, 1);

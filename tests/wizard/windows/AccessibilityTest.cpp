@@ -28,6 +28,7 @@
 #include "wizard/windows/dialogs/TfmAddrDetail.h"
 #include "wizard/windows/dialogs/TfmDateDetail.h"
 #include "wizard/windows/dialogs/TfmDebug.h"
+#include "wizard/windows/dialogs/TfmEarlierRuns.h"
 #include "wizard/windows/dialogs/TfmDump.h"
 #include "wizard/windows/dialogs/TfmImportValues.h"
 #include "wizard/windows/dialogs/TfmOneField.h"
@@ -106,6 +107,7 @@ TEST_F(Accessibility, EveryControlOfEveryWindowHasAName) {
         [&] { return new TfmAddrDetail(main.get()); },
         [&] { return new TfmDateDetail(main.get()); },
         [&] { return new TfmTodoDetail(main.get()); },
+        [&] { return new TfmEarlierRuns(c, main.get()); },
     };
     for (const auto& make : windows) {
         QWidget* window = make();

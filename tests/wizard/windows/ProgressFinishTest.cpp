@@ -11,6 +11,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTreeWidget>
 
 #include "NotesInstall.h"
 #include "TestSupport.h"
@@ -21,6 +22,7 @@
 #include "common/pim/CommRecords.h"
 #include "wizard/update/Vxcommon.h"
 #include "wizard/windows/app/TfmMain.h"
+#include "wizard/windows/dialogs/TfmEarlierRuns.h"
 #include "wizard/windows/pages/RecordListModel.h"
 #include "wizard/windows/pages/RecordPage.h"
 #include "wizard/windows/widgets/Prompts.h"
@@ -225,6 +227,69 @@ TEST_F(ProgressFinish, AContactEditedSinceTheLoadIsKeptAndTold) {
               "1 record was changed in Lotus Notes after it was loaded and was left unchanged; "
               "the others were written back. Document 2 was changed in Lotus Notes after it was "
               "loaded; it was left unchanged.");
+}
+
+// Earlier runs from the mode page: the run just made, its documents, and its
+// undo, first as a dry run and only after asking for real.
+TEST_F(ProgressFinish, EarlierRunsListsTheJournalAndUndoesAChosenRun) {
+    const std::string before = notes.Dump("names.nsf");
+    AppendJobTitle("!");
+    Select(2);
+    Run();
+    const std::string changed = notes.Dump("names.nsf");
+    Get<QPushButton>("btnAnother")->click();
+    ASSERT_EQ(c().GetStep(), 0);
+    const int kind = c().GetSettings().AppFlag;
+    const std::string database = c().GetSettings().AddrFile;
+
+    const auto column = [](QTreeWidget* list, int row, int col) {
+        return list->topLevelItem(row)->text(col).toStdString();
+    };
+    bool shown = false;
+    prompts.AnswerDialog([&](QDialog& dialog) {
+        shown = true;
+        auto* runs = Find<QTreeWidget>(&dialog, "lvRuns");
+        auto* detail = Find<QTreeWidget>(&dialog, "lvRunDetail");
+        auto* undo = Find<QPushButton>(&dialog, "btnUndo");
+        EXPECT_EQ(runs->topLevelItemCount(), 1);
+        EXPECT_EQ(column(runs, 0, 2), db);
+        EXPECT_EQ(column(runs, 0, 3), "contacts");
+        EXPECT_EQ(column(runs, 0, 4), "2");
+        EXPECT_EQ(column(runs, 0, 5), "finished");
+        EXPECT_EQ(column(runs, 0, 6), "no");
+        EXPECT_EQ(detail->topLevelItemCount(), 2);
+        EXPECT_NE(column(detail, 0, 0).find("(change, committed)"), std::string::npos);
+        QTreeWidgetItem* item = detail->topLevelItem(0)->child(0);
+        EXPECT_EQ(item->text(0), "JobTitle");
+        EXPECT_EQ(item->text(2), item->text(1) + "!");
+
+        prompts.AnswerMessage(QMessageBox::No);
+        undo->click();
+        EXPECT_EQ(notes.Dump("names.nsf"), changed);
+        prompts.AnswerMessage(QMessageBox::Yes);
+        undo->click();
+        EXPECT_EQ(notes.Dump("names.nsf"), before);
+        EXPECT_EQ(Find<QLabel>(&dialog, "lblUndo")->text(),
+                  "The run was undone: 2 items put back, 0 left.");
+        EXPECT_EQ(runs->topLevelItemCount(), 2);
+        EXPECT_EQ(column(runs, 0, 3), "contacts (undo)");
+        EXPECT_EQ(column(runs, 1, 6), "yes");
+        return QDialog::Accepted;
+    });
+    Get<QPushButton>("btnRuns")->click();
+    EXPECT_TRUE(shown);
+    // The undo named its own database; the choices on the pages stay.
+    EXPECT_EQ(c().GetSettings().AppFlag, kind);
+    EXPECT_EQ(c().GetSettings().AddrFile, database);
+    std::vector<QString> asked;
+    for (const tagPromptRecord& r : prompts.Records())
+        if (r.kind == tagPromptRecord::MessageBox)
+            asked.push_back(r.text);
+    ASSERT_EQ(asked.size(), 2u);
+    EXPECT_EQ(asked[0].toStdString().rfind("2 items would be put back, 0 left as they are; "
+                                           "nothing was changed.", 0),
+              0u)
+        << asked[0].toStdString();
 }
 
 } // namespace

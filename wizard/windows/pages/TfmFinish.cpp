@@ -11,6 +11,7 @@
 #include "common/misc/CxList.h"
 #include "common/misc/WinUtil.h"
 #include "wizard/controller/WizardController.h"
+#include "wizard/controller/WizardRuns.h"
 #include "wizard/controller/WizardUpdate.h"
 #include "wizard/windows/widgets/AnsiText.h"
 #include "wizard/windows/widgets/Controls.h"
@@ -20,14 +21,6 @@ namespace {
 
 uint32_t CountOf(const CxList* list) {
     return list ? list->GetCount() : 0;
-}
-
-QString UndoText(const tagLNUndoResult& r) {
-    QString text =
-        QString("The run was undone: %1 items put back, %2 left.").arg(r.nRestored).arg(r.nLeft);
-    for (const std::string& line : r.lines)
-        text += " " + QString::fromStdString(line);
-    return text;
 }
 
 } // namespace
@@ -115,7 +108,7 @@ void TfmFinish::btnUndoClick_() {
     const std::string run = result->sRun;
     tagLNUndoResult undo;
     if (m_controller.UndoRun(run.c_str(), false, &undo)) {
-        lblResult->setText(UndoText(undo));
+        lblResult->setText(QString::fromStdString(DescribeUndo(undo, false)));
         btnUndo->setEnabled(false);
     } else {
         lblResult->setText("The undo failed: " + FromAnsi(m_controller.GetLoadError()));
