@@ -10,6 +10,7 @@ namespace {
 struct tagRunStop {
     bool bBusy = false;
     bool bTold = false;
+    std::string sReport; // why the run's report could not be written
 };
 
 tagRunStop& State() {
@@ -20,6 +21,8 @@ tagRunStop& State() {
 } // namespace
 
 std::string LNStopReason() {
+    if (!State().sReport.empty())
+        return State().sReport;
     if (State().bBusy)
         return "the database stayed busy through its wait: another process is using it";
     if (platform::ParentEnded())
@@ -50,6 +53,13 @@ void LNReportStopped(CxLNBaseUtil* owner, const char* work) {
 void CxLNBaseUtil::StopOnRequest() {
     platform::CatchInterrupts();
     platform::StopWhenParentEnds();
+}
+
+void LNStopForReport(const std::string& why) {
+    if (State().sReport.empty()) {
+        State().sReport = why;
+        CX_LOG_ERROR("The run stops: %s.", why.c_str());
+    }
 }
 
 void LNResetRunStop() {

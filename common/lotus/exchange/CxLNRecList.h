@@ -2,6 +2,7 @@
 // on the C heap, the link of each Notes record with its common record, and
 // the walk over an exchange data file.
 #pragma once
+#include <cerrno>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
@@ -180,10 +181,11 @@ bool LNSaveRecFile(CxFile* file, CxList* list, const char* path, const tagLNFile
     for (void* p = list->GetFirst(); p; p = list->GetNext())
         writeRec(static_cast<Rec*>(p));
     // A full disk must not pass for a written file.
-    const bool written = !file->AtEnd();
-    file->Close();
+    bool written = !file->AtEnd();
+    written = file->Close() && written;
     if (!written) {
-        CX_LOG_ERROR("Failed to write file: %s", path);
+        CX_LOG_ERROR("Failed to write file: %s (%s)", path, std::strerror(file->LastError()));
+        errno = file->LastError(); // the caller tells why
         return false;
     }
     if (texts.szSaveDone)

@@ -1,0 +1,84 @@
+// A disk that fills up under a run: each file the front end or the helper
+// writes fails in its turn, through the real programs, and the run must fail
+// with its reason and leave the contacts as they were.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "NotesInstall.h"
+#include "RunProgram.h"
+
+namespace {
+
+class BatchFullDisk : public ::testing::Test {
+protected:
+    void SetUp() override { Seed(); }
+    void Seed() const {
+        for (const char* end : {"", "-wal", "-shm"})
+            std::remove((Db() + end).c_str());
+        notes.Notesdb("create '" + Db() + "'");
+        notes.Notesdb("seed '" + Db() + "' contacts 120");
+    }
+    std::string Db() const { return notes.DataFile("names.nsf"); }
+    // vxln-batch appending to every job title, with `full` (PROGRAM:FILE:N)
+    // failing one file's writes.
+    RunResult Batch(const std::string& full) const {
+        const char* asan = std::getenv("ASAN_OPTIONS");
+        const std::string asanOptions = asan ? asan : "";
+        // A sanitized program takes a library before the sanitizer's runtime.
+        setenv("ASAN_OPTIONS", (asanOptions + ":verify_asan_link_order=0").c_str(), 1);
+        setenv("LD_PRELOAD", FULL_DISK_SHIM, 1);
+        setenv("ZEMBRIK_FULL_DISK", full.c_str(), 1);
+        const RunResult r = RunProgram(
+            VXLN_BATCH_PROGRAM, {"contacts", "--contacts-db", Db(), "--append", "Job Title=!"},
+            notes.ProgramFolder());
+        unsetenv("LD_PRELOAD");
+        unsetenv("ZEMBRIK_FULL_DISK");
+        asan ? setenv("ASAN_OPTIONS", asanOptions.c_str(), 1) : unsetenv("ASAN_OPTIONS");
+        return r;
+    }
+
+    NotesInstall notes;
+};
+
+TEST_F(BatchFullDisk, EveryFileThatCanNotBeWrittenFailsTheRunAndChangesNothing) {
+    const std::string host = "Zembrik.LNAddrHost";
+    const struct {
+        std::string full; // PROGRAM:FILE:N
+        const char* said; // part of what the run says
+    } cases[] = {
+        // The front end, before the helper of the write-back starts.
+        {"vxln-batch:LNAddrParam.dat:2", "parameter"},
+        {"vxln-batch:LNAddr.dat:1", "LNAddr.dat"},
+        {"vxln-batch:LNAddr.dat:2", "LNAddr.dat"},
+        {"vxln-batch:LNAddr.dat.saved:1", "LNAddr.dat.saved"},
+        // The helper, loading or writing back.
+        {host + ":LNAddr.dat:2", "LNAddr.dat"},
+        {host + ":LNAddr.dat.seq:1", "LNAddr.dat.seq"},
+        // The load stops at its next document; the search it ends says so.
+        {host + ":LNAddrStatus.dat:1", "Failed to search"},
+        {host + ":LNAddrStatus.dat:3", "Failed to search"},
+        // Without its error report the helper ends with a failure code.
+        {host + ":LNAddrErr.dat:1", "exited with code 1"},
+    };
+    const std::string before = notes.Dump("names.nsf");
+    for (const auto& k : cases) {
+        SCOPED_TRACE(k.full);
+        const RunResult r = Batch(k.full);
+        EXPECT_EQ(r.status, 1) << r.out << r.err;
+        EXPECT_EQ(r.out.find("Records updating successfully."), std::string::npos) << r.out;
+        EXPECT_NE((r.out + r.err).find(k.said), std::string::npos) << r.out << r.err;
+        EXPECT_EQ(notes.Dump("names.nsf"), before);
+        if (notes.Dump("names.nsf") != before) // the next case starts from the same contacts
+            Seed();
+    }
+    // Nothing stands in the way without the full disk.
+    const RunResult r = Batch("nobody:none:1");
+    EXPECT_EQ(r.status, 0) << r.out << r.err;
+    EXPECT_NE(notes.Dump("names.nsf"), before);
+}
+
+} // namespace
