@@ -61,7 +61,9 @@ TEST_F(BatchEndToEnd, AWriteBackThatNotesRefusesIsReportedAsFailed) {
     const Result r =
         Batch("contacts " + Db() + " --where 'Last Name=Ivanova' --set 'Last Name=Miller'");
     EXPECT_EQ(r.status, 1) << r.out;
-    EXPECT_NE(r.out.find("Records Upated: 1 records in total\nResult: "), std::string::npos)
+    EXPECT_NE(r.out.find("Records Upated: 1 records in total\n0 of 1 records were written before "
+                         "the helper program ended.\nResult: "),
+              std::string::npos)
         << r.out;
     EXPECT_EQ(r.out.find("Records updating successfully."), std::string::npos) << r.out;
     EXPECT_EQ(notes.Dump("names.nsf"), before);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -290,6 +291,52 @@ TEST_F(ProgressFinish, EarlierRunsListsTheJournalAndUndoesAChosenRun) {
                                            "nothing was changed.", 0),
               0u)
         << asked[0].toStdString();
+}
+
+// A helper killed during its write-back: the finish page says how many
+// records the journal confirms written, and that many at most did change.
+TEST_F(ProgressFinish, AWriteBackCutShortTellsHowManyRecordsTheHelperWrote) {
+    AppendJobTitle("!");
+    Select(7);
+    c().GetSettings().RecordPauseMs = 0;
+    // Journal writes: the header, seven entries, then each document's outcome
+    // after its store: the third outcome is never written.
+    const char* asan = std::getenv("ASAN_OPTIONS");
+    const std::string asanOptions = asan ? asan : "";
+    setenv("ASAN_OPTIONS", (asanOptions + ":verify_asan_link_order=0").c_str(), 1);
+    setenv("LD_PRELOAD", KILL_SHIM, 1);
+    setenv("ZEMBRIK_KILL_AT_JOURNAL_WRITE", "11", 1);
+    Run();
+    unsetenv("LD_PRELOAD");
+    unsetenv("ZEMBRIK_KILL_AT_JOURNAL_WRITE");
+    asan ? setenv("ASAN_OPTIONS", asanOptions.c_str(), 1) : unsetenv("ASAN_OPTIONS");
+
+    EXPECT_EQ(Text("lblRec"), "7 records in total");
+    EXPECT_EQ(Text("lblWritten"), "2 of 7 records were written before the helper program ended; "
+                                  "Undo This Run puts them back.");
+    EXPECT_TRUE(Get<QLabel>("lblWritten")->isVisible());
+    EXPECT_NE(Text("lblResult").toStdString().find("signal 9"), std::string::npos)
+        << Text("lblResult").toStdString();
+    const std::string dump = notes.Dump("names.nsf");
+    std::size_t changed = 0;
+    for (std::size_t at = dump.find("!\n"); at != std::string::npos; at = dump.find("!\n", at + 1))
+        ++changed;
+    EXPECT_GE(changed, 2u); // the third was stored before its outcome could be written
+    EXPECT_LE(changed, 3u);
+
+    prompts.AnswerMessage(QMessageBox::Yes);
+    Get<QPushButton>("btnUndo")->click();
+    EXPECT_EQ(notes.Dump("names.nsf").find("!\n"), std::string::npos);
+    EXPECT_FALSE(Get<QLabel>("lblWritten")->isVisible());
+}
+
+// A run that went well reads as it always did.
+TEST_F(ProgressFinish, AWriteBackThatWentWellHasNoLineOfWrittenRecords) {
+    AppendJobTitle("!");
+    Select(2);
+    Run();
+    EXPECT_EQ(Text("lblResult"), "Records updating successfully.");
+    EXPECT_FALSE(Get<QLabel>("lblWritten")->isVisible());
 }
 
 } // namespace
