@@ -1,5 +1,6 @@
 // The contacts selection page with a load of 100,000 contacts: filling its
-// list, ticking and unticking every row, and scrolling, each with a repaint.
+// list, ticking and unticking every row, scrolling, and typing into the find
+// box, each with a repaint.
 //   build-bench/bin/record_page_bench
 #include <benchmark/benchmark.h>
 
@@ -7,6 +8,7 @@
 #include <memory>
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTreeView>
@@ -16,6 +18,7 @@
 #include "common/misc/CxString.h"
 #include "wizard/controller/WizardController.h"
 #include "wizard/windows/app/ProductStyle.h"
+#include "wizard/windows/pages/RecordFinder.h"
 #include "wizard/windows/pages/TfmAddrData.h"
 
 namespace {
@@ -112,6 +115,68 @@ void BM_ScrollToEndAndBack(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_ScrollToEndAndBack)->Unit(benchmark::kMillisecond);
+
+// A keystroke at once after a load, before the rows' texts were read ahead
+// while the user looked: it reads them all first. The worst keystroke.
+void BM_FindFirstKeystroke(benchmark::State& state) {
+    Loaded& loaded = Page();
+    QLineEdit* find = loaded.page.Finder()->edtFind;
+    for (auto _ : state) {
+        state.PauseTiming();
+        loaded.page.FillRecordList();
+        loaded.Repaint();
+        state.ResumeTiming();
+        find->setText("f");
+        loaded.Repaint();
+    }
+}
+BENCHMARK(BM_FindFirstKeystroke)->Unit(benchmark::kMillisecond);
+
+// One keystroke a time, as a user types, narrows and clears: each iteration
+// is one keystroke with its repaint.
+void BM_FindPerKeystroke(benchmark::State& state) {
+    Loaded& loaded = Page();
+    loaded.page.FillRecordList();
+    QLineEdit* find = loaded.page.Finder()->edtFind;
+    find->setText("f"); // the rows' texts read
+    const char* const typed[] = {"f",      "fi",      "fir",      "firs",      "first",
+                                 "first1", "first12", "first123", "first1234", "first12",
+                                 "acme",   "ACME T",  "director", "",          "555 000"};
+    std::size_t next = 0;
+    for (auto _ : state) {
+        find->setText(typed[next]);
+        loaded.Repaint();
+        next = (next + 1) % (sizeof typed / sizeof typed[0]);
+    }
+    state.counters["shown"] = loaded.page.lvAddrData->model()->rowCount();
+}
+BENCHMARK(BM_FindPerKeystroke)->Unit(benchmark::kMillisecond);
+
+// Select All on a list the find box narrowed to about a tenth.
+void BM_SelectAllShown(benchmark::State& state) {
+    Loaded& loaded = Page();
+    loaded.page.FillRecordList();
+    loaded.page.Finder()->edtFind->setText("first1");
+    for (auto _ : state) {
+        loaded.page.btnClear->click();
+        loaded.page.btnSelAll->click();
+        loaded.Repaint();
+    }
+}
+BENCHMARK(BM_SelectAllShown)->Unit(benchmark::kMillisecond);
+
+// A click on a caption sorts the 100,000 rows by it.
+void BM_SortByColumn(benchmark::State& state) {
+    Loaded& loaded = Page();
+    loaded.page.FillRecordList();
+    int column = 0;
+    for (auto _ : state) {
+        loaded.page.lvAddrData->sortByColumn(column, Qt::DescendingOrder);
+        loaded.Repaint();
+        column = (column + 1) % 3;
+    }
+}
+BENCHMARK(BM_SortByColumn)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

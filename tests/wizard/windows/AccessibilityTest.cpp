@@ -58,7 +58,8 @@ bool HasLetter(const QString& text) {
 }
 
 // Every control below `root` that a screen reader would read without a word.
-// A combo box's own line edit and a spin box's are named through their owner.
+// A combo box's own line edit, a spin box's and an edit's clear button are
+// named through their owner.
 // A popup is a window of its own, shown only while open.
 QStringList Unnamed(QWidget* root) {
     QStringList unnamed;
@@ -66,6 +67,7 @@ QStringList Unnamed(QWidget* root) {
         // A list's header speaks its columns; a combo box's popup its entries.
         if (!IsControl(w) || qobject_cast<QHeaderView*>(w) || w->window() != root->window() ||
             qobject_cast<QComboBox*>(w->parentWidget()) ||
+            qobject_cast<QLineEdit*>(w->parentWidget()) ||
             qobject_cast<QAbstractSpinBox*>(w->parentWidget()))
             continue;
         if (!HasLetter(AccessibleName(w)))

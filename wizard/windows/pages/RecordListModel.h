@@ -27,6 +27,8 @@ public:
     // Every record of `records` (none when null), all ticked.
     void Fill(CxList* records);
     void SetAllTicked(bool ticked);
+    // Ticks or unticks the rows `rows` (in ascending order), at once.
+    void SetTickedRows(const std::vector<int>& rows, bool ticked);
     bool IsTicked(int row) const { return m_ticked[static_cast<std::size_t>(row)] != 0; }
     void* Record(int row) const { return m_records[static_cast<std::size_t>(row)]; }
     // Lets the user retitle a row; the new caption is only shown.

@@ -8,6 +8,8 @@
 #include "wizard/windows/pages/WizardPageWidget.h"
 
 class CxList;
+class CxRecordFilterModel;
+class CxRecordFinder;
 class QAction;
 class QDialog;
 class QMenu;
@@ -45,6 +47,9 @@ public:
     // Shows a detail dialog; modal unless a test looks at the dialog instead.
     void SetShowDetail(ShowDetailFn show) { m_showDetail = std::move(show); }
     CxRecordListModel* Model() const { return m_pModel; }
+    // The rows as the list shows them: found, sorted.
+    CxRecordFilterModel* Shown() const { return m_pShown; }
+    CxRecordFinder* Finder() const { return m_pFinder; }
 
     QPushButton* btnSelAll;
     QPushButton* btnClear;
@@ -69,6 +74,8 @@ private:
 
     const tagRecordPageKind& m_kind;
     CxRecordListModel* m_pModel;
+    CxRecordFilterModel* m_pShown;
+    CxRecordFinder* m_pFinder;
     QTreeView* m_pList;
     QPushButton* m_pDetail;
     QMenu* m_pMenu;
