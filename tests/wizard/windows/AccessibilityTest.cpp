@@ -32,6 +32,7 @@
 #include "wizard/windows/dialogs/TfmDump.h"
 #include "wizard/windows/dialogs/TfmImportValues.h"
 #include "wizard/windows/dialogs/TfmOneField.h"
+#include "wizard/windows/dialogs/TfmPreview.h"
 #include "wizard/windows/dialogs/TfmTodoDetail.h"
 #include "wizard/windows/widgets/ImageLink.h"
 #include "wizard/windows/widgets/Prompts.h"
@@ -110,6 +111,7 @@ TEST_F(Accessibility, EveryControlOfEveryWindowHasAName) {
         [&] { return new TfmDateDetail(main.get()); },
         [&] { return new TfmTodoDetail(main.get()); },
         [&] { return new TfmEarlierRuns(c, main.get()); },
+        [&] { return new TfmPreview(c, main.get()); },
     };
     for (const auto& make : windows) {
         QWidget* window = make();

@@ -24,6 +24,7 @@
 #include "wizard/update/Vxcommon.h"
 #include "wizard/windows/app/TfmMain.h"
 #include "wizard/windows/dialogs/TfmEarlierRuns.h"
+#include "wizard/windows/dialogs/TfmPreview.h"
 #include "wizard/windows/pages/RecordListModel.h"
 #include "wizard/windows/pages/RecordPage.h"
 #include "wizard/windows/widgets/Prompts.h"
@@ -337,6 +338,47 @@ TEST_F(ProgressFinish, AWriteBackThatWentWellHasNoLineOfWrittenRecords) {
     Run();
     EXPECT_EQ(Text("lblResult"), "Records updating successfully.");
     EXPECT_FALSE(Get<QLabel>("lblWritten")->isVisible());
+}
+
+// Preview on the selection page: the ticked records' changes, before and
+// after, through the run's own engine; nothing is written or changed, and
+// the run after it makes exactly those changes.
+TEST_F(ProgressFinish, PreviewShowsTheTickedRecordsChangesAndChangesNothing) {
+    const std::string before = notes.Dump("names.nsf");
+    AppendJobTitle("!");
+    Select(2);
+    std::vector<std::vector<QString>> rows;
+    QString summary;
+    prompts.AnswerDialog([&](QDialog& dialog) {
+        auto& preview = static_cast<TfmPreview&>(dialog);
+        preview.FillAll();
+        summary = Find<QLabel>(&dialog, "lblSummary")->text();
+        auto* list = Find<QTreeWidget>(&dialog, "lvPreview");
+        for (int r = 0; r < list->topLevelItemCount(); ++r) {
+            QTreeWidgetItem* record = list->topLevelItem(r);
+            rows.push_back({record->text(0)});
+            for (int f = 0; f < record->childCount(); ++f)
+                rows.push_back({record->child(f)->text(0), record->child(f)->text(1),
+                                record->child(f)->text(2)});
+        }
+        return QDialog::Accepted;
+    });
+    Get<QPushButton>("btnPreview")->click();
+    ASSERT_EQ(rows.size(), 4u);
+    EXPECT_EQ(rows[0][0].left(9), "Record 1 ");
+    EXPECT_EQ(rows[1][0], "Job Title");
+    EXPECT_EQ(rows[1][2], rows[1][1].chopped(1) + "!\"");
+    EXPECT_EQ(rows[2][0].left(9), "Record 2 ");
+    EXPECT_EQ(summary, "2 of 2 records would change, 0 would not; 2 fields would change, 0 would "
+                       "not.");
+    EXPECT_EQ(notes.Dump("names.nsf"), before);
+
+    // The run makes the same change, once.
+    Run();
+    const std::string after = notes.Dump("names.nsf");
+    EXPECT_EQ(after.find("!!\n"), std::string::npos);
+    const std::string title = rows[1][1].mid(1, rows[1][1].size() - 2).toStdString();
+    EXPECT_NE(after.find("JobTitle: " + title + "!\n"), std::string::npos) << after;
 }
 
 } // namespace

@@ -18,6 +18,8 @@
 
 namespace {
 
+const int kDatabaseColumn = 2;
+
 // Lines of an undo's dry run that the question repeats; the rest are counted.
 const int kAskedLines = 12;
 
@@ -90,6 +92,7 @@ TfmEarlierRuns::TfmEarlierRuns(CxWizardController& controller, QWidget* parent)
     lvRunDetail = List("lvRunDetail", "Documents and items of the chosen run",
                        {"Document / Item", "Before", "After"}, this);
     lvRunDetail->setRootIsDecorated(true);
+    lvRuns->setTextElideMode(Qt::ElideMiddle);
     lblUndo = Named<QLabel>("lblUndo", this);
     lblUndo->setWordWrap(true);
     btnUndo = Named<QPushButton>("btnUndo", "&Undo...", this);
@@ -108,8 +111,8 @@ void TfmEarlierRuns::BuildLayout_() {
     runsLabel->setBuddy(lvRuns);
     auto* detailLabel = new QLabel("&Documents and items of the chosen run:", this);
     detailLabel->setBuddy(lvRunDetail);
-    auto* body = new QVBoxLayout(this);
-    body->setContentsMargins(16, 12, 16, 14);
+    QVBoxLayout* body = DialogBody(
+        this, TitleBand(this, "The write-backs the journal keeps, and their undo.", nullptr));
     body->setSpacing(8);
     body->addWidget(runsLabel);
     body->addWidget(lvRuns, 2);
@@ -130,6 +133,11 @@ void TfmEarlierRuns::FillRuns() {
         new QTreeWidgetItem(lvRuns, RunColumns(run));
     for (int column = 0; column < lvRuns->columnCount() - 1; ++column)
         lvRuns->resizeColumnToContents(column);
+    // A long path must leave room for how the run ended; the tip shows it whole.
+    lvRuns->setColumnWidth(kDatabaseColumn, std::min(lvRuns->columnWidth(kDatabaseColumn), 240));
+    for (int row = 0; row < lvRuns->topLevelItemCount(); ++row)
+        lvRuns->topLevelItem(row)->setToolTip(kDatabaseColumn,
+                                              lvRuns->topLevelItem(row)->text(kDatabaseColumn));
     if (lvRuns->topLevelItemCount() > 0)
         lvRuns->setCurrentItem(lvRuns->topLevelItem(0));
     else

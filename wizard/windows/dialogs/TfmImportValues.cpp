@@ -47,9 +47,7 @@ TfmImportValues::TfmImportValues(CxWizardController& controller, QWidget* parent
       m_controller(controller) {
     setObjectName("fmImportValues");
     setWindowTitle("Import Values");
-    pTitle = Named<QWidget>("pTitle", this);
-    pTitle->setAttribute(Qt::WA_StyledBackground);
-    lblTitle = Named<QLabel>("lblTitle", kTitle, pTitle);
+    pTitle = TitleBand(this, kTitle, &lblTitle);
     edtFile = Named<QLineEdit>("edtFile", this);
     edtFile->setAccessibleName("File");
     edtFile->setReadOnly(true);
@@ -86,10 +84,6 @@ TfmImportValues::TfmImportValues(CxWizardController& controller, QWidget* parent
 }
 
 void TfmImportValues::BuildLayout_() {
-    auto* band = new QHBoxLayout(pTitle);
-    band->setContentsMargins(16, 14, 16, 14);
-    band->addWidget(lblTitle);
-
     auto* file = new QHBoxLayout;
     file->setSpacing(6);
     file->addWidget(edtFile, 1);

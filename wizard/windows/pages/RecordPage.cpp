@@ -18,6 +18,7 @@
 #include "wizard/controller/ValuesMatch.h"
 #include "wizard/controller/WizardController.h"
 #include "wizard/controller/WizardValues.h"
+#include "wizard/windows/dialogs/TfmPreview.h"
 #include "wizard/windows/pages/RecordFilterModel.h"
 #include "wizard/windows/pages/RecordFinder.h"
 #include "wizard/windows/widgets/Controls.h"
@@ -35,6 +36,7 @@ CxRecordPage::CxRecordPage(const tagRecordPageKind& kind, CxWizardController& co
     CreateList_();
     btnSelAll = Named<QPushButton>("btnSelAll", "&Select All", this);
     btnClear = Named<QPushButton>("btnClear", "Clea&r", this);
+    btnPreview = Named<QPushButton>("btnPreview", "Pre&view...", this);
     m_pDetail = Named<QPushButton>(kind.szDetailName, "&Details", this);
     CreateMenu_();
     BuildLayout_();
@@ -42,6 +44,7 @@ CxRecordPage::CxRecordPage(const tagRecordPageKind& kind, CxWizardController& co
     connect(btnSelAll, &QPushButton::clicked, this, &CxRecordPage::btnSelAllClick);
     connect(btnClear, &QPushButton::clicked, this, &CxRecordPage::btnClearClick);
     connect(m_pDetail, &QPushButton::clicked, this, &CxRecordPage::DetailClick_);
+    connect(btnPreview, &QPushButton::clicked, this, &CxRecordPage::btnPreviewClick_);
     connect(m_pList, &QTreeView::doubleClicked, this, &CxRecordPage::DetailClick_);
 }
 
@@ -84,6 +87,7 @@ void CxRecordPage::BuildLayout_() {
     buttons->addWidget(btnSelAll);
     buttons->addWidget(btnClear);
     buttons->addStretch(1);
+    buttons->addWidget(btnPreview);
     buttons->addWidget(m_pDetail);
     auto* find = new QHBoxLayout;
     find->addWidget(m_pFinder->lblFind);
@@ -98,7 +102,8 @@ void CxRecordPage::BuildLayout_() {
     setTabOrder(m_pFinder->edtFind, m_pList);
     setTabOrder(m_pList, btnSelAll);
     setTabOrder(btnSelAll, btnClear);
-    setTabOrder(btnClear, m_pDetail);
+    setTabOrder(btnClear, btnPreview);
+    setTabOrder(btnPreview, m_pDetail);
 }
 
 // The rows are rebuilt, all ticked, only for a new load: coming forward
@@ -174,4 +179,13 @@ void CxRecordPage::DetailClick_() {
         return;
     std::unique_ptr<QDialog> dialog(m_kind.createDetail(record, window()));
     m_showDetail(*dialog);
+}
+
+// The ticked records go to SelectedRecords as Next hands them on, and the
+// preview looks at those; Next fills it again.
+void CxRecordPage::btnPreviewClick_() {
+    if (!CollectTicked_())
+        return;
+    TfmPreview preview(m_controller, window());
+    prompts::Exec(preview);
 }

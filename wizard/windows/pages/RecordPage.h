@@ -53,6 +53,8 @@ public:
 
     QPushButton* btnSelAll;
     QPushButton* btnClear;
+    // What the update would change in the ticked records, before it runs.
+    QPushButton* btnPreview;
 
 protected:
     QTreeView* List_() const { return m_pList; }
@@ -71,6 +73,7 @@ private:
     void btnSelAllClick();
     void btnClearClick();
     void DetailClick_();
+    void btnPreviewClick_();
 
     const tagRecordPageKind& m_kind;
     CxRecordListModel* m_pModel;

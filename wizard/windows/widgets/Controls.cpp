@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -25,6 +26,19 @@ QLineEdit* LimitedEdit(const char* name, int maxLength, QWidget* parent) {
 void CentreOnScreen(QWidget* window) {
     if (QScreen* screen = QGuiApplication::primaryScreen())
         window->move(screen->availableGeometry().center() - window->rect().center());
+}
+
+QWidget* TitleBand(QWidget* dialog, const QString& text, QLabel** title) {
+    auto* band = Named<QWidget>("pTitle", dialog);
+    band->setAttribute(Qt::WA_StyledBackground);
+    auto* label = Named<QLabel>("lblTitle", text, band);
+    label->setTextFormat(Qt::PlainText);
+    auto* row = new QHBoxLayout(band);
+    row->setContentsMargins(16, 14, 16, 14);
+    row->addWidget(label);
+    if (title)
+        *title = label;
+    return band;
 }
 
 QVBoxLayout* DialogBody(QWidget* dialog, QWidget* band) {

@@ -5,6 +5,8 @@
 #include <utility>
 
 class QHBoxLayout;
+class QLabel;
+class QString;
 class QLineEdit;
 class QPushButton;
 class QVBoxLayout;
@@ -26,6 +28,10 @@ QLineEdit* LimitedEdit(const char* name, int maxLength, QWidget* parent);
 
 // Places a top-level window in the middle of the primary screen's work area.
 void CentreOnScreen(QWidget* window);
+
+// The white band across a dialog's top ("pTitle") holding its title in bold
+// ("lblTitle", given back in `title`).
+QWidget* TitleBand(QWidget* dialog, const QString& text, QLabel** title);
 
 // A dialog's frame: `band` across the top, below it the body that the
 // dialog fills with its controls.
