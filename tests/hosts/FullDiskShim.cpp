@@ -11,6 +11,8 @@
 #include <string>
 #include <unistd.h>
 
+#include "ShimFile.h"
+
 namespace {
 
 struct tagTarget {
@@ -23,8 +25,8 @@ const tagTarget* Target() {
     static bool read = false;
     if (!read) {
         read = true;
-        const char* spec = std::getenv("ZEMBRIK_FULL_DISK");
-        const std::string text = spec ? spec : "";
+        const char* asked = std::getenv("ZEMBRIK_FULL_DISK");
+        const std::string text = asked ? asked : "";
         const std::size_t first = text.find(':'), last = text.rfind(':');
         if (first != std::string::npos && last > first &&
             text.compare(0, first, program_invocation_short_name) == 0) {
@@ -36,14 +38,8 @@ const tagTarget* Target() {
 }
 
 bool IsTarget(int fd, const tagTarget& target) {
-    char link[64], path[4096];
-    std::snprintf(link, sizeof link, "/proc/self/fd/%d", fd);
-    const ssize_t n = readlink(link, path, sizeof path - 1);
-    if (n <= 0)
-        return false;
-    path[n] = '\0';
-    const char* slash = std::strrchr(path, '/');
-    const std::string name = slash ? slash + 1 : path;
+    const std::string path = ShimFilePath(fd);
+    const std::string name = path.substr(path.rfind('/') + 1);
     const std::string& file = target.sFile;
     return name == file || name == file + ".new" || name.compare(0, file.size() + 5, file + ".tmp.") == 0;
 }

@@ -3,10 +3,10 @@
 // database holds exactly those changes.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <string>
 
 #include "NotesInstall.h"
+#include "Preloaded.h"
 #include "RunProgram.h"
 
 namespace {
@@ -26,19 +26,16 @@ TEST(BatchCutShort, TellsTheRecordsTheHelperWroteBeforeItEnded) {
     const std::string db = notes.DataFile("names.nsf");
     notes.Notesdb("create '" + db + "'");
     notes.Notesdb("seed '" + db + "' contacts " + std::to_string(kGroup + 2));
-    const char* asan = std::getenv("ASAN_OPTIONS");
-    const std::string asanOptions = asan ? asan : "";
-    setenv("ASAN_OPTIONS", (asanOptions + ":verify_asan_link_order=0").c_str(), 1);
-    setenv("LD_PRELOAD", KILL_SHIM, 1);
-    // The header, the first group's entries and outcomes, then two entries of
-    // the second: the helper ends before its third.
-    setenv("ZEMBRIK_KILL_AT_JOURNAL_WRITE", std::to_string(2 * kGroup + 3).c_str(), 1);
-    const RunResult r = RunProgram(
-        VXLN_BATCH_PROGRAM, {"contacts", "--contacts-db", db, "--append", "Job Title=!"},
-        notes.ProgramFolder());
-    unsetenv("LD_PRELOAD");
-    unsetenv("ZEMBRIK_KILL_AT_JOURNAL_WRITE");
-    asan ? setenv("ASAN_OPTIONS", asanOptions.c_str(), 1) : unsetenv("ASAN_OPTIONS");
+    RunResult r;
+    {
+        // The header, the first group's entries and outcomes, then two entries
+        // of the second: the helper ends before its third.
+        const testsupport::Preloaded kill(
+            KILL_SHIM, {{"ZEMBRIK_KILL_AT_JOURNAL_WRITE", std::to_string(2 * kGroup + 3)}});
+        r = RunProgram(VXLN_BATCH_PROGRAM,
+                       {"contacts", "--contacts-db", db, "--append", "Job Title=!"},
+                       notes.ProgramFolder());
+    }
 
     EXPECT_EQ(r.status, 1) << r.out << r.err;
     EXPECT_NE(r.out.find("Records Upated: 130 records in total\n128 of 130 records were written "

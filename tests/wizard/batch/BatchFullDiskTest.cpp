@@ -4,11 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <cstdlib>
 #include <string>
 #include <vector>
 
 #include "NotesInstall.h"
+#include "Preloaded.h"
 #include "RunProgram.h"
 
 namespace {
@@ -26,19 +26,10 @@ protected:
     // vxln-batch appending to every job title, with `full` (PROGRAM:FILE:N)
     // failing one file's writes.
     RunResult Batch(const std::string& full) const {
-        const char* asan = std::getenv("ASAN_OPTIONS");
-        const std::string asanOptions = asan ? asan : "";
-        // A sanitized program takes a library before the sanitizer's runtime.
-        setenv("ASAN_OPTIONS", (asanOptions + ":verify_asan_link_order=0").c_str(), 1);
-        setenv("LD_PRELOAD", FULL_DISK_SHIM, 1);
-        setenv("ZEMBRIK_FULL_DISK", full.c_str(), 1);
-        const RunResult r = RunProgram(
-            VXLN_BATCH_PROGRAM, {"contacts", "--contacts-db", Db(), "--append", "Job Title=!"},
-            notes.ProgramFolder());
-        unsetenv("LD_PRELOAD");
-        unsetenv("ZEMBRIK_FULL_DISK");
-        asan ? setenv("ASAN_OPTIONS", asanOptions.c_str(), 1) : unsetenv("ASAN_OPTIONS");
-        return r;
+        const testsupport::Preloaded disk(FULL_DISK_SHIM, {{"ZEMBRIK_FULL_DISK", full}});
+        return RunProgram(VXLN_BATCH_PROGRAM,
+                          {"contacts", "--contacts-db", Db(), "--append", "Job Title=!"},
+                          notes.ProgramFolder());
     }
 
     NotesInstall notes;

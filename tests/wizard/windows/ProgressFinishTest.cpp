@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -15,6 +14,7 @@
 #include <QTreeWidget>
 
 #include "NotesInstall.h"
+#include "Preloaded.h"
 #include "TestSupport.h"
 #include "WindowsTestSupport.h"
 #include "common/lotus/exchange/CxLNAddr.h"
@@ -82,6 +82,16 @@ protected:
         return bar;
     }
     QString Text(const char* label) const { return Get<QLabel>(label)->text(); }
+    // An undo asked for twice: No leaves the contacts `changed`, Yes puts
+    // them back as they were `before`.
+    void AnswerNoThenYes(QPushButton* undo, const std::string& changed, const std::string& before) {
+        prompts.AnswerMessage(QMessageBox::No);
+        undo->click();
+        EXPECT_EQ(notes.Dump("names.nsf"), changed);
+        prompts.AnswerMessage(QMessageBox::Yes);
+        undo->click();
+        EXPECT_EQ(notes.Dump("names.nsf"), before);
+    }
 
     NotesInstall notes;
     const std::string db = notes.DataFile("names.nsf");
@@ -204,12 +214,7 @@ TEST_F(ProgressFinish, TheUndoButtonTakesBackTheRunAfterAsking) {
     const std::string changed = notes.Dump("names.nsf");
     ASSERT_NE(changed, before);
 
-    prompts.AnswerMessage(QMessageBox::No);
-    undo->click();
-    EXPECT_EQ(notes.Dump("names.nsf"), changed);
-    prompts.AnswerMessage(QMessageBox::Yes);
-    undo->click();
-    EXPECT_EQ(notes.Dump("names.nsf"), before);
+    AnswerNoThenYes(undo, changed, before);
     EXPECT_EQ(Text("lblResult"), "The run was undone: 2 items put back, 0 left.");
     EXPECT_FALSE(undo->isEnabled());
     ASSERT_EQ(prompts.Records().size(), 2u);
@@ -265,12 +270,7 @@ TEST_F(ProgressFinish, EarlierRunsListsTheJournalAndUndoesAChosenRun) {
         EXPECT_EQ(item->text(0), "JobTitle");
         EXPECT_EQ(item->text(2), item->text(1) + "!");
 
-        prompts.AnswerMessage(QMessageBox::No);
-        undo->click();
-        EXPECT_EQ(notes.Dump("names.nsf"), changed);
-        prompts.AnswerMessage(QMessageBox::Yes);
-        undo->click();
-        EXPECT_EQ(notes.Dump("names.nsf"), before);
+        AnswerNoThenYes(undo, changed, before);
         EXPECT_EQ(Find<QLabel>(&dialog, "lblUndo")->text(),
                   "The run was undone: 2 items put back, 0 left.");
         EXPECT_EQ(runs->topLevelItemCount(), 2);
@@ -302,15 +302,10 @@ TEST_F(ProgressFinish, AWriteBackCutShortTellsHowManyRecordsTheHelperWrote) {
     c().GetSettings().RecordPauseMs = 0;
     // Journal writes: the header, seven entries, then each document's outcome
     // after its store: the third outcome is never written.
-    const char* asan = std::getenv("ASAN_OPTIONS");
-    const std::string asanOptions = asan ? asan : "";
-    setenv("ASAN_OPTIONS", (asanOptions + ":verify_asan_link_order=0").c_str(), 1);
-    setenv("LD_PRELOAD", KILL_SHIM, 1);
-    setenv("ZEMBRIK_KILL_AT_JOURNAL_WRITE", "11", 1);
-    Run();
-    unsetenv("LD_PRELOAD");
-    unsetenv("ZEMBRIK_KILL_AT_JOURNAL_WRITE");
-    asan ? setenv("ASAN_OPTIONS", asanOptions.c_str(), 1) : unsetenv("ASAN_OPTIONS");
+    {
+        const testsupport::Preloaded kill(KILL_SHIM, {{"ZEMBRIK_KILL_AT_JOURNAL_WRITE", "11"}});
+        Run();
+    }
 
     EXPECT_EQ(Text("lblRec"), "7 records in total");
     EXPECT_EQ(Text("lblWritten"), "2 of 7 records were written before the helper program ended; "

@@ -117,6 +117,16 @@ protected:
         PassDefinitions();
     }
 
+    // From the selection page back to the access page and on: a new load.
+    void LoadAgain() {
+        Prev();
+        Prev();
+        ASSERT_EQ(Step(), 1);
+        Next();
+        ASSERT_EQ(Step(), 2);
+        PassDefinitions();
+    }
+
     // Moves on from the definitions page, which wants one definition.
     void PassDefinitions() {
         CxList* definitions = main->Controller().GetUpdateDefinitions();
@@ -341,12 +351,7 @@ TEST_P(EveryKind, FindShowsTheRowsThatHoldTheTextAndTicksActOnThemAlone) {
 
     // A new load clears the box and shows its rows in their own order.
     find->setText(text);
-    Prev();
-    Prev();
-    ASSERT_EQ(Step(), 1);
-    Next();
-    ASSERT_EQ(Step(), 2);
-    PassDefinitions();
+    LoadAgain();
     EXPECT_EQ(find->text(), "");
     ASSERT_EQ(list->model()->rowCount(), 6);
     EXPECT_EQ(list->model()->index(0, 0).data(), kind.firstRow[0]);
@@ -503,13 +508,7 @@ TEST_F(RecordPages, ReturningKeepsTheTicksAndOnlyANewLoadResetsThem) {
     PassDefinitions();
     EXPECT_EQ(Ticks(kContacts), expected);
 
-    // Back to the access page and on: a new load.
-    Prev();
-    Prev();
-    ASSERT_EQ(Step(), 1);
-    Next();
-    ASSERT_EQ(Step(), 2);
-    PassDefinitions();
+    LoadAgain();
     EXPECT_EQ(Ticks(kContacts), std::vector<bool>(30, true));
     EXPECT_EQ(List(kContacts)->currentIndex().row(), 0);
     Next();
