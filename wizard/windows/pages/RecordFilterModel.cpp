@@ -39,8 +39,15 @@ CxRecordFilterModel::CxRecordFilterModel(CxRecordListModel* rows, const tagRecor
 void CxRecordFilterModel::RowsReset_() {
     m_search.Reset(m_pRows->rowCount(),
                    [this](int row, std::vector<std::string>* texts) { RowTexts_(row, texts); });
-    if (m_pRows->rowCount() > 0)
+    SetReadAhead(m_bReadAhead);
+}
+
+void CxRecordFilterModel::SetReadAhead(bool on) {
+    m_bReadAhead = on;
+    if (on && m_pRows->rowCount() > 0)
         m_readAhead.start();
+    else
+        m_readAhead.stop();
 }
 
 // A slice at a time, so the window answers between slices.

@@ -24,6 +24,9 @@ public:
     int ShownCount() const { return rowCount(); }
 
     void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
+    // Reads the rows' texts ahead, a slice at a time, while `on`: only while
+    // the page is shown, when its rows' records are sure to be there.
+    void SetReadAhead(bool on);
 
 protected:
     bool filterAcceptsRow(int row, const QModelIndex& parent) const override;
@@ -41,6 +44,7 @@ private:
     RecordTextFn m_text;
     CxRecordSearch m_search;
     QTimer m_readAhead; // reads the rows' texts while the user looks
+    bool m_bReadAhead = false;
     std::vector<unsigned char> m_shown; // by row; empty: every row
     std::vector<std::string> m_keys;    // the sorted column's texts by row
 };

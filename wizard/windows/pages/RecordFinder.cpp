@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include <QEvent>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -33,9 +34,16 @@ CxRecordFinder::CxRecordFinder(CxRecordListModel* rows, CxRecordFilterModel* sho
     lblFind->setBuddy(edtFind);
     lblShown = Named<QLabel>("lblShown", parent);
     connect(edtFind, &QLineEdit::textChanged, this, &CxRecordFinder::Find_);
+    parent->installEventFilter(this);
     connect(rows, &QAbstractItemModel::dataChanged, this, &CxRecordFinder::CountLater_);
     connect(rows, &QAbstractItemModel::modelReset, this, &CxRecordFinder::Count_);
     Count_();
+}
+
+bool CxRecordFinder::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Show || event->type() == QEvent::Hide)
+        m_pShown->SetReadAhead(event->type() == QEvent::Show);
+    return QObject::eventFilter(watched, event);
 }
 
 void CxRecordFinder::Clear() {

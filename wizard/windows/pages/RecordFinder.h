@@ -26,6 +26,10 @@ public:
     QLineEdit* edtFind;
     QLabel* lblShown;
 
+protected:
+    // The page shown or hidden: the rows' texts are read ahead only while shown.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void Find_(const QString& text);
     // Counts once, after a burst of changes has settled.
