@@ -2,7 +2,8 @@
 // $ZEMBRIK_FULL_DISK is "PROGRAM:FILE:N": in the program named PROGRAM, the
 // Nth write to the file named FILE (or to a temporary file of it, FILE.tmp.*
 // and FILE.new) and every write after it fail with ENOSPC, as on a file
-// system that has just filled up.
+// system that has just filled up. "PROGRAM#K:FILE:N" picks the Kth run of
+// PROGRAM, counted in the file $ZEMBRIK_FULL_DISK_RUNS.
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -20,6 +21,21 @@ struct tagTarget {
     int nAt = 0;
 };
 
+// This process is the how-manieth run of its program: counted in `counter`.
+int ThisRun(const char* counter) {
+    int runs = 0;
+    if (std::FILE* in = counter ? std::fopen(counter, "r") : nullptr) {
+        if (std::fscanf(in, "%d", &runs) != 1)
+            runs = 0;
+        std::fclose(in);
+    }
+    if (std::FILE* out = counter ? std::fopen(counter, "w") : nullptr) {
+        std::fprintf(out, "%d\n", runs + 1);
+        std::fclose(out);
+    }
+    return runs + 1;
+}
+
 const tagTarget* Target() {
     static tagTarget target;
     static bool read = false;
@@ -28,8 +44,12 @@ const tagTarget* Target() {
         const char* asked = std::getenv("ZEMBRIK_FULL_DISK");
         const std::string text = asked ? asked : "";
         const std::size_t first = text.find(':'), last = text.rfind(':');
+        const std::string program = text.substr(0, first);
+        const std::size_t hash = program.find('#');
         if (first != std::string::npos && last > first &&
-            text.compare(0, first, program_invocation_short_name) == 0) {
+            program.substr(0, hash) == program_invocation_short_name &&
+            (hash == std::string::npos ||
+             ThisRun(std::getenv("ZEMBRIK_FULL_DISK_RUNS")) == std::atoi(program.c_str() + hash + 1))) {
             target.sFile = text.substr(first + 1, last - first - 1);
             target.nAt = std::atoi(text.c_str() + last + 1);
         }

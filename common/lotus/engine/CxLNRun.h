@@ -14,6 +14,7 @@ void LNReportRunFailure(CxLNBaseUtil* util, const char* format, const char* valu
 
 template <class Util> bool LNRun(Util* util) {
     LNResetRunStop();
+    LNResetReportStop();
     util->InitErrorReport();
     // Without its error file the run could not tell how it went.
     if (!LNStopReason().empty())

@@ -10,7 +10,6 @@ namespace {
 struct tagRunStop {
     bool bBusy = false;
     bool bTold = false;
-    std::string sReport; // why the run's report could not be written
 };
 
 tagRunStop& State() {
@@ -18,11 +17,18 @@ tagRunStop& State() {
     return state;
 }
 
+// Why the run's report could not be written. Apart from the rest: a step
+// that starts its own stop state again must not forget it.
+std::string& ReportFailure() {
+    static std::string why;
+    return why;
+}
+
 } // namespace
 
 std::string LNStopReason() {
-    if (!State().sReport.empty())
-        return State().sReport;
+    if (!ReportFailure().empty())
+        return ReportFailure();
     if (State().bBusy)
         return "the database stayed busy through its wait: another process is using it";
     if (platform::ParentEnded())
@@ -56,10 +62,14 @@ void CxLNBaseUtil::StopOnRequest() {
 }
 
 void LNStopForReport(const std::string& why) {
-    if (State().sReport.empty()) {
-        State().sReport = why;
+    if (ReportFailure().empty()) {
+        ReportFailure() = why;
         CX_LOG_ERROR("The run stops: %s.", why.c_str());
     }
+}
+
+void LNResetReportStop() {
+    ReportFailure().clear();
 }
 
 void LNResetRunStop() {

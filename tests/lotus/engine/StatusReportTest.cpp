@@ -22,7 +22,7 @@ namespace {
 class StatusReport : public ::testing::Test {
 protected:
     void SetUp() override {
-        LNResetRunStop();
+        LNResetReportStop();
         m_util.SetTempFilePath(m_dir.Folder().c_str());
         m_util.SetErrorFile("Err.dat");
         m_util.SetStatusFile("Status.dat");
@@ -34,7 +34,7 @@ protected:
         return value;
     }
 
-    void TearDown() override { LNResetRunStop(); }
+    void TearDown() override { LNResetReportStop(); }
 
     TempDir m_dir;
     CxLNBaseUtil m_util;
@@ -101,7 +101,7 @@ TEST_F(StatusReport, AReportThatCanNotBeWrittenStopsTheRun) {
     };
     for (const auto& k : cases) {
         SCOPED_TRACE(k.what);
-        LNResetRunStop();
+        LNResetReportStop();
         m_util.SetTempFilePath(m_dir.Folder().c_str());
         k.report(m_util);
         EXPECT_EQ(LNStopReason(), "");
@@ -114,7 +114,7 @@ TEST_F(StatusReport, AReportThatCanNotBeWrittenStopsTheRun) {
             << LNStopReason();
     }
     // Without a file to write, nothing is asked of the disk.
-    LNResetRunStop();
+    LNResetReportStop();
     m_util.SetStatusFile("");
     m_util.SetErrorFile("");
     m_util.ReportStatus("nowhere");

@@ -26,13 +26,17 @@ protected:
     // vxln-batch appending to every job title, with `full` (PROGRAM:FILE:N)
     // failing one file's writes.
     RunResult Batch(const std::string& full) const {
-        const testsupport::Preloaded disk(FULL_DISK_SHIM, {{"ZEMBRIK_FULL_DISK", full}});
+        std::remove(runs.File("runs").c_str());
+        const testsupport::Preloaded disk(
+            FULL_DISK_SHIM,
+            {{"ZEMBRIK_FULL_DISK", full}, {"ZEMBRIK_FULL_DISK_RUNS", runs.File("runs")}});
         return RunProgram(VXLN_BATCH_PROGRAM,
                           {"contacts", "--contacts-db", Db(), "--append", "Job Title=!"},
                           notes.ProgramFolder());
     }
 
     NotesInstall notes;
+    testsupport::TempDir runs; // counts the helper's runs
 };
 
 TEST_F(BatchFullDisk, EveryFileThatCanNotBeWrittenFailsTheRunAndChangesNothing) {
@@ -54,6 +58,8 @@ TEST_F(BatchFullDisk, EveryFileThatCanNotBeWrittenFailsTheRunAndChangesNothing) 
         {host + ":LNAddrStatus.dat:3", "Failed to search"},
         // Without its error report the helper ends with a failure code.
         {host + ":LNAddrErr.dat:1", "exited with code 1"},
+        // The helper of the write-back (its second run) stops before its first document.
+        {host + "#2:LNAddrErr.dat:1", "exited with code 1"},
     };
     const std::string before = notes.Dump("names.nsf");
     for (const auto& k : cases) {
