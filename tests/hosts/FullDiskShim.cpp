@@ -3,7 +3,8 @@
 // Nth write to the file named FILE (or to a temporary file of it, FILE.tmp.*
 // and FILE.new) and every write after it fail with ENOSPC, as on a file
 // system that has just filled up. "PROGRAM#K:FILE:N" picks the Kth run of
-// PROGRAM, counted in the file $ZEMBRIK_FULL_DISK_RUNS.
+// PROGRAM, counted in the file $ZEMBRIK_FULL_DISK_RUNS. FILE "(unnamed)"
+// stands for a file made without a name (O_TMPFILE), named once written.
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -61,6 +62,8 @@ bool IsTarget(int fd, const tagTarget& target) {
     const std::string path = ShimFilePath(fd);
     const std::string name = path.substr(path.rfind('/') + 1);
     const std::string& file = target.sFile;
+    if (file == "(unnamed)")
+        return !name.empty() && name[0] == '#' && ShimEndsWith(name, " (deleted)");
     return name == file || name == file + ".new" || name.compare(0, file.size() + 5, file + ".tmp.") == 0;
 }
 
