@@ -60,6 +60,7 @@ TEST_F(BatchFullDisk, EveryFileThatCanNotBeWrittenFailsTheRunAndChangesNothing) 
         {host + ":LNAddrErr.dat:1", "exited with code 1"},
         // The helper of the write-back (its second run) stops before its first document.
         {host + "#2:LNAddrErr.dat:1", "exited with code 1"},
+        {host + "#2:LNAddrStatus.dat:1", "LNAddrStatus.dat can not be written"},
     };
     const std::string before = notes.Dump("names.nsf");
     for (const auto& k : cases) {

@@ -132,6 +132,10 @@ TEST_F(ProgressFinish, TheBarStepsThroughTheRecordsAndTheFinishPageCountsThem) {
         EXPECT_FALSE(Get<QPushButton>("btnPrev")->isEnabled());
         EXPECT_FALSE(Get<QPushButton>("btnNext")->isEnabled());
         EXPECT_EQ(Get<QLabel>("lblStatus")->text(), "Update finishing ... ");
+        // What the helper said last, under the bar.
+        EXPECT_EQ(Text("lblHelper"),
+                  QString("Writing the changes back to Lotus Notes: %1 documents stored so far.")
+                      .arg(k.records));
     }
     const std::string dump = notes.Dump("names.nsf");
     size_t checked = 0;
