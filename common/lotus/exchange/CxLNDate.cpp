@@ -118,7 +118,7 @@ void RepeatToComm(const tagCxLNDateRec* notes, tagCommDateRec* common) {
 } // namespace
 
 CxLNDateUtil::CxLNDateUtil()
-    : CxLNBaseUtil(), m_pDataMgr(nullptr), m_pFile(nullptr), m_pRecList(nullptr) {
+    : CxLNBaseUtil(), m_pDataMgr(nullptr), m_pFile(nullptr), m_pRecList(nullptr), m_pStore(nullptr) {
     Kind::Create(this);
 }
 
@@ -176,6 +176,10 @@ bool CxLNDateUtil::LoadFromFile(const char* name, bool workOnly) {
 
 bool CxLNDateUtil::SaveToFile(const char* name) {
     return Kind::SaveToFile(this, name);
+}
+
+bool CxLNDateUtil::ForEachRecord(const std::function<bool(tagCxLNDateRec* rec)>& fn) {
+    return Kind::ForEachRec(this, fn);
 }
 
 bool CxLNDateUtil::WriteParamFile() {

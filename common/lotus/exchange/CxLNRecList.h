@@ -1,12 +1,16 @@
 // What the four Notes data classes do alike with their record lists: copies
 // on the C heap, the link of each Notes record with its common record, and
-// the walk over an exchange data file.
+// the walk over an exchange data file. A list may key records that its
+// store keeps (CxLNRecStore) beside records it holds in memory.
 #pragma once
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 #include <vector>
 
+#include "common/lotus/exchange/CxLNRecStore.h"
 #include "common/lotus/exchange/CxLNRecords.h"
 #include "common/misc/CxDebugUtil.h"
 #include "common/misc/CxFile.h"
@@ -57,23 +61,37 @@ template <class Comm, class Rec, class Mgr> void LNDelRec(CxList* list, Mgr* mgr
 // What a successful write-back leaves behind: records written to their
 // documents are done, and records whose documents were deleted go together
 // with their common records. Without this every later write-back would
-// create the added documents once more.
-template <class Comm, class Rec, class Mgr> void LNResetWrittenRecs(CxList* list, Mgr* mgr) {
+// create the added documents once more. Records only the store keeps change
+// there, and are never made for it.
+template <class Comm, class Rec, class Mgr>
+void LNResetWrittenRecs(CxList* list, Mgr* mgr, CxLNRecStore* store) {
     std::vector<Rec*> deleted;
-    for (void* p = list->GetFirst(); p; p = list->GetNext()) {
-        Rec* rec = static_cast<Rec*>(p);
-        if (rec->nAction == LN_ACTION_WRITE)
-            rec->nAction = LN_ACTION_NONE;
-        else if (rec->nAction == LN_ACTION_DELETE)
-            deleted.push_back(rec);
-    }
+    std::vector<const void*> deletedKeys;
+    list->ForEachHeld([&](void* element, const void* key) {
+        if (Rec* rec = static_cast<Rec*>(element)) {
+            if (rec->nAction == LN_ACTION_WRITE)
+                rec->nAction = LN_ACTION_NONE;
+            else if (rec->nAction == LN_ACTION_DELETE)
+                deleted.push_back(rec);
+            return;
+        }
+        const tagLNRecSlot* slot = static_cast<const tagLNRecSlot*>(key);
+        if (slot->nAction == LN_ACTION_WRITE)
+            store->SetHeader(key, LN_ACTION_NONE, slot->nOrigin);
+        else if (slot->nAction == LN_ACTION_DELETE)
+            deletedKeys.push_back(key);
+    });
     for (Rec* rec : deleted)
         LNDelRec<Comm>(list, mgr, rec);
+    for (const void* key : deletedKeys) {
+        list->RemoveKey(key);
+        mgr->GetRecords()->RemoveKey(key);
+    }
 }
 
+// Frees the records the list holds in memory; those it only keys are the store's.
 template <class Rec> void LNClearRecs(CxList* list) {
-    for (void* p = list->GetFirst(); p; p = list->GetNext())
-        std::free(p);
+    list->ForEachHeld([](void* element, const void*) { std::free(element); });
     list->RemoveAll(false);
 }
 
@@ -166,10 +184,18 @@ bool LNLoadRecFile(CxFile* file, CxList* list, Mgr* mgr, const char* path, std::
     return true;
 }
 
+// Writes every record of `list` in list order: those in memory through
+// `writeRec`, those only `store` keeps as their bytes. A file the store
+// reads its records from is written beside its place and renamed over it,
+// so those records stay readable while it is written and after.
 template <class Rec, class WriteRec>
-bool LNSaveRecFile(CxFile* file, CxList* list, const char* path, const tagLNFileTexts& texts,
-                   WriteRec writeRec) {
-    if (!file->Open(path, "wb")) {
+bool LNSaveRecFile(CxFile* file, CxList* list, CxLNRecStore* store, const char* path,
+                   const tagLNFileTexts& texts, WriteRec writeRec) {
+    const bool beside = store->ReadsFrom(path);
+    const std::string temporary = beside ? std::string(path) + ".new" : std::string(path);
+    if (beside)
+        std::remove(temporary.c_str());
+    if (!file->Open(temporary.c_str(), "wb")) {
         CX_LOG_ERROR(texts.szSaveOpenFailed, path);
         return false;
     }
@@ -177,13 +203,21 @@ bool LNSaveRecFile(CxFile* file, CxList* list, const char* path, const tagLNFile
     file->WriteInt(count);
     if (texts.szCount)
         CX_LOG_INFO(texts.szCount, count);
-    for (void* p = list->GetFirst(); p; p = list->GetNext())
-        writeRec(static_cast<Rec*>(p));
+    bool read = true;
+    list->ForEachHeld([&](void* element, const void* key) {
+        if (element)
+            writeRec(static_cast<Rec*>(element));
+        else if (read)
+            read = store->WriteRec(file, key);
+    });
     // A full disk must not pass for a written file.
     const bool written = !file->AtEnd();
     file->Close();
-    if (!written) {
-        CX_LOG_ERROR("Failed to write file: %s", path);
+    if (!read || !written || (beside && std::rename(temporary.c_str(), path) != 0)) {
+        if (beside)
+            std::remove(temporary.c_str());
+        if (read)
+            CX_LOG_ERROR("Failed to write file: %s", path);
         return false;
     }
     if (texts.szSaveDone)

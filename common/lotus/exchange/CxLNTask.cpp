@@ -77,7 +77,7 @@ void DueDateToComm(double dueDate, int32_t* seconds) {
 } // namespace
 
 CxLNTaskUtil::CxLNTaskUtil()
-    : CxLNBaseUtil(), m_pDataMgr(nullptr), m_pFile(nullptr), m_pRecList(nullptr) {
+    : CxLNBaseUtil(), m_pDataMgr(nullptr), m_pFile(nullptr), m_pRecList(nullptr), m_pStore(nullptr) {
     Kind::Create(this);
 }
 
@@ -135,6 +135,10 @@ bool CxLNTaskUtil::LoadFromFile(const char* name, bool workOnly) {
 
 bool CxLNTaskUtil::SaveToFile(const char* name) {
     return Kind::SaveToFile(this, name);
+}
+
+bool CxLNTaskUtil::ForEachRecord(const std::function<bool(tagCxLNTaskRec* rec)>& fn) {
+    return Kind::ForEachRec(this, fn);
 }
 
 bool CxLNTaskUtil::WriteParamFile() {
