@@ -45,6 +45,11 @@ const tagLNFileField kFileFields[] = {
     LN_FLAG(tagCxLNDateRec, bPrivate),
 };
 
+// What only a load from Lotus Notes knows.
+const tagLNRecPart kExtras[] = {
+    {offsetof(tagCxLNDateRec, bResponse), sizeof(tagCxLNDateRec::bResponse)},
+};
+
 const tagLNKind kKind = {
     {2, "Zembrik.LNDateHost", "Start loading Lotus Notes Calendar.",
      "Load Lotus Notes Calendar information successfully.",
@@ -65,6 +70,8 @@ const tagLNKind kKind = {
         "Failed to open file: %s",
         "Failed to open file: %s",
     },
+    kExtras,
+    sizeof kExtras / sizeof kExtras[0],
 };
 
 using Kind = CxLNKindUtil<CxLNDateUtil, kKind>;

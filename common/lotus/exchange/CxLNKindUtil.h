@@ -28,6 +28,8 @@ struct tagLNKind {
     const char* szLoadStart; // take the file name; null ones are not written
     const char* szSaveStart;
     tagLNFileTexts texts;
+    const tagLNRecPart* pExtras = nullptr; // what a load fills beyond the file
+    std::size_t nExtraCount = 0;
 };
 
 template <class Util, const tagLNKind& Kind> struct CxLNKindUtil {
@@ -37,6 +39,7 @@ template <class Util, const tagLNKind& Kind> struct CxLNKindUtil {
 
     static tagLNRecShape Shape() {
         return {Kind.pFields,       Kind.nFieldCount,
+                Kind.pExtras,       Kind.nExtraCount,
                 sizeof(Rec),        offsetof(Rec, pCommRec),
                 sizeof(Comm),       offsetof(Comm, pUserData),
                 offsetof(Comm, nUserDataSize),

@@ -14,6 +14,7 @@ template <class Util, const tagLNKind& Kind> struct CxLNKindUtil;
 #ifdef LNACCESS_ENGINE
 struct tagLNRecField;
 template <class Util> struct CxLNRecordEdit;
+template <class Util> struct CxLNLoadStream;
 #endif
 
 class CxLNNoteUtil : public CxLNBaseUtil {
@@ -48,6 +49,7 @@ public:
     bool DelRecord(tagCommNoteRec* common, bool submit);
     bool SyncRecord(tagCommNoteRec* common, bool submit);
     template <class Util> friend struct CxLNRecordEdit;
+    template <class Util> friend struct CxLNLoadStream;
 #endif
     static bool ToCommRec(tagCxLNNoteRec* notes, tagCommNoteRec* common);
 

@@ -184,14 +184,17 @@ bool LNLoadRecFile(CxFile* file, CxList* list, Mgr* mgr, const char* path, std::
     return true;
 }
 
+// Whether `path` names a regular file (not a link, a device or nothing).
+bool LNIsRegularFile(const char* path);
+
 // Writes every record of `list` in list order: those in memory through
-// `writeRec`, those only `store` keeps as their bytes. A file the store
-// reads its records from is written beside its place and renamed over it,
-// so those records stay readable while it is written and after.
+// `writeRec`, those only `store` keeps as their bytes. A file that is there
+// is written beside its place and renamed over it, so whoever reads records
+// from it (a store) still reads the same bytes while it is written and after.
 template <class Rec, class WriteRec>
 bool LNSaveRecFile(CxFile* file, CxList* list, CxLNRecStore* store, const char* path,
                    const tagLNFileTexts& texts, WriteRec writeRec) {
-    const bool beside = store->ReadsFrom(path);
+    const bool beside = LNIsRegularFile(path);
     const std::string temporary = beside ? std::string(path) + ".new" : std::string(path);
     if (beside)
         std::remove(temporary.c_str());

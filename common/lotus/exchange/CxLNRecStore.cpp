@@ -56,6 +56,7 @@ void CxLNRecStore::Clear() {
     m_held.clear();
     m_nHeldUsed = m_nHeldBlock = 0;
     m_sDamage.clear();
+    m_bStreamFailed = false;
 }
 
 bool CxLNRecStore::Open(const char* path, std::size_t recordBytes, bool workOnly,
@@ -132,18 +133,22 @@ bool CxLNRecStore::BeginStream(const char* folder) {
     return true;
 }
 
-const tagLNRecSlot* CxLNRecStore::Append(const void* rec) {
+const tagLNRecSlot* CxLNRecStore::Append(const void* rec, bool withComm) {
     m_bytes.clear();
     LNEncodeFields(rec, m_shape.pFields, m_shape.nFieldCount, &m_bytes);
     const int64_t at = m_stream.Append(m_bytes);
-    if (at < 0)
+    if (at < 0) {
+        m_bStreamFailed = true;
         return nullptr;
+    }
     tagLNRecSlot slot;
+    slot.bNoComm = !withComm;
     slot.nAt = at;
     slot.nBytes = static_cast<uint32_t>(m_bytes.size());
     slot.nHash = CxLNRecHash::Of(m_bytes.data(), m_bytes.size());
     slot.nCanonical = 1;
     ReadHeader(rec, &slot.nAction, &slot.nOrigin);
+    KeepExtras_(slot, rec);
     m_slots.push_back(slot);
     return &m_slots.back();
 }
@@ -154,11 +159,13 @@ bool CxLNRecStore::EndStream() {
     const bool ended = m_stream.End(static_cast<int32_t>(m_slots.size()));
     m_file.Grow(m_stream.Size());
     m_stream.Begin(nullptr);
+    m_bStreamFailed = m_bStreamFailed || !ended;
     return ended;
 }
 
 bool CxLNRecStore::PublishAs(const char* path, const CxList& list) {
-    if (m_stream.IsOpen() || !m_file.IsOpen() || list.GetCount() != m_slots.size())
+    if (m_stream.IsOpen() || m_bStreamFailed || !m_file.IsOpen() ||
+        list.GetCount() != m_slots.size())
         return false;
     std::size_t index = 0;
     bool same = true;
@@ -169,11 +176,9 @@ bool CxLNRecStore::PublishAs(const char* path, const CxList& list) {
     return same && CxLNRecStream::Publish(m_file.Fd(), path);
 }
 
-bool CxLNRecStore::ReadsFrom(const char* path) const {
-    struct stat named, opened;
-    return m_file.IsOpen() && path && lstat(path, &named) == 0 && S_ISREG(named.st_mode) &&
-           fstat(m_file.Fd(), &opened) == 0 && named.st_dev == opened.st_dev &&
-           named.st_ino == opened.st_ino;
+bool LNIsRegularFile(const char* path) {
+    struct stat st;
+    return path && lstat(path, &st) == 0 && S_ISREG(st.st_mode);
 }
 
 const unsigned char* CxLNRecStore::Loaded_(const tagLNRecSlot& slot) {
@@ -192,7 +197,7 @@ const unsigned char* CxLNRecStore::Loaded_(const tagLNRecSlot& slot) {
     return bytes;
 }
 
-const unsigned char* CxLNRecStore::Current_(const tagLNRecSlot& slot, std::size_t* size) {
+const unsigned char* CxLNRecStore::CurrentBytes_(const tagLNRecSlot& slot, std::size_t* size) {
     if (slot.nHeld >= 0) {
         *size = slot.nHeldBytes;
         return HeldBytes_(slot.nHeld);
@@ -208,6 +213,46 @@ void CxLNRecStore::Damaged_(const tagLNRecSlot& slot) {
                 " no longer holds the records read from it: the record at byte " +
                 std::to_string(slot.nAt) + " changed since";
     CX_LOG_ERROR("%s.", m_sDamage.c_str());
+}
+
+std::size_t CxLNRecStore::ExtraBytes_() const {
+    std::size_t bytes = 0;
+    for (std::size_t i = 0; i < m_shape.nExtraCount; ++i)
+        bytes += m_shape.pExtras[i].nSize;
+    return bytes;
+}
+
+// Extras that are all zero take no room: a zeroed record has them already.
+void CxLNRecStore::KeepExtras_(tagLNRecSlot& slot, const void* rec) {
+    const unsigned char* base = static_cast<const unsigned char*>(rec);
+    bool any = false;
+    for (std::size_t i = 0; i < m_shape.nExtraCount && !any; ++i)
+        for (std::size_t b = 0; b < m_shape.pExtras[i].nSize && !any; ++b)
+            any = base[m_shape.pExtras[i].nOffset + b] != 0;
+    slot.nExtra = -1;
+    if (!any)
+        return;
+    unsigned char* to = Hold_(ExtraBytes_(), &slot.nExtra);
+    for (std::size_t i = 0; i < m_shape.nExtraCount; ++i) {
+        std::memcpy(to, base + m_shape.pExtras[i].nOffset, m_shape.pExtras[i].nSize);
+        to += m_shape.pExtras[i].nSize;
+    }
+}
+
+bool CxLNRecStore::Current_(tagLNRecSlot& slot, void* rec) {
+    std::size_t size = 0;
+    const unsigned char* bytes = CurrentBytes_(slot, &size);
+    if (!bytes || !Decode_(bytes, size, rec))
+        return false;
+    if (slot.nExtra >= 0) {
+        const unsigned char* from = HeldBytes_(slot.nExtra);
+        unsigned char* base = static_cast<unsigned char*>(rec);
+        for (std::size_t i = 0; i < m_shape.nExtraCount; ++i) {
+            std::memcpy(base + m_shape.pExtras[i].nOffset, from, m_shape.pExtras[i].nSize);
+            from += m_shape.pExtras[i].nSize;
+        }
+    }
+    return true;
 }
 
 bool CxLNRecStore::Decode_(const unsigned char* bytes, std::size_t size, void* rec) const {
@@ -231,12 +276,12 @@ bool CxLNRecStore::Make_(tagLNRecSlot& slot) {
         return true;
     if (slot.bRecGone || slot.bCommGone)
         return false;
+    if (slot.bNoComm)
+        return MakeAlone_(slot);
     void* rec = std::calloc(1, m_shape.nRecSize);
     void* comm = std::calloc(1, m_shape.nCommSize);
-    std::size_t size = 0;
-    const unsigned char* bytes = rec && comm ? Current_(slot, &size) : nullptr;
     // A record that did not change gives its common record at once.
-    const bool made = bytes && Decode_(bytes, size, rec) &&
+    const bool made = rec && comm && Current_(slot, rec) &&
                       (slot.nHeld < 0 ? m_shape.pToComm(rec, comm) : CommFrom_(slot, comm));
     if (!made) {
         std::free(rec);
@@ -251,6 +296,16 @@ bool CxLNRecStore::Make_(tagLNRecSlot& slot) {
     return true;
 }
 
+bool CxLNRecStore::MakeAlone_(tagLNRecSlot& slot) {
+    void* rec = std::calloc(1, m_shape.nRecSize);
+    if (!rec || !Current_(slot, rec)) {
+        std::free(rec);
+        return false;
+    }
+    slot.pRec = rec;
+    return true;
+}
+
 bool CxLNRecStore::ReadRec(const void* key, void* rec) {
     tagLNRecSlot& slot = *SlotOf_(key);
     if (slot.bRecGone)
@@ -259,9 +314,7 @@ bool CxLNRecStore::ReadRec(const void* key, void* rec) {
         std::memcpy(rec, slot.pRec, m_shape.nRecSize);
         return true;
     }
-    std::size_t size = 0;
-    const unsigned char* bytes = Current_(slot, &size);
-    return bytes && Decode_(bytes, size, rec);
+    return Current_(slot, rec);
 }
 
 bool CxLNRecStore::ReadComm(const void* key, void* comm) {
@@ -304,6 +357,7 @@ bool CxLNRecStore::KeepRec(const void* key, const void* rec) {
     slot.nHeld = at;
     slot.nHeldBytes = static_cast<uint32_t>(m_bytes.size());
     ReadHeader(rec, &slot.nAction, &slot.nOrigin);
+    KeepExtras_(slot, rec);
     return true;
 }
 

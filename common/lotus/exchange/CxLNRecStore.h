@@ -25,10 +25,20 @@ class CxFile;
 struct tagLNFileField;
 struct tagLNFileTexts;
 
+// Bytes of a record that the exchange file does not carry.
+struct tagLNRecPart {
+    std::size_t nOffset;
+    std::size_t nSize;
+};
+
 // What the store knows of a kind's Notes record and common record.
 struct tagLNRecShape {
     const tagLNFileField* pFields;
     std::size_t nFieldCount;
+    // What a load from Lotus Notes fills beyond the file: kept beside the
+    // record while its object lives, never written.
+    const tagLNRecPart* pExtras;
+    std::size_t nExtraCount;
     std::size_t nRecSize;
     std::size_t nRecLink; // where the Notes record keeps pCommRec
     std::size_t nCommSize;
@@ -42,6 +52,7 @@ struct tagLNRecSlot {
     int64_t nAt = 0;    // where its bytes as loaded start in the file
     uint64_t nHash = 0; // of those bytes
     int64_t nHeld = -1; // its bytes since it changed, in the store's memory; -1 none
+    int64_t nExtra = -1; // its bytes beyond the file, in the store's memory; -1 all zero
     uint32_t nBytes = 0;
     uint32_t nHeldBytes = 0;
     int32_t nAction = 0; // of its bytes now
@@ -51,6 +62,7 @@ struct tagLNRecSlot {
     int8_t nCanonical = -1; // 1: the loaded bytes are what writing the record gives; -1 not known
     bool bRecGone = false;  // its node left the record list or the manager's list
     bool bCommGone = false;
+    bool bNoComm = false; // it has no common record: only the record list keys it
 };
 
 class CxLNRecStore {
@@ -69,16 +81,14 @@ public:
     // A load that writes each record as it comes, into a new file in `folder`.
     bool BeginStream(const char* folder);
     bool IsStreaming() const { return m_stream.IsOpen(); }
-    // The record's slot; null when it could not be written.
-    const tagLNRecSlot* Append(const void* rec);
+    // The record's slot; null when it could not be written. Without
+    // `withComm` the record is made alone, its pCommRec null.
+    const tagLNRecSlot* Append(const void* rec, bool withComm);
     // The stream's records readable, its count at its head; false when a write failed.
     bool EndStream();
     // Names the streamed file `path` when the list holds exactly its records
     // as streamed, none of them made; false otherwise, or when it can not.
     bool PublishAs(const char* path, const CxList& list);
-
-    // Whether `path` names the file the records are read from.
-    bool ReadsFrom(const char* path) const;
 
     std::size_t Count() const { return m_slots.size(); }
     const tagLNRecSlot* Slot(std::size_t index) const { return &m_slots[index]; }
@@ -127,11 +137,16 @@ private:
         return static_cast<tagLNRecSlot*>(const_cast<void*>(key));
     }
     // The slot's bytes now (held or loaded), checked; null when they differ.
-    const unsigned char* Current_(const tagLNRecSlot& slot, std::size_t* size);
+    const unsigned char* CurrentBytes_(const tagLNRecSlot& slot, std::size_t* size);
     const unsigned char* Loaded_(const tagLNRecSlot& slot);
     bool Decode_(const unsigned char* bytes, std::size_t size, void* rec) const;
+    // The slot's record now: its bytes decoded, its extras restored.
+    bool Current_(tagLNRecSlot& slot, void* rec);
+    void KeepExtras_(tagLNRecSlot& slot, const void* rec);
+    std::size_t ExtraBytes_() const;
     bool CommFrom_(tagLNRecSlot& slot, void* comm);
     bool Make_(tagLNRecSlot& slot);
+    bool MakeAlone_(tagLNRecSlot& slot);
     unsigned char* Hold_(std::size_t size, int64_t* at);
     unsigned char* HeldBytes_(int64_t at);
     void Rewrite_(const unsigned char* bytes, std::size_t size);
@@ -148,6 +163,7 @@ private:
     std::size_t m_nHeldUsed = 0;                          // in the last block
     std::size_t m_nHeldBlock = 0;                         // its size
     std::string m_sDamage;
+    bool m_bStreamFailed = false; // a record of the stream may be missing from its file
     std::string m_bytes; // a record being written
     std::unique_ptr<unsigned char[]> m_scratch;
     CxView m_recs{this, CxView::RECS};

@@ -36,6 +36,13 @@ const tagLNFileField kFileFields[] = {
     LN_TEXT(tagCxLNTaskRec, szAlarmString),
 };
 
+// What only a load from Lotus Notes knows: the repeat items and the response mark.
+const tagLNRecPart kExtras[] = {
+    {offsetof(tagCxLNTaskRec, szRepeatUnit),
+     offsetof(tagCxLNTaskRec, bPrivate) - offsetof(tagCxLNTaskRec, szRepeatUnit)},
+    {offsetof(tagCxLNTaskRec, bResponse), sizeof(tagCxLNTaskRec::bResponse)},
+};
+
 const tagLNKind kKind = {
     {4, "Zembrik.LNTaskHost", "Start loading Lotus Notes Tasks.",
      "Load Lotus Notes Tasks information successfully.",
@@ -56,6 +63,8 @@ const tagLNKind kKind = {
         "Failed to open file: %s",
         "Failed to open file: %s",
     },
+    kExtras,
+    sizeof kExtras / sizeof kExtras[0],
 };
 
 using Kind = CxLNKindUtil<CxLNTaskUtil, kKind>;

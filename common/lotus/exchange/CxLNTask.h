@@ -14,6 +14,7 @@ template <class Util, const tagLNKind& Kind> struct CxLNKindUtil;
 #ifdef LNACCESS_ENGINE
 struct tagLNRecField;
 template <class Util> struct CxLNRecordEdit;
+template <class Util> struct CxLNLoadStream;
 #endif
 
 class CxLNTaskUtil : public CxLNBaseUtil {
@@ -49,6 +50,7 @@ public:
     bool DelRecord(tagCommTaskRec* common, bool submit);
     bool SyncRecord(tagCommTaskRec* common, bool submit);
     template <class Util> friend struct CxLNRecordEdit;
+    template <class Util> friend struct CxLNLoadStream;
 #endif
     static bool ToCommRec(tagCxLNTaskRec* notes, tagCommTaskRec* common);
 
