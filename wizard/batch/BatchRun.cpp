@@ -15,6 +15,7 @@
 #include "wizard/batch/BatchProgress.h"
 #include "wizard/batch/BatchWait.h"
 #include "wizard/controller/WizardController.h"
+#include "wizard/controller/WizardSelection.h"
 #include "wizard/controller/WizardUpdate.h"
 
 namespace {
@@ -91,6 +92,11 @@ int Finish(CxWizardController& c, const tagBatchIO& io) {
 int DryRun(CxWizardController& c, const tagBatchIO& io) {
     unsigned changed = 0;
     std::fputs(RunBatchDryRun(c, &changed).c_str(), io.out);
+    const std::string damage = SelectedRecordsDamage(c);
+    if (!damage.empty()) {
+        BatchComplain(io, damage + "; the dry run is not complete. Load the records again.");
+        return BATCH_EXIT_FAILED;
+    }
     std::fprintf(io.out,
                  "Dry run: %u of %u selected records would change; nothing was written back.\n",
                  changed, c.GetSelectedRecords()->GetCount());

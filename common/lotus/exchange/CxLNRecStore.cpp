@@ -57,6 +57,7 @@ void CxLNRecStore::Clear() {
     m_nHeldUsed = m_nHeldBlock = 0;
     m_sDamage.clear();
     m_bStreamFailed = false;
+    m_bStreamed = false;
 }
 
 bool CxLNRecStore::Open(const char* path, std::size_t recordBytes, bool workOnly,
@@ -160,17 +161,17 @@ bool CxLNRecStore::EndStream() {
     m_file.Grow(m_stream.Size());
     m_stream.Begin(nullptr);
     m_bStreamFailed = m_bStreamFailed || !ended;
+    m_bStreamed = true;
     return ended;
 }
 
 bool CxLNRecStore::PublishAs(const char* path, const CxList& list) {
-    if (m_stream.IsOpen() || m_bStreamFailed || !m_file.IsOpen() ||
-        list.GetCount() != m_slots.size())
+    if (!m_bStreamed || m_bStreamFailed || !m_file.IsOpen() || list.GetCount() != m_slots.size())
         return false;
     std::size_t index = 0;
     bool same = true;
     list.ForEachHeld([&](void* made, const void* key) {
-        same = same && !made && key == &m_slots[index];
+        same = same && !made && key == &m_slots[index] && m_slots[index].nHeld < 0;
         ++index;
     });
     return same && CxLNRecStream::Publish(m_file.Fd(), path);

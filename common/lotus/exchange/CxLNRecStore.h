@@ -163,6 +163,7 @@ private:
     std::size_t m_nHeldUsed = 0;                          // in the last block
     std::size_t m_nHeldBlock = 0;                         // its size
     std::string m_sDamage;
+    bool m_bStreamed = false;     // the records are those of a stream, in a file without a name
     bool m_bStreamFailed = false; // a record of the stream may be missing from its file
     std::string m_bytes; // a record being written
     std::unique_ptr<unsigned char[]> m_scratch;
