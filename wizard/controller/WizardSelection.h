@@ -10,6 +10,8 @@
 #include "common/misc/CxList.h"
 #include "wizard/controller/WizardController.h"
 
+struct tagLNHeld;
+
 // `fn(index, rec, copied)` for each entry of `selected` in order; `rec` is
 // null for an entry without a Notes record or whose record can not be read.
 // A copy (`copied`) that `fn` returns true for is kept as the record.
@@ -39,3 +41,7 @@ template <class Util, class Fn> void ForEachSelectedRec(Util* util, CxList* sele
 // Why a record of the current kind could not be read again from the
 // exchange file it was loaded from; empty when every read held.
 std::string SelectedRecordsDamage(const CxWizardController& controller);
+
+// Appends the loaded record of `held` (of the current kind) to
+// SelectedRecords without making it.
+bool SelectHeld(CxWizardController& controller, const tagLNHeld& held);

@@ -83,12 +83,6 @@ void NoteDamage(const CxWizardController& c, tagWizardUpdateResult* result) {
 
 } // namespace
 
-std::string SelectedRecordsDamage(const CxWizardController& c) {
-    return c.ForCurrentKind(std::string(), [](auto* util, auto*) {
-        return util ? util->GetRecStore()->Damage() : std::string();
-    });
-}
-
 int FUProgressPercent(uint32_t index, uint32_t count) {
     if (count == 0)
         return 0;

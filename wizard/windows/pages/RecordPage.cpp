@@ -13,6 +13,7 @@
 
 #include "common/misc/CxList.h"
 #include "wizard/controller/WizardController.h"
+#include "wizard/controller/WizardSelection.h"
 #include "wizard/windows/widgets/Controls.h"
 #include "wizard/windows/widgets/Prompts.h"
 
@@ -90,6 +91,8 @@ bool CxRecordPage::ExchangeData(bool leaving) {
         return CollectTicked_();
     if (m_nShownLoad != m_controller.GetLoadNumber())
         FillRecordList();
+    else
+        m_pModel->ForgetCopy(); // an update since may have changed the record
     return true;
 }
 
@@ -109,8 +112,8 @@ bool CxRecordPage::CollectTicked_() {
         // Leaving forward again after a step back must not select twice.
         selected->RemoveAll(false);
         for (int row = 0; row < m_pModel->rowCount(); ++row)
-            if (m_pModel->IsTicked(row) && m_pModel->Record(row))
-                selected->Add(m_pModel->Record(row));
+            if (m_pModel->IsTicked(row))
+                SelectHeld(m_controller, m_pModel->Entry(row));
     }
     if (selected && selected->GetCount() > 0)
         return true;
@@ -128,7 +131,8 @@ void CxRecordPage::btnClearClick() {
 
 void CxRecordPage::DetailClick_() {
     const QModelIndexList rows = m_pList->selectionModel()->selectedRows();
-    void* record = rows.isEmpty() ? nullptr : m_pModel->Record(rows.first().row());
+    // Shown from a copy: looking at a record does not keep it in memory.
+    const void* record = rows.isEmpty() ? nullptr : m_pModel->Shown(rows.first().row());
     if (!record)
         return;
     std::unique_ptr<QDialog> dialog(m_kind.createDetail(record, window()));
