@@ -230,10 +230,12 @@ void CxLNRecStore::KeepExtras_(tagLNRecSlot& slot, const void* rec) {
     for (std::size_t i = 0; i < m_shape.nExtraCount && !any; ++i)
         for (std::size_t b = 0; b < m_shape.pExtras[i].nSize && !any; ++b)
             any = base[m_shape.pExtras[i].nOffset + b] != 0;
-    slot.nExtra = -1;
-    if (!any)
+    if (!any) {
+        slot.nExtra = -1;
         return;
-    unsigned char* to = Hold_(ExtraBytes_(), &slot.nExtra);
+    }
+    unsigned char* to =
+        slot.nExtra >= 0 ? HeldBytes_(slot.nExtra) : Hold_(ExtraBytes_(), &slot.nExtra);
     for (std::size_t i = 0; i < m_shape.nExtraCount; ++i) {
         std::memcpy(to, base + m_shape.pExtras[i].nOffset, m_shape.pExtras[i].nSize);
         to += m_shape.pExtras[i].nSize;
@@ -353,9 +355,12 @@ bool CxLNRecStore::KeepRec(const void* key, const void* rec) {
     LNEncodeFields(rec, m_shape.pFields, m_shape.nFieldCount, &m_bytes);
     if (m_bytes.size() > UINT32_MAX)
         return false;
-    int64_t at = 0;
-    std::memcpy(Hold_(m_bytes.size(), &at), m_bytes.data(), m_bytes.size());
-    slot.nHeld = at;
+    // A record that changes again takes the room of its last change when it fits.
+    if (slot.nHeld < 0 || m_bytes.size() > slot.nHeldRoom) {
+        Hold_(m_bytes.size(), &slot.nHeld);
+        slot.nHeldRoom = static_cast<uint32_t>(m_bytes.size());
+    }
+    std::memcpy(HeldBytes_(slot.nHeld), m_bytes.data(), m_bytes.size());
     slot.nHeldBytes = static_cast<uint32_t>(m_bytes.size());
     ReadHeader(rec, &slot.nAction, &slot.nOrigin);
     KeepExtras_(slot, rec);

@@ -55,6 +55,7 @@ struct tagLNRecSlot {
     int64_t nExtra = -1; // its bytes beyond the file, in the store's memory; -1 all zero
     uint32_t nBytes = 0;
     uint32_t nHeldBytes = 0;
+    uint32_t nHeldRoom = 0; // what its held bytes may take, a later change included
     int32_t nAction = 0; // of its bytes now
     int32_t nOrigin = 0;
     void* pRec = nullptr; // made: the Notes record and its common record
