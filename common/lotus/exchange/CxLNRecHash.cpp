@@ -1,9 +1,25 @@
 #include "CxLNRecHash.h"
 
+#include <cstring>
+
 namespace {
+
+const uint64_t kMix1 = 0x87c37b91114253d5ULL;
+const uint64_t kMix2 = 0x4cf5ad432745937fULL;
 
 uint64_t Rotate(uint64_t value, int bits) {
     return value << bits | value >> (64 - bits);
+}
+
+uint64_t Word(const unsigned char* at) {
+    uint64_t word;
+    std::memcpy(&word, at, sizeof word);
+    return word;
+}
+
+uint64_t Step(uint64_t state, uint64_t word) {
+    word = Rotate(word * kMix1, 31) * kMix2;
+    return Rotate(state ^ word, 27) * 5 + 0x52dce729;
 }
 
 // The finishing mix of MurmurHash3: every bit of the state reaches every bit.
@@ -17,37 +33,23 @@ uint64_t Finish(uint64_t value) {
 
 } // namespace
 
-void CxLNRecHash::Word_(uint64_t word) {
-    word *= 0x87c37b91114253d5ULL;
-    word = Rotate(word, 31) * 0x4cf5ad432745937fULL;
-    m_nState = Rotate(m_nState ^ word, 27) * 5 + 0x52dce729;
-}
-
-void CxLNRecHash::Add(const void* bytes, std::size_t count) {
+// Four lanes over 32-byte blocks, so that the multiplications of one block
+// overlap instead of waiting on each other.
+uint64_t CxLNRecHash::Of(const void* bytes, std::size_t count) {
     const unsigned char* at = static_cast<const unsigned char*>(bytes);
-    m_nCount += count;
-    while (count > 0 && m_nTailBytes > 0) {
-        m_nTail |= static_cast<uint64_t>(*at++) << (8 * m_nTailBytes);
-        --count;
-        if (++m_nTailBytes == 8) {
-            Word_(m_nTail);
-            m_nTail = 0;
-            m_nTailBytes = 0;
-        }
+    uint64_t lane[4] = {0x9e3779b97f4a7c15ULL, 0xc2b2ae3d27d4eb4fULL, 0x165667b19e3779f9ULL,
+                        0x27d4eb2f165667c5ULL};
+    std::size_t left = count;
+    for (; left >= 32; left -= 32, at += 32)
+        for (int i = 0; i < 4; ++i)
+            lane[i] = Step(lane[i], Word(at + 8 * i));
+    uint64_t state = lane[0] ^ Rotate(lane[1], 17) ^ Rotate(lane[2], 34) ^ Rotate(lane[3], 51);
+    for (; left >= 8; left -= 8, at += 8)
+        state = Step(state, Word(at));
+    if (left > 0) {
+        unsigned char tail[8] = {0};
+        std::memcpy(tail, at, left);
+        state = Step(state, Word(tail));
     }
-    for (; count >= 8; count -= 8, at += 8) {
-        uint64_t word = 0;
-        for (int i = 7; i >= 0; --i)
-            word = word << 8 | at[i];
-        Word_(word);
-    }
-    for (; count > 0; --count)
-        m_nTail |= static_cast<uint64_t>(*at++) << (8 * m_nTailBytes++);
-}
-
-uint64_t CxLNRecHash::Value() const {
-    uint64_t state = m_nState;
-    if (m_nTailBytes > 0)
-        state = Rotate(state ^ m_nTail * 0x87c37b91114253d5ULL, 27);
-    return Finish(state ^ m_nCount);
+    return Finish(state ^ count);
 }
