@@ -1,5 +1,6 @@
 #include "CxLNLmbcs.h"
 
+#include <cstdint>
 #include <cstring>
 #include <vector>
 
@@ -94,8 +95,25 @@ std::size_t CharacterLength(unsigned char lead) {
 
 } // namespace
 
+namespace {
+
+// Whether each of the eight bytes of `word` is printable ASCII (0x20-0x7F):
+// no high bit, and none that borrows when 0x20 is taken from it.
+bool AllPrintable(uint64_t word) {
+    return ((word | (word - 0x2020202020202020ULL)) & 0x8080808080808080ULL) == 0;
+}
+
+} // namespace
+
+// Most texts are printable ASCII throughout: eight bytes at a time.
 bool LNIsPlainText(const char* text, std::size_t length) {
-    for (std::size_t i = 0; i < length; ++i)
+    std::size_t i = 0;
+    for (uint64_t word; i + 8 <= length; i += 8) {
+        std::memcpy(&word, text + i, sizeof word);
+        if (!AllPrintable(word))
+            break;
+    }
+    for (; i < length; ++i)
         if (!IsPlain(static_cast<unsigned char>(text[i])))
             return false;
     return true;
