@@ -127,6 +127,31 @@ inline int64_t LNRecordsThatFit(int64_t size, std::size_t recordBytes) {
     return size < 4 ? 0 : (size - 4) / static_cast<int64_t>(recordBytes);
 }
 
+// The count at the head of `path` logged, and whether a file of `size`
+// bytes can hold that many records; logs the damage when it can not.
+inline bool LNCountFits(const char* path, int32_t count, int64_t size, std::size_t recordBytes,
+                        const tagLNFileTexts& texts) {
+    if (texts.szCount)
+        CX_LOG_INFO(texts.szCount, count);
+    if (count <= LNRecordsThatFit(size, recordBytes))
+        return true;
+    CX_LOG_ERROR("File %s is damaged: it cannot hold %d records.", path, count);
+    return false;
+}
+
+// The end of reading the records of `path`: logged as done, or as damaged
+// when the file ended before its `count` records.
+inline bool LNLoadEnded(const char* path, int32_t count, bool complete,
+                        const tagLNFileTexts& texts) {
+    if (!complete) {
+        CX_LOG_ERROR("File %s is damaged: it ends before its %d records.", path, count);
+        return false;
+    }
+    if (texts.szLoadDone)
+        CX_LOG_INFO("%s", texts.szLoadDone);
+    return true;
+}
+
 // Reads `path` into linked records of at least `recordBytes` bytes each. A
 // count larger than the file can hold fails at once, before anything is
 // read or allocated; a file that ends early adds nothing after that point and
@@ -142,11 +167,8 @@ bool LNLoadRecFile(CxFile* file, CxList* list, Mgr* mgr, const char* path, std::
     }
     int32_t count = 0;
     file->ReadInt(&count);
-    if (texts.szCount)
-        CX_LOG_INFO(texts.szCount, count);
-    if (count > LNRecordsThatFit(file->Size(), recordBytes)) {
+    if (!LNCountFits(path, count, file->Size(), recordBytes, texts)) {
         file->Close();
-        CX_LOG_ERROR("File %s is damaged: it cannot hold %d records.", path, count);
         return false;
     }
     bool complete = true;
@@ -175,13 +197,7 @@ bool LNLoadRecFile(CxFile* file, CxList* list, Mgr* mgr, const char* path, std::
     }
     std::free(rec);
     file->Close();
-    if (!complete) {
-        CX_LOG_ERROR("File %s is damaged: it ends before its %d records.", path, count);
-        return false;
-    }
-    if (texts.szLoadDone)
-        CX_LOG_INFO("%s", texts.szLoadDone);
-    return true;
+    return LNLoadEnded(path, count, complete, texts);
 }
 
 // Whether `path` names a regular file (not a link, a device or nothing).

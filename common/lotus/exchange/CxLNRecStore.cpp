@@ -70,24 +70,15 @@ bool CxLNRecStore::Open(const char* path, std::size_t recordBytes, bool workOnly
     std::size_t available = 0;
     const unsigned char* head = m_file.Read(0, 4, &available);
     const int32_t count = available >= 4 ? LittleEndian(head) : 0;
-    if (texts.szCount)
-        CX_LOG_INFO(texts.szCount, count);
-    if (count > LNRecordsThatFit(m_file.Size(), recordBytes)) {
+    if (!LNCountFits(path, count, m_file.Size(), recordBytes, texts)) {
         m_file.Close();
-        CX_LOG_ERROR("File %s is damaged: it cannot hold %d records.", path, count);
         return false;
     }
     int64_t at = 4;
     bool complete = true;
     for (int32_t i = 0; complete && i < count; ++i)
         IndexRecord_(&at, Scratch_(), workOnly, &complete);
-    if (!complete) {
-        CX_LOG_ERROR("File %s is damaged: it ends before its %d records.", path, count);
-        return false;
-    }
-    if (texts.szLoadDone)
-        CX_LOG_INFO("%s", texts.szLoadDone);
-    return true;
+    return LNLoadEnded(path, count, complete, texts);
 }
 
 // One record from `at` on: its slot, unless the write-back has no work
