@@ -15,6 +15,7 @@
 #include <QScrollBar>
 #include <QTreeView>
 
+#include "BenchContacts.h"
 #include "TestSupport.h"
 #include "common/lotus/exchange/CxLNAddr.h"
 #include "common/misc/CxString.h"
@@ -25,19 +26,6 @@
 namespace {
 
 const int kContacts = 100000;
-
-// A contact of the exchange file, as a helper's load writes it.
-tagCxLNAddrRec Contact(int i) {
-    tagCxLNAddrRec rec;
-    CxLNAddrUtil::InitRec(&rec);
-    CxStrCopy(rec.szCompany, "Acme Tools");
-    CxStrCopy(rec.szJobTitle, "Director");
-    CxStrFormat(rec.szFirstName, sizeof rec.szFirstName, "First%d", i);
-    CxStrFormat(rec.szLastName, sizeof rec.szLastName, "Last%d", i);
-    CxStrFormat(rec.szBusinessEmail, sizeof rec.szBusinessEmail, "first%d@example.com", i);
-    CxStrFormat(rec.szBusinessPhone, sizeof rec.szBusinessPhone, "+1 555 %07d", i);
-    return rec;
-}
 
 // The writer's records are not the page's: the peak starts again after them.
 void ForgetPeak() {
@@ -57,7 +45,8 @@ public:
             CxLNAddrUtil writer;
             writer.SetTempFilePath(GetTempFilePath());
             for (int i = 0; i < kContacts; ++i) {
-                const tagCxLNAddrRec rec = Contact(i);
+                tagCxLNAddrRec rec;
+                FillContact(&rec, i);
                 if (!writer.AddRec(&rec))
                     return false;
             }

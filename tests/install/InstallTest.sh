@@ -43,6 +43,7 @@ if [ "${ZEMBRIK_TEST_PACKAGE:-1}" = 1 ] && command -v dpkg-deb >/dev/null; then
   (cd "$work" && cpack --config "$build/CPackConfig.cmake" -G DEB >/dev/null) || fail "cpack"
   deb="$(ls "$work"/*.deb)"
   grep -q "Depends:.*libsqlite3-0" <<<"$(dpkg-deb -I "$deb")" || fail "the package declares no dependencies"
+  grep -q "Depends:.*libcsv3" <<<"$(dpkg-deb -I "$deb")" || fail "the package does not depend on the CSV reader"
   grep -q "./usr/libexec/zembrik/Zembrik.LNAddrHost" <<<"$(dpkg-deb -c "$deb")" || fail "the package misses a helper"
   [ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "the package is not version $version"
 fi

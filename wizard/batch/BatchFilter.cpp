@@ -11,6 +11,7 @@
 #include "platform/Cp1252.h"
 #include "wizard/batch/BatchText.h"
 #include "wizard/controller/WizardController.h"
+#include "wizard/update/VxKeyText.h"
 
 namespace {
 
@@ -36,7 +37,7 @@ bool Meets(const Rec* rec, const std::vector<tagBatchCondition>& conditions,
     for (const tagBatchCondition& c : conditions) {
         if (!Mgr::GetCommFieldText(rec, &c.row, text.data(), text.size()))
             return false;
-        if (!BatchSameText(text.data(), c.value))
+        if (!FUSameKey(text.data(), c.value))
             return false;
     }
     return true;

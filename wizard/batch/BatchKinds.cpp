@@ -2,6 +2,7 @@
 
 #include "platform/Cp1252.h"
 #include "wizard/batch/BatchText.h"
+#include "wizard/update/VxKeyText.h"
 #include "wizard/update/Vxcommon.h"
 
 const tagBatchKind* FindBatchKind(const std::string& name) {
@@ -12,10 +13,9 @@ const tagBatchKind* FindBatchKind(const std::string& name) {
 }
 
 const tagFUFieldInfo* FindBatchField(const tagBatchKind& kind, const std::string& name) {
-    const std::string wanted = BatchTrim(name);
     for (int i = 0; i < kind.count(); ++i) {
         const tagFUFieldInfo* row = kind.at(i);
-        if (row && BatchSameText(wanted, row->szName))
+        if (row && FUSameKey(name, row->szName))
             return row;
     }
     return nullptr;

@@ -9,6 +9,19 @@ struct tagOptionSlot {
     tagBatchText tagBatchOptions::*field;
 };
 
+// Options that name one value each, kept as given.
+struct tagValueSlot {
+    const char* name;
+    std::string tagBatchOptions::*field;
+};
+
+const tagValueSlot kValues[] = {
+    {"--values-from", &tagBatchOptions::valuesFrom},
+    {"--key", &tagBatchOptions::valuesKey},
+    {"--encoding", &tagBatchOptions::encoding},
+    {"--unmatched", &tagBatchOptions::unmatchedFile},
+};
+
 const tagOptionSlot kAccess[] = {
     {"--notes-path", &tagBatchOptions::notesPath}, {"--contacts-db", &tagBatchOptions::addrFile},
     {"--server", &tagBatchOptions::server},        {"--user", &tagBatchOptions::user},
@@ -69,6 +82,11 @@ bool TakeValued(const std::string& name, const std::string& value, tagBatchOptio
         if (name == slot.name) {
             (o->*slot.field).bGiven = true;
             (o->*slot.field).value = value;
+            return true;
+        }
+    for (const tagValueSlot& slot : kValues)
+        if (name == slot.name) {
+            o->*slot.field = value;
             return true;
         }
     const std::string word = name.substr(2);
@@ -166,6 +184,10 @@ kind's field list (any case):
   --insert "FIELD@POSITION=TEXT"     insert TEXT at POSITION (0 = start)
   --replace "FIELD:FIND=REPLACEMENT" replace FIND (REPLACEMENT may be empty);
                                      FIND ends at the first '='
+  --set-from "FIELD=TEMPLATE"        set a text from other fields of the record:
+                                     "Display Name={First Name} {Last Name}";
+                                     each {FIELD} reads as loaded, before any
+                                     update of the run; {{ and }} are braces
   --date "FIELD=YYYY-MM-DD"          set a date
   --datetime "FIELD=YYYY-MM-DD HH:MM[:SS]"   set a date and time
   --true FIELD, --false FIELD        set a flag
@@ -175,9 +197,21 @@ kind's field list (any case):
                                        insert Company Name@0=The
                                      blank lines and lines starting with # are skipped
 
+Values per record from a CSV file (RFC 4180, UTF-8 with or without a BOM):
+  --values-from FILE      its first row names fields; each other row sets
+                          them on the records whose key field matches its
+                          key (any case, blanks at either end ignored); an
+                          empty cell leaves the field, a cell {clear} empties
+                          a text or removes a date; applied after the updates
+                          above, its columns from left to right
+  --key FIELD             the field whose column holds the keys
+  --encoding NAME         the file's encoding when not UTF-8 (WINDOWS-1252, ...)
+  --unmatched FILE        write every key that matched no record into FILE
+
 Records (all by default):
   --where "COLUMN=VALUE"  only records whose COLUMN (a column of the record
-                          list, any case) reads VALUE, ignoring case;
+                          list, any case) reads VALUE, ignoring case and
+                          blanks at either end;
                           several --where must all hold
 
 Other:

@@ -26,6 +26,8 @@ struct tagBatchOptions {
     // Updates in command-line order; an "updates" entry names a file to read there.
     std::vector<tagBatchUpdateSpec> updates;
     std::vector<std::string> where;
+    // Values per record from a file, matched by the key field.
+    std::string valuesFrom, valuesKey, encoding, unmatchedFile;
 };
 
 // False with the reason for anything the program cannot run with.

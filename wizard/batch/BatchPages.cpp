@@ -5,6 +5,7 @@
 #include "common/misc/CxList.h"
 #include "common/misc/CxString.h"
 #include "platform/Cp1252.h"
+#include "wizard/batch/BatchValues.h"
 #include "wizard/controller/Apputil.h"
 #include "wizard/controller/WizardController.h"
 
@@ -84,5 +85,7 @@ bool CxBatchRecordsPage::ExchangeData(bool leaving) {
     if (!leaving || !selected)
         return selected != nullptr;
     selected->RemoveAll(false);
-    return SelectBatchRecords(m_c, m_in.conditions) > 0;
+    if (SelectBatchRecords(m_c, m_in.conditions) == 0)
+        return false;
+    return !m_in.values || KeepBatchMatched(m_c, m_in.values.get()) > 0;
 }

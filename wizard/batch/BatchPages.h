@@ -1,6 +1,7 @@
 // The wizard's pages for a run without windows: each takes its values from
 // the command line where the window would ask the user.
 #pragma once
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -11,6 +12,7 @@
 
 class CxWizardController;
 struct AppSettings;
+struct tagBatchValues;
 
 // What the pages hand to the controller.
 struct tagBatchInput {
@@ -19,6 +21,7 @@ struct tagBatchInput {
     std::string password; // UTF-8
     std::vector<tagFUFieldUpdate> definitions;
     std::vector<tagBatchCondition> conditions;
+    std::shared_ptr<tagBatchValues> values; // --values-from; null without
 };
 
 // The access options and the password of the command line into `settings`.

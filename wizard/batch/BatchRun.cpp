@@ -7,12 +7,14 @@
 #include "common/misc/CxList.h"
 #include "platform/Cp1252.h"
 #include "platform/Interrupt.h"
+#include "wizard/batch/BatchCuts.h"
 #include "wizard/batch/BatchDiff.h"
 #include "wizard/batch/BatchJournal.h"
 #include "wizard/batch/BatchKinds.h"
 #include "wizard/batch/BatchPages.h"
 #include "wizard/batch/BatchPassword.h"
 #include "wizard/batch/BatchProgress.h"
+#include "wizard/batch/BatchValues.h"
 #include "wizard/batch/BatchWait.h"
 #include "wizard/controller/WizardController.h"
 #include "wizard/controller/WizardSelection.h"
@@ -53,6 +55,8 @@ bool Prepare(const tagBatchOptions& o, const tagBatchKind& kind, tagBatchInput* 
         }
         in->definitions.push_back(def);
     }
+    if (!ReadBatchValues(o, kind, &in->values, &in->definitions, error))
+        return false;
     if (in->definitions.empty()) {
         *error = "Please add some field updating information.";
         return false;
@@ -80,6 +84,7 @@ int Finish(CxWizardController& c, const tagBatchIO& io) {
     const tagWizardUpdateResult result =
         RunWizardUpdate(c, [&bar](uint32_t i, uint32_t n) { bar.Step(i, n); });
     bar.Finish();
+    std::fputs(BatchCutReport(c).c_str(), io.out);
     if (result.sNotice != c.GetLoadNotice())
         BatchComplain(io, result.sNotice);
     c.GoToStep(WIZARD_STEP_FINISH);
@@ -92,6 +97,7 @@ int Finish(CxWizardController& c, const tagBatchIO& io) {
 int DryRun(CxWizardController& c, const tagBatchIO& io) {
     unsigned changed = 0;
     std::fputs(RunBatchDryRun(c, &changed).c_str(), io.out);
+    std::fputs(BatchCutReport(c).c_str(), io.out);
     const std::string damage = SelectedRecordsDamage(c);
     if (!damage.empty()) {
         BatchComplain(io, damage + "; the dry run is not complete. Load the records again.");
@@ -101,6 +107,17 @@ int DryRun(CxWizardController& c, const tagBatchIO& io) {
                  "Dry run: %u of %u selected records would change; nothing was written back.\n",
                  changed, c.GetSelectedRecords()->GetCount());
     return BATCH_EXIT_OK;
+}
+
+// What the values file matched, and the unmatched keys into --unmatched FILE.
+bool TellBatchValues(const tagBatchValues& values, const tagBatchOptions& o, const tagBatchIO& io) {
+    std::fputs(BatchValuesReport(values).c_str(), io.out);
+    std::fflush(io.out);
+    std::string error;
+    if (o.unmatchedFile.empty() || WriteBatchUnmatched(o.unmatchedFile, values, &error))
+        return true;
+    BatchComplain(io, platform::Utf8ToCp1252(error));
+    return false;
 }
 
 // The wizard's road from the mode page to the finish page.
@@ -131,6 +148,8 @@ int Walk(const tagBatchInput& in, const tagBatchIO& io, ILNDataFactory* factory)
         BatchComplain(io, c.GetLoadNotice());
     c.GoToStep(WIZARD_STEP_RECORDS);
     c.GoToStep(WIZARD_STEP_PROC);
+    if (in.values && in.values->bMatched && !TellBatchValues(*in.values, *in.pOptions, io))
+        return BATCH_EXIT_FAILED;
     if (c.GetStep() != WIZARD_STEP_PROC) {
         BatchComplain(io, "no record matches; nothing was updated.");
         return BATCH_EXIT_OK;

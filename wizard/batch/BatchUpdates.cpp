@@ -7,10 +7,11 @@
 
 #include "common/misc/CxString.h"
 #include "platform/Cp1252.h"
-#include "platform/OleDate.h"
 #include "wizard/batch/BatchKinds.h"
 #include "wizard/batch/BatchText.h"
 #include "wizard/controller/WizardController.h"
+#include "wizard/update/VxTemplate.h"
+#include "wizard/update/VxValueText.h"
 
 namespace {
 
@@ -30,19 +31,7 @@ bool SplitAt(const std::string& text, char sep, std::string* left, std::string* 
     return true;
 }
 
-bool ParseNumber(const std::string& text, int* value) {
-    const std::string t = BatchTrim(text);
-    if (t.empty())
-        return false;
-    char* end = nullptr;
-    const long n = std::strtol(t.c_str(), &end, 10);
-    if (*end || n < -2147483647L || n > 2147483647L)
-        return false;
-    *value = static_cast<int>(n);
-    return true;
-}
-
-const int kMaxTypeOps = 4;
+const int kMaxTypeOps = 5;
 
 // The operation words that fit each field type.
 struct tagTypeOps {
@@ -51,7 +40,7 @@ struct tagTypeOps {
 };
 
 const tagTypeOps kTypeOps[] = {
-    {FU_TYPE_STRING, {"set", "append", "insert", "replace"}},
+    {FU_TYPE_STRING, {"set", "append", "insert", "replace", "set-from"}},
     {FU_TYPE_DATE, {"date"}},
     {FU_TYPE_DATETIME, {"datetime"}},
     {FU_TYPE_BOOLEAN, {"true", "false"}},
@@ -112,6 +101,23 @@ const char* FormHint(const std::string& op) {
     return "FIELD=VALUE";
 }
 
+// A template names fields of the kind only, and fits a definition whole.
+bool SetTemplate(const tagBatchKind& kind, const std::string& rest, tagFUFieldUpdate* def,
+                 std::string* error) {
+    std::vector<tagFUTemplatePart> parts;
+    if (kind.fields && !FUParseTemplate(rest, *kind.fields, &parts, error)) {
+        if (error)
+            *error += " See --list-fields " + std::string(kind.name) + ".";
+        return false;
+    }
+    if (rest.size() >= sizeof def->szValue)
+        return Fail(error, "The template is longer than " +
+                               std::to_string(sizeof def->szValue - 1) + " characters.");
+    def->nOperation = FU_OP_TEMPLATE;
+    CxStrCopy(def->szValue, rest.c_str());
+    return true;
+}
+
 bool SetString(const std::string& op, const std::string& rest, tagFUFieldUpdate* def,
                std::string* error) {
     if (op == "set") {
@@ -130,8 +136,8 @@ bool SetString(const std::string& op, const std::string& rest, tagFUFieldUpdate*
     if (op == "insert") {
         if (!SplitAt(rest, '=', &left, &right))
             return Fail(error, "Write the insert as FIELD@POSITION=TEXT.");
-        int position = 0;
-        if (!ParseNumber(left, &position) || position < 0)
+        int32_t position = 0;
+        if (!FUParseNumber(left, &position) || position < 0)
             return Fail(error, "The insert position must be a whole number, 0 or more.");
         if (right.empty())
             return Fail(error, FUEmptyTextMessage(FU_OP_INSERT));
@@ -153,35 +159,21 @@ bool SetString(const std::string& op, const std::string& rest, tagFUFieldUpdate*
 
 bool SetChoice(const tagFUFieldInfo& row, const std::string& rest, tagFUFieldUpdate* def,
                std::string* error) {
-    const std::string wanted = BatchTrim(rest);
-    const int count = row.nEnumCount < FU_MAX_ENUM ? row.nEnumCount : FU_MAX_ENUM;
-    std::string names;
-    for (int e = 0; e < count; ++e) {
-        const std::string name(row.szEnumNames[e], strnlen(row.szEnumNames[e], 32));
-        if (BatchSameText(wanted, name)) {
-            def->nValue = row.nEnumValues[e];
-            return true;
-        }
-        names += (e ? ", " : "") + platform::Cp1252ToUtf8(name);
-    }
-    const std::string field = platform::Cp1252ToUtf8(row.szName);
-    if (count <= 0)
-        return Fail(error, "The field \"" + field + "\" offers no choices to set.");
-    return Fail(error, "\"" + platform::Cp1252ToUtf8(wanted) + "\" is not a choice of \"" + field +
-                           "\"; the choices are: " + names + ".");
+    return FUParseChoice(row, rest, &def->nValue, error);
 }
 
-bool SetValue(const tagFUFieldInfo& row, const std::string& op, const std::string& rest,
-              tagFUFieldUpdate* def, std::string* error) {
+bool SetValue(const tagBatchKind& kind, const tagFUFieldInfo& row, const std::string& op,
+              const std::string& rest, tagFUFieldUpdate* def, std::string* error) {
     switch (row.nType) {
     case FU_TYPE_STRING:
+        if (op == "set-from")
+            return SetTemplate(kind, rest, def, error);
         return SetString(op, rest, def, error);
     case FU_TYPE_DATE:
     case FU_TYPE_DATETIME: {
         const bool withTime = row.nType == FU_TYPE_DATETIME;
-        if (!ParseBatchDate(BatchTrim(rest), withTime, &def->dtValue))
-            return Fail(error, withTime ? "Write the date and time as YYYY-MM-DD HH:MM[:SS]."
-                                        : "Write the date as YYYY-MM-DD.");
+        if (!FUParseDate(BatchTrim(rest), withTime, &def->dtValue))
+            return Fail(error, FUDateForm(withTime));
         def->nDateSet = 1;
         return true;
     }
@@ -189,7 +181,7 @@ bool SetValue(const tagFUFieldInfo& row, const std::string& op, const std::strin
         def->bValue = op == "true" ? 1 : 0;
         return true;
     case FU_TYPE_INTEGER:
-        if (!ParseNumber(rest, &def->nValue))
+        if (!FUParseNumber(rest, &def->nValue))
             return Fail(error, "Write the value as a whole number.");
         return true;
     case FU_TYPE_ENUM:
@@ -231,7 +223,7 @@ bool ParseBatchUpdate(const tagBatchKind& kind, const tagBatchUpdateSpec& spec,
     CxWizardController::InitDefinition(&work);
     work.nFieldKey = row->nKey;
     // Only a definition that passed every check reaches the caller.
-    if (!SetValue(*row, spec.op, rest, &work, error))
+    if (!SetValue(kind, *row, spec.op, rest, &work, error))
         return false;
     *def = work;
     return true;
@@ -278,30 +270,5 @@ bool ReadBatchUpdatesFile(const std::string& path, std::vector<tagBatchUpdateSpe
 }
 
 bool ParseBatchDate(const std::string& text, bool withTime, double* value) {
-    // Digits at fixed places: "YYYY-MM-DD", then " HH:MM" and ":SS".
-    const char* date = "dddd-dd-dd";
-    const char* minutes = "dddd-dd-dd dd:dd";
-    const char* seconds = "dddd-dd-dd dd:dd:dd";
-    const std::size_t n = text.size();
-    const char* form = !withTime ? date : (n == 16 ? minutes : seconds);
-    if (n != std::strlen(form))
-        return false;
-    for (std::size_t i = 0; i < n; ++i) {
-        const bool digit = text[i] >= '0' && text[i] <= '9';
-        if (form[i] == 'd' ? !digit : (text[i] != form[i] && !(i == 10 && text[i] == 'T')))
-            return false;
-    }
-    auto at = [&text](std::size_t pos, std::size_t len) {
-        return static_cast<uint16_t>(std::atoi(text.substr(pos, len).c_str()));
-    };
-    SYSTEMTIME st{};
-    st.wYear = at(0, 4);
-    st.wMonth = at(5, 2);
-    st.wDay = at(8, 2);
-    if (withTime) {
-        st.wHour = at(11, 2);
-        st.wMinute = at(14, 2);
-        st.wSecond = n == 19 ? at(17, 2) : 0;
-    }
-    return SystemTimeToVariantTime(&st, value);
+    return FUParseDate(text, withTime, value);
 }

@@ -7,11 +7,11 @@
 
 const std::array<tagWizardKind, 3> kWizardKinds = {{
     {LN_KIND_ADDR, "contacts", CxVXLNAddrUtil::GetUpdateFieldCount,
-     CxVXLNAddrUtil::GetUpdateFieldInfo},
+     CxVXLNAddrUtil::GetUpdateFieldInfo, &kVXLNAddrFields},
     {LN_KIND_DATE, "calendar", CxVXLNDateUtil::GetUpdateFieldCount,
-     CxVXLNDateUtil::GetUpdateFieldInfo},
+     CxVXLNDateUtil::GetUpdateFieldInfo, &kVXLNDateFields},
     {LN_KIND_TASK, "tasks", CxVXLNTaskUtil::GetUpdateFieldCount,
-     CxVXLNTaskUtil::GetUpdateFieldInfo},
+     CxVXLNTaskUtil::GetUpdateFieldInfo, &kVXLNTaskFields},
 }};
 
 const tagWizardKind* GetWizardKind(int kind) {

@@ -5,12 +5,14 @@
 #include <string>
 
 struct tagFUFieldInfo;
+struct tagFUKindFields;
 
 struct tagWizardKind {
     int nKind;        // LN_KIND_ADDR, LN_KIND_DATE, LN_KIND_TASK
     const char* name; // "contacts", "calendar", "tasks"
     int (*count)();
     const tagFUFieldInfo* (*at)(int position);
+    const tagFUKindFields* fields; // the same catalogue with the records' fields
 };
 
 extern const std::array<tagWizardKind, 3> kWizardKinds;

@@ -10,8 +10,7 @@ namespace {
 
 template <class Engine>
 void UpdateOne(Engine& engine, typename Engine::Record* record, CxList& definitions) {
-    for (void* p = definitions.GetFirst(); p; p = definitions.GetNext())
-        engine.ApplyUpdate(record, static_cast<const tagFUFieldUpdate*>(p));
+    engine.ApplyUpdates(record, definitions);
     if (definitions.GetCount() > 0)
         engine.MarkChanged(record);
 }

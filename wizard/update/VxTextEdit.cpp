@@ -1,5 +1,7 @@
 #include "VxTextEdit.h"
 
+#include <cstring>
+
 namespace {
 
 // A position at or after the end, or a negative one, changes nothing.
@@ -41,4 +43,18 @@ std::string FUEditText(const std::string& current, const tagFUFieldUpdate& def) 
     default:
         return current;
     }
+}
+
+FUStoreResult FUStoreText(char* field, int size, const std::string& text) {
+    if (!field || size <= 0)
+        return FU_STORE_SAME;
+    const std::size_t capacity = static_cast<std::size_t>(size);
+    const std::size_t length = strnlen(field, capacity);
+    if (length == text.size() && text.compare(0, length, field, length) == 0)
+        return FU_STORE_SAME;
+    const bool cut = text.size() > capacity - 1;
+    const std::size_t kept = cut ? capacity - 1 : text.size();
+    std::memcpy(field, text.data(), kept);
+    field[kept] = '\0';
+    return cut ? FU_STORE_CUT : FU_STORE_SET;
 }

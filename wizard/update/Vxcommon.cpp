@@ -11,21 +11,13 @@ CxVXCommonUtil::~CxVXCommonUtil() {
     delete m_pProfiles;
 }
 
-// A result equal to the current text leaves the field alone, so an update
-// that changes nothing never cuts a long text to `size`.
 bool CxVXCommonUtil::UpdateTextValue(char* field, int size, const tagFUFieldUpdate* def) {
     if (!field || !def)
         return false;
     if (size <= 0)
         return true;
-    const std::size_t capacity = static_cast<std::size_t>(size);
-    const std::string current(field, strnlen(field, capacity));
-    const std::string result = FUEditText(current, *def);
-    if (result == current)
-        return true;
-    const std::size_t kept = result.size() < capacity - 1 ? result.size() : capacity - 1;
-    std::memcpy(field, result.data(), kept);
-    field[kept] = '\0';
+    const std::string current(field, strnlen(field, static_cast<std::size_t>(size)));
+    FUStoreText(field, size, FUEditText(current, *def));
     return true;
 }
 

@@ -2,6 +2,8 @@
 // their texts, and the base of the per-kind update engines.
 #pragma once
 #include <cstdint>
+#include <map>
+#include <memory>
 #include <string>
 
 enum : int32_t {
@@ -20,6 +22,12 @@ enum : int32_t {
     FU_OP_APPEND = 2,
     FU_OP_INSERT = 3,
     FU_OP_REPLACE = 4,
+    // Set from Fields: szValue is a template such as "{First Name} {Last Name}".
+    FU_OP_TEMPLATE = 5,
+    // Set from a values file, for a field of any type: nPosition is the
+    // column of the engine's values table, szFind the column's name and
+    // szValue the file's name (texts of the description only).
+    FU_OP_FROM_FILE = 6,
 };
 
 enum { FU_MAX_ENUM = 10 };
@@ -57,6 +65,9 @@ std::string FUDefinitionText(const char (&text)[256]);
 // and any other code, which may be empty.
 const char* FUEmptyTextMessage(int operation);
 
+// "MM/DD/YYYY", with `withTime` followed by " hh:mm:ss"; empty after 2030.
+std::string FUDateText(double value, bool withTime);
+
 // "String", "Date", ...; an empty text for any other code.
 const char* GetFieldTypeName(int type);
 // The "Update Details" text of a definition for its catalogue row.
@@ -64,6 +75,7 @@ std::string DescribeUpdate(const tagFUFieldInfo* row, const tagFUFieldUpdate* de
 
 class CxFile;
 class CxList;
+class CxFUValueTable;
 
 // Profile entries of saved definition lists. Nothing fills it yet; it owns
 // what it holds.
@@ -103,6 +115,22 @@ public:
     static bool UpdateIntValue(int32_t* field, const tagFUFieldUpdate* def);
     static bool UpdateBoolValue(uint8_t* field, const tagFUFieldUpdate* def);
 
+    // The values file of this run, read by its definitions from the file;
+    // none until one is set. Each setting counts, so a window can tell a
+    // newer file from the one it showed.
+    void SetValueTable(std::shared_ptr<const CxFUValueTable> values) {
+        m_pValues = std::move(values);
+        ++m_nValueTables;
+    }
+    const CxFUValueTable* GetValueTable() const { return m_pValues.get(); }
+    unsigned GetValueTableNumber() const { return m_nValueTables; }
+    // Field key to the number of records whose new value was cut to the
+    // field's size, over every update this engine ran.
+    const std::map<int, uint32_t>& GetCutCounts() const { return m_cuts; }
+
 protected:
     CxFUProfileManager* m_pProfiles;
+    std::shared_ptr<const CxFUValueTable> m_pValues;
+    unsigned m_nValueTables = 0;
+    std::map<int, uint32_t> m_cuts;
 };

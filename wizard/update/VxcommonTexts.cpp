@@ -23,6 +23,8 @@ std::string DescribeString(const tagFUFieldUpdate& def) {
     case FU_OP_REPLACE:
         return "Replace \"" + FUDefinitionText(def.szFind) + "\" with \"" +
                FUDefinitionText(def.szValue) + "\"";
+    case FU_OP_TEMPLATE:
+        return "Set from fields \"" + FUDefinitionText(def.szValue) + "\"";
     default:
         return "<Unknown>";
     }
@@ -37,7 +39,9 @@ std::string EnumName(const tagFUFieldInfo& row, int32_t value) {
     return "<Not Specified>";
 }
 
-std::string DateText(double value, bool withTime) {
+} // namespace
+
+std::string FUDateText(double value, bool withTime) {
     char text[32];
     CxDateTime date(value);
     if (withTime)
@@ -46,8 +50,6 @@ std::string DateText(double value, bool withTime) {
         date.FormatDate(text);
     return text;
 }
-
-} // namespace
 
 std::string FUDefinitionText(const char (&text)[256]) {
     return std::string(text, strnlen(text, sizeof text));
@@ -75,6 +77,10 @@ const char* GetFieldTypeName(int type) {
 std::string DescribeUpdate(const tagFUFieldInfo* row, const tagFUFieldUpdate* def) {
     if (!row || !def)
         return "<Unknown>";
+    // A values file gives each record its own value, of any field type.
+    if (def->nOperation == FU_OP_FROM_FILE)
+        return "Set from column \"" + FUDefinitionText(def->szFind) + "\" of \"" +
+               FUDefinitionText(def->szValue) + "\"";
     switch (row->nType) {
     case FU_TYPE_STRING:
         return DescribeString(*def);
@@ -85,9 +91,9 @@ std::string DescribeUpdate(const tagFUFieldInfo* row, const tagFUFieldUpdate* de
     case FU_TYPE_ENUM:
         return SetValueText(EnumName(*row, def->nValue));
     case FU_TYPE_DATE:
-        return SetValueText(DateText(def->dtValue, false));
+        return SetValueText(FUDateText(def->dtValue, false));
     case FU_TYPE_DATETIME:
-        return SetValueText(DateText(def->dtValue, true));
+        return SetValueText(FUDateText(def->dtValue, true));
     default:
         return "<Unknown>";
     }

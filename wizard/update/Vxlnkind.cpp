@@ -1,5 +1,7 @@
 #include "Vxlnkind.h"
 
+#include "wizard/update/VxKeyText.h"
+
 namespace {
 
 int AccessOf(int type) {
@@ -38,11 +40,23 @@ const tagFUFieldInfo* FUCatalogueFind(const tagFUKindFields& kind, int key) {
     return field ? &field->row : nullptr;
 }
 
+const tagFUFieldInfo* FUCatalogueFindName(const tagFUKindFields& kind, const std::string& name) {
+    for (int i = 0; i < kind.nCount; ++i)
+        if (FUSameKey(name, kind.pFields[i].row.szName))
+            return &kind.pFields[i].row;
+    return nullptr;
+}
+
 void* FUFieldAt(void* record, const tagFUKindFields& kind, int key, int access) {
     const tagFUKindField* field = record ? Find(kind, key) : nullptr;
     if (!field || AccessOf(field->row.nType) != access)
         return nullptr;
     return static_cast<char*>(record) + field->nOffset;
+}
+
+void* FUFieldOf(void* record, const tagFUKindFields& kind, int key) {
+    const tagFUKindField* field = record ? Find(kind, key) : nullptr;
+    return field ? static_cast<char*>(record) + field->nOffset : nullptr;
 }
 
 bool FUApplyUpdate(void* record, const tagFUKindFields& kind, const tagFUFieldUpdate* def) {

@@ -5,8 +5,10 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include <string>
 
 #include "common/lotus/exchange/CxLNRecords.h"
+#include "wizard/update/VxApply.h"
 #include "wizard/update/Vxcommon.h"
 
 // How the engine reaches a field of a Notes record.
@@ -39,9 +41,15 @@ template <std::size_t N> constexpr tagFUKindFields FUKindFields(const tagFUKindF
 const tagFUFieldInfo* FUCatalogueAt(const tagFUKindFields& kind, int position);
 // The first row in table order with `key`; null when none has it.
 const tagFUFieldInfo* FUCatalogueFind(const tagFUKindFields& kind, int key);
+// The row whose display name is `name` (Windows-1252, any case, blanks at
+// either end ignored); null when none has it.
+const tagFUFieldInfo* FUCatalogueFindName(const tagFUKindFields& kind, const std::string& name);
 // The field of `key` when its row's type is reached as `access`; null for a
 // null record, a key without a row and a row of another type.
 void* FUFieldAt(void* record, const tagFUKindFields& kind, int key, int access);
+// The field of `key`, of whatever type its row has; null for a null record
+// and a key without a row.
+void* FUFieldOf(void* record, const tagFUKindFields& kind, int key);
 // One definition applied to one record through the kind's catalogue.
 bool FUApplyUpdate(void* record, const tagFUKindFields& kind, const tagFUFieldUpdate* def);
 
@@ -85,6 +93,11 @@ public:
 
     bool ApplyUpdate(Rec* record, const tagFUFieldUpdate* def) {
         return FUApplyUpdate(record, Kind, def);
+    }
+    // Every definition of `definitions` in list order, as the update run
+    // applies them: also from the values file and from other fields (VxApply.h).
+    void ApplyUpdates(Rec* record, CxList& definitions) {
+        FUApplyDefinitions(record, Kind, definitions, m_pValues.get(), &m_cuts);
     }
     // Asks the write-back to modify the record's document.
     bool MarkChanged(Rec* record) {

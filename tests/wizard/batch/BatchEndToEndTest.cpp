@@ -2,36 +2,18 @@
 // the real helper hosts beside it.
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
 #include <sstream>
 #include <string>
-#include <sys/wait.h>
 
+#include "BatchCommand.h"
 #include "NotesInstall.h"
 
 namespace {
 
-struct Result {
-    int status = -1;
-    std::string out; // standard output and error
-};
+using Result = BatchResult;
 
-// `input` is a file for standard input.
 Result Batch(const std::string& args, const std::string& input = "/dev/null") {
-    Result r;
-    const std::string command =
-        std::string("'") + VXLN_BATCH_PROGRAM + "' " + args + " 2>&1 <'" + input + "'";
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe)
-        return r;
-    std::array<char, 4096> chunk;
-    size_t n;
-    while ((n = fread(chunk.data(), 1, chunk.size(), pipe)) > 0)
-        r.out.append(chunk.data(), n);
-    const int status = pclose(pipe);
-    r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return r;
+    return RunBatchProgram(args, input);
 }
 
 class BatchEndToEnd : public ::testing::Test {

@@ -102,8 +102,8 @@ TEST(BatchUpdates, RefusalsSayWhy) {
         {"contacts", "insert", "Last Name@3", "Write the insert as FIELD@POSITION=TEXT."},
         {"contacts", "replace", "Last Name:x", "Write the replace as FIELD:FIND=REPLACEMENT."},
         {"contacts", "date", "Last Name=2020-01-01",
-         "\"date\" does not fit the String field \"Last Name\"; use set, append, insert or "
-         "replace."},
+         "\"date\" does not fit the String field \"Last Name\"; use set, append, insert, replace or "
+         "set-from."},
         {"contacts", "set", "Birth Date=x",
          "\"set\" does not fit the Date field \"Birth Date\"; use date."},
         {"contacts", "date", "Birth Date=2021-02-29", "Write the date as YYYY-MM-DD."},
@@ -120,7 +120,8 @@ TEST(BatchUpdates, RefusalsSayWhy) {
         {"tasks", "set", "Private=1",
          "\"set\" does not fit the Boolean field \"Private\"; use true or false."},
         {"tasks", "true", "Subject",
-         "\"true\" does not fit the String field \"Subject\"; use set, append, insert or replace."},
+         "\"true\" does not fit the String field \"Subject\"; use set, append, insert, replace "
+         "or set-from."},
         {"tasks", "drop", "Subject=x", "Unknown update \"drop\"."},
     };
     for (const Refused& k : cases) {
@@ -208,7 +209,7 @@ int ChoiceCount() {
 const tagFUFieldInfo* ChoiceAt(int i) {
     return i >= 0 && i < 2 ? &kChoiceRows[i] : nullptr;
 }
-const tagBatchKind kChoiceKind = {1, "choices", ChoiceCount, ChoiceAt};
+const tagBatchKind kChoiceKind = {1, "choices", ChoiceCount, ChoiceAt, nullptr};
 
 TEST(BatchUpdates, ChoicesByNameAndNumbers) {
     tagFUFieldUpdate def;

@@ -1,7 +1,9 @@
 // Small builders shared by the engine suites.
 #pragma once
+#include <cstdlib>
 #include <cstring>
 
+#include "common/misc/CxList.h"
 #include "common/misc/CxString.h"
 #include "wizard/update/Vxcommon.h"
 
@@ -21,3 +23,14 @@ inline tagFUFieldUpdate TextDefinition(int key, int operation, const char* value
     def.nPosition = position;
     return def;
 }
+
+// Definitions owned by the list, as UpdateDefinitions owns them.
+struct Definitions {
+    ~Definitions() { list.RemoveAll(true); }
+    void Add(const tagFUFieldUpdate& def) {
+        auto* copy = static_cast<tagFUFieldUpdate*>(std::malloc(sizeof def));
+        *copy = def;
+        list.Add(copy);
+    }
+    CxList list;
+};

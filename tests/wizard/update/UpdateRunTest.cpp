@@ -27,17 +27,6 @@ struct TaskSet {
     std::vector<tagCommTaskRec> common;
 };
 
-// Definitions owned by the list, as UpdateDefinitions owns them.
-struct Definitions {
-    ~Definitions() { list.RemoveAll(true); }
-    void Add(const tagFUFieldUpdate& def) {
-        auto* copy = static_cast<tagFUFieldUpdate*>(std::malloc(sizeof def));
-        *copy = def;
-        list.Add(copy);
-    }
-    CxList list;
-};
-
 tagFUFieldUpdate PrivateTrue() {
     tagFUFieldUpdate def = NewDefinition(5);
     def.bValue = 1;

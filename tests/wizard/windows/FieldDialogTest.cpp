@@ -170,6 +170,15 @@ INSTANTIATE_TEST_SUITE_P(
                 },
                 "The replace find value can not be empty. Please enter some content.",
                 "edtReplaceSource"},
+        Refusal{"EmptyTemplate", LN_KIND_ADDR, 5, "Display Name",
+                [](TfmOneField& d) { Find<QRadioButton>(&d, "rbtnTemplate")->click(); },
+                "The template can not be empty. Please enter some content.", "edtTemplate"},
+        Refusal{"TemplateField", LN_KIND_ADDR, 5, "Display Name",
+                [](TfmOneField& d) {
+                    Find<QRadioButton>(&d, "rbtnTemplate")->click();
+                    Find<QLineEdit>(&d, "edtTemplate")->setText("{First Name} {Surname}");
+                },
+                "Unknown field \"Surname\" in the template.", "edtTemplate"},
         // Its list is empty; 0 would be written as the highest importance.
         Refusal{"Importance", LN_KIND_TASK, 4, "Importance", [](TfmOneField&) {},
                 "No enumeration value is selected.", "cbEnumValue"}),
@@ -236,6 +245,8 @@ TEST_F(FieldDialog, EveryKindOfDefinitionLoadsAndSavesUnchanged) {
         {LN_KIND_ADDR, 44, FU_OP_APPEND, "", " (checked)", 0, 0, 0, "tString", "rbtnAppend"},
         {LN_KIND_ADDR, 33, FU_OP_INSERT, "", "+1 ", 5, 0, 0, "tString", "rbtnInsert"},
         {LN_KIND_DATE, 1, FU_OP_REPLACE, "Room 1", "Room 2", 0, 0, 0, "tString", "rbtnReplace"},
+        {LN_KIND_ADDR, 5, FU_OP_TEMPLATE, "", "{First Name} {{x}}", 0, 0, 0, "tString",
+         "rbtnTemplate"},
         {LN_KIND_TASK, 5, FU_OP_NONE, "", "", 0, 0, 1, "tBool", nullptr},
         {LN_KIND_TASK, 5, FU_OP_NONE, "", "", 0, 0, 0, "tBool", nullptr},
         {LN_KIND_ADDR, 46, FU_OP_NONE, "", "", 0, 45658, 0, "tDateTime", nullptr},
@@ -313,10 +324,11 @@ TEST_F(FieldDialog, EachOperationEnablesOnlyItsOwnEditsTheOthersTurnGrey) {
         {"rbtnAppend", {"edtAppendValue"}},
         {"rbtnInsert", {"edtInsertValue", "edtPosition"}},
         {"rbtnReplace", {"edtReplaceSource", "edtReplaceDest"}},
+        {"rbtnTemplate", {"edtTemplate"}},
         {"rbtnSet", {"edtSetValue"}},
     };
-    const char* all[] = {"edtSetValue", "edtAppendValue",   "edtInsertValue",
-                         "edtPosition", "edtReplaceSource", "edtReplaceDest"};
+    const char* all[] = {"edtSetValue",      "edtAppendValue", "edtInsertValue", "edtPosition",
+                         "edtReplaceSource", "edtReplaceDest", "edtTemplate"};
     for (const auto& op : operations) {
         Get<QRadioButton>(op.radio)->click();
         for (const char* name : all) {
@@ -329,7 +341,33 @@ TEST_F(FieldDialog, EachOperationEnablesOnlyItsOwnEditsTheOthersTurnGrey) {
             const QColor ground = edit->grab().toImage().pixelColor(edit->width() - 24, 3);
             EXPECT_EQ(ground == QColor(Qt::white), own) << op.radio << " " << name;
         }
+        const bool fromFields = QString(op.radio) == "rbtnTemplate";
+        EXPECT_EQ(Get<QWidget>("cbTemplateField")->isEnabled(), fromFields) << op.radio;
+        EXPECT_EQ(Get<QWidget>("btnInsertField")->isEnabled(), fromFields) << op.radio;
     }
+}
+
+TEST_F(FieldDialog, InsertFieldPutsTheChosenFieldIntoTheTemplate) {
+    tagFUFieldUpdate definition = New();
+    Open(LN_KIND_ADDR, &definition);
+    Choose("Display Name");
+    Get<QRadioButton>("rbtnTemplate")->click();
+    auto* fields = Get<QComboBox>("cbTemplateField");
+    EXPECT_EQ(fields->count(), 46);
+    auto* edit = Get<QLineEdit>("edtTemplate");
+    edit->setText(" - ");
+    edit->setCursorPosition(0);
+    fields->setCurrentIndex(fields->findText("Company Name"));
+    Get<QPushButton>("btnInsertField")->click();
+    edit->end(false);
+    fields->setCurrentIndex(fields->findText("Job Title"));
+    Get<QPushButton>("btnInsertField")->click();
+    EXPECT_EQ(edit->text(), "{Company Name} - {Job Title}");
+    EXPECT_EQ(dialog->focusWidget(), edit);
+    Get<QPushButton>("btnOK")->click();
+    EXPECT_EQ(definition.nFieldKey, 5);
+    EXPECT_EQ(definition.nOperation, FU_OP_TEMPLATE);
+    EXPECT_STREQ(definition.szValue, "{Company Name} - {Job Title}");
 }
 
 TEST_F(FieldDialog, TabOrderFollowsTheControlsAsListed) {
@@ -339,7 +377,8 @@ TEST_F(FieldDialog, TabOrderFollowsTheControlsAsListed) {
         "cbName",         "edtType",     "pDetail",        "rbtnSet",
         "edtSetValue",    "rbtnAppend",  "edtAppendValue", "rbtnInsert",
         "edtInsertValue", "edtPosition", "rbtnReplace",    "edtReplaceSource",
-        "edtReplaceDest", "edtIntValue", "cbBoolValue",    "cbEnumValue",
+        "edtReplaceDest", "rbtnTemplate", "edtTemplate",   "cbTemplateField",
+        "btnInsertField", "edtIntValue", "cbBoolValue",    "cbEnumValue",
         "pDate",          "pTime",       "btnOK",          "btnCancel"};
     QStringList chain;
     QWidget* first = Get<QWidget>("cbName");

@@ -10,6 +10,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -21,6 +22,7 @@
 #include <QTreeView>
 #include <QTreeWidget>
 
+#include "common/lotus/exchange/CxLNAddr.h"
 #include "common/misc/CxList.h"
 #include "common/pim/CommRecords.h"
 #include "wizard/controller/WizardController.h"
@@ -32,6 +34,7 @@
 #include "wizard/windows/dialogs/TfmDateDetail.h"
 #include "wizard/windows/dialogs/TfmDebug.h"
 #include "wizard/windows/dialogs/TfmDump.h"
+#include "wizard/windows/dialogs/TfmImportValues.h"
 #include "wizard/windows/dialogs/TfmOneField.h"
 #include "wizard/windows/dialogs/WaitWindow.h"
 #include "wizard/windows/pages/RecordPage.h"
@@ -228,7 +231,53 @@ void SaveContactsDefinitions(TfmMain& main) {
         d.pDetail->edtReplaceDest->setText("Sales & Marketing");
     });
     SaveFieldDialog(main, "Birth Date", "field-dialog-date");
+    SaveFieldDialog(main, "Display Name", "field-dialog-template", [](TfmOneField& d) {
+        d.pDetail->rbtnTemplate->click();
+        d.pDetail->edtTemplate->setText("{First Name} {Last Name}");
+        d.pDetail->cbTemplateField->setCurrentIndex(d.pDetail->cbTemplateField->findText("Job Title"));
+    });
     SaveIntegerTab(main);
+}
+
+// A values file of the first loaded contacts, keyed by their e-mail
+// addresses, with one key of nobody's.
+QString WriteValuesFile(TfmMain& main, bool broken) {
+    const QString path = g_folder + (broken ? "/values-broken.csv" : "/values.csv");
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return path;
+    file.write("Business Email,Job Title,Business Phone,Birth Date\r\n");
+    CxLNAddrUtil* util = main.Controller().GetAddrUtil();
+    int n = 0;
+    for (tagCxLNAddrRec* rec = util->GetFirstRec(); rec && n < 4; rec = util->GetNextRec(), ++n)
+        file.write(QString("%1,\"Head of \"\"%2\"\"\",+1 555 010%3,1980-0%4-1%3\r\n")
+                       .arg(rec->szBusinessEmail, rec->szDepartment)
+                       .arg(n)
+                       .arg(n + 1)
+                       .toUtf8());
+    file.write(broken ? "nobody@example.com,\"Lead,1980-13-01\r\n"
+                      : "nobody@example.com,Lead,,\r\n");
+    return path;
+}
+
+void SaveImport(TfmMain& main) {
+    auto* page = static_cast<TfmUpdateField*>(main.Page(WIZARD_PAGE_UPDATE_FIELD));
+    const char* const names[] = {"import-values-broken", "import-values"};
+    for (const char* name : names) {
+        const bool broken = name == names[0];
+        const QString path = WriteValuesFile(main, broken);
+        page->SetImportRunner([&](TfmImportValues& dialog) {
+            dialog.OpenFile(path);
+            dialog.show();
+            Save(&dialog, name);
+            dialog.btnOK->click();
+            return dialog.result();
+        });
+        page->btnImport->click();
+        QFile::remove(path);
+    }
+    page->SetImportRunner(nullptr);
+    Save(&main, "contacts-2-definitions-imported");
 }
 
 // Steps 0 to 2 of one kind; the access page as a first start shows it.
@@ -305,6 +354,7 @@ int main(int argc, char** argv) {
     SaveRepetitions();
     WalkKind(main, mode->rbtnAddr, "contacts", false);
     SaveContactsDefinitions(main);
+    SaveImport(main);
     SaveRecords(main, "contacts", "Company Name");
     SaveUpdateRun(main);
     SaveWaitWindow(main);

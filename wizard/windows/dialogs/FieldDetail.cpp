@@ -11,11 +11,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTimeEdit>
 #include <QVBoxLayout>
 
+#include "wizard/update/VxTemplate.h"
 #include "wizard/update/Vxcommon.h"
 #include "wizard/windows/widgets/AnsiText.h"
 #include "wizard/windows/widgets/Controls.h"
@@ -27,6 +29,7 @@ namespace {
 const char kTabCaption[] = "Updating Details";
 const char kSetCaption[] = "Set the value of this field as:";
 const char kNoEnumValue[] = "No enumeration value is selected.";
+const char kNoTemplate[] = "The template can not be empty. Please enter some content.";
 
 const int kTextMax = 255; // a definition's texts hold this many characters
 
@@ -90,12 +93,28 @@ CxFieldDetail::CxFieldDetail(QWidget* parent) : QTabWidget(parent) {
     CreateDateTab_();
     QWidget* order[] = {rbtnSet,          edtSetValue,    rbtnAppend,  edtAppendValue,
                         rbtnInsert,       edtInsertValue, edtPosition, rbtnReplace,
-                        edtReplaceSource, edtReplaceDest, edtIntValue, cbBoolValue,
+                        edtReplaceSource, edtReplaceDest, rbtnTemplate, edtTemplate,
+                        cbTemplateField,  btnInsertField, edtIntValue, cbBoolValue,
                         cbEnumValue,      pDate,          pTime};
     for (std::size_t i = 1; i < sizeof order / sizeof order[0]; ++i)
         setTabOrder(order[i - 1], order[i]);
-    for (QRadioButton* operation : {rbtnSet, rbtnAppend, rbtnInsert, rbtnReplace})
+    for (QRadioButton* operation : {rbtnSet, rbtnAppend, rbtnInsert, rbtnReplace, rbtnTemplate})
         connect(operation, &QRadioButton::clicked, this, &CxFieldDetail::UpdateEditStates);
+    connect(btnInsertField, &QPushButton::clicked, this, &CxFieldDetail::btnInsertFieldClick);
+}
+
+void CxFieldDetail::SetFields(const tagFUKindFields* fields) {
+    m_pFields = fields;
+    cbTemplateField->clear();
+    for (int i = 0; fields && i < fields->nCount; ++i)
+        cbTemplateField->addItem(FromAnsi(fields->pFields[i].row.szName));
+}
+
+void CxFieldDetail::btnInsertFieldClick() {
+    if (cbTemplateField->currentIndex() < 0)
+        return;
+    edtTemplate->insert("{" + cbTemplateField->currentText() + "}");
+    edtTemplate->setFocus();
 }
 
 void CxFieldDetail::CreateStringTab_() {
@@ -110,6 +129,11 @@ void CxFieldDetail::CreateStringTab_() {
     rbtnReplace = Named<QRadioButton>("rbtnReplace", "Replace", tString);
     edtReplaceSource = TextEdit("edtReplaceSource", tString);
     edtReplaceDest = TextEdit("edtReplaceDest", tString);
+    rbtnTemplate = Named<QRadioButton>("rbtnTemplate", "Set from fields:", tString);
+    edtTemplate = TextEdit("edtTemplate", tString);
+    edtTemplate->setPlaceholderText("{First Name} {Last Name}");
+    cbTemplateField = Named<QComboBox>("cbTemplateField", tString);
+    btnInsertField = Named<QPushButton>("btnInsertField", "Insert &Field", tString);
 
     // Radio buttons left, their edits in one column beside them.
     auto* grid = new QGridLayout(tString);
@@ -124,8 +148,11 @@ void CxFieldDetail::CreateStringTab_() {
     grid->addLayout(Line(tString, {edtInsertValue, "at field position", edtPosition}), 3, 1);
     grid->addWidget(rbtnReplace, 4, 0);
     grid->addLayout(Line(tString, {edtReplaceSource, "with", edtReplaceDest}), 4, 1);
+    grid->addWidget(rbtnTemplate, 5, 0);
+    grid->addWidget(edtTemplate, 5, 1);
+    grid->addLayout(Line(tString, {cbTemplateField, btnInsertField}), 6, 1);
     grid->setColumnStretch(1, 1);
-    grid->setRowStretch(5, 1);
+    grid->setRowStretch(7, 1);
 
     addTab(tString, kTabCaption);
 }
@@ -229,6 +256,10 @@ void CxFieldDetail::LoadString_(const tagFUFieldUpdate& definition) {
         edtReplaceSource->setText(FromAnsi(FUDefinitionText(definition.szFind).c_str()));
         edtReplaceDest->setText(value);
         break;
+    case FU_OP_TEMPLATE:
+        rbtnTemplate->setChecked(true);
+        edtTemplate->setText(value);
+        break;
     default:
         rbtnSet->setChecked(true);
         edtSetValue->setText(value);
@@ -270,8 +301,9 @@ void CxFieldDetail::LoadDate_(const tagFUFieldUpdate& definition, bool withTime)
 }
 
 void CxFieldDetail::UpdateEditStates() {
-    QWidget* edits[] = {edtSetValue, edtAppendValue,   edtInsertValue,
-                        edtPosition, edtReplaceSource, edtReplaceDest};
+    QWidget* edits[] = {edtSetValue,      edtAppendValue, edtInsertValue,
+                        edtPosition,      edtReplaceSource, edtReplaceDest,
+                        edtTemplate,      cbTemplateField, btnInsertField};
     // Disabled edits take the grey background of the product's style.
     for (QWidget* edit : edits)
         edit->setEnabled(false);
@@ -282,6 +314,10 @@ void CxFieldDetail::UpdateEditStates() {
     } else if (rbtnInsert->isChecked()) {
         edtInsertValue->setEnabled(true);
         edtPosition->setEnabled(true);
+    } else if (rbtnTemplate->isChecked()) {
+        for (QWidget* edit : {static_cast<QWidget*>(edtTemplate), static_cast<QWidget*>(cbTemplateField),
+                              static_cast<QWidget*>(btnInsertField)})
+            edit->setEnabled(true);
     } else {
         edtReplaceSource->setEnabled(true);
         edtReplaceDest->setEnabled(true);
@@ -330,6 +366,8 @@ bool CxFieldDetail::SaveString_(tagFUFieldUpdate* work) {
             return Refuse_(FUEmptyTextMessage(FU_OP_INSERT), edtInsertValue);
         ToAnsi(edtInsertValue->text(), work->szValue);
         work->nPosition = edtPosition->value();
+    } else if (rbtnTemplate->isChecked()) {
+        return SaveTemplate_(work);
     } else {
         work->nOperation = FU_OP_REPLACE;
         if (edtReplaceSource->text().isEmpty())
@@ -337,6 +375,19 @@ bool CxFieldDetail::SaveString_(tagFUFieldUpdate* work) {
         ToAnsi(edtReplaceSource->text(), work->szFind);
         ToAnsi(edtReplaceDest->text(), work->szValue);
     }
+    return true;
+}
+
+// Only a template whose fields all exist is kept.
+bool CxFieldDetail::SaveTemplate_(tagFUFieldUpdate* work) {
+    work->nOperation = FU_OP_TEMPLATE;
+    if (edtTemplate->text().isEmpty())
+        return Refuse_(kNoTemplate, edtTemplate);
+    ToAnsi(edtTemplate->text(), work->szValue);
+    std::vector<tagFUTemplatePart> parts;
+    std::string why;
+    if (m_pFields && !FUParseTemplate(work->szValue, *m_pFields, &parts, &why))
+        return Refuse_(why.c_str(), edtTemplate);
     return true;
 }
 

@@ -6,9 +6,11 @@
 
 struct tagFUFieldInfo;
 struct tagFUFieldUpdate;
+struct tagFUKindFields;
 class QComboBox;
 class QDateEdit;
 class QLineEdit;
+class QPushButton;
 class QRadioButton;
 class QSpinBox;
 class QTimeEdit;
@@ -17,6 +19,9 @@ class CxFieldDetail : public QTabWidget {
     Q_OBJECT
 public:
     explicit CxFieldDetail(QWidget* parent);
+
+    // The kind's fields, which a template of Set from Fields may name.
+    void SetFields(const tagFUKindFields* fields);
 
     // Shows the tab of the row's type and fills it from the definition.
     void LoadDetails(const tagFUFieldInfo& row, const tagFUFieldUpdate& definition);
@@ -35,6 +40,10 @@ public:
     QRadioButton* rbtnReplace;
     QLineEdit* edtReplaceSource;
     QLineEdit* edtReplaceDest;
+    QRadioButton* rbtnTemplate;
+    QLineEdit* edtTemplate;
+    QComboBox* cbTemplateField;
+    QPushButton* btnInsertField;
     QWidget* tInteger;
     QSpinBox* edtIntValue;
     QWidget* tBool;
@@ -60,6 +69,10 @@ private:
     bool SaveEnum_(const tagFUFieldInfo& row, tagFUFieldUpdate* work);
     void SaveDate_(tagFUFieldUpdate* work, bool withTime);
     bool Refuse_(const char* text, QWidget* focus);
+    bool SaveTemplate_(tagFUFieldUpdate* work);
+    void btnInsertFieldClick();
 
     void UpdateEditStates();
+
+    const tagFUKindFields* m_pFields = nullptr;
 };

@@ -13,6 +13,7 @@
 
 #include "common/misc/CxList.h"
 #include "wizard/controller/WizardController.h"
+#include "wizard/controller/WizardKinds.h"
 #include "wizard/windows/dialogs/FieldDetail.h"
 #include "wizard/windows/widgets/AnsiText.h"
 #include "wizard/windows/widgets/Controls.h"
@@ -70,7 +71,7 @@ void TfmOneField::BuildLayout_() {
     body->addLayout(fields);
     body->addWidget(pDetail, 1);
     body->addLayout(RightButtons({btnOK, btnCancel}));
-    setFixedSize(560, 400);
+    setFixedSize(560, 470);
 
     // The detail tabs keep their own order inside the page control.
     setTabOrder(cbName, edtType);
@@ -92,6 +93,8 @@ bool TfmOneField::ExchangeData(bool leaving) {
     if (!m_pDefinition)
         return false;
     if (!leaving) {
+        const tagWizardKind* kind = GetWizardKind(m_controller.GetSettings().AppFlag);
+        pDetail->SetFields(kind ? kind->fields : nullptr);
         FillFieldList();
         cbNameChange();
         return true;

@@ -1,6 +1,7 @@
 #include "RecordPage.h"
 
 #include <memory>
+#include <unordered_set>
 
 #include <QAction>
 #include <QDialog>
@@ -12,8 +13,10 @@
 #include <QVBoxLayout>
 
 #include "common/misc/CxList.h"
+#include "wizard/controller/ValuesMatch.h"
 #include "wizard/controller/WizardController.h"
 #include "wizard/controller/WizardSelection.h"
+#include "wizard/controller/WizardValues.h"
 #include "wizard/windows/widgets/Controls.h"
 #include "wizard/windows/widgets/Prompts.h"
 
@@ -93,11 +96,33 @@ bool CxRecordPage::ExchangeData(bool leaving) {
         FillRecordList();
     else
         m_pModel->ForgetCopy(); // an update since may have changed the record
+    if (m_nShownValues != GetWizardValuesNumber(m_controller))
+        TickMatched_();
     return true;
+}
+
+// A values file just imported ticks the records it matches, and only them.
+void CxRecordPage::TickMatched_() {
+    m_nShownValues = GetWizardValuesNumber(m_controller);
+    const CxFUValueTable* values = GetWizardValues(m_controller);
+    if (!values)
+        return;
+    const tagValuesMatch match = MatchValues(m_controller, *values);
+    // A record is told by its key in the store, or by itself when in memory only.
+    std::unordered_set<const void*> matched;
+    for (const tagLNHeld& record : match.records)
+        matched.insert(record.pKey ? record.pKey : record.pElement);
+    for (int row = 0; row < m_pModel->rowCount(); ++row) {
+        const tagLNHeld& entry = m_pModel->Entry(row);
+        const bool tick = matched.count(entry.pKey ? entry.pKey : entry.pElement) > 0;
+        m_pModel->setData(m_pModel->index(row, 0), static_cast<int>(tick ? Qt::Checked : Qt::Unchecked),
+                          Qt::CheckStateRole);
+    }
 }
 
 void CxRecordPage::FillRecordList() {
     m_nShownLoad = m_controller.GetLoadNumber();
+    m_nShownValues = 0;
     m_pModel->Fill(m_kind.records(m_controller));
     // A reset forgets the columns' widths.
     for (int column = 0; column < m_kind.nColumnCount; ++column)

@@ -62,6 +62,7 @@ private:
     void CreateMenu_();
     void BuildLayout_();
     bool CollectTicked_();
+    void TickMatched_();
     void btnSelAllClick();
     void btnClearClick();
     void DetailClick_();
@@ -75,6 +76,7 @@ private:
     QAction* m_pClearItem;
     QAction* m_pDetailItem;
     unsigned m_nShownLoad = 0; // the load the rows come from
+    unsigned m_nShownValues = 0; // the values file the ticks come from
     ShowDetailFn m_showDetail;
 };
 

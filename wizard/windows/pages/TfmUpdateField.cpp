@@ -12,6 +12,7 @@
 #include "common/misc/CxList.h"
 #include "wizard/controller/WizardController.h"
 #include "wizard/update/Vxcommon.h"
+#include "wizard/windows/dialogs/TfmImportValues.h"
 #include "wizard/windows/dialogs/TfmOneField.h"
 #include "wizard/windows/widgets/AnsiText.h"
 #include "wizard/windows/widgets/Controls.h"
@@ -20,6 +21,8 @@
 namespace {
 
 const char kNoDefinitions[] = "Please add some field updating information.";
+const char kFromFile[] =
+    "This field takes its values from the imported file; choose Import Values... to change them.";
 
 } // namespace
 
@@ -45,6 +48,7 @@ TfmUpdateField::TfmUpdateField(CxWizardController& controller, QWidget* parent)
     btnAdd = Named<QPushButton>("btnAdd", "&Add", this);
     btnDel = Named<QPushButton>("btnDel", "&Delete", this);
     btnProp = Named<QPushButton>("btnProp", "&Properties", this);
+    btnImport = Named<QPushButton>("btnImport", "&Import Values...", this);
     // Saved definition lists are not offered yet.
     Label1 = Named<QLabel>("Label1", "Profiles:", this);
     btnLoad = Named<QPushButton>("btnLoad", "&Load", this);
@@ -57,6 +61,7 @@ TfmUpdateField::TfmUpdateField(CxWizardController& controller, QWidget* parent)
     connect(btnAdd, &QPushButton::clicked, this, &TfmUpdateField::btnAddClick);
     connect(btnDel, &QPushButton::clicked, this, &TfmUpdateField::btnDelClick);
     connect(btnProp, &QPushButton::clicked, this, &TfmUpdateField::btnPropClick);
+    connect(btnImport, &QPushButton::clicked, this, &TfmUpdateField::btnImportClick);
     connect(lvFields, &QTreeWidget::itemDoubleClicked, this, &TfmUpdateField::btnPropClick);
     connect(lvFields, &QTreeWidget::itemSelectionChanged, this, &TfmUpdateField::lvFieldsChange);
     lvFieldsChange();
@@ -65,7 +70,7 @@ TfmUpdateField::TfmUpdateField(CxWizardController& controller, QWidget* parent)
 void TfmUpdateField::BuildLayout_() {
     auto* buttons = new QHBoxLayout;
     buttons->setSpacing(8);
-    for (QPushButton* button : {btnAdd, btnDel, btnProp}) {
+    for (QPushButton* button : {btnAdd, btnDel, btnProp, btnImport}) {
         button->setMinimumWidth(96);
         buttons->addWidget(button);
     }
@@ -168,6 +173,10 @@ void TfmUpdateField::btnPropClick() {
     tagFUFieldUpdate* definition = DefinitionOf_(row);
     if (!definition)
         return;
+    if (definition->nOperation == FU_OP_FROM_FILE) {
+        prompts::Message(this, "Information", kFromFile, QMessageBox::Information);
+        return;
+    }
     if (RunDialog_(definition, "View field updating definitions:") == QDialog::Accepted)
         ShowDefinition(row, definition);
 }
@@ -176,4 +185,14 @@ void TfmUpdateField::lvFieldsChange() {
     const bool selected = !lvFields->selectedItems().isEmpty();
     btnDel->setEnabled(selected);
     btnProp->setEnabled(selected);
+}
+
+// The file's definitions replace those of an earlier file, after the others.
+void TfmUpdateField::btnImportClick() {
+    if (!m_controller.GetUpdateDefinitions())
+        return;
+    TfmImportValues dialog(m_controller, window());
+    const int result = m_runImport ? m_runImport(dialog) : prompts::Exec(dialog);
+    if (result == QDialog::Accepted)
+        FillDefinitionList();
 }

@@ -10,6 +10,7 @@ class QLabel;
 class QPushButton;
 class QTreeWidget;
 class QTreeWidgetItem;
+class TfmImportValues;
 class TfmOneField;
 
 class TfmUpdateField : public CxWizardPageWidget {
@@ -17,16 +18,19 @@ class TfmUpdateField : public CxWizardPageWidget {
 public:
     // Shows the filled dialog and gives its result; exec() unless replaced.
     typedef std::function<int(TfmOneField& dialog)> DialogRunner;
+    typedef std::function<int(TfmImportValues& dialog)> ImportRunner;
 
     TfmUpdateField(CxWizardController& controller, QWidget* parent);
     bool ExchangeData(bool leaving) override;
     // Tests answer the dialog here instead of in a modal loop.
     void SetDialogRunner(DialogRunner runner) { m_runDialog = std::move(runner); }
+    void SetImportRunner(ImportRunner runner) { m_runImport = std::move(runner); }
 
     QTreeWidget* lvFields;
     QPushButton* btnAdd;
     QPushButton* btnDel;
     QPushButton* btnProp;
+    QPushButton* btnImport;
     QLabel* Label1;
     QPushButton* btnLoad;
     QPushButton* btnSave;
@@ -42,6 +46,8 @@ private:
     void btnDelClick();
     void btnPropClick();
     void lvFieldsChange();
+    void btnImportClick();
 
     DialogRunner m_runDialog;
+    ImportRunner m_runImport;
 };
