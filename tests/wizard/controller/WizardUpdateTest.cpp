@@ -58,23 +58,30 @@ TEST(WizardUpdate, FinishTexts) {
               "Database is read-only " + noticed.sNotice);
 }
 
+// `c` loads `recs` from their exchange file and is to set every selected
+// contact's last name to "Miller".
+void LoadToSetMiller(CxWizardController& c, FakeFactory& factory, const tagCxLNAddrRec* recs,
+                     int count) {
+    c.SetDataFactory(&factory);
+    c.SetPause([](int) {});
+    c.Start();
+    ASSERT_TRUE((WriteExchangeFile<CxLNAddrUtil>(c.GetDataFolderPath(), recs, count)));
+    CxStrCopy(c.GetSettings().AddrFile, "/names.nsf");
+    ASSERT_TRUE(c.LoadNotesData());
+    tagFUFieldUpdate* def = CxWizardController::NewDefinition();
+    def->nFieldKey = 3;
+    def->nOperation = FU_OP_SET;
+    CxStrCopy(def->szValue, "Miller");
+    c.GetUpdateDefinitions()->Add(def);
+}
+
 class WizardUpdateRun : public ::testing::Test {
 protected:
     void SetUp() override {
-        c.SetDataFactory(&factory);
-        c.SetPause([](int) {});
-        c.Start();
         const tagCxLNAddrRec recs[] = {MakeContact("1", "John", "Smith"),
                                        MakeContact("2", "Mary", "Jones"),
                                        MakeContact("3", "Ann", "Brown")};
-        ASSERT_TRUE((WriteExchangeFile<CxLNAddrUtil>(c.GetDataFolderPath(), recs, 3)));
-        CxStrCopy(c.GetSettings().AddrFile, "/names.nsf");
-        ASSERT_TRUE(c.LoadNotesData());
-        tagFUFieldUpdate* def = CxWizardController::NewDefinition();
-        def->nFieldKey = 3;
-        def->nOperation = FU_OP_SET;
-        CxStrCopy(def->szValue, "Miller");
-        c.GetUpdateDefinitions()->Add(def);
+        LoadToSetMiller(c, factory, recs, 3);
     }
 
     void Select(int index) {
@@ -155,22 +162,14 @@ class KeptRecordsUpdate : public ::testing::Test {
 protected:
 
     void SetUp() override {
-        c.SetDataFactory(&factory);
-        c.SetPause([](int) {});
-        c.Start();
         std::vector<tagCxLNAddrRec> recs;
         for (int i = 0; i < kKeptCount; ++i) {
             const std::string id = std::to_string(i + 1), last = "Last" + std::to_string(i);
             recs.push_back(MakeContact(id.c_str(), "First", last.c_str()));
         }
-        ASSERT_TRUE(WriteExchangeFile<CxLNAddrUtil>(c.GetDataFolderPath(), recs.data(), kKeptCount));
-        CxStrCopy(c.GetSettings().AddrFile, "/names.nsf");
-        ASSERT_TRUE(c.LoadNotesData());
-        tagFUFieldUpdate* def = CxWizardController::NewDefinition();
-        def->nFieldKey = 3;
-        def->nOperation = FU_OP_SET;
-        CxStrCopy(def->szValue, "Miller");
-        c.GetUpdateDefinitions()->Add(def);
+        LoadToSetMiller(c, factory, recs.data(), kKeptCount);
+        if (HasFatalFailure())
+            return;
         const std::vector<tagLNHeld> held = LNHeldEntries(c.GetAddrUtil()->GetDataMgr()->GetRecords());
         for (int index : {0, 1500})
             ASSERT_TRUE(SelectHeld(c, held[static_cast<std::size_t>(index)]));
