@@ -1,6 +1,7 @@
 #include "BatchDiff.h"
 
 #include <cstring>
+#include <memory>
 #include <vector>
 
 #include "common/lotus/exchange/CxLNAddr.h"
@@ -12,6 +13,7 @@
 #include "platform/OleDate.h"
 #include "wizard/batch/BatchText.h"
 #include "wizard/controller/WizardController.h"
+#include "wizard/controller/WizardSelection.h"
 #include "wizard/update/UpdateRun.h"
 #include "wizard/update/Vxlnaddr.h"
 #include "wizard/update/Vxlndate.h"
@@ -83,38 +85,45 @@ std::vector<std::string> Texts(typename Engine::Record* rec,
     return texts;
 }
 
+// The changed fields of one record: applied to a copy, so that a dry run
+// changes no record, in memory or anywhere else.
 template <class Util, class Engine>
-std::string DryRun(CxList* selected, CxList* definitions, Engine* engine, unsigned* changed) {
+std::string RecordChanges(typename Engine::Record* rec, CxList* definitions, Engine* engine,
+                          const std::vector<const tagFUFieldInfo*>& rows) {
     typedef tagKindCommRec<Util> CommRec;
     typedef typename Engine::Record Record;
+    const std::vector<std::string> before = Texts<Engine>(rec, rows);
+    std::unique_ptr<Record> changed(new Record(*rec));
+    std::unique_ptr<CommRec> carrier(new CommRec());
+    carrier->pUserData = changed.get();
+    CxList one;
+    one.Add(carrier.get());
+    RunFieldUpdates(&one, definitions, engine);
+    const std::vector<std::string> after = Texts<Engine>(changed.get(), rows);
+    std::string lines;
+    for (std::size_t r = 0; r < rows.size(); ++r)
+        if (before[r] != after[r])
+            lines += "  " + BatchFieldText(rows[r]->szName, sizeof rows[r]->szName) + ": " +
+                     before[r] + " -> " + after[r] + "\n";
+    return lines;
+}
+
+template <class Util, class Engine>
+std::string DryRun(Util* util, CxList* selected, CxList* definitions, Engine* engine,
+                   unsigned* changed) {
     // Only the touched fields' texts are kept from before, not whole records.
     const std::vector<const tagFUFieldInfo*> rows = TouchedRows<Engine>(definitions);
-    std::vector<Record*> records;
-    std::vector<std::vector<std::string>> before;
-    for (uint32_t i = 0; selected && i < selected->GetCount(); ++i) {
-        auto* common = static_cast<CommRec*>(selected->GetAt(i));
-        Record* rec = common ? static_cast<Record*>(common->pUserData) : nullptr;
-        records.push_back(rec);
-        before.push_back(Texts<Engine>(rec, rows));
-    }
-    RunFieldUpdates(selected, definitions, engine);
-
     std::string report;
-    for (std::size_t i = 0; i < records.size(); ++i) {
-        if (!records[i])
-            continue;
-        const std::vector<std::string> after = Texts<Engine>(records[i], rows);
-        std::string lines;
-        for (std::size_t r = 0; r < rows.size(); ++r)
-            if (before[i][r] != after[r])
-                lines += "  " + BatchFieldText(rows[r]->szName, sizeof rows[r]->szName) + ": " +
-                         before[i][r] + " -> " + after[r] + "\n";
-        if (lines.empty())
-            continue;
-        ++*changed;
-        report += "Record " + std::to_string(i + 1) + " (note ID " +
-                  BatchFieldText(records[i]->szID, sizeof records[i]->szID) + "):\n" + lines;
-    }
+    ForEachSelectedRec(util, selected, [&](uint32_t index, typename Engine::Record* rec, bool) {
+        const std::string lines =
+            rec ? RecordChanges<Util>(rec, definitions, engine, rows) : std::string();
+        if (!lines.empty()) {
+            ++*changed;
+            report += "Record " + std::to_string(index + 1) + " (note ID " +
+                      BatchFieldText(rec->szID, sizeof rec->szID) + "):\n" + lines;
+        }
+        return false;
+    });
     return report;
 }
 
@@ -140,7 +149,7 @@ std::string RunBatchDryRun(CxWizardController& c, unsigned* changed) {
     CxList* selected = c.GetSelectedRecords();
     CxList* definitions = c.GetUpdateDefinitions();
     const std::string report = c.ForCurrentKind(std::string(), [&](auto* util, auto* engine) {
-        return DryRun<std::remove_pointer_t<decltype(util)>>(selected, definitions, engine, &count);
+        return DryRun(util, selected, definitions, engine, &count);
     });
     if (changed)
         *changed = count;
