@@ -7,6 +7,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "common/misc/CxLengthText.h"
 #include "platform/SafeOpen.h"
 
 namespace {
@@ -183,17 +184,9 @@ bool CxFile::ReadString(char* buffer, uint32_t size, int32_t* length) {
     ReadInt(&n);
     if (length)
         *length = n;
-    if (n <= 0)
-        return true;
-    const uint32_t total = static_cast<uint32_t>(n);
-    if (size == 0) {
-        Take_(nullptr, total);
-        return true;
-    }
-    const uint32_t kept = total < size ? total : size - 1;
-    std::size_t got = Take_(buffer, kept);
-    buffer[got] = '\0';
-    Take_(nullptr, total - kept);
+    CxReadLengthText(n, buffer, size, [this](char* bytes, std::size_t count) {
+        return Take_(bytes, count);
+    });
     return true;
 }
 
@@ -218,12 +211,23 @@ bool CxFile::WriteDouble(double d) {
 }
 
 bool CxFile::WriteString(const char* text) {
+    return WriteString(text, text ? std::strlen(text) : 0);
+}
+
+bool CxFile::WriteString(const char* text, std::size_t length) {
     if (!m_pStream)
         return false;
-    const std::size_t length = text ? std::strlen(text) : 0;
     WriteInt(static_cast<int32_t>(length));
     if (length)
         Put_(text, length);
+    return true;
+}
+
+bool CxFile::WriteBytes(const void* bytes, std::size_t count) {
+    if (!m_pStream)
+        return false;
+    if (count)
+        Put_(bytes, count);
     return true;
 }
 

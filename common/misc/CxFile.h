@@ -29,6 +29,10 @@ public:
     bool WriteBool(bool b);
     bool WriteDouble(double d);
     bool WriteString(const char* text);
+    // The first `length` bytes of `text`, whatever they hold.
+    bool WriteString(const char* text, std::size_t length);
+    // Bytes as they are, without a length.
+    bool WriteBytes(const void* bytes, std::size_t count);
     bool WriteLine(const char* text);
 
     // True when a read has come to the end of the file or the stream

@@ -15,13 +15,13 @@ CxList::~CxList() {
 void* CxList::GetFirst() {
     m_pCurr = m_pHead;
     m_nFindIndex = 0;
-    return m_pCurr ? m_pCurr->pData : nullptr;
+    return m_pCurr ? Element_(m_pCurr) : nullptr;
 }
 
 void* CxList::GetLast() {
     m_pCurr = m_pTail;
     m_nFindIndex = m_nCount ? m_nCount - 1 : 0;
-    return m_pCurr ? m_pCurr->pData : nullptr;
+    return m_pCurr ? Element_(m_pCurr) : nullptr;
 }
 
 void* CxList::GetNext() {
@@ -50,7 +50,7 @@ void* CxList::GetAt(uint32_t index) {
         if (node->nIndex == index) {
             m_pCurr = node;
             m_nFindIndex = index;
-            return node->pData;
+            return Element_(node);
         }
     }
     return nullptr;
@@ -63,6 +63,7 @@ bool CxList::Add(void* p) {
     CX_ASSERT(pContainer, "pContainer");
     pContainer->pData = p;
     pContainer->nIndex = m_nCount;
+    pContainer->bKeyed = 0;
     pContainer->pNext = nullptr;
     pContainer->pPrev = m_pTail;
     if (m_pTail) {
@@ -81,6 +82,37 @@ bool CxList::Remove(void* p, bool bFree) {
     CxListNode* node = Find(p);
     if (!node)
         return false;
+    if (node->bKeyed)
+        m_pSource->ElementRemoved(node->pData);
+    else if (bFree)
+        std::free(node->pData);
+    Unlink_(node);
+    return true;
+}
+
+bool CxList::AddKey(const void* key) {
+    if (!key || !m_pSource || !Add(const_cast<void*>(key)))
+        return false;
+    m_pTail->bKeyed = 1;
+    return true;
+}
+
+bool CxList::RemoveKey(const void* key) {
+    for (CxListNode* node = m_pHead; node; node = node->pNext) {
+        if (node->bKeyed && node->pData == key) {
+            m_pSource->ElementRemoved(key);
+            Unlink_(node);
+            return true;
+        }
+    }
+    return false;
+}
+
+void* CxList::Element_(CxListNode* node) {
+    return node->bKeyed ? m_pSource->MakeElement(node->pData) : node->pData;
+}
+
+void CxList::Unlink_(CxListNode* node) {
     if (node->pPrev)
         node->pPrev->pNext = node->pNext;
     else
@@ -93,19 +125,18 @@ bool CxList::Remove(void* p, bool bFree) {
         --after->nIndex;
     m_pCurr = node->pNext;
     m_nFindIndex = node->nIndex;
-    if (bFree)
-        std::free(node->pData);
     --m_nCount;
     delete node;
-    return true;
 }
 
 void CxList::RemoveAll(bool bFree) {
     CxListNode* node = m_pHead;
     while (node) {
         CxListNode* next = node->pNext;
-        if (bFree && node->pData)
-            std::free(node->pData);
+        // A keyed node's element is freed only when it was made.
+        void* element = node->bKeyed && bFree ? m_pSource->MadeElement(node->pData) : node->pData;
+        if (bFree && element)
+            std::free(element);
         delete node;
         node = next;
     }
@@ -116,7 +147,7 @@ void CxList::RemoveAll(bool bFree) {
 
 CxListNode* CxList::Find(void* p) const {
     for (CxListNode* node = m_pHead; node; node = node->pNext) {
-        if (node->pData == p)
+        if (node->bKeyed ? p && m_pSource->MadeElement(node->pData) == p : node->pData == p)
             return node;
     }
     return nullptr;

@@ -7,7 +7,9 @@
 //
 // Records live on the C heap in a CxList and take their user data with them
 // only when they own it (nUserDataSize > 0); a mere link (size 0) is copied
-// as a pointer and never freed.
+// as a pointer and never freed. The list may key records that its source
+// makes when they are asked for (CxList::AddKey); those the manager frees
+// only once made.
 //
 // Not polymorphic on purpose: a kind that needs a virtual destructor declares
 // its own, the others keep none. The protected destructor stops deletion
@@ -96,8 +98,11 @@ CxCommRecMgr<Mgr, Rec, KeyCapacity, Fields>::~CxCommRecMgr() {
 
 template <class Mgr, class Rec, int KeyCapacity, const tagCommFieldTable& Fields>
 void CxCommRecMgr<Mgr, Rec, KeyCapacity, Fields>::Clear() {
-    for (void* p = m_pRecords->GetFirst(); p; p = m_pRecords->GetNext())
-        CommFreeRec(static_cast<Rec*>(p));
+    // Records the list only keys are not in memory: nothing to free.
+    m_pRecords->ForEachHeld([](void* p, const void*) {
+        if (p)
+            CommFreeRec(static_cast<Rec*>(p));
+    });
     m_pRecords->RemoveAll(false);
 }
 

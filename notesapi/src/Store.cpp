@@ -322,6 +322,17 @@ std::string ChoiceCondition(const ItemChoice& choice) {
     return names.empty() ? summary : "(" + names + " OR " + summary + ")";
 }
 
+// The items of a note that a formula of names alone looks at: the first
+// of each name, found without reading the note's later items.
+std::string FirstOfEachName(const ItemChoice& choice) {
+    std::string firsts;
+    for (size_t i = 0; i < choice.names.size(); ++i)
+        firsts += std::string(i ? ", " : "") +
+                  "(SELECT rowid FROM items WHERE note=n.id AND name COLLATE NOCASE=?"
+                  " ORDER BY ord LIMIT 1)";
+    return "i.rowid IN (" + firsts + ")";
+}
+
 } // namespace
 
 STATUS Store::ListNotes(WORD classMask, const ItemChoice& choice,
@@ -329,11 +340,15 @@ STATUS Store::ListNotes(WORD classMask, const ItemChoice& choice,
     Transaction txn(m_statements, false);
     if (txn.BeginResult() != SQLITE_OK)
         return SqlStatus(txn.BeginResult());
-    const std::string condition = ChoiceCondition(choice);
+    // The first items of each name are found by their row alone: joined
+    // through their note as well, every item of the note would be looked at.
+    const bool namesOnly = !choice.summary && !choice.names.empty();
+    const std::string condition =
+        namesOnly ? FirstOfEachName(choice) : ChoiceCondition(choice);
     const std::string join =
         condition.empty() ? std::string(", NULL, NULL, NULL FROM notes n")
-                          : ", i.name, i.flags, i.value FROM notes n LEFT JOIN items i"
-                            " ON i.note=n.id AND " + condition;
+                          : ", i.name, i.flags, i.value FROM notes n LEFT JOIN items i ON " +
+                                (namesOnly ? condition : "i.note=n.id AND " + condition);
     Statement st(m_db, ("SELECT n.id, n.class, n.sequence" + join +
                         " WHERE n.deleted=0 AND (n.class & ?)<>0 ORDER BY n.id" +
                         (condition.empty() ? "" : ", i.ord"))

@@ -355,6 +355,30 @@ void Texts() {
 
 } // namespace
 
+// A values file of each kind: every field named in the first row, one row of
+// values its fields take, with the quoting and line breaks spreadsheets write.
+void ValuesFiles() {
+    for (const tagWizardKind& kind : kWizardKinds) {
+        std::string head, row;
+        for (int i = 0; i < kind.count(); ++i) {
+            const tagFUFieldInfo* f = kind.at(i);
+            const char* value = "\"A \"\"quoted\"\", text\r\nover two lines\"";
+            if (f->nType == FU_TYPE_DATE || f->nType == FU_TYPE_DATETIME)
+                value = "2024-05-01";
+            else if (f->nType == FU_TYPE_BOOLEAN)
+                value = "true";
+            else if (f->nType == FU_TYPE_ENUM)
+                value = f->nEnumCount > 0 ? f->szEnumNames[0] : "";
+            else if (f->nType != FU_TYPE_STRING)
+                value = "3";
+            head += (i ? "," : "") + std::string(f->szName);
+            row += (i ? "," : "") + std::string(value);
+        }
+        Put("fuzz_values_file", ("seed-" + std::string(kind.name)).c_str(),
+            "\xEF\xBB\xBF" + head + "\r\n" + row + "\r\n,{clear}\r\n");
+    }
+}
+
 int main(int argc, char** argv) {
     if (argc != 2) {
         std::fprintf(stderr, "usage: %s CORPUS-FOLDER\n", argv[0]);
@@ -371,5 +395,6 @@ int main(int argc, char** argv) {
     Journals();
     IdFiles();
     UpdatesFiles();
+    ValuesFiles();
     return 0;
 }

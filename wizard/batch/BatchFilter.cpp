@@ -1,9 +1,11 @@
 #include "BatchFilter.h"
 
+#include <memory>
 #include <vector>
 
 #include "common/lotus/exchange/CxLNAddr.h"
 #include "common/lotus/exchange/CxLNDate.h"
+#include "common/lotus/exchange/CxLNHeld.h"
 #include "common/lotus/exchange/CxLNTask.h"
 #include "common/misc/CxList.h"
 #include "platform/Cp1252.h"
@@ -41,6 +43,8 @@ bool Meets(const Rec* rec, const std::vector<tagBatchCondition>& conditions,
     return true;
 }
 
+// Records the store keeps are read one at a time into a copy, and only
+// when there is a condition to check; none is made.
 template <class Util>
 unsigned Select(Util* util, CxList* selected, const std::vector<tagBatchCondition>& conditions) {
     typedef tagKindCommRec<Util> Rec;
@@ -49,11 +53,15 @@ unsigned Select(Util* util, CxList* selected, const std::vector<tagBatchConditio
     if (!mgr || !selected)
         return 0;
     std::vector<char> text(kTextSize + 1);
-    unsigned count = 0;
+    std::unique_ptr<Rec> copy(new Rec);
     CxList* records = mgr->GetRecords();
-    for (uint32_t i = 0; records && i < records->GetCount(); ++i) {
-        const Rec* rec = static_cast<const Rec*>(records->GetAt(i));
-        if (rec && Meets<Mgr>(rec, conditions, text) && selected->Add(const_cast<Rec*>(rec)))
+    unsigned count = 0;
+    for (const tagLNHeld& held : LNHeldEntries(records)) {
+        const Rec* rec = conditions.empty() ? nullptr
+                                            : static_cast<const Rec*>(LNReadHeld(
+                                                  records->GetSource(), held, copy.get()));
+        const bool meets = conditions.empty() || (rec && Meets<Mgr>(rec, conditions, text));
+        if (meets && LNAddHeld(selected, util->GetRecStore(), held))
             ++count;
     }
     return count;

@@ -17,6 +17,7 @@
 #include "wizard/batch/BatchValues.h"
 #include "wizard/batch/BatchWait.h"
 #include "wizard/controller/WizardController.h"
+#include "wizard/controller/WizardSelection.h"
 #include "wizard/controller/WizardUpdate.h"
 #include "wizard/controller/WizardWritten.h"
 
@@ -101,6 +102,11 @@ int DryRun(CxWizardController& c, const tagBatchIO& io) {
     unsigned changed = 0;
     std::fputs(RunBatchDryRun(c, &changed).c_str(), io.out);
     std::fputs(BatchCutReport(c).c_str(), io.out);
+    const std::string damage = SelectedRecordsDamage(c);
+    if (!damage.empty()) {
+        BatchComplain(io, damage + "; the dry run is not complete. Load the records again.");
+        return BATCH_EXIT_FAILED;
+    }
     std::fprintf(io.out,
                  "Dry run: %u of %u selected records would change; nothing was written back.\n",
                  changed, c.GetSelectedRecords()->GetCount());

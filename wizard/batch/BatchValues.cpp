@@ -6,6 +6,7 @@
 #include "wizard/controller/ValuesFile.h"
 #include "wizard/controller/ValuesImport.h"
 #include "wizard/controller/WizardController.h"
+#include "wizard/controller/WizardSelection.h"
 #include "wizard/controller/WizardValues.h"
 #include "wizard/update/VxTemplate.h"
 #include "wizard/update/VxValueTable.h"
@@ -109,8 +110,8 @@ unsigned KeepBatchMatched(CxWizardController& c, tagBatchValues* values) {
     values->match = MatchValues(c, *values->table, selected);
     values->bMatched = true;
     selected->RemoveAll(false);
-    for (void* record : values->match.records)
-        selected->Add(record);
+    for (const tagLNHeld& record : values->match.records)
+        SelectHeld(c, record);
     return selected->GetCount();
 }
 

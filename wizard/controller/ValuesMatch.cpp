@@ -1,6 +1,7 @@
 #include "ValuesMatch.h"
 
 #include <cstring>
+#include <memory>
 #include <string>
 
 #include "common/lotus/exchange/CxLNAddr.h"
@@ -25,31 +26,39 @@ void Count(const CxFUValueTable& table, long row, std::vector<uint32_t>* hits,
             ++match->fieldRecords[c];
 }
 
+// A record not in memory is read into one copy in turn, for its key alone.
 template <class Util>
 void MatchKind(Util* util, const tagFUKindFields& kind, const CxFUValueTable& table,
                CxList* candidates, std::vector<uint32_t>* hits, tagValuesMatch* match) {
     typedef tagKindCommRec<Util> CommRec;
+    typedef typename Util::Rec Rec;
     const tagFUFieldInfo* key = FUCatalogueFind(kind, table.GetKeyField());
     CxList* records = candidates;
     if (!records && util && util->GetDataMgr())
         records = util->GetDataMgr()->GetRecords();
     if (!key || !records)
         return;
-    const uint32_t count = records->GetCount();
     const std::size_t size = static_cast<std::size_t>(key->nMaxLen);
     std::string scratch;
-    for (uint32_t i = 0; i < count; ++i) {
-        auto* common = static_cast<CommRec*>(records->GetAt(i));
+    std::unique_ptr<Rec> copy;
+    for (const tagLNHeld& held : LNHeldEntries(records)) {
+        void* rec = nullptr;
+        if (held.pElement) {
+            rec = static_cast<CommRec*>(held.pElement)->pUserData;
+        } else if (held.pKey) {
+            if (!copy)
+                copy.reset(new Rec);
+            rec = util->GetRecStore()->ReadRec(held.pKey, copy.get()) ? copy.get() : nullptr;
+        }
         // The key is a text field, read where it lies.
         const char* text =
-            common ? static_cast<const char*>(FUFieldAt(common->pUserData, kind, key->nKey,
-                                                        FU_FIELD_TEXT))
-                   : nullptr;
+            rec ? static_cast<const char*>(FUFieldAt(rec, kind, key->nKey, FU_FIELD_TEXT))
+                : nullptr;
         const long row = text ? table.FindRow(text, strnlen(text, size), &scratch) : -1;
         if (row < 0)
             continue;
         Count(table, row, hits, match);
-        match->records.push_back(common);
+        match->records.push_back(held);
     }
 }
 

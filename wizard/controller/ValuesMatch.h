@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "common/lotus/exchange/CxLNHeld.h"
+
 class CxFUValueTable;
 class CxList;
 class CxWizardController;
@@ -20,8 +22,9 @@ struct tagValuesMatch {
     std::vector<std::pair<std::size_t, uint32_t>> several;
     // Rows that match no record, in file order.
     std::vector<std::size_t> unmatched;
-    // The matched common records, in the order of `candidates`.
-    std::vector<void*> records;
+    // The matched common records as their list holds them (in memory or
+    // kept by their store), in the order of `candidates`.
+    std::vector<tagLNHeld> records;
 };
 
 // The rows of `table` against `candidates`, common records of the current

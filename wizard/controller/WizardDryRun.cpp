@@ -1,6 +1,5 @@
 #include "WizardDryRun.h"
 
-#include <algorithm>
 #include <cstring>
 #include <memory>
 
@@ -13,6 +12,7 @@
 #include "platform/Cp1252.h"
 #include "platform/OleDate.h"
 #include "wizard/controller/WizardController.h"
+#include "wizard/controller/WizardSelection.h"
 #include "wizard/update/UpdateRun.h"
 #include "wizard/update/Vxlnaddr.h"
 #include "wizard/update/Vxlndate.h"
@@ -111,31 +111,34 @@ void RecordChanges(typename Engine::Record* rec, typename Engine::Record* copy,
     out->sID = FieldText(rec->szID, sizeof rec->szID);
 }
 
+// Each selected record is looked at as the update walks them, a record not in
+// memory through a copy read from its store, which is never kept.
 template <class Util, class Engine>
-void DryRun(CxList* selected, CxList* definitions, Engine* engine, uint32_t from, uint32_t count,
-            const std::function<void(const tagDryRunRecord&)>& changed, tagDryRunCounts* counts) {
-    typedef tagKindCommRec<Util> CommRec;
+void DryRun(Util* util, CxList* selected, CxList* definitions, Engine* engine, uint32_t from,
+            uint32_t count, const std::function<void(const tagDryRunRecord&)>& changed,
+            tagDryRunCounts* counts) {
     typedef typename Engine::Record Record;
     const std::vector<const tagFUFieldInfo*> rows = TouchedRows<Engine>(definitions);
     std::unique_ptr<Record> copy(new Record());
-    const uint32_t end = selected ? std::min(selected->GetCount(), from + count) : 0;
-    for (uint32_t i = from; i < end; ++i) {
-        ++counts->nLooked;
-        auto* common = static_cast<CommRec*>(selected->GetAt(i));
-        auto* rec = common ? static_cast<Record*>(common->pUserData) : nullptr;
-        if (!rec)
-            continue;
-        counts->nFieldsTouched += static_cast<uint32_t>(rows.size());
-        tagDryRunRecord record;
-        record.nIndex = i;
-        RecordChanges<Util>(rec, copy.get(), definitions, engine, rows, &record);
-        if (record.fields.empty())
-            continue;
-        ++counts->nChanged;
-        counts->nFieldsChanged += static_cast<uint32_t>(record.fields.size());
-        if (changed)
-            changed(record);
-    }
+    ForEachSelectedRec(
+        util, selected,
+        [&](uint32_t index, Record* rec, bool) {
+            ++counts->nLooked;
+            if (!rec)
+                return false;
+            counts->nFieldsTouched += static_cast<uint32_t>(rows.size());
+            tagDryRunRecord record;
+            record.nIndex = index;
+            RecordChanges<Util>(rec, copy.get(), definitions, engine, rows, &record);
+            if (!record.fields.empty()) {
+                ++counts->nChanged;
+                counts->nFieldsChanged += static_cast<uint32_t>(record.fields.size());
+                if (changed)
+                    changed(record);
+            }
+            return false;
+        },
+        from, count);
 }
 
 } // namespace
@@ -148,8 +151,7 @@ void WizardDryRun(CxWizardController& c, uint32_t from, uint32_t count,
     CxList* selected = c.GetSelectedRecords();
     CxList* definitions = c.GetUpdateDefinitions();
     c.ForCurrentKind(0, [&](auto* util, auto* engine) {
-        DryRun<std::remove_pointer_t<decltype(util)>>(selected, definitions, engine, from, count,
-                                                      changed, to);
+        DryRun(util, selected, definitions, engine, from, count, changed, to);
         return 0;
     });
 }

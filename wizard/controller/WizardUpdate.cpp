@@ -1,12 +1,17 @@
 #include "WizardUpdate.h"
 
+#include <memory>
 #include <vector>
 
+#include "common/lotus/exchange/CxLNAddr.h"
 #include "common/lotus/exchange/CxLNBaseUtil.h"
+#include "common/lotus/exchange/CxLNDate.h"
 #include "common/lotus/exchange/CxLNJournalList.h"
+#include "common/lotus/exchange/CxLNTask.h"
 #include "common/misc/CxList.h"
 #include "common/misc/CxString.h"
 #include "wizard/controller/WizardController.h"
+#include "wizard/controller/WizardSelection.h"
 #include "wizard/controller/WizardSteps.h"
 #include "wizard/controller/WizardWritten.h"
 
@@ -16,11 +21,35 @@ namespace {
 
 const char kSubmitFailed[] = "Failed to write the changes back to Lotus Notes.";
 
+// Each selected record goes through the update alone, so that one kept
+// only in its store is changed on a copy that it then keeps.
+template <class Util, class Engine>
+uint32_t RunSelected(Util* util, CxList* selected, CxList* definitions, Engine* engine,
+                     const FUProgressFn& progress) {
+    typedef tagKindCommRec<Util> Comm;
+    const uint32_t count = selected ? selected->GetCount() : 0;
+    std::unique_ptr<Comm> carrier(new Comm());
+    CxList one;
+    uint32_t updated = 0;
+    ForEachSelectedRec(util, selected, [&](uint32_t index, void* rec, bool copied) {
+        carrier->pUserData = rec;
+        one.Add(carrier.get());
+        const uint32_t n = RunFieldUpdates(&one, definitions, engine, [&](uint32_t, uint32_t) {
+            if (progress)
+                progress(index, count);
+        });
+        one.RemoveAll(false);
+        updated += n;
+        return copied && n > 0;
+    });
+    return updated;
+}
+
 uint32_t RunForKind(CxWizardController& c, const FUProgressFn& progress) {
     CxList* selected = c.GetSelectedRecords();
     CxList* definitions = c.GetUpdateDefinitions();
-    return c.ForCurrentKind(uint32_t(0), [&](auto*, auto* engine) {
-        return RunFieldUpdates(selected, definitions, engine, progress);
+    return c.ForCurrentKind(uint32_t(0), [&](auto* util, auto* engine) {
+        return RunSelected(util, selected, definitions, engine, progress);
     });
 }
 
@@ -44,6 +73,15 @@ std::string ChangedSinceLoad(int n) {
                          static_cast<uint32_t>(n));
 }
 
+// A record that could not be read again fails the run before any write-back.
+void NoteDamage(const CxWizardController& c, tagWizardUpdateResult* result) {
+    const std::string damage = SelectedRecordsDamage(c);
+    if (damage.empty())
+        return;
+    result->bSubmitFailed = true;
+    result->sError = damage + "; nothing was written back. Load the records again.";
+}
+
 } // namespace
 
 int FUProgressPercent(uint32_t index, uint32_t count) {
@@ -60,13 +98,16 @@ tagWizardUpdateResult ApplyWizardUpdates(CxWizardController& controller,
     result.nSelected = selected ? selected->GetCount() : 0;
     result.nUpdated = RunForKind(controller, progress);
     result.sNotice = controller.GetLoadNotice();
+    NoteDamage(controller, &result);
     return result;
 }
 
 void SubmitWizardUpdates(CxWizardController& controller, tagWizardUpdateResult* result) {
     CxLNBaseUtil* util = controller.GetCurrentUtil();
     std::string held;
-    if (result->nUpdated > 0 && util && !controller.BeginWriteBack(&held)) {
+    if (result->bSubmitFailed) {
+        // Nothing is written from records that could not be read as loaded.
+    } else if (result->nUpdated > 0 && util && !controller.BeginWriteBack(&held)) {
         result->bSubmitted = result->bSubmitFailed = true;
         result->sError = held;
     } else if (result->nUpdated > 0 && util) {

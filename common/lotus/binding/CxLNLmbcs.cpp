@@ -1,5 +1,6 @@
 #include "CxLNLmbcs.h"
 
+#include <cstdint>
 #include <cstring>
 #include <vector>
 
@@ -92,13 +93,31 @@ std::size_t CharacterLength(unsigned char lead) {
     return lead == 0x14 || (lead >= 0x10 && lead <= 0x13) ? 3 : 2;
 }
 
-} // namespace
+// Whether each of the eight bytes of `word` is printable ASCII (0x20-0x7F):
+// no high bit, and none that borrows when 0x20 is taken from it.
+bool AllPrintable(uint64_t word) {
+    return ((word | (word - 0x2020202020202020ULL)) & 0x8080808080808080ULL) == 0;
+}
 
-bool LNIsPlainText(const char* text, std::size_t length) {
+bool AllPlain(const char* text, std::size_t length) {
     for (std::size_t i = 0; i < length; ++i)
         if (!IsPlain(static_cast<unsigned char>(text[i])))
             return false;
     return true;
+}
+
+} // namespace
+
+// Most texts are printable ASCII with a line break here and there: eight
+// bytes at a time, and those of a word with another byte one by one.
+bool LNIsPlainText(const char* text, std::size_t length) {
+    std::size_t i = 0;
+    for (uint64_t word; i + 8 <= length; i += 8) {
+        std::memcpy(&word, text + i, sizeof word);
+        if (!AllPrintable(word) && !AllPlain(text + i, 8))
+            return false;
+    }
+    return AllPlain(text + i, length - i);
 }
 
 std::string LNToLmbcs(const char* text, std::size_t length) {

@@ -107,12 +107,12 @@ bool CxLNAddrUtil::SearchDB_() {
         LNApi().NSFDbClose(db);
         return false;
     }
-    Visit::s_pRunning = this;
+    Visit::SetRunning(this);
     CX_LOG_INFO("%s", kSearching);
     ReportStatus(kSearching);
     const STATUS status = LNApi().NSFSearch(db, formula, nullptr, 0, NOTE_CLASS_DOCUMENT, nullptr,
                                             Visit::Visit, &db, nullptr);
-    Visit::s_pRunning = nullptr;
+    Visit::SetRunning(nullptr);
     LNApi().OSMemFree(formula);
     if (status != NOERROR) {
         LNReportStatusFailure(this, "Failed to search Lotus Notes Contacts database, error code=%d",
@@ -141,7 +141,7 @@ bool CxLNAddrUtil::WriteDB_() {
     if (!OpenDB(this, m_szLocalName,
                 "Can no open Lotus Notes Contacts Database file: %s, error code=%d", &db))
         return false;
-    LNWriteBackRecords<tagCxLNAddrRec>(this, db, kWriteBack, m_pRecList);
+    LNWriteBackRecords(this, db, kWriteBack);
     return CloseDB(this, db, "Close Notes Contact database successfully.");
 }
 

@@ -112,7 +112,7 @@ bool CxLNDateUtil::LoadFromDB() {
 
 bool CxLNDateUtil::SaveToDB() {
     return LNSaveMailDB(this, kMailKind, [this](DBHANDLE db) {
-        LNWriteBackRecords<tagCxLNDateRec>(this, db, kWriteBack, m_pRecList);
+        LNWriteBackRecords(this, db, kWriteBack);
     });
 }
 

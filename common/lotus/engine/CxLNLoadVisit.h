@@ -2,6 +2,7 @@
 // into a record of the kind and added to the object whose load is running.
 #pragma once
 #include "common/lotus/engine/CxLNDocVisit.h"
+#include "common/lotus/engine/CxLNLoadStream.h"
 #include "common/lotus/engine/CxLNRunStop.h"
 
 template <class Util, const tagLNItemKind& Kind> struct CxLNLoadVisit {
@@ -23,9 +24,16 @@ template <class Util, const tagLNItemKind& Kind> struct CxLNLoadVisit {
         const DBHANDLE db = *static_cast<const DBHANDLE*>(argument);
         Rec rec;
         if (LNReadDocument(s_pRunning, db, id, Kind, &rec, sizeof rec, rec.szID, sizeof rec.szID))
-            s_pRunning->AddRec(&rec);
+            CxLNLoadStream<Util>::Add(s_pRunning, &rec);
         return NOERROR;
     }
 
-    static void SetRunning(CxLNBaseUtil* util) { s_pRunning = static_cast<Util*>(util); }
+    // The search starts with an object and ends with none.
+    static void SetRunning(CxLNBaseUtil* util) {
+        if (s_pRunning)
+            CxLNLoadStream<Util>::End(s_pRunning);
+        s_pRunning = static_cast<Util*>(util);
+        if (s_pRunning)
+            CxLNLoadStream<Util>::Begin(s_pRunning);
+    }
 };

@@ -72,7 +72,7 @@ bool CxLNTaskUtil::LoadFromDB() {
 
 bool CxLNTaskUtil::SaveToDB() {
     return LNSaveMailDB(this, kMailKind, [this](DBHANDLE db) {
-        LNWriteBackRecords<tagCxLNTaskRec>(this, db, kWriteBack, m_pRecList);
+        LNWriteBackRecords(this, db, kWriteBack);
     });
 }
 

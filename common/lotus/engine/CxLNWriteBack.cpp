@@ -91,6 +91,13 @@ void LNReportCallFailure(CxLNBaseUtil* owner, const char* call, STATUS status) {
         CX_LOG_ERROR("%s", message);
 }
 
+void LNReportUnreadRecord(CxLNBaseUtil* owner, const std::string& why) {
+    const std::string text =
+        (why.empty() ? std::string("A record of the exchange file can not be read") : why) +
+        "; the write-back stopped there.";
+    LNReportFailure(owner, text.c_str());
+}
+
 void LNWriteBackRecord(CxLNBaseUtil* owner, CxLNChangeGroup* group, DBHANDLE db,
                        const tagLNWriteBackKind& kind, const tagLNRecHeader& header,
                        const void* rec) {

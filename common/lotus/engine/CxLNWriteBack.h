@@ -3,12 +3,13 @@
 // logged and reported; the caller goes on with the next record.
 #pragma once
 #include <cstdint>
+#include <string>
 
 #include "common/lotus/engine/CxLNChangeGroup.h"
 #include "common/lotus/engine/CxLNItemWrite.h"
 #include "common/lotus/engine/CxLNRunStop.h"
 #include "common/lotus/engine/CxLNUndoRun.h"
-#include "common/misc/CxList.h"
+#include "common/lotus/exchange/CxLNRecStore.h"
 
 class CxLNBaseUtil;
 
@@ -31,22 +32,30 @@ void LNWriteBackRecord(CxLNBaseUtil* owner, CxLNChangeGroup* group, DBHANDLE db,
                        const tagLNWriteBackKind& kind, const tagLNRecHeader& header,
                        const void* rec);
 
-// LNWriteBackRecord for each record of `records`, in list order, until the
-// run must stop (CxLNRunStop.h).
-template <class Rec>
-void LNWriteBackRecords(CxLNBaseUtil* owner, DBHANDLE db, const tagLNWriteBackKind& kind,
-                        CxList* records) {
+// A record of the exchange file could not be read again as it was: the
+// write-back stops there, and says why.
+void LNReportUnreadRecord(CxLNBaseUtil* owner, const std::string& why);
+
+// LNWriteBackRecord for each record of `util`'s list, in list order, until
+// the run must stop (CxLNRunStop.h). Records are read one at a time.
+template <class Util>
+void LNWriteBackRecords(Util* util, DBHANDLE db, const tagLNWriteBackKind& kind) {
     LNResetRunStop();
+    bool read = true;
     {
-        CxLNChangeGroup group(owner, db);
-        for (void* p = records->GetFirst(); p && LNStopReason().empty(); p = records->GetNext()) {
-            const Rec* rec = static_cast<const Rec*>(p);
-            LNWriteBackRecord(owner, &group, db, kind, {rec->nAction, rec->nOrigin, rec->szID},
+        CxLNChangeGroup group(util, db);
+        read = util->ForEachRecord([&](const typename Util::Rec* rec) {
+            if (!LNStopReason().empty())
+                return false;
+            LNWriteBackRecord(util, &group, db, kind, {rec->nAction, rec->nOrigin, rec->szID},
                               rec);
-        }
+            return true;
+        });
     }
-    LNReportStopped(owner, "write-back");
-    LNRunPendingUndo(owner, db);
+    if (!read && LNStopReason().empty())
+        LNReportUnreadRecord(util, util->GetRecStore()->Damage());
+    LNReportStopped(util, "write-back");
+    LNRunPendingUndo(util, db);
 }
 
 // Logs "Failed to call <call>, error code=%d" as an error line and reports

@@ -90,7 +90,7 @@ using Kind = CxLNKindUtil<CxLNAddrUtil, kKind>;
 } // namespace
 
 CxLNAddrUtil::CxLNAddrUtil()
-    : CxLNBaseUtil(), m_pDataMgr(nullptr), m_pFile(nullptr), m_pRecList(nullptr), m_szLocalName() {
+    : CxLNBaseUtil(), m_pDataMgr(nullptr), m_pFile(nullptr), m_pRecList(nullptr), m_pStore(nullptr), m_szLocalName() {
     Kind::Create(this);
 }
 
@@ -148,6 +148,10 @@ bool CxLNAddrUtil::LoadFromFile(const char* name, bool workOnly) {
 
 bool CxLNAddrUtil::SaveToFile(const char* name) {
     return Kind::SaveToFile(this, name);
+}
+
+bool CxLNAddrUtil::ForEachRecord(const std::function<bool(tagCxLNAddrRec* rec)>& fn) {
+    return Kind::ForEachRec(this, fn);
 }
 
 bool CxLNAddrUtil::WriteParamFile() {

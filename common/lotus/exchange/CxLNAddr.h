@@ -1,16 +1,20 @@
 // The contacts kind: its Notes records, their exchange data file and their
 // common records.
 #pragma once
+#include <functional>
+
 #include "common/lotus/exchange/CxLNBaseUtil.h"
 #include "common/lotus/exchange/CxLNRecords.h"
 #include "common/pim/CommAddrMgr.h"
 
 class CxFile;
+class CxLNRecStore;
 struct tagLNKind;
 template <class Util, const tagLNKind& Kind> struct CxLNKindUtil;
 #ifdef LNACCESS_ENGINE
 struct tagLNRecField;
 template <class Util> struct CxLNRecordEdit;
+template <class Util> struct CxLNLoadStream;
 #endif
 
 class CxLNAddrUtil : public CxLNBaseUtil {
@@ -46,6 +50,7 @@ public:
     bool DelRecord(tagCommAddrRec* common, bool submit);
     bool SyncRecord(tagCommAddrRec* common, bool submit);
     template <class Util> friend struct CxLNRecordEdit;
+    template <class Util> friend struct CxLNLoadStream;
 #endif
     static bool ToCommRec(tagCxLNAddrRec* notes, tagCommAddrRec* common);
 
@@ -73,6 +78,14 @@ public:
     CxList* GetRecList() {
         return m_pRecList;
     }
+    // What keeps the records that the lists do not hold in memory.
+    CxLNRecStore* GetRecStore() {
+        return m_pStore;
+    }
+    // Each record of the list in order; a record not in memory is read into
+    // one record in turn, valid during its call only. False when a record
+    // could not be read or `fn` returned false.
+    bool ForEachRecord(const std::function<bool(tagCxLNAddrRec* rec)>& fn);
 
     // Takes back the journaled `run` of this kind and database (see UndoCycle_).
     bool Undo(const char* run, bool dryRun, tagLNUndoResult* result);
@@ -96,5 +109,6 @@ protected:
     CommAddrMgr* m_pDataMgr;
     CxFile* m_pFile;
     CxList* m_pRecList;
+    CxLNRecStore* m_pStore;
     char m_szLocalName[260];
 };

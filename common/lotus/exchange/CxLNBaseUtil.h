@@ -174,6 +174,9 @@ protected:
     void KeepLoadID_();
     // Records what the exchange file holds as written, for the helper to check.
     bool KeepSavedRecords_();
+    // A record read again from the exchange file is no longer the one loaded
+    // (`why`): the write-back stops before anything is written, and says so.
+    void ReportDamage_(const char* why);
     // Runs another program than the kind's own helper host; empty: the kind's.
     void SetHelperName_(const char* name);
 

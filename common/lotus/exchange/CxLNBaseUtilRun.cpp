@@ -303,6 +303,12 @@ int CxLNBaseUtil::ChangedSinceLoad_() const {
     return LNReadLoadHead(path, &head, nullptr) == LNLoadFileRead::Read ? head.nChanged : 0;
 }
 
+void CxLNBaseUtil::ReportDamage_(const char* why) {
+    CxStrFormat(m_szLastErrorMsg, sizeof m_szLastErrorMsg,
+                "%s; nothing was written back. Load the records again.", why);
+    m_bHasError = true;
+}
+
 void CxLNBaseUtil::SetHelperName_(const char* name) {
     CxStrCopy(m_szHelperName, name);
 }

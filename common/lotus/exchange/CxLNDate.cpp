@@ -45,6 +45,11 @@ const tagLNFileField kFileFields[] = {
     LN_FLAG(tagCxLNDateRec, bPrivate),
 };
 
+// What only a load from Lotus Notes knows.
+const tagLNRecPart kExtras[] = {
+    {offsetof(tagCxLNDateRec, bResponse), sizeof(tagCxLNDateRec::bResponse)},
+};
+
 const tagLNKind kKind = {
     {2, "Zembrik.LNDateHost", "Start loading Lotus Notes Calendar.",
      "Load Lotus Notes Calendar information successfully.",
@@ -65,6 +70,8 @@ const tagLNKind kKind = {
         "Failed to open file: %s",
         "Failed to open file: %s",
     },
+    kExtras,
+    sizeof kExtras / sizeof kExtras[0],
 };
 
 using Kind = CxLNKindUtil<CxLNDateUtil, kKind>;
@@ -118,7 +125,7 @@ void RepeatToComm(const tagCxLNDateRec* notes, tagCommDateRec* common) {
 } // namespace
 
 CxLNDateUtil::CxLNDateUtil()
-    : CxLNBaseUtil(), m_pDataMgr(nullptr), m_pFile(nullptr), m_pRecList(nullptr) {
+    : CxLNBaseUtil(), m_pDataMgr(nullptr), m_pFile(nullptr), m_pRecList(nullptr), m_pStore(nullptr) {
     Kind::Create(this);
 }
 
@@ -176,6 +183,10 @@ bool CxLNDateUtil::LoadFromFile(const char* name, bool workOnly) {
 
 bool CxLNDateUtil::SaveToFile(const char* name) {
     return Kind::SaveToFile(this, name);
+}
+
+bool CxLNDateUtil::ForEachRecord(const std::function<bool(tagCxLNDateRec* rec)>& fn) {
+    return Kind::ForEachRec(this, fn);
 }
 
 bool CxLNDateUtil::WriteParamFile() {

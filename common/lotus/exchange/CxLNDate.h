@@ -1,16 +1,20 @@
 // The calendar kind: its Notes records, their exchange data file and their
 // common records.
 #pragma once
+#include <functional>
+
 #include "common/lotus/exchange/CxLNBaseUtil.h"
 #include "common/lotus/exchange/CxLNRecords.h"
 #include "common/pim/CommDateMgr.h"
 
 class CxFile;
+class CxLNRecStore;
 struct tagLNKind;
 template <class Util, const tagLNKind& Kind> struct CxLNKindUtil;
 #ifdef LNACCESS_ENGINE
 struct tagLNRecField;
 template <class Util> struct CxLNRecordEdit;
+template <class Util> struct CxLNLoadStream;
 #endif
 
 class CxLNDateUtil : public CxLNBaseUtil {
@@ -46,6 +50,7 @@ public:
     bool DelRecord(tagCommDateRec* common, bool submit);
     bool SyncRecord(tagCommDateRec* common, bool submit);
     template <class Util> friend struct CxLNRecordEdit;
+    template <class Util> friend struct CxLNLoadStream;
 #endif
     static bool ToCommRec(tagCxLNDateRec* notes, tagCommDateRec* common);
 
@@ -69,6 +74,14 @@ public:
     CxList* GetRecList() {
         return m_pRecList;
     }
+    // What keeps the records that the lists do not hold in memory.
+    CxLNRecStore* GetRecStore() {
+        return m_pStore;
+    }
+    // Each record of the list in order; a record not in memory is read into
+    // one record in turn, valid during its call only. False when a record
+    // could not be read or `fn` returned false.
+    bool ForEachRecord(const std::function<bool(tagCxLNDateRec* rec)>& fn);
 
     // Takes back the journaled `run` of this kind and database (see UndoCycle_).
     bool Undo(const char* run, bool dryRun, tagLNUndoResult* result);
@@ -87,4 +100,5 @@ protected:
     CommDateMgr* m_pDataMgr;
     CxFile* m_pFile;
     CxList* m_pRecList;
+    CxLNRecStore* m_pStore;
 };

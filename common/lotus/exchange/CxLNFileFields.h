@@ -3,6 +3,7 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include <string>
 
 class CxFile;
 
@@ -31,3 +32,12 @@ void LNReadFields(CxFile* file, void* rec, const tagLNFileField* fields, std::si
 std::size_t LNFileBytes(const tagLNFileField* fields, std::size_t count);
 // Texts are written up to their terminator, never past their field.
 void LNWriteFields(CxFile* file, const void* rec, const tagLNFileField* fields, std::size_t count);
+
+// The same two ways over bytes in memory. Decoding reads one record from the
+// `size` bytes at `bytes` and gives how many it took; `complete` is false
+// when they ended before the record did (what is missing reads as nothing).
+std::size_t LNDecodeFields(const void* bytes, std::size_t size, void* rec,
+                           const tagLNFileField* fields, std::size_t count, bool* complete);
+// Appends the record's bytes, as LNWriteFields writes them, to `out`.
+void LNEncodeFields(const void* rec, const tagLNFileField* fields, std::size_t count,
+                    std::string* out);

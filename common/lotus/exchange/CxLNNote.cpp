@@ -31,7 +31,7 @@ using Kind = CxLNKindUtil<CxLNNoteUtil, kKind>;
 } // namespace
 
 CxLNNoteUtil::CxLNNoteUtil()
-    : CxLNBaseUtil(), m_pDataMgr(nullptr), m_pFile(nullptr), m_pRecList(nullptr) {
+    : CxLNBaseUtil(), m_pDataMgr(nullptr), m_pFile(nullptr), m_pRecList(nullptr), m_pStore(nullptr) {
     Kind::Create(this);
 }
 
@@ -89,6 +89,10 @@ bool CxLNNoteUtil::LoadFromFile(const char* name, bool workOnly) {
 
 bool CxLNNoteUtil::SaveToFile(const char* name) {
     return Kind::SaveToFile(this, name);
+}
+
+bool CxLNNoteUtil::ForEachRecord(const std::function<bool(tagCxLNNoteRec* rec)>& fn) {
+    return Kind::ForEachRec(this, fn);
 }
 
 bool CxLNNoteUtil::WriteParamFile() {

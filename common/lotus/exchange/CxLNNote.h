@@ -1,16 +1,20 @@
 // The notes kind: records without content, an exchange data file that holds
 // only their number, and common records that hold only their source.
 #pragma once
+#include <functional>
+
 #include "common/lotus/exchange/CxLNBaseUtil.h"
 #include "common/lotus/exchange/CxLNRecords.h"
 #include "common/pim/CommNoteMgr.h"
 
 class CxFile;
+class CxLNRecStore;
 struct tagLNKind;
 template <class Util, const tagLNKind& Kind> struct CxLNKindUtil;
 #ifdef LNACCESS_ENGINE
 struct tagLNRecField;
 template <class Util> struct CxLNRecordEdit;
+template <class Util> struct CxLNLoadStream;
 #endif
 
 class CxLNNoteUtil : public CxLNBaseUtil {
@@ -45,6 +49,7 @@ public:
     bool DelRecord(tagCommNoteRec* common, bool submit);
     bool SyncRecord(tagCommNoteRec* common, bool submit);
     template <class Util> friend struct CxLNRecordEdit;
+    template <class Util> friend struct CxLNLoadStream;
 #endif
     static bool ToCommRec(tagCxLNNoteRec* notes, tagCommNoteRec* common);
 
@@ -68,6 +73,14 @@ public:
     CxList* GetRecList() {
         return m_pRecList;
     }
+    // What keeps the records that the lists do not hold in memory.
+    CxLNRecStore* GetRecStore() {
+        return m_pStore;
+    }
+    // Each record of the list in order; a record not in memory is read into
+    // one record in turn, valid during its call only. False when a record
+    // could not be read or `fn` returned false.
+    bool ForEachRecord(const std::function<bool(tagCxLNNoteRec* rec)>& fn);
 
 protected:
     template <class Util, const tagLNKind& Kind> friend struct CxLNKindUtil;
@@ -83,4 +96,5 @@ protected:
     CommNoteMgr* m_pDataMgr;
     CxFile* m_pFile;
     CxList* m_pRecList;
+    CxLNRecStore* m_pStore;
 };

@@ -1,13 +1,17 @@
 // What the four Notes data classes do alike with their record lists: copies
 // on the C heap, the link of each Notes record with its common record, and
-// the walk over an exchange data file.
+// the walk over an exchange data file. A list may key records that its
+// store keeps (CxLNRecStore) beside records it holds in memory.
 #pragma once
 #include <cerrno>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 #include <vector>
 
+#include "common/lotus/exchange/CxLNRecStore.h"
 #include "common/lotus/exchange/CxLNRecords.h"
 #include "common/misc/CxDebugUtil.h"
 #include "common/misc/CxFile.h"
@@ -58,23 +62,37 @@ template <class Comm, class Rec, class Mgr> void LNDelRec(CxList* list, Mgr* mgr
 // What a successful write-back leaves behind: records written to their
 // documents are done, and records whose documents were deleted go together
 // with their common records. Without this every later write-back would
-// create the added documents once more.
-template <class Comm, class Rec, class Mgr> void LNResetWrittenRecs(CxList* list, Mgr* mgr) {
+// create the added documents once more. Records only the store keeps change
+// there, and are never made for it.
+template <class Comm, class Rec, class Mgr>
+void LNResetWrittenRecs(CxList* list, Mgr* mgr, CxLNRecStore* store) {
     std::vector<Rec*> deleted;
-    for (void* p = list->GetFirst(); p; p = list->GetNext()) {
-        Rec* rec = static_cast<Rec*>(p);
-        if (rec->nAction == LN_ACTION_WRITE)
-            rec->nAction = LN_ACTION_NONE;
-        else if (rec->nAction == LN_ACTION_DELETE)
-            deleted.push_back(rec);
-    }
+    std::vector<const void*> deletedKeys;
+    list->ForEachHeld([&](void* element, const void* key) {
+        if (Rec* rec = static_cast<Rec*>(element)) {
+            if (rec->nAction == LN_ACTION_WRITE)
+                rec->nAction = LN_ACTION_NONE;
+            else if (rec->nAction == LN_ACTION_DELETE)
+                deleted.push_back(rec);
+            return;
+        }
+        const tagLNRecSlot* slot = static_cast<const tagLNRecSlot*>(key);
+        if (slot->nAction == LN_ACTION_WRITE)
+            store->SetHeader(key, LN_ACTION_NONE, slot->nOrigin);
+        else if (slot->nAction == LN_ACTION_DELETE)
+            deletedKeys.push_back(key);
+    });
     for (Rec* rec : deleted)
         LNDelRec<Comm>(list, mgr, rec);
+    for (const void* key : deletedKeys) {
+        list->RemoveKey(key);
+        mgr->GetRecords()->RemoveKey(key);
+    }
 }
 
+// Frees the records the list holds in memory; those it only keys are the store's.
 template <class Rec> void LNClearRecs(CxList* list) {
-    for (void* p = list->GetFirst(); p; p = list->GetNext())
-        std::free(p);
+    list->ForEachHeld([](void* element, const void*) { std::free(element); });
     list->RemoveAll(false);
 }
 
@@ -110,6 +128,31 @@ inline int64_t LNRecordsThatFit(int64_t size, std::size_t recordBytes) {
     return size < 4 ? 0 : (size - 4) / static_cast<int64_t>(recordBytes);
 }
 
+// The count at the head of `path` logged, and whether a file of `size`
+// bytes can hold that many records; logs the damage when it can not.
+inline bool LNCountFits(const char* path, int32_t count, int64_t size, std::size_t recordBytes,
+                        const tagLNFileTexts& texts) {
+    if (texts.szCount)
+        CX_LOG_INFO(texts.szCount, count);
+    if (count <= LNRecordsThatFit(size, recordBytes))
+        return true;
+    CX_LOG_ERROR("File %s is damaged: it cannot hold %d records.", path, count);
+    return false;
+}
+
+// The end of reading the records of `path`: logged as done, or as damaged
+// when the file ended before its `count` records.
+inline bool LNLoadEnded(const char* path, int32_t count, bool complete,
+                        const tagLNFileTexts& texts) {
+    if (!complete) {
+        CX_LOG_ERROR("File %s is damaged: it ends before its %d records.", path, count);
+        return false;
+    }
+    if (texts.szLoadDone)
+        CX_LOG_INFO("%s", texts.szLoadDone);
+    return true;
+}
+
 // Reads `path` into linked records of at least `recordBytes` bytes each. A
 // count larger than the file can hold fails at once, before anything is
 // read or allocated; a file that ends early adds nothing after that point and
@@ -125,11 +168,8 @@ bool LNLoadRecFile(CxFile* file, CxList* list, Mgr* mgr, const char* path, std::
     }
     int32_t count = 0;
     file->ReadInt(&count);
-    if (texts.szCount)
-        CX_LOG_INFO(texts.szCount, count);
-    if (count > LNRecordsThatFit(file->Size(), recordBytes)) {
+    if (!LNCountFits(path, count, file->Size(), recordBytes, texts)) {
         file->Close();
-        CX_LOG_ERROR("File %s is damaged: it cannot hold %d records.", path, count);
         return false;
     }
     bool complete = true;
@@ -158,19 +198,24 @@ bool LNLoadRecFile(CxFile* file, CxList* list, Mgr* mgr, const char* path, std::
     }
     std::free(rec);
     file->Close();
-    if (!complete) {
-        CX_LOG_ERROR("File %s is damaged: it ends before its %d records.", path, count);
-        return false;
-    }
-    if (texts.szLoadDone)
-        CX_LOG_INFO("%s", texts.szLoadDone);
-    return true;
+    return LNLoadEnded(path, count, complete, texts);
 }
 
+// Whether `path` names a regular file (not a link, a device or nothing).
+bool LNIsRegularFile(const char* path);
+
+// Writes every record of `list` in list order: those in memory through
+// `writeRec`, those only `store` keeps as their bytes. A file that is there
+// is written beside its place and renamed over it, so whoever reads records
+// from it (a store) still reads the same bytes while it is written and after.
 template <class Rec, class WriteRec>
-bool LNSaveRecFile(CxFile* file, CxList* list, const char* path, const tagLNFileTexts& texts,
-                   WriteRec writeRec) {
-    if (!file->Open(path, "wb")) {
+bool LNSaveRecFile(CxFile* file, CxList* list, CxLNRecStore* store, const char* path,
+                   const tagLNFileTexts& texts, WriteRec writeRec) {
+    const bool beside = LNIsRegularFile(path);
+    const std::string temporary = beside ? std::string(path) + ".new" : std::string(path);
+    if (beside)
+        std::remove(temporary.c_str());
+    if (!file->Open(temporary.c_str(), "wb")) {
         CX_LOG_ERROR(texts.szSaveOpenFailed, path);
         return false;
     }
@@ -178,14 +223,27 @@ bool LNSaveRecFile(CxFile* file, CxList* list, const char* path, const tagLNFile
     file->WriteInt(count);
     if (texts.szCount)
         CX_LOG_INFO(texts.szCount, count);
-    for (void* p = list->GetFirst(); p; p = list->GetNext())
-        writeRec(static_cast<Rec*>(p));
+    bool read = true;
+    list->ForEachHeld([&](void* element, const void* key) {
+        if (element)
+            writeRec(static_cast<Rec*>(element));
+        else if (read)
+            read = store->WriteRec(file, key);
+    });
     // A full disk must not pass for a written file.
     bool written = !file->AtEnd();
     written = file->Close() && written;
-    if (!written) {
-        CX_LOG_ERROR("Failed to write file: %s (%s)", path, std::strerror(file->LastError()));
-        errno = file->LastError(); // the caller tells why
+    int why = written ? 0 : file->LastError();
+    if (read && written && beside && std::rename(temporary.c_str(), path) != 0) {
+        written = false;
+        why = errno;
+    }
+    if (!read || !written) {
+        if (beside)
+            std::remove(temporary.c_str());
+        if (read)
+            CX_LOG_ERROR("Failed to write file: %s (%s)", path, std::strerror(why ? why : EIO));
+        errno = why ? why : EIO; // the caller tells why
         return false;
     }
     if (texts.szSaveDone)

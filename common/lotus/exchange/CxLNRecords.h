@@ -11,11 +11,13 @@ enum : int32_t { LN_ORIGIN_LOADED = 0, LN_ORIGIN_NEW = 1, LN_ORIGIN_MODIFIED = 2
 
 // Whether the write-back acts on a record: writes it to a new or an existing
 // document, or deletes its document.
-template <class Rec> bool LNRecHasWork(const Rec* rec) {
-    if (rec->nAction == LN_ACTION_DELETE)
+inline bool LNHasWork(int32_t action, int32_t origin) {
+    if (action == LN_ACTION_DELETE)
         return true;
-    return rec->nAction == LN_ACTION_WRITE &&
-           (rec->nOrigin == LN_ORIGIN_NEW || rec->nOrigin == LN_ORIGIN_MODIFIED);
+    return action == LN_ACTION_WRITE && (origin == LN_ORIGIN_NEW || origin == LN_ORIGIN_MODIFIED);
+}
+template <class Rec> bool LNRecHasWork(const Rec* rec) {
+    return LNHasWork(rec->nAction, rec->nOrigin);
 }
 
 struct tagCxLNAddrRec {

@@ -36,6 +36,13 @@ const tagLNFileField kFileFields[] = {
     LN_TEXT(tagCxLNTaskRec, szAlarmString),
 };
 
+// What only a load from Lotus Notes knows: the repeat items and the response mark.
+const tagLNRecPart kExtras[] = {
+    {offsetof(tagCxLNTaskRec, szRepeatUnit),
+     offsetof(tagCxLNTaskRec, bPrivate) - offsetof(tagCxLNTaskRec, szRepeatUnit)},
+    {offsetof(tagCxLNTaskRec, bResponse), sizeof(tagCxLNTaskRec::bResponse)},
+};
+
 const tagLNKind kKind = {
     {4, "Zembrik.LNTaskHost", "Start loading Lotus Notes Tasks.",
      "Load Lotus Notes Tasks information successfully.",
@@ -56,6 +63,8 @@ const tagLNKind kKind = {
         "Failed to open file: %s",
         "Failed to open file: %s",
     },
+    kExtras,
+    sizeof kExtras / sizeof kExtras[0],
 };
 
 using Kind = CxLNKindUtil<CxLNTaskUtil, kKind>;
@@ -77,7 +86,7 @@ void DueDateToComm(double dueDate, int32_t* seconds) {
 } // namespace
 
 CxLNTaskUtil::CxLNTaskUtil()
-    : CxLNBaseUtil(), m_pDataMgr(nullptr), m_pFile(nullptr), m_pRecList(nullptr) {
+    : CxLNBaseUtil(), m_pDataMgr(nullptr), m_pFile(nullptr), m_pRecList(nullptr), m_pStore(nullptr) {
     Kind::Create(this);
 }
 
@@ -135,6 +144,10 @@ bool CxLNTaskUtil::LoadFromFile(const char* name, bool workOnly) {
 
 bool CxLNTaskUtil::SaveToFile(const char* name) {
     return Kind::SaveToFile(this, name);
+}
+
+bool CxLNTaskUtil::ForEachRecord(const std::function<bool(tagCxLNTaskRec* rec)>& fn) {
+    return Kind::ForEachRec(this, fn);
 }
 
 bool CxLNTaskUtil::WriteParamFile() {

@@ -93,6 +93,21 @@ STATUS LNCALLBACK Summary(void* param, SEARCH_MATCH*, ITEM_TABLE* summary) {
 
 } // namespace
 
+// Plain texts pass without translation: every byte value at every place of a
+// text longer than two words is told apart as the same in both or not.
+TEST(PlainText, EveryByteAtEveryPlace) {
+    for (int byte = 0; byte < 256; ++byte) {
+        const bool plain = (byte >= 0x20 && byte < 0x80) || byte == 0x00 || byte == 0x09 ||
+                           byte == 0x0A || byte == 0x0D || byte == 0x19;
+        for (std::size_t at = 0; at < 19; ++at) {
+            std::string text = "Abcdefgh ijklmno pq";
+            text[at] = static_cast<char>(byte);
+            EXPECT_EQ(LNIsPlainText(text.data(), text.size()), plain) << byte << " at " << at;
+        }
+    }
+    EXPECT_TRUE(LNIsPlainText("", 0));
+}
+
 TEST_F(LmbcsTest, EveryCharacterOfTheCodePageComesBack) {
     for (int c = 1; c < 256; ++c) {
         const std::string text(1, static_cast<char>(c));

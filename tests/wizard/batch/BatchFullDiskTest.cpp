@@ -20,7 +20,7 @@ protected:
         for (const char* end : {"", "-wal", "-shm"})
             std::remove((Db() + end).c_str());
         notes.Notesdb("create '" + Db() + "'");
-        notes.Notesdb("seed '" + Db() + "' contacts 120");
+        notes.Notesdb("seed '" + Db() + "' contacts 1000");
     }
     std::string Db() const { return notes.DataFile("names.nsf"); }
     // vxln-batch appending to every job title, with `full` (PROGRAM:FILE:N)
@@ -51,7 +51,8 @@ TEST_F(BatchFullDisk, EveryFileThatCanNotBeWrittenFailsTheRunAndChangesNothing) 
         {"vxln-batch:LNAddr.dat:2", "LNAddr.dat"},
         {"vxln-batch:LNAddr.dat.saved:1", "LNAddr.dat.saved"},
         // The helper, loading or writing back.
-        {host + ":LNAddr.dat:2", "LNAddr.dat"},
+        // A load streams its records into a file that has no name until it is whole.
+        {host + ":(unnamed):2", "LNAddr.dat"},
         {host + ":LNAddr.dat.seq:1", "LNAddr.dat.seq"},
         // The load stops at its next document; the search it ends says so.
         {host + ":LNAddrStatus.dat:1", "Failed to search"},

@@ -1,12 +1,16 @@
 // The update run of the progress page and the finish page's texts.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
 #include "TestSupport.h"
+#include "common/lotus/exchange/CxLNHeld.h"
+#include "common/lotus/exchange/CxLNRecStore.h"
 #include "common/misc/CxList.h"
 #include "tests/wizard/FakeNotes.h"
+#include "wizard/controller/WizardSelection.h"
 #include "wizard/controller/WizardUpdate.h"
 #include "wizard/controller/WizardWritten.h"
 #include "wizard/update/Vxcommon.h"
@@ -55,23 +59,30 @@ TEST(WizardUpdate, FinishTexts) {
               "Database is read-only " + noticed.sNotice);
 }
 
+// `c` loads `recs` from their exchange file and is to set every selected
+// contact's last name to "Miller".
+void LoadToSetMiller(CxWizardController& c, FakeFactory& factory, const tagCxLNAddrRec* recs,
+                     int count) {
+    c.SetDataFactory(&factory);
+    c.SetPause([](int) {});
+    c.Start();
+    ASSERT_TRUE((WriteExchangeFile<CxLNAddrUtil>(c.GetDataFolderPath(), recs, count)));
+    CxStrCopy(c.GetSettings().AddrFile, "/names.nsf");
+    ASSERT_TRUE(c.LoadNotesData());
+    tagFUFieldUpdate* def = CxWizardController::NewDefinition();
+    def->nFieldKey = 3;
+    def->nOperation = FU_OP_SET;
+    CxStrCopy(def->szValue, "Miller");
+    c.GetUpdateDefinitions()->Add(def);
+}
+
 class WizardUpdateRun : public ::testing::Test {
 protected:
     void SetUp() override {
-        c.SetDataFactory(&factory);
-        c.SetPause([](int) {});
-        c.Start();
         const tagCxLNAddrRec recs[] = {MakeContact("1", "John", "Smith"),
                                        MakeContact("2", "Mary", "Jones"),
                                        MakeContact("3", "Ann", "Brown")};
-        ASSERT_TRUE((WriteExchangeFile<CxLNAddrUtil>(c.GetDataFolderPath(), recs, 3)));
-        CxStrCopy(c.GetSettings().AddrFile, "/names.nsf");
-        ASSERT_TRUE(c.LoadNotesData());
-        tagFUFieldUpdate* def = CxWizardController::NewDefinition();
-        def->nFieldKey = 3;
-        def->nOperation = FU_OP_SET;
-        CxStrCopy(def->szValue, "Miller");
-        c.GetUpdateDefinitions()->Add(def);
+        LoadToSetMiller(c, factory, recs, 3);
     }
 
     void Select(int index) {
@@ -140,6 +151,77 @@ TEST_F(WizardUpdateRun, AFailedWriteBackIsReportedWithTheHelpersError) {
         EXPECT_TRUE(r.bSubmitFailed);
         EXPECT_EQ(MakeFinishTexts(1, 1, 1, &r).sResult, k.expected);
     }
+}
+
+// Records selected as their store keeps them, never made: the update reads
+// each from the exchange file, and a file changed since the load stops the
+// run before anything is written back. More contacts than one read of the
+// file holds, so that an early one is read from the file again.
+constexpr int kKeptCount = 2000;
+
+class KeptRecordsUpdate : public ::testing::Test {
+protected:
+
+    void SetUp() override {
+        std::vector<tagCxLNAddrRec> recs;
+        for (int i = 0; i < kKeptCount; ++i) {
+            const std::string id = std::to_string(i + 1), last = "Last" + std::to_string(i);
+            recs.push_back(MakeContact(id.c_str(), "First", last.c_str()));
+        }
+        LoadToSetMiller(c, factory, recs.data(), kKeptCount);
+        if (HasFatalFailure())
+            return;
+        const std::vector<tagLNHeld> held = LNHeldEntries(c.GetAddrUtil()->GetDataMgr()->GetRecords());
+        for (int index : {0, 1500})
+            ASSERT_TRUE(SelectHeld(c, held[static_cast<std::size_t>(index)]));
+    }
+    std::string File() const { return std::string(c.GetDataFolderPath()) + "LNAddr.dat"; }
+    bool Made(int index) const {
+        const tagLNRecSlot* slot = c.GetAddrUtil()->GetRecStore()->Slot(static_cast<std::size_t>(index));
+        return slot->pRec || slot->pComm;
+    }
+
+    testsupport::IsolatedEnv env;
+    FakeFactory factory;
+    CxWizardController c;
+};
+
+TEST_F(KeptRecordsUpdate, ChangesTheSelectedRecordsWithoutMakingThem) {
+    const tagWizardUpdateResult r = RunWizardUpdate(c);
+    EXPECT_EQ(r.nUpdated, 2u);
+    EXPECT_TRUE(r.bSubmitted);
+    EXPECT_FALSE(r.bSubmitFailed) << r.sError;
+    EXPECT_EQ(factory.journal.submits, 1);
+    EXPECT_FALSE(Made(0));
+    EXPECT_FALSE(Made(1500));
+
+    CxLNAddrUtil written;
+    written.SetTempFilePath(c.GetDataFolderPath());
+    ASSERT_TRUE(written.LoadFromFile(nullptr));
+    int i = 0;
+    for (tagCxLNAddrRec* rec = written.GetFirstRec(); rec; rec = written.GetNextRec(), ++i)
+        ASSERT_EQ(std::string(rec->szLastName),
+                  i == 0 || i == 1500 ? "Miller" : "Last" + std::to_string(i))
+            << i;
+    EXPECT_EQ(i, kKeptCount);
+}
+
+TEST_F(KeptRecordsUpdate, AFileChangedSinceTheLoadIsNeitherUpdatedFromNorWrittenBack) {
+    FILE* file = std::fopen(File().c_str(), "r+b");
+    ASSERT_NE(file, nullptr);
+    ASSERT_EQ(std::fseek(file, 10, SEEK_SET), 0); // inside the first record
+    std::fputc('#', file);
+    ASSERT_EQ(std::fclose(file), 0);
+    const std::string damaged = testsupport::ReadFile(File());
+
+    const tagWizardUpdateResult r = RunWizardUpdate(c);
+    EXPECT_TRUE(r.bSubmitFailed);
+    EXPECT_NE(r.sError.find("no longer holds the records read from it"), std::string::npos)
+        << r.sError;
+    EXPECT_NE(r.sError.find("nothing was written back"), std::string::npos) << r.sError;
+    EXPECT_EQ(factory.journal.submits, 0);
+    EXPECT_EQ(testsupport::ReadFile(File()), damaged);
+    EXPECT_EQ(MakeFinishTexts(1, 1, r.nSelected, &r).sResult, r.sError);
 }
 
 } // namespace

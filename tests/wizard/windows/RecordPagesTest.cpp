@@ -21,6 +21,8 @@
 
 #include "NotesInstall.h"
 #include "WindowsTestSupport.h"
+#include "common/lotus/exchange/CxLNAddr.h"
+#include "common/lotus/exchange/CxLNRecStore.h"
 #include "common/misc/CxList.h"
 #include "common/pim/CommRecords.h"
 #include "wizard/update/Vxcommon.h"
@@ -513,6 +515,32 @@ TEST_F(RecordPages, ReturningKeepsTheTicksAndOnlyANewLoadResetsThem) {
     EXPECT_EQ(List(kContacts)->currentIndex().row(), 0);
     Next();
     EXPECT_EQ(Selected().size(), 30u);
+}
+
+// The page draws and shows records from the exchange file: the dialog of a
+// row shows its record without the record ever being made in memory, and
+// shows what making it later gives.
+TEST_F(RecordPages, ADetailDialogShowsARecordNeverHeldInFull) {
+    Seed(kContacts, "contacts", 3);
+    ToRecords(kContacts);
+    CxLNRecStore* store = main->Controller().GetAddrUtil()->GetRecStore();
+    ASSERT_EQ(store->Count(), 3u);
+    List(kContacts)->setCurrentIndex(List(kContacts)->model()->index(2, 0));
+    std::map<std::string, QString> shown;
+    Page(kContacts)->SetShowDetail([&shown](QDialog& dialog) { shown = Contents(dialog); });
+    Click(kContacts, kContacts.details);
+    for (std::size_t i = 0; i < store->Count(); ++i) {
+        EXPECT_EQ(store->Slot(i)->pComm, nullptr) << i;
+        EXPECT_EQ(store->Slot(i)->pRec, nullptr) << i;
+    }
+
+    const auto* made = static_cast<const tagCommAddrRec*>(Page(kContacts)->Model()->Record(2));
+    ASSERT_NE(made, nullptr);
+    EXPECT_EQ(store->Slot(2)->pComm, made);
+    EXPECT_EQ(shown["edtFirst"], QString::fromLatin1(made->szFirstName));
+    EXPECT_EQ(shown["edtLast"], QString::fromLatin1(made->szLastName));
+    EXPECT_FALSE(shown["edtFirst"].isEmpty());
+    EXPECT_NE(shown["edtFirst"], QString("Lukas")); // not the first record's
 }
 
 } // namespace

@@ -59,9 +59,12 @@ void CxRecordFilterModel::ReadAhead_() {
 
 void CxRecordFilterModel::RowTexts_(int row, std::vector<std::string>* texts) const {
     char text[kColumnTextSize];
+    // The record as shown: one not in memory is read, never made.
+    const void* record = m_pRows->Shown(row);
     for (int column = 0; column < m_nColumnCount; ++column) {
         text[0] = '\0';
-        m_text(m_pRows->Record(row), m_columns[column].nKey, text, sizeof text);
+        if (record)
+            m_text(record, m_columns[column].nKey, text, sizeof text);
         text[sizeof text - 1] = '\0';
         texts->emplace_back(text);
     }

@@ -16,21 +16,46 @@ CxRecordListModel::CxRecordListModel(const tagRecordColumn* columns, int columnC
 
 void CxRecordListModel::Fill(CxList* records) {
     beginResetModel();
-    m_records.clear();
+    m_rows = LNHeldEntries(records);
+    m_pSource = records ? records->GetSource() : nullptr;
+    m_copy.reset();
+    m_nCopyRow = -1;
     m_captions.clear();
-    if (records) {
-        m_records.reserve(records->GetCount());
-        for (void* record = records->GetFirst(); record; record = records->GetNext())
-            m_records.push_back(record);
-    }
-    m_ticked.assign(m_records.size(), 1);
+    m_ticked.assign(m_rows.size(), 1);
     endResetModel();
 }
 
+void* CxRecordListModel::Record(int row) const {
+    const tagLNHeld& held = Entry(row);
+    if (held.pElement || !held.pKey || !m_pSource)
+        return held.pElement;
+    return m_pSource->MakeElement(held.pKey);
+}
+
+const void* CxRecordListModel::Shown(int row) const {
+    const tagLNHeld& held = Entry(row);
+    if (held.pElement || !held.pKey || !m_pSource)
+        return held.pElement;
+    if (const void* made = m_pSource->MadeElement(held.pKey))
+        return made;
+    if (m_nCopyRow == row)
+        return m_copy.get();
+    if (!m_copy) {
+        const std::size_t size = m_pSource->ElementSize();
+        m_copy.reset(new std::max_align_t[(size + sizeof(std::max_align_t) - 1) /
+                                          sizeof(std::max_align_t)]);
+    }
+    m_nCopyRow = -1;
+    const void* read = LNReadHeld(m_pSource, held, m_copy.get());
+    if (read)
+        m_nCopyRow = row;
+    return read;
+}
+
 void CxRecordListModel::SetAllTicked(bool ticked) {
-    if (m_records.empty())
+    if (m_rows.empty())
         return;
-    m_ticked.assign(m_records.size(), ticked ? 1 : 0);
+    m_ticked.assign(m_rows.size(), ticked ? 1 : 0);
     emit dataChanged(index(0, 0), index(rowCount() - 1, 0), {Qt::CheckStateRole});
 }
 
@@ -43,7 +68,7 @@ void CxRecordListModel::SetTickedRows(const std::vector<int>& rows, bool ticked)
 }
 
 int CxRecordListModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : static_cast<int>(m_records.size());
+    return parent.isValid() ? 0 : static_cast<int>(m_rows.size());
 }
 
 int CxRecordListModel::columnCount(const QModelIndex& parent) const {
@@ -57,7 +82,9 @@ QString CxRecordListModel::Text_(int row, int column) const {
             return retitled.value();
     }
     char text[kColumnTextSize];
-    m_text(Record(row), m_columns[column].nKey, text, sizeof text);
+    text[0] = '\0';
+    if (const void* record = Shown(row))
+        m_text(record, m_columns[column].nKey, text, sizeof text);
     text[sizeof text - 1] = '\0';
     return FromAnsi(text);
 }

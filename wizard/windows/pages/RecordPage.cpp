@@ -17,6 +17,7 @@
 #include "common/misc/CxList.h"
 #include "wizard/controller/ValuesMatch.h"
 #include "wizard/controller/WizardController.h"
+#include "wizard/controller/WizardSelection.h"
 #include "wizard/controller/WizardValues.h"
 #include "wizard/windows/dialogs/TfmPreview.h"
 #include "wizard/windows/pages/RecordFilterModel.h"
@@ -113,6 +114,8 @@ bool CxRecordPage::ExchangeData(bool leaving) {
         return CollectTicked_();
     if (m_nShownLoad != m_controller.GetLoadNumber())
         FillRecordList();
+    else
+        m_pModel->ForgetCopy(); // an update since may have changed the record
     if (m_nShownValues != GetWizardValuesNumber(m_controller))
         TickMatched_();
     return true;
@@ -125,12 +128,16 @@ void CxRecordPage::TickMatched_() {
     if (!values)
         return;
     const tagValuesMatch match = MatchValues(m_controller, *values);
-    const std::unordered_set<void*> matched(match.records.begin(), match.records.end());
-    for (int row = 0; row < m_pModel->rowCount(); ++row)
-        m_pModel->setData(m_pModel->index(row, 0),
-                          static_cast<int>(matched.count(m_pModel->Record(row)) ? Qt::Checked
-                                                                                : Qt::Unchecked),
+    // A record is told by its key in the store, or by itself when in memory only.
+    std::unordered_set<const void*> matched;
+    for (const tagLNHeld& record : match.records)
+        matched.insert(record.pKey ? record.pKey : record.pElement);
+    for (int row = 0; row < m_pModel->rowCount(); ++row) {
+        const tagLNHeld& entry = m_pModel->Entry(row);
+        const bool tick = matched.count(entry.pKey ? entry.pKey : entry.pElement) > 0;
+        m_pModel->setData(m_pModel->index(row, 0), static_cast<int>(tick ? Qt::Checked : Qt::Unchecked),
                           Qt::CheckStateRole);
+    }
 }
 
 void CxRecordPage::FillRecordList() {
@@ -153,8 +160,8 @@ bool CxRecordPage::CollectTicked_() {
         // Leaving forward again after a step back must not select twice.
         selected->RemoveAll(false);
         for (int row = 0; row < m_pModel->rowCount(); ++row)
-            if (m_pModel->IsTicked(row) && m_pModel->Record(row))
-                selected->Add(m_pModel->Record(row));
+            if (m_pModel->IsTicked(row))
+                SelectHeld(m_controller, m_pModel->Entry(row));
     }
     if (selected && selected->GetCount() > 0)
         return true;
@@ -173,8 +180,9 @@ void CxRecordPage::btnClearClick() {
 
 void CxRecordPage::DetailClick_() {
     const QModelIndexList rows = m_pList->selectionModel()->selectedRows();
-    void* record =
-        rows.isEmpty() ? nullptr : m_pModel->Record(m_pShown->mapToSource(rows.first()).row());
+    // Shown from a copy: looking at a record does not keep it in memory.
+    const QModelIndex row = rows.isEmpty() ? QModelIndex() : m_pShown->mapToSource(rows.first());
+    const void* record = row.isValid() ? m_pModel->Shown(row.row()) : nullptr;
     if (!record)
         return;
     std::unique_ptr<QDialog> dialog(m_kind.createDetail(record, window()));

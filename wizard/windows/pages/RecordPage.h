@@ -32,7 +32,7 @@ struct tagRecordPageKind {
     // The records of the current load; null before one.
     CxList* (*records)(const CxWizardController& controller);
     // The kind's detail dialog, showing `record`.
-    QDialog* (*createDetail)(void* record, QWidget* parent);
+    QDialog* (*createDetail)(const void* record, QWidget* parent);
 };
 
 class CxRecordPage : public CxWizardPageWidget {
@@ -96,7 +96,7 @@ template <auto Get> CxList* LoadedRecords(const CxWizardController& controller) 
     return util && util->GetDataMgr() ? util->GetDataMgr()->GetRecords() : nullptr;
 }
 
-template <class Dialog> QDialog* CreateDetailDialog(void* record, QWidget* parent) {
+template <class Dialog> QDialog* CreateDetailDialog(const void* record, QWidget* parent) {
     auto* dialog = new Dialog(parent);
     dialog->ShowRecord(static_cast<const typename Dialog::Record*>(record));
     return dialog;
