@@ -352,9 +352,12 @@ void SaveEarlierRuns(TfmMain& main) {
 // mid-run and the finish page.
 void SaveUpdateRun(TfmMain& main) {
     CxWizardController& c = main.Controller();
-    int pauses = 0;
-    c.SetPause([&main, &pauses](int) {
-        if (++pauses == 120)
+    uint32_t pauses = 0;
+    // Halfway through the ticked records, however many the import left ticked.
+    c.SetPause([&main, &c, &pauses](int) {
+        const CxList* selected = c.GetSelectedRecords();
+        const uint32_t half = selected && selected->GetCount() > 1 ? selected->GetCount() / 2 : 1;
+        if (++pauses == half)
             Save(&main, "contacts-4-progress");
     });
     main.btnNext->click();
