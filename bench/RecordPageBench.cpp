@@ -1,7 +1,7 @@
 // The contacts selection page with a load of 100,000 contacts from their
 // exchange file: loading and filling the page, filling it again, ticking rows
-// one at a time and all at once, and scrolling, each with a repaint. Peak
-// memory is the whole process's, Qt included.
+// one at a time and all at once, scrolling, and typing into the find box,
+// each with a repaint. Peak memory is the whole process's, Qt included.
 //   build-bench/bin/record_page_bench
 #include <benchmark/benchmark.h>
 
@@ -11,6 +11,7 @@
 #include <memory>
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTreeView>
@@ -21,6 +22,7 @@
 #include "common/misc/CxString.h"
 #include "wizard/controller/WizardController.h"
 #include "wizard/windows/app/ProductStyle.h"
+#include "wizard/windows/pages/RecordFinder.h"
 #include "wizard/windows/pages/TfmAddrData.h"
 
 namespace {
@@ -180,6 +182,68 @@ void BM_ScrollToEndAndBack(benchmark::State& state) {
     state.counters["peak_MB"] = PeakMB();
 }
 BENCHMARK(BM_ScrollToEndAndBack)->Unit(benchmark::kMillisecond);
+
+// A keystroke at once after a load, before the rows' texts were read ahead
+// while the user looked: it reads them all first. The worst keystroke.
+void BM_FindFirstKeystroke(benchmark::State& state) {
+    Loaded& loaded = Page();
+    QLineEdit* find = loaded.page.Finder()->edtFind;
+    for (auto _ : state) {
+        state.PauseTiming();
+        loaded.page.FillRecordList();
+        loaded.Repaint();
+        state.ResumeTiming();
+        find->setText("f");
+        loaded.Repaint();
+    }
+}
+BENCHMARK(BM_FindFirstKeystroke)->Unit(benchmark::kMillisecond);
+
+// One keystroke a time, as a user types, narrows and clears: each iteration
+// is one keystroke with its repaint.
+void BM_FindPerKeystroke(benchmark::State& state) {
+    Loaded& loaded = Page();
+    loaded.page.FillRecordList();
+    QLineEdit* find = loaded.page.Finder()->edtFind;
+    find->setText("f"); // the rows' texts read
+    const char* const typed[] = {"f",      "fi",      "fir",      "firs",      "first",
+                                 "first1", "first12", "first123", "first1234", "first12",
+                                 "acme",   "ACME T",  "director", "",          "555 000"};
+    std::size_t next = 0;
+    for (auto _ : state) {
+        find->setText(typed[next]);
+        loaded.Repaint();
+        next = (next + 1) % (sizeof typed / sizeof typed[0]);
+    }
+    state.counters["shown"] = loaded.page.lvAddrData->model()->rowCount();
+}
+BENCHMARK(BM_FindPerKeystroke)->Unit(benchmark::kMillisecond);
+
+// Select All on a list the find box narrowed to about a tenth.
+void BM_SelectAllShown(benchmark::State& state) {
+    Loaded& loaded = Page();
+    loaded.page.FillRecordList();
+    loaded.page.Finder()->edtFind->setText("first1");
+    for (auto _ : state) {
+        loaded.page.btnClear->click();
+        loaded.page.btnSelAll->click();
+        loaded.Repaint();
+    }
+}
+BENCHMARK(BM_SelectAllShown)->Unit(benchmark::kMillisecond);
+
+// A click on a caption sorts the 100,000 rows by it.
+void BM_SortByColumn(benchmark::State& state) {
+    Loaded& loaded = Page();
+    loaded.page.FillRecordList();
+    int column = 0;
+    for (auto _ : state) {
+        loaded.page.lvAddrData->sortByColumn(column, Qt::DescendingOrder);
+        loaded.Repaint();
+        column = (column + 1) % 3;
+    }
+}
+BENCHMARK(BM_SortByColumn)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -1,6 +1,7 @@
 #include "CxFile.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -29,7 +30,7 @@ const std::size_t kBufferSize = 64 * 1024;
 
 CxFile::CxFile()
     : m_pStream(nullptr), m_nPos(0), m_nEnd(0), m_bWriting(false),
-      m_bShort(false), m_bFailed(false) {}
+      m_bShort(false), m_bFailed(false), m_nError(0) {}
 
 CxFile::~CxFile() {
     Close();
@@ -39,6 +40,7 @@ bool CxFile::Open(const char* path, const char* mode) {
     if (!path || !*path || !mode || !*mode)
         return false;
     Close(); // a second open would otherwise leak the first stream
+    m_nError = 0;
     m_pStream = OpenStream_(path, mode);
     // A stream that both reads and writes takes the writes only.
     m_bWriting = std::strpbrk(mode, "wa+") != nullptr;
@@ -64,8 +66,11 @@ FILE* CxFile::OpenStream_(const char* path, const char* mode) {
     if (fd < 0)
         return nullptr;
     // Records written into a file that an older run left readable to others
-    // would be readable too.
-    if (writes && fchmod(fd, S_IRUSR | S_IWUSR) != 0) {
+    // would be readable too. A device (a terminal, /dev/full) is no such file
+    // and keeps its mode.
+    struct stat st;
+    const bool regular = fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
+    if (writes && regular && fchmod(fd, S_IRUSR | S_IWUSR) != 0) {
         close(fd);
         return nullptr;
     }
@@ -76,14 +81,23 @@ FILE* CxFile::OpenStream_(const char* path, const char* mode) {
 }
 
 bool CxFile::Close() {
+    bool closed = true;
     if (m_pStream) {
         Flush_();
-        std::fclose(m_pStream);
+        if (std::fclose(m_pStream) != 0 && m_bWriting)
+            Fail_();
+        closed = !m_bWriting || !m_bFailed;
         m_pStream = nullptr;
     }
     m_nPos = m_nEnd = 0;
     m_bShort = m_bFailed = false;
-    return true;
+    return closed;
+}
+
+void CxFile::Fail_() {
+    if (!m_bFailed)
+        m_nError = errno ? errno : EIO;
+    m_bFailed = true;
 }
 
 std::size_t CxFile::Take_(void* bytes, std::size_t count) {
@@ -111,20 +125,22 @@ std::size_t CxFile::Take_(void* bytes, std::size_t count) {
     }
     if (got < count) {
         m_bShort = true;
-        m_bFailed = m_bFailed || m_bWriting;
+        if (m_bWriting)
+            Fail_();
     }
     return got;
 }
 
 void CxFile::Put_(const void* bytes, std::size_t count) {
     if (!m_bWriting) {
-        m_bFailed = true;
+        Fail_();
         return;
     }
     if (m_nEnd + count > kBufferSize)
         Flush_();
     if (count > kBufferSize) {
-        m_bFailed = m_bFailed || std::fwrite(bytes, 1, count, m_pStream) != count;
+        if (std::fwrite(bytes, 1, count, m_pStream) != count)
+            Fail_();
         return;
     }
     std::memcpy(m_pBuffer.get() + m_nEnd, bytes, count);
@@ -134,7 +150,8 @@ void CxFile::Put_(const void* bytes, std::size_t count) {
 void CxFile::Flush_() {
     if (!m_bWriting || m_nEnd == 0)
         return;
-    m_bFailed = m_bFailed || std::fwrite(m_pBuffer.get(), 1, m_nEnd, m_pStream) != m_nEnd;
+    if (std::fwrite(m_pBuffer.get(), 1, m_nEnd, m_pStream) != m_nEnd)
+        Fail_();
     m_nEnd = 0;
 }
 

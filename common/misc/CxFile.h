@@ -13,6 +13,8 @@ public:
 
     // No mode follows a symbolic link at `path`; a file written is 0600.
     bool Open(const char* path, const char* mode);
+    // False when a write, the last flush or the close failed: a full disk
+    // must not pass for a written file.
     bool Close();
     bool IsOpen() const { return m_pStream != nullptr; }
 
@@ -36,6 +38,9 @@ public:
     // True when a read has come to the end of the file or the stream
     // failed; bytes still waiting to be written are written first.
     bool AtEnd();
+    // The system's error number of the first failed write since the last
+    // Open (kept after Close); 0 when none failed.
+    int LastError() const { return m_nError; }
     // Bytes of the open file, -1 when unknown.
     int64_t Size() const;
 
@@ -49,6 +54,8 @@ private:
     std::size_t Take_(void* bytes, std::size_t count);
     void Put_(const void* bytes, std::size_t count);
     void Flush_();
+    // A write failed; the first failure's errno is kept.
+    void Fail_();
 
     FILE* m_pStream;
     std::unique_ptr<unsigned char[]> m_pBuffer;
@@ -57,4 +64,5 @@ private:
     bool m_bWriting;
     bool m_bShort; // a read came to the end of the file
     bool m_bFailed;          // a write failed
+    int m_nError;            // errno of the first that failed
 };

@@ -12,17 +12,12 @@
 #include <thread>
 #include <unistd.h>
 
+#include "ShimFile.h"
+
 namespace {
 
 bool IsLog(int fd) {
-    char link[64], path[4096];
-    std::snprintf(link, sizeof link, "/proc/self/fd/%d", fd);
-    const ssize_t n = readlink(link, path, sizeof path - 1);
-    if (n <= 0)
-        return false;
-    path[n] = '\0';
-    const std::string name = path;
-    return name.size() > 8 && name.compare(name.size() - 8, 8, ".nsf-wal") == 0;
+    return ShimEndsWith(ShimFilePath(fd), ".nsf-wal");
 }
 
 void HoldOnce(int fd) {

@@ -8,18 +8,13 @@
 #include <string>
 #include <unistd.h>
 
+#include "ShimFile.h"
+
 namespace {
 
 bool IsJournal(int fd) {
-    char link[64], path[4096];
-    snprintf(link, sizeof link, "/proc/self/fd/%d", fd);
-    const ssize_t n = readlink(link, path, sizeof path - 1);
-    if (n <= 0)
-        return false;
-    path[n] = '\0';
-    const std::string name = path;
-    return name.find("/journal/") != std::string::npos && name.size() > 6 &&
-           name.compare(name.size() - 6, 6, ".jsonl") == 0;
+    const std::string name = ShimFilePath(fd);
+    return name.find("/journal/") != std::string::npos && ShimEndsWith(name, ".jsonl");
 }
 
 } // namespace

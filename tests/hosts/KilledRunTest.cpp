@@ -8,6 +8,7 @@
 #include <sstream>
 #include <string>
 
+#include "Preloaded.h"
 #include "SeededContacts.h"
 #include "common/lotus/engine/CxLNChangeGroup.h"
 #include "common/lotus/exchange/CxLNAddr.h"
@@ -87,15 +88,11 @@ TEST_P(KilledRun, LeavesAJournalThatMatchesTheDatabase) {
         }
     util.SetDirty(true);
 
-    const char* asan = std::getenv("ASAN_OPTIONS");
-    const std::string asanOptions = std::string(asan ? asan : "") + ":verify_asan_link_order=0";
-    setenv("ASAN_OPTIONS", asanOptions.c_str(), 1);
-    setenv("LD_PRELOAD", KILL_SHIM, 1);
-    setenv("ZEMBRIK_KILL_AT_JOURNAL_WRITE", std::to_string(c.write).c_str(), 1);
-    EXPECT_FALSE(util.SubmitChanges());
-    unsetenv("LD_PRELOAD");
-    unsetenv("ZEMBRIK_KILL_AT_JOURNAL_WRITE");
-    asan ? setenv("ASAN_OPTIONS", asan, 1) : unsetenv("ASAN_OPTIONS");
+    {
+        const testsupport::Preloaded kill(
+            KILL_SHIM, {{"ZEMBRIK_KILL_AT_JOURNAL_WRITE", std::to_string(c.write)}});
+        EXPECT_FALSE(util.SubmitChanges());
+    }
 
     std::set<unsigned> entries, committed;
     const std::string run = ReadJournal(notes.WizardFolder(), &entries, &committed);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 #include <string>
 #include <sys/stat.h>
@@ -280,9 +281,28 @@ TEST_F(CxFileTest, ValuesAcrossBufferBoundariesKeepTheirBytes) {
     EXPECT_TRUE(in.AtEnd());
 }
 
-TEST_F(CxFileTest, AWriteThatCannotBeStoredIsTheEnd) {
+TEST_F(CxFileTest, AWriteThatCannotBeStoredIsTheEndAndFailsTheClose) {
     CxFile file;
     ASSERT_TRUE(file.Open("/dev/full", "wb"));
     file.WriteString("more than nothing");
     EXPECT_TRUE(file.AtEnd());
+    EXPECT_FALSE(file.Close());
+    EXPECT_EQ(file.LastError(), ENOSPC);
+    // A file written in full closes as written.
+    ASSERT_TRUE(file.Open(path.c_str(), "wb"));
+    file.WriteString("stored");
+    EXPECT_TRUE(file.Close());
+    EXPECT_EQ(file.LastError(), 0);
+}
+
+// A device is no file of ours: opening it to write leaves its mode alone.
+TEST_F(CxFileTest, OpeningADeviceToWriteKeepsItsMode) {
+    struct stat before {};
+    ASSERT_EQ(stat("/dev/full", &before), 0);
+    CxFile file;
+    ASSERT_TRUE(file.Open("/dev/full", "wb"));
+    file.Close();
+    struct stat after {};
+    ASSERT_EQ(stat("/dev/full", &after), 0);
+    EXPECT_EQ(after.st_mode, before.st_mode);
 }

@@ -2,32 +2,19 @@
 
 #include <string>
 
-#include "common/lotus/exchange/CxLNJournalList.h"
-#include "common/lotus/exchange/CxLNRunLock.h"
 #include "common/lotus/exchange/CxLNUndoRequest.h"
 #include "wizard/batch/BatchPages.h"
 #include "wizard/batch/BatchWait.h"
 #include "wizard/controller/Apputil.h"
 #include "wizard/controller/WizardController.h"
+#include "wizard/controller/WizardRuns.h"
 
 namespace {
 
-// How a run ended, when it did not end as it should: a journal without its
-// last line belongs to a run still going on (the newest, while the data
-// folder is held) or to one that ended during its write-back.
-std::string HowItEnded(const tagLNJournalRun& run, bool running) {
-    if (!run.sDamaged.empty())
-        return " (damaged: " + run.sDamaged + ")";
-    if (run.sEnd == "stopped")
-        return " (stopped before its end: " + run.sWhy + ")";
-    if (!run.sEnd.empty())
-        return "";
-    return running ? " (running now)" : " (did not finish: its run ended during the write-back)";
-}
-
-void PrintRun(const tagLNJournalRun& run, bool running, std::FILE* out) {
+void PrintRun(const tagWizardRun& row, std::FILE* out) {
+    const tagLNJournalRun& run = row.run;
     if (run.sKind.empty()) {
-        std::fprintf(out, "%s  %s\n", run.sRun.c_str(), HowItEnded(run, false).c_str() + 1);
+        std::fprintf(out, "%s  %s\n", run.sRun.c_str(), row.sEnded.c_str());
         return;
     }
     std::fprintf(out, "%s  %s  %s  %s  %d documents, %d items changed", run.sRun.c_str(),
@@ -35,7 +22,11 @@ void PrintRun(const tagLNJournalRun& run, bool running, std::FILE* out) {
                  run.nItems);
     if (!run.sUndoOf.empty())
         std::fprintf(out, " (undo of %s)", run.sUndoOf.c_str());
-    std::fprintf(out, "%s\n", HowItEnded(run, running).c_str());
+    if (!row.sEnded.empty())
+        std::fprintf(out, " (%s)", row.sEnded.c_str());
+    if (!row.sUndoneBy.empty())
+        std::fprintf(out, " (undone by %s)", row.sUndoneBy.c_str());
+    std::fprintf(out, "\n");
 }
 
 } // namespace
@@ -47,14 +38,11 @@ int ListBatchJournal(const tagBatchIO& io) {
         BatchComplain(io, problem);
         return BATCH_EXIT_FAILED;
     }
-    const std::vector<tagLNJournalRun> runs = LNListJournalRuns(folder);
+    const std::vector<tagWizardRun> runs = ListWizardRuns(folder);
     if (runs.empty())
         std::fprintf(io.out, "No run has been journaled yet.\n");
-    bool held = !LNDataFolderHolder(folder).empty();
-    for (const tagLNJournalRun& run : runs) {
-        PrintRun(run, held && run.sEnd.empty(), io.out);
-        held = false; // only the newest run can be the one going on
-    }
+    for (const tagWizardRun& run : runs)
+        PrintRun(run, io.out);
     return BATCH_EXIT_OK;
 }
 

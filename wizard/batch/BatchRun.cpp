@@ -19,6 +19,7 @@
 #include "wizard/controller/WizardController.h"
 #include "wizard/controller/WizardSelection.h"
 #include "wizard/controller/WizardUpdate.h"
+#include "wizard/controller/WizardWritten.h"
 
 namespace {
 
@@ -72,11 +73,12 @@ bool Prepare(const tagBatchOptions& o, const tagBatchKind& kind, tagBatchInput* 
     return true;
 }
 
-// The finish page's report as lines of text.
-std::string FinishReport(const tagFinishTexts& t) {
+// The finish page's report as lines of text; `written`, when not empty, says
+// what a write-back that failed did change.
+std::string FinishReport(const tagFinishTexts& t, const std::string& written) {
     return "Application Type: " + t.sApp + "\n" + "Fields to Update: " + t.sFields + "\n" +
-           "Records Upated: " + t.sRecords + "\n" + "Result: " + platform::Cp1252ToUtf8(t.sResult) +
-           "\n";
+           "Records Upated: " + t.sRecords + "\n" + (written.empty() ? "" : written + "\n") +
+           "Result: " + platform::Cp1252ToUtf8(t.sResult) + "\n";
 }
 
 int Finish(CxWizardController& c, const tagBatchIO& io) {
@@ -90,7 +92,9 @@ int Finish(CxWizardController& c, const tagBatchIO& io) {
     c.GoToStep(WIZARD_STEP_FINISH);
     const tagFinishTexts texts = MakeFinishTexts(
         c.GetSettings().AppFlag, c.GetUpdateDefinitions()->GetCount(), result.nSelected, &result);
-    std::fputs(FinishReport(texts).c_str(), io.out);
+    const std::string written =
+        DescribeConfirmedWrites(result, "vxln-batch undo " + result.sRun + " puts them back.");
+    std::fputs(FinishReport(texts, written).c_str(), io.out);
     return result.bSubmitFailed ? BATCH_EXIT_FAILED : BATCH_EXIT_OK;
 }
 

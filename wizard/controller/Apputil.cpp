@@ -113,6 +113,9 @@ void LoadSettings(AppSettings* settings, const char* iniPath) {
     settings->AppFlag = ini.GetInt(kSection, "AppFlag", 1);
     settings->EnableDebug = ini.GetBool(kSection, "EnableDebug", false);
     settings->LogLevel = ini.GetInt(kSection, "LogLevel", 3);
+    settings->RecordPauseMs = ini.GetInt(kSection, "RecordPauseMs", kDefaultRecordPauseMs);
+    if (settings->RecordPauseMs < 0 || settings->RecordPauseMs > kMaxRecordPauseMs)
+        settings->RecordPauseMs = kDefaultRecordPauseMs;
     if (!GetWizardKind(settings->AppFlag))
         settings->AppFlag = 1;
 }

@@ -17,7 +17,15 @@ struct AppSettings {
     char IDFile[256];
     bool EnableDebug;
     int32_t LogLevel;
+    // The progress page's pause after each record, so its bar can be read;
+    // 0 runs without pauses. Key "RecordPauseMs", set by hand: the wizard
+    // keeps it as it finds it and never writes it.
+    int32_t RecordPauseMs;
 };
+
+// The pause of a settings file without the key, and the longest it keeps.
+const int32_t kDefaultRecordPauseMs = 100;
+const int32_t kMaxRecordPauseMs = 10000;
 
 // Section "LN-VX" of the settings file at `iniPath`; missing keys give the
 // defaults, an AppFlag other than 1, 2 or 4 becomes 1.

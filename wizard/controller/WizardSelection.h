@@ -12,10 +12,13 @@
 
 struct tagLNHeld;
 
-// `fn(index, rec, copied)` for each entry of `selected` in order; `rec` is
-// null for an entry without a Notes record or whose record can not be read.
-// A copy (`copied`) that `fn` returns true for is kept as the record.
-template <class Util, class Fn> void ForEachSelectedRec(Util* util, CxList* selected, Fn fn) {
+// `fn(index, rec, copied)` for each entry of `selected` in order, from entry
+// `from` on and at most `count` of them; `rec` is null for an entry without a
+// Notes record or whose record can not be read. A copy (`copied`) that `fn`
+// returns true for is kept as the record.
+template <class Util, class Fn>
+void ForEachSelectedRec(Util* util, CxList* selected, Fn fn, uint32_t from = 0,
+                        uint32_t count = UINT32_MAX) {
     typedef tagKindCommRec<Util> Comm;
     typedef typename Util::Rec Rec;
     if (!util || !selected)
@@ -25,6 +28,9 @@ template <class Util, class Fn> void ForEachSelectedRec(Util* util, CxList* sele
     uint32_t next = 0;
     selected->ForEachHeld([&](void* element, const void* key) {
         const uint32_t index = next++;
+        // Entries outside the range are passed without reading them.
+        if (index < from || index - from >= count)
+            return;
         if (element || !key) {
             const Comm* common = static_cast<const Comm*>(element);
             fn(index, common ? static_cast<Rec*>(common->pUserData) : nullptr, false);

@@ -13,6 +13,7 @@
 #include "wizard/controller/WizardController.h"
 #include "wizard/controller/WizardSelection.h"
 #include "wizard/controller/WizardSteps.h"
+#include "wizard/controller/WizardWritten.h"
 
 const char* const kUpdateSucceeded = "Records updating successfully.";
 
@@ -121,6 +122,7 @@ void SubmitWizardUpdates(CxWizardController& controller, tagWizardUpdateResult* 
             result->bSubmitFailed = true;
             result->sError = util->GetLastErrorMsg()[0] ? util->GetLastErrorMsg() : kSubmitFailed;
         }
+        TakeConfirmedWrites(controller, result);
         result->nChangedSinceLoad = util->GetChangedSinceLoad();
         if (result->nChangedSinceLoad > 0)
             result->sError = ChangedSinceLoad(result->nChangedSinceLoad) + " " + result->sError;

@@ -18,6 +18,8 @@ struct tagWizardUpdateResult {
     std::string sError;    // why it failed
     std::string sNotice;   // what the load or the write-back did otherwise than asked
     std::string sRun;      // the journaled run of the write-back, empty when none was kept
+    // Of a write-back that failed: the documents its journal confirms; -1 otherwise.
+    int nConfirmed = -1;
 };
 
 // (index + 1) * (100 / count) in floating point, cut towards zero; 0 when

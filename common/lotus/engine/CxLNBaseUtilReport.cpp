@@ -2,10 +2,13 @@
 // written while it runs, read by the wizard's wait window and after the run.
 #include "common/lotus/exchange/CxLNBaseUtil.h"
 
+#include <cerrno>
 #include <string>
 
+#include "common/lotus/engine/CxLNRunStop.h"
 #include "common/lotus/exchange/CxLNErrorFile.h"
 #include "common/misc/CxFile.h"
+#include "platform/SystemError.h"
 
 namespace {
 
@@ -18,13 +21,21 @@ std::string OneLine(const char* text) {
     return line;
 }
 
+// A report that did not reach its file stops the run: an error the front end
+// never reads would let a failed run pass for one that went well.
+void ReportFileFailed(const char* folder, const char* name, int error) {
+    LNStopForReport(std::string("the file ") + folder + name + " can not be written (" +
+                    platform::SystemErrorText(error ? error : EIO) + ")");
+}
+
 } // namespace
 
 void CxLNBaseUtil::InitErrorReport() {
     RemoveTempFile_(m_szErrorFile);
     m_nErrorCount = 0;
-    if (*m_szErrorFile)
-        CxLNErrorFile(m_szTempFilePath, m_szErrorFile).WriteCount(0);
+    errno = 0;
+    if (*m_szErrorFile && !CxLNErrorFile(m_szTempFilePath, m_szErrorFile).WriteCount(0))
+        ReportFileFailed(m_szTempFilePath, m_szErrorFile, errno);
 }
 
 void CxLNBaseUtil::ReportError(const char* text) {
@@ -32,15 +43,18 @@ void CxLNBaseUtil::ReportError(const char* text) {
     if (!*m_szErrorFile)
         return;
     CxLNErrorFile file(m_szTempFilePath, m_szErrorFile);
-    file.WriteError(m_nErrorCount, OneLine(text).c_str());
-    file.WriteCount(m_nErrorCount);
+    errno = 0;
+    if (!file.WriteError(m_nErrorCount, OneLine(text).c_str()) || !file.WriteCount(m_nErrorCount))
+        ReportFileFailed(m_szTempFilePath, m_szErrorFile, errno);
 }
 
 void CxLNBaseUtil::FiniErrorReport() {}
 
 void CxLNBaseUtil::ReportNotice(const char* text) {
-    if (*m_szErrorFile)
-        CxLNErrorFile(m_szTempFilePath, m_szErrorFile).WriteNotice(OneLine(text).c_str());
+    errno = 0;
+    if (*m_szErrorFile &&
+        !CxLNErrorFile(m_szTempFilePath, m_szErrorFile).WriteNotice(OneLine(text).c_str()))
+        ReportFileFailed(m_szTempFilePath, m_szErrorFile, errno);
 }
 
 void CxLNBaseUtil::ReportStatus(const char* text) {
@@ -50,6 +64,13 @@ void CxLNBaseUtil::ReportStatus(const char* text) {
     TempFilePath_(m_szStatusFile, path, sizeof path);
     // Created from empty each time: the file holds the last report alone.
     CxFile file;
-    if (file.Open(path, "wb"))
+    errno = 0;
+    const bool opened = file.Open(path, "wb");
+    const int openError = errno;
+    if (opened)
         file.WriteLine(OneLine(text).c_str());
+    bool written = opened && !file.AtEnd();
+    written = file.Close() && written;
+    if (!written)
+        ReportFileFailed(m_szTempFilePath, m_szStatusFile, opened ? file.LastError() : openError);
 }

@@ -2,12 +2,14 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <string>
 
 #include "common/lotus/binding/CxLNApi.h"
 #include "common/lotus/engine/CxLNJournal.h"
 #include "common/lotus/engine/CxLNLoadState.h"
 #include "common/lotus/engine/CxLNRunStop.h"
 #include "common/lotus/engine/CxLNWriteBack.h"
+#include "common/lotus/exchange/CxLNBaseUtil.h"
 
 void CxLNChangeGroup::Store(NOTEHANDLE note, NOTEID id, const char* action,
                             const LNRawItems& before) {
@@ -33,6 +35,9 @@ void CxLNChangeGroup::Settle(NOTEID id) {
 void CxLNChangeGroup::Flush() {
     if (m_waiting.empty())
         return;
+    // What the front end shows while it waits; said before the group too, so
+    // a status that can not be written stops the run before it stores any.
+    ReportStored_();
     const bool journaled = LNJournal().Sync();
     const int error = errno;
     for (const tagWaiting& waiting : m_waiting) {
@@ -44,6 +49,13 @@ void CxLNChangeGroup::Flush() {
             Apply_(waiting);
     }
     m_waiting.clear();
+    ReportStored_();
+}
+
+void CxLNChangeGroup::ReportStored_() {
+    const std::string status = "Writing the changes back to Lotus Notes: " +
+                               std::to_string(m_nStored) + " documents stored so far.";
+    m_pOwner->ReportStatus(status.c_str());
 }
 
 // The run stops: the document stays as it is, and its entry says so.
@@ -60,19 +72,21 @@ void CxLNChangeGroup::Add_(const tagWaiting& waiting) {
 }
 
 void CxLNChangeGroup::Apply_(const tagWaiting& waiting) {
-    waiting.hNote ? ApplyStore_(waiting) : ApplyDelete_(waiting);
+    if (waiting.hNote ? ApplyStore_(waiting) : ApplyDelete_(waiting))
+        ++m_nStored;
 }
 
-void CxLNChangeGroup::ApplyDelete_(const tagWaiting& waiting) {
+bool CxLNChangeGroup::ApplyDelete_(const tagWaiting& waiting) {
     const STATUS status = LNApi().NSFNoteDelete(m_hDB, waiting.nID, 0);
     if (status != NOERROR)
         LNReportCallFailure(m_pOwner, "NSFNoteDelete", status);
     else
         LNNoteDeleted(waiting.nID);
     LNJournalDone(waiting.nEntry, waiting.nID, status == NOERROR);
+    return status == NOERROR;
 }
 
-void CxLNChangeGroup::ApplyStore_(const tagWaiting& waiting) {
+bool CxLNChangeGroup::ApplyStore_(const tagWaiting& waiting) {
     STATUS status = LNApi().NSFNoteUpdate(waiting.hNote, 0);
     // A new document has its note ID from the update on.
     NOTEID stored = waiting.nID;
@@ -81,10 +95,12 @@ void CxLNChangeGroup::ApplyStore_(const tagWaiting& waiting) {
         LNReportCallFailure(m_pOwner, "NSFNoteUpdate", status);
     else
         LNNoteUpdated(waiting.hNote, stored);
-    LNJournalDone(waiting.nEntry, stored, status == NOERROR);
+    const bool updated = status == NOERROR;
+    LNJournalDone(waiting.nEntry, stored, updated);
     status = LNApi().NSFNoteClose(waiting.hNote);
     if (status != NOERROR)
         LNReportCallFailure(m_pOwner, "NSFNoteClose", status);
+    return updated;
 }
 
 // The document stays as it is: `error` says why its entry could not be put

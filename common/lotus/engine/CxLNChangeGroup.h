@@ -39,12 +39,15 @@ private:
 
     void Add_(const tagWaiting& waiting);
     void Apply_(const tagWaiting& waiting);
-    void ApplyStore_(const tagWaiting& waiting);
-    void ApplyDelete_(const tagWaiting& waiting);
+    // True when the document changed.
+    bool ApplyStore_(const tagWaiting& waiting);
+    bool ApplyDelete_(const tagWaiting& waiting);
     void Drop_(const tagWaiting& waiting, int error);
     void Skip_(const tagWaiting& waiting);
+    void ReportStored_();
 
     CxLNBaseUtil* m_pOwner;
     DBHANDLE m_hDB;
     std::vector<tagWaiting> m_waiting;
+    long m_nStored = 0; // documents this group stored so far
 };

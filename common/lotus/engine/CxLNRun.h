@@ -13,8 +13,12 @@ class CxLNBaseUtil;
 void LNReportRunFailure(CxLNBaseUtil* util, const char* format, const char* value);
 
 template <class Util> bool LNRun(Util* util) {
-    util->InitErrorReport();
     LNResetRunStop();
+    LNResetReportStop();
+    util->InitErrorReport();
+    // Without its error file the run could not tell how it went.
+    if (!LNStopReason().empty())
+        return false;
     const tagLNRunTarget target = LNRunTarget(*util);
     switch (util->GetMode()) {
     case 1:
@@ -26,7 +30,7 @@ template <class Util> bool LNRun(Util* util) {
                                util->GetFileName());
             return false;
         }
-        return LNKeepLoadState(util, target);
+        return LNKeepLoadState(util, target) && LNStopReason().empty();
     case 2: {
         // Nothing is read, let alone written, before both checks hold.
         if (!LNTakeLoadState(util, target) || !LNCheckSavedRecords(util))

@@ -17,9 +17,18 @@ tagRunStop& State() {
     return state;
 }
 
+// Why the run's report could not be written. Apart from the rest: a step
+// that starts its own stop state again must not forget it.
+std::string& ReportFailure() {
+    static std::string why;
+    return why;
+}
+
 } // namespace
 
 std::string LNStopReason() {
+    if (!ReportFailure().empty())
+        return ReportFailure();
     if (State().bBusy)
         return "the database stayed busy through its wait: another process is using it";
     if (platform::ParentEnded())
@@ -50,6 +59,17 @@ void LNReportStopped(CxLNBaseUtil* owner, const char* work) {
 void CxLNBaseUtil::StopOnRequest() {
     platform::CatchInterrupts();
     platform::StopWhenParentEnds();
+}
+
+void LNStopForReport(const std::string& why) {
+    if (ReportFailure().empty()) {
+        ReportFailure() = why;
+        CX_LOG_ERROR("The run stops: %s.", why.c_str());
+    }
+}
+
+void LNResetReportStop() {
+    ReportFailure().clear();
 }
 
 void LNResetRunStop() {

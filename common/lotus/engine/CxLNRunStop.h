@@ -21,5 +21,11 @@ void LNTakeStoreStatus(STATUS status);
 // before its end, and why.
 void LNReportStopped(CxLNBaseUtil* owner, const char* work);
 
+// The status or error file could not be written (`why`): the front end would
+// read a run that went well, so the run stops.
+void LNStopForReport(const std::string& why);
+// A helper run starts with its report unbroken (LNResetRunStop keeps it).
+void LNResetReportStop();
+
 // A new run in the same process (tests) starts with nothing given up.
 void LNResetRunStop();

@@ -234,7 +234,9 @@ bool CxLNBaseUtil::KeepSavedRecords_() {
         if (LNWriteSavedFile(path, saved))
             return true;
     }
-    CX_LOG_ERROR("Can not write %s.", path);
+    CxStrFormat(m_szLastErrorMsg, sizeof m_szLastErrorMsg, "Can not write %s: %s.", path,
+                std::strerror(errno ? errno : EIO));
+    CX_LOG_ERROR("%s", m_szLastErrorMsg);
     return false;
 }
 
@@ -243,8 +245,20 @@ bool CxLNBaseUtil::SubmitCycle_(const tagLNHelperKind& kind, const LNStep& save,
     if (!m_bDirty)
         return true;
     LogLine(2, kind.szSubmitStart);
-    if (!save() || !KeepSavedRecords_()) {
+    m_szLastErrorMsg[0] = '\0';
+    errno = 0;
+    const bool saved = save();
+    if (!saved) {
+        char exchange[512];
+        TempFilePath_(m_szFileName, exchange, sizeof exchange);
+        CxStrFormat(m_szLastErrorMsg, sizeof m_szLastErrorMsg,
+                    "Can not write the records to the exchange file %s: %s.", exchange,
+                    std::strerror(errno ? errno : EIO));
+    }
+    // The helper must not start on a file it could not be told about.
+    if (!saved || !KeepSavedRecords_()) {
         CX_LOG_ERROR("Can not save information to temperary file.");
+        m_bHasError = true;
         return false;
     }
     m_nMode = 2;

@@ -56,20 +56,18 @@ void CxLNErrorFile::ReadNotice(char* buffer, std::size_t size) {
     Read_(kNoticeKey, buffer, size);
 }
 
-void CxLNErrorFile::WriteNotice(const char* text) {
-    if (m_bUsable)
-        m_ini.WriteString(kSection, kNoticeKey, text);
+bool CxLNErrorFile::WriteNotice(const char* text) {
+    return m_bUsable && m_ini.WriteString(kSection, kNoticeKey, text);
 }
 
-void CxLNErrorFile::WriteCount(int count) {
-    if (m_bUsable)
-        m_ini.WriteInt(kSection, kCountKey, count);
+bool CxLNErrorFile::WriteCount(int count) {
+    return m_bUsable && m_ini.WriteInt(kSection, kCountKey, count);
 }
 
-void CxLNErrorFile::WriteError(int number, const char* text) {
+bool CxLNErrorFile::WriteError(int number, const char* text) {
     if (!m_bUsable)
-        return;
+        return false;
     char key[32];
     Key_(number, key, sizeof key);
-    m_ini.WriteString(kSection, key, text);
+    return m_ini.WriteString(kSection, key, text);
 }

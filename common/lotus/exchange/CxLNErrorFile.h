@@ -18,11 +18,12 @@ public:
     bool HasCount();
     // Error `number` (from 1), empty when missing, cut to size-1 characters.
     void ReadError(int number, char* buffer, std::size_t size);
-    void WriteCount(int count);
-    void WriteError(int number, const char* text);
+    // The writes are false when the file could not be written (or is not usable).
+    bool WriteCount(int count);
+    bool WriteError(int number, const char* text);
     // Empty when there is none; cut to size-1 characters.
     void ReadNotice(char* buffer, std::size_t size);
-    void WriteNotice(const char* text);
+    bool WriteNotice(const char* text);
 
 private:
     static void Key_(int number, char* key, std::size_t size);

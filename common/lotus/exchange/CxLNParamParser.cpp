@@ -158,8 +158,7 @@ bool CxLNParamParser::SaveToFile(const char* path) {
     for (void* p = m_pItems->GetFirst(); p; p = m_pItems->GetNext())
         WriteItem_(&file, static_cast<const tagLNParamItem*>(p));
     const bool written = !file.AtEnd();
-    file.Close();
-    return written;
+    return file.Close() && written;
 }
 
 // One item in file order; false when the file ended inside it.

@@ -3,6 +3,7 @@
 // the walk over an exchange data file. A list may key records that its
 // store keeps (CxLNRecStore) beside records it holds in memory.
 #pragma once
+#include <cerrno>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -230,13 +231,19 @@ bool LNSaveRecFile(CxFile* file, CxList* list, CxLNRecStore* store, const char* 
             read = store->WriteRec(file, key);
     });
     // A full disk must not pass for a written file.
-    const bool written = !file->AtEnd();
-    file->Close();
-    if (!read || !written || (beside && std::rename(temporary.c_str(), path) != 0)) {
+    bool written = !file->AtEnd();
+    written = file->Close() && written;
+    int why = written ? 0 : file->LastError();
+    if (read && written && beside && std::rename(temporary.c_str(), path) != 0) {
+        written = false;
+        why = errno;
+    }
+    if (!read || !written) {
         if (beside)
             std::remove(temporary.c_str());
         if (read)
-            CX_LOG_ERROR("Failed to write file: %s", path);
+            CX_LOG_ERROR("Failed to write file: %s (%s)", path, std::strerror(why ? why : EIO));
+        errno = why ? why : EIO; // the caller tells why
         return false;
     }
     if (texts.szSaveDone)

@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include "TestSupport.h"
+#include "common/lotus/engine/CxLNRunStop.h"
 #include "common/lotus/exchange/CxLNBaseUtil.h"
 #include "common/lotus/exchange/CxLNStatusFile.h"
 #include "platform/ProfileFile.h"
@@ -21,6 +22,7 @@ namespace {
 class StatusReport : public ::testing::Test {
 protected:
     void SetUp() override {
+        LNResetReportStop();
         m_util.SetTempFilePath(m_dir.Folder().c_str());
         m_util.SetErrorFile("Err.dat");
         m_util.SetStatusFile("Status.dat");
@@ -31,6 +33,8 @@ protected:
                                    sizeof value);
         return value;
     }
+
+    void TearDown() override { LNResetReportStop(); }
 
     TempDir m_dir;
     CxLNBaseUtil m_util;
@@ -83,13 +87,39 @@ TEST_F(StatusReport, EachStatusReportReplacesTheLine) {
     EXPECT_EQ(ReadFile(m_dir.File("Status.dat")), "\r\n");
 }
 
-TEST_F(StatusReport, AStatusFileThatCannotBeCreatedIsIgnored) {
-    m_util.SetTempFilePath(m_dir.File("missing/").c_str());
-    m_util.ReportStatus("nowhere");
+// A report that does not reach its file stops the run with the file and the
+// reason: the front end would otherwise read a failed run as one that went well.
+TEST_F(StatusReport, AReportThatCanNotBeWrittenStopsTheRun) {
+    const struct {
+        const char* what;
+        void (*report)(CxLNBaseUtil& util);
+    } cases[] = {
+        {"status", [](CxLNBaseUtil& u) { u.ReportStatus("nowhere"); }},
+        {"error count", [](CxLNBaseUtil& u) { u.InitErrorReport(); }},
+        {"error", [](CxLNBaseUtil& u) { u.ReportError("lost"); }},
+        {"notice", [](CxLNBaseUtil& u) { u.ReportNotice("lost"); }},
+    };
+    for (const auto& k : cases) {
+        SCOPED_TRACE(k.what);
+        LNResetReportStop();
+        m_util.SetTempFilePath(m_dir.Folder().c_str());
+        k.report(m_util);
+        EXPECT_EQ(LNStopReason(), "");
+        m_util.SetTempFilePath(m_dir.File("missing/").c_str());
+        k.report(m_util);
+        EXPECT_NE(LNStopReason().find("the file " + m_dir.File("missing/")), std::string::npos)
+            << LNStopReason();
+        EXPECT_NE(LNStopReason().find("can not be written (No such file or directory)"),
+                  std::string::npos)
+            << LNStopReason();
+    }
+    // Without a file to write, nothing is asked of the disk.
+    LNResetReportStop();
     m_util.SetStatusFile("");
-    m_util.SetTempFilePath(m_dir.Folder().c_str());
+    m_util.SetErrorFile("");
     m_util.ReportStatus("nowhere");
-    EXPECT_TRUE(FileExists(m_dir.Path()));
+    m_util.ReportError("nowhere");
+    EXPECT_EQ(LNStopReason(), "");
 }
 
 } // namespace

@@ -61,7 +61,9 @@ TEST_F(BatchEndToEnd, AWriteBackThatNotesRefusesIsReportedAsFailed) {
     const Result r =
         Batch("contacts " + Db() + " --where 'Last Name=Ivanova' --set 'Last Name=Miller'");
     EXPECT_EQ(r.status, 1) << r.out;
-    EXPECT_NE(r.out.find("Records Upated: 1 records in total\nResult: "), std::string::npos)
+    EXPECT_NE(r.out.find("Records Upated: 1 records in total\n0 of 1 records were written before "
+                         "the helper program ended.\nResult: "),
+              std::string::npos)
         << r.out;
     EXPECT_EQ(r.out.find("Records updating successfully."), std::string::npos) << r.out;
     EXPECT_EQ(notes.Dump("names.nsf"), before);
@@ -190,8 +192,10 @@ TEST_F(BatchEndToEnd, UndoPutsTheContactsBackAndIsJournaledItself) {
     EXPECT_EQ(r.out.rfind("Undo of " + run + ": 6 items put back, 0 left. Its own journal: ", 0), 0u)
         << r.out;
     EXPECT_EQ(notes.Dump("names.nsf"), before);
-    NewestRun(&listing);
+    const std::string undo = NewestRun(&listing);
     EXPECT_NE(listing.find("(undo of " + run + ")\n"), std::string::npos) << listing;
+    EXPECT_NE(listing.find(" 6 items changed (undone by " + undo + ")\n"), std::string::npos)
+        << listing;
 
     const Result missing = Batch("undo no-such-run");
     EXPECT_EQ(missing.status, 1);

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "NotesInstall.h"
+#include "Preloaded.h"
 #include "ProcessWatch.h"
 #include "RunProgram.h"
 #include "common/lotus/exchange/CxLNAddr.h"
@@ -104,19 +105,14 @@ protected:
     // `notesdb set` of document 1 held inside its write: the database stays
     // busy for every other writer until Release() appears.
     RunningProgram HoldDatabase() const {
-        // A sanitized notesdb takes a library before the sanitizer's runtime.
-        const char* asan = std::getenv("ASAN_OPTIONS");
-        const std::string asanOptions = asan ? asan : "";
-        setenv("ASAN_OPTIONS", (asanOptions + ":verify_asan_link_order=0").c_str(), 1);
-        setenv("LD_PRELOAD", HOLD_SHIM, 1);
-        setenv("ZEMBRIK_HOLD_READY", hold.File("ready").c_str(), 1);
-        setenv("ZEMBRIK_HOLD_RELEASE", Release().c_str(), 1);
-        const RunningProgram holder = StartProgram(
-            NOTESDB_PROGRAM, {"set", Db(), "1", "JobTitle", "Holder"}, notes.ProgramFolder());
-        unsetenv("LD_PRELOAD");
-        unsetenv("ZEMBRIK_HOLD_READY");
-        unsetenv("ZEMBRIK_HOLD_RELEASE");
-        asan ? setenv("ASAN_OPTIONS", asanOptions.c_str(), 1) : unsetenv("ASAN_OPTIONS");
+        RunningProgram holder;
+        {
+            const testsupport::Preloaded held(
+                HOLD_SHIM,
+                {{"ZEMBRIK_HOLD_READY", hold.File("ready")}, {"ZEMBRIK_HOLD_RELEASE", Release()}});
+            holder = StartProgram(NOTESDB_PROGRAM, {"set", Db(), "1", "JobTitle", "Holder"},
+                                  notes.ProgramFolder());
+        }
         EXPECT_TRUE(HoldsWhileRuns(hold.File("ready"), "held", holder.pid))
             << testsupport::ReadFile(holder.capture->File("err"));
         return holder;

@@ -26,6 +26,7 @@ TEST(Apputil, AMissingFileGivesTheDefaults) {
     EXPECT_EQ(s.AppFlag, 1);
     EXPECT_FALSE(s.EnableDebug);
     EXPECT_EQ(s.LogLevel, 3);
+    EXPECT_EQ(s.RecordPauseMs, 100);
     EXPECT_STREQ(s.NotesPath, "");
     EXPECT_STREQ(s.Password, "");
 }
@@ -36,6 +37,7 @@ TEST(Apputil, ReadsIntegersAsTheSettingsFileGivesThem) {
         int appFlag;
         bool debug;
         int level;
+        int pause = 100;
     } cases[] = {
         {"AppFlag=8\r\n", 1, false, 3},
         {"AppFlag=3\r\n", 1, false, 3},
@@ -43,6 +45,10 @@ TEST(Apputil, ReadsIntegersAsTheSettingsFileGivesThem) {
         {"AppFlag=2\r\nLogLevel=\r\n", 2, false, 3},
         {"EnableDebug=2\r\nLogLevel=1x\r\n", 1, true, 1},
         {"EnableDebug=0\r\nLogLevel=-2\r\n", 1, false, -2},
+        {"RecordPauseMs=0\r\n", 1, false, 3, 0},
+        {"RecordPauseMs=25\r\n", 1, false, 3, 25},
+        {"RecordPauseMs=-1\r\n", 1, false, 3, 100},
+        {"RecordPauseMs=10001\r\n", 1, false, 3, 100},
     };
     for (const Case& k : cases) {
         SCOPED_TRACE(k.lines);
@@ -52,6 +58,7 @@ TEST(Apputil, ReadsIntegersAsTheSettingsFileGivesThem) {
         EXPECT_EQ(s.AppFlag, k.appFlag);
         EXPECT_EQ(s.EnableDebug, k.debug);
         EXPECT_EQ(s.LogLevel, k.level);
+        EXPECT_EQ(s.RecordPauseMs, k.pause);
     }
 }
 

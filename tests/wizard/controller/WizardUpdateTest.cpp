@@ -12,6 +12,7 @@
 #include "tests/wizard/FakeNotes.h"
 #include "wizard/controller/WizardSelection.h"
 #include "wizard/controller/WizardUpdate.h"
+#include "wizard/controller/WizardWritten.h"
 #include "wizard/update/Vxcommon.h"
 
 namespace {
@@ -224,3 +225,23 @@ TEST_F(KeptRecordsUpdate, AFileChangedSinceTheLoadIsNeitherUpdatedFromNorWritten
 }
 
 } // namespace
+
+TEST(ConfirmedWrites, TellWhatTheJournalConfirmedAndOnlyAfterAFailedWriteBack) {
+    const struct {
+        long long n;
+        const char* text;
+    } counts[] = {{0, "0"}, {999, "999"}, {1000, "1,000"}, {2432, "2,432"}, {1234567, "1,234,567"}};
+    for (const auto& k : counts)
+        EXPECT_EQ(GroupedCount(k.n), k.text);
+
+    tagWizardUpdateResult result{};
+    result.nUpdated = 8000;
+    EXPECT_EQ(DescribeConfirmedWrites(result, "Undo puts them back."), "");
+    result.nConfirmed = 2432;
+    EXPECT_EQ(DescribeConfirmedWrites(result, "Undo puts them back."),
+              "2,432 of 8,000 records were written before the helper program ended; Undo puts "
+              "them back.");
+    result.nConfirmed = 0;
+    EXPECT_EQ(DescribeConfirmedWrites(result, "Undo puts them back."),
+              "0 of 8,000 records were written before the helper program ended.");
+}

@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -26,6 +27,7 @@
 #include "common/pim/CommRecords.h"
 #include "wizard/update/Vxcommon.h"
 #include "wizard/windows/app/TfmMain.h"
+#include "wizard/windows/pages/RecordFilterModel.h"
 #include "wizard/windows/pages/RecordPage.h"
 #include "wizard/windows/widgets/Prompts.h"
 
@@ -117,6 +119,16 @@ protected:
         PassDefinitions();
     }
 
+    // From the selection page back to the access page and on: a new load.
+    void LoadAgain() {
+        Prev();
+        Prev();
+        ASSERT_EQ(Step(), 1);
+        Next();
+        ASSERT_EQ(Step(), 2);
+        PassDefinitions();
+    }
+
     // Moves on from the definitions page, which wants one definition.
     void PassDefinitions() {
         CxList* definitions = main->Controller().GetUpdateDefinitions();
@@ -203,7 +215,14 @@ TEST_P(EveryKind, ALoadTicksEveryRowHighlightsTheFirstAndNextSelectsThemAll) {
     ASSERT_EQ(list->model()->columnCount(), static_cast<int>(kind.captions.size()));
     for (int c = 0; c < list->model()->columnCount(); ++c) {
         EXPECT_EQ(list->model()->headerData(c, Qt::Horizontal), kind.captions[c]);
-        EXPECT_EQ(list->header()->sectionSize(c), kind.widths[c]) << kind.captions[c];
+        // Never narrower than given, and wide enough for its caption and texts.
+        EXPECT_GE(list->header()->sectionSize(c), kind.widths[c]) << kind.captions[c];
+        EXPECT_GT(list->header()->sectionSize(c),
+                  list->fontMetrics().horizontalAdvance(kind.firstRow[c]))
+            << kind.captions[c];
+        EXPECT_GT(list->header()->sectionSize(c),
+                  list->header()->fontMetrics().horizontalAdvance(kind.captions[c]))
+            << kind.captions[c];
         EXPECT_EQ(list->model()->index(0, c).data(), kind.firstRow[c]) << kind.captions[c];
     }
 
@@ -276,6 +295,68 @@ TEST_P(EveryKind, AnEmptyListRefusesNextAndOpensNoDialog) {
     EXPECT_EQ(Step(), 3);
     ASSERT_EQ(prompts.Records().size(), 1u);
     EXPECT_EQ(prompts.Records()[0].text, kind.refusal);
+}
+
+// The find box shows the rows that hold its text in any column, in any case;
+// Select All and Clear act on those rows, Next takes every ticked row, a
+// caption sorts, and the next load shows every row again.
+TEST_P(EveryKind, FindShowsTheRowsThatHoldTheTextAndTicksActOnThemAlone) {
+    const Kind& kind = *GetParam().kind;
+    Seed(kind, GetParam().seed, 6);
+    ToRecords(kind);
+    QTreeView* list = List(kind);
+    CxRecordListModel* rows = Page(kind)->Model();
+    auto* find = Find<QLineEdit>(Page(kind), "edtFind");
+    auto* count = Find<QLabel>(Page(kind), "lblShown");
+    EXPECT_EQ(count->text(), "Shown 6 of 6 \u00b7 Ticked 6");
+
+    const QString text = QString(kind.firstRow[0]).toUpper();
+    std::vector<int> holding, others;
+    for (int row = 0; row < rows->rowCount(); ++row) {
+        bool holds = false;
+        for (int c = 0; c < rows->columnCount(); ++c)
+            holds = holds || rows->index(row, c).data().toString().contains(text, Qt::CaseInsensitive);
+        (holds ? holding : others).push_back(row);
+    }
+    ASSERT_FALSE(holding.empty());
+    ASSERT_FALSE(others.empty());
+    find->setText(text);
+    ASSERT_EQ(list->model()->rowCount(), static_cast<int>(holding.size()));
+    for (int row = 0; row < list->model()->rowCount(); ++row)
+        EXPECT_EQ(Page(kind)->Shown()->mapToSource(list->model()->index(row, 0)).row(),
+                  holding[static_cast<std::size_t>(row)]);
+    EXPECT_EQ(count->text(), QString("Shown %1 of 6 \u00b7 Ticked 6").arg(holding.size()));
+
+    Click(kind, "btnClear");
+    EXPECT_EQ(count->text(),
+              QString("Shown %1 of 6 \u00b7 Ticked %2").arg(holding.size()).arg(others.size()));
+    for (int row : holding)
+        EXPECT_FALSE(rows->IsTicked(row)) << row;
+    for (int row : others)
+        EXPECT_TRUE(rows->IsTicked(row)) << row;
+    // Next hands on the ticked rows that the find box hides.
+    Next();
+    EXPECT_EQ(Step(), 4);
+    EXPECT_EQ(Selected(), Rows(kind, others));
+    Prev();
+    Click(kind, kind.selAllItem);
+    EXPECT_EQ(count->text(), QString("Shown %1 of 6 \u00b7 Ticked 6").arg(holding.size()));
+
+    find->clear();
+    EXPECT_EQ(list->model()->rowCount(), 6);
+    list->header()->setSortIndicator(0, Qt::DescendingOrder);
+    for (int row = 1; row < list->model()->rowCount(); ++row)
+        EXPECT_GE(list->model()->index(row - 1, 0).data().toString().compare(
+                      list->model()->index(row, 0).data().toString(), Qt::CaseInsensitive),
+                  0)
+            << row;
+
+    // A new load clears the box and shows its rows in their own order.
+    find->setText(text);
+    LoadAgain();
+    EXPECT_EQ(find->text(), "");
+    ASSERT_EQ(list->model()->rowCount(), 6);
+    EXPECT_EQ(list->model()->index(0, 0).data(), kind.firstRow[0]);
 }
 
 INSTANTIATE_TEST_SUITE_P(Kinds, EveryKind,
@@ -429,13 +510,7 @@ TEST_F(RecordPages, ReturningKeepsTheTicksAndOnlyANewLoadResetsThem) {
     PassDefinitions();
     EXPECT_EQ(Ticks(kContacts), expected);
 
-    // Back to the access page and on: a new load.
-    Prev();
-    Prev();
-    ASSERT_EQ(Step(), 1);
-    Next();
-    ASSERT_EQ(Step(), 2);
-    PassDefinitions();
+    LoadAgain();
     EXPECT_EQ(Ticks(kContacts), std::vector<bool>(30, true));
     EXPECT_EQ(List(kContacts)->currentIndex().row(), 0);
     Next();

@@ -37,6 +37,10 @@
 #include "wizard/windows/dialogs/TfmImportValues.h"
 #include "wizard/windows/dialogs/TfmOneField.h"
 #include "wizard/windows/dialogs/WaitWindow.h"
+#include "wizard/windows/dialogs/TfmEarlierRuns.h"
+#include "wizard/windows/dialogs/TfmPreview.h"
+#include "wizard/windows/pages/RecordFilterModel.h"
+#include "wizard/windows/pages/RecordFinder.h"
 #include "wizard/windows/pages/RecordPage.h"
 #include "wizard/windows/pages/TfmMode.h"
 #include "wizard/windows/pages/TfmSource.h"
@@ -46,6 +50,7 @@
 namespace {
 
 QString g_folder;
+CxPromptRecorder* g_prompts; // answers the dialogs a picture is taken of
 
 void Save(QWidget* window, const char* name) {
     QApplication::processEvents();
@@ -110,7 +115,8 @@ void HighlightRepeating(CxRecordPage* page) {
     CxRecordListModel* model = page->Model();
     for (int row = 0; row < model->rowCount(); ++row) {
         if (static_cast<const tagCommDateRec*>(model->Record(row))->nRepeatKind == 2) {
-            page->findChild<QTreeView*>()->setCurrentIndex(model->index(row, 0));
+            page->findChild<QTreeView*>()->setCurrentIndex(
+                page->Shown()->mapFromSource(model->index(row, 0)));
             return;
         }
     }
@@ -312,13 +318,46 @@ void SaveRecords(TfmMain& main, const char* prefix, const char* field) {
     SaveDetail(page, prefix);
 }
 
+// The contacts found by a company's name, and the preview of their changes.
+void SaveFoundAndPreview(TfmMain& main) {
+    auto* page = static_cast<CxRecordPage*>(main.Page(WIZARD_PAGE_ADDR_DATA));
+    CxRecordListModel* rows = page->Model();
+    const QString company = rows->rowCount() > 0 ? rows->index(0, 6).data().toString() : QString();
+    page->Finder()->edtFind->setText(company.left(4).toLower());
+    page->btnClear->click();
+    page->btnSelAll->click();
+    Save(&main, "contacts-3-records-found");
+    g_prompts->AnswerDialog([](QDialog& dialog) {
+        static_cast<TfmPreview&>(dialog).FillAll();
+        dialog.show();
+        Save(&dialog, "preview");
+        return QDialog::Accepted;
+    });
+    page->btnPreview->click();
+    page->Finder()->edtFind->clear();
+}
+
+// The runs the journal holds, once the contacts were written back.
+void SaveEarlierRuns(TfmMain& main) {
+    main.Controller().GoToStep(WIZARD_STEP_MODE);
+    g_prompts->AnswerDialog([](QDialog& dialog) {
+        dialog.show();
+        Save(&dialog, "earlier-runs");
+        return QDialog::Accepted;
+    });
+    static_cast<TfmMode*>(main.Page(WIZARD_PAGE_MODE))->btnRuns->click();
+}
+
 // The contacts' definitions run on every record: the progress page caught
 // mid-run and the finish page.
 void SaveUpdateRun(TfmMain& main) {
     CxWizardController& c = main.Controller();
-    int pauses = 0;
-    c.SetPause([&main, &pauses](int) {
-        if (++pauses == 120)
+    uint32_t pauses = 0;
+    // Halfway through the ticked records, however many the import left ticked.
+    c.SetPause([&main, &c, &pauses](int) {
+        const CxList* selected = c.GetSelectedRecords();
+        const uint32_t half = selected && selected->GetCount() > 1 ? selected->GetCount() / 2 : 1;
+        if (++pauses == half)
             Save(&main, "contacts-4-progress");
     });
     main.btnNext->click();
@@ -340,6 +379,7 @@ int main(int argc, char** argv) {
     g_folder = QDir(argv[1]).absolutePath();
     QDir().mkpath(g_folder);
     CxPromptRecorder prompts; // nothing may wait for a click
+    g_prompts = &prompts;
 
     TfmMain main;
     main.show();
@@ -356,7 +396,9 @@ int main(int argc, char** argv) {
     SaveContactsDefinitions(main);
     SaveImport(main);
     SaveRecords(main, "contacts", "Company Name");
+    SaveFoundAndPreview(main);
     SaveUpdateRun(main);
+    SaveEarlierRuns(main);
     SaveWaitWindow(main);
     SaveDialog<TfmDebug>(main, "debug-options");
     SaveDialog<TfmDump>(main, "error-report");

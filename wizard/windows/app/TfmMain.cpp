@@ -1,5 +1,6 @@
 #include "TfmMain.h"
 
+#include <QAccessibleWidget>
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -35,6 +36,15 @@ QPushButton* BarButton(const char* name, const char* caption, QWidget* parent) {
     return button;
 }
 
+// A plain widget reaches screen readers as a pane; this one is the
+// program's window.
+QAccessibleInterface* MainWindowAccessible(const QString& className, QObject* object) {
+    auto* window = qobject_cast<TfmMain*>(object);
+    if (className != QLatin1String("TfmMain") || !window)
+        return nullptr;
+    return new QAccessibleWidget(window, QAccessible::Window);
+}
+
 } // namespace
 
 TfmMain::TfmMain(ILNDataFactory* factory)
@@ -50,8 +60,11 @@ TfmMain::~TfmMain() {
 }
 
 void TfmMain::FormCreate(ILNDataFactory* factory) {
+    static const bool kFactory = (QAccessible::installFactory(MainWindowAccessible), true);
+    (void)kFactory;
     setObjectName("fmMain");
     setWindowTitle("Corvane for Lotus Notes");
+    setAccessibleName(windowTitle());
     setWindowIcon(QIcon(":/vxln/icon.svg"));
     setFixedSize(kClientWidth, kClientHeight);
     CentreOnScreen(this);

@@ -61,6 +61,7 @@ QPlainTextEdit* CxDetailDialog::AddMemo_(QGridLayout* grid, const char* name, co
     auto* memo = Named<QPlainTextEdit>(name, grid->parentWidget());
     const int row = NextRow(grid);
     auto* caption = new QLabel(label, grid->parentWidget());
+    caption->setBuddy(memo);
     caption->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     grid->addWidget(caption, row, 0);
     grid->addWidget(memo, row, 1);

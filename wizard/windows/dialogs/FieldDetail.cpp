@@ -3,6 +3,7 @@
 #include <climits>
 #include <cstring>
 #include <initializer_list>
+#include <utility>
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -99,7 +100,7 @@ CxFieldDetail::CxFieldDetail(QWidget* parent) : QTabWidget(parent) {
     for (std::size_t i = 1; i < sizeof order / sizeof order[0]; ++i)
         setTabOrder(order[i - 1], order[i]);
     for (QRadioButton* operation : {rbtnSet, rbtnAppend, rbtnInsert, rbtnReplace, rbtnTemplate})
-        connect(operation, &QRadioButton::clicked, this, &CxFieldDetail::UpdateEditStates);
+        connect(operation, &QRadioButton::toggled, this, &CxFieldDetail::UpdateEditStates);
     connect(btnInsertField, &QPushButton::clicked, this, &CxFieldDetail::btnInsertFieldClick);
 }
 
@@ -134,6 +135,15 @@ void CxFieldDetail::CreateStringTab_() {
     edtTemplate->setPlaceholderText("{First Name} {Last Name}");
     cbTemplateField = Named<QComboBox>("cbTemplateField", tString);
     btnInsertField = Named<QPushButton>("btnInsertField", "Insert &Field", tString);
+    // The edits stand beside their operation's button, without labels of their own.
+    const std::pair<QWidget*, const char*> spoken[] = {
+        {edtSetValue, "Set to"},          {edtAppendValue, "Append to the end of the field"},
+        {edtInsertValue, "Insert"},       {edtPosition, "at field position"},
+        {edtReplaceSource, "Replace"},    {edtReplaceDest, "with"},
+        {edtTemplate, "Set from fields"}, {cbTemplateField, "Field to insert"},
+    };
+    for (const auto& control : spoken)
+        control.first->setAccessibleName(control.second);
 
     // Radio buttons left, their edits in one column beside them.
     auto* grid = new QGridLayout(tString);
@@ -173,12 +183,15 @@ QWidget* CxFieldDetail::AddTab_(const char* name, QWidget* value) {
 void CxFieldDetail::CreateValueTabs_() {
     edtIntValue = NumberBox("edtIntValue", INT_MIN, nullptr);
     edtIntValue->setMinimumWidth(160);
+    edtIntValue->setAccessibleName("Number");
     tInteger = AddTab_("tInteger", edtIntValue);
     cbBoolValue = Named<QComboBox>("cbBoolValue");
     cbBoolValue->setMinimumWidth(160);
+    cbBoolValue->setAccessibleName("Flag");
     tBool = AddTab_("tBool", cbBoolValue);
     cbEnumValue = Named<QComboBox>("cbEnumValue");
     cbEnumValue->setMinimumWidth(160);
+    cbEnumValue->setAccessibleName("Choice");
     tEnum = AddTab_("tEnum", cbEnumValue);
 }
 
@@ -189,9 +202,11 @@ void CxFieldDetail::CreateDateTab_() {
     pDate->setCalendarPopup(true);
     pDate->setDateRange(QDate(100, 1, 1), QDate(9999, 12, 31)); // the Variant years
     pDate->setMinimumWidth(130);
+    pDate->setAccessibleName("Date");
     pTime = Named<QTimeEdit>("pTime", boxes);
     pTime->setDisplayFormat("HH:mm:ss");
     pTime->setMinimumWidth(100);
+    pTime->setAccessibleName("Time");
     auto* line = new QHBoxLayout(boxes);
     line->setContentsMargins(0, 0, 0, 0);
     line->setSpacing(8);

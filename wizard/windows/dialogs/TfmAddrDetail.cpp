@@ -142,6 +142,7 @@ void TfmAddrDetail::CreateNotes_() {
     tNotes = Named<QWidget>("tNotes");
     pMain->addTab(tNotes, "Notes");
     memNotes = Named<QPlainTextEdit>("memNotes", tNotes);
+    memNotes->setAccessibleName("Notes");
     memNotes->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Bind_(memNotes, KEY_NOTE);
     auto* page = new QVBoxLayout(tNotes);
@@ -168,7 +169,7 @@ void TfmAddrDetail::CreateOther_() {
     edtIM1 = AddEdit_(web, "edtIM1", "IM 1:", KEY_IM1);
     edtIM2 = AddEdit_(web, "edtIM2", "IM 2:", KEY_IM2);
     edtHomepage = AddEdit_(web, "edtHomepage", "Home Page:", KEY_WORK_HOME_PAGE);
-    btnGo = EllipsisButton("btnGo", gbWeb, ">>");
+    btnGo = EllipsisButton("btnGo", gbWeb, "Open the home page", ">>");
     web->addWidget(btnGo, web->rowCount() - 1, 2);
 
     auto* columns = new QHBoxLayout(tOther);

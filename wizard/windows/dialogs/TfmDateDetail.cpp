@@ -47,6 +47,7 @@ QGridLayout* RepeatTab(QTabWidget* tabs, QWidget*& tab, const char* name, const 
     grid->setVerticalSpacing(10);
     interval = Named<QLineEdit>(intervalName, tab);
     interval->setFixedWidth(60);
+    interval->setAccessibleName(QString("Every ... ") + unit);
     grid->addWidget(new QLabel("Every", tab), 0, 0);
     grid->addWidget(interval, 0, 1);
     grid->addWidget(new QLabel(unit, tab), 0, 2, 1, -1);
@@ -164,6 +165,7 @@ void TfmDateDetail::CreateNotes_() {
     tNotes = Named<QWidget>("tNotes");
     pDate->addTab(tNotes, "Notes");
     memNotes = Named<QPlainTextEdit>("memNotes", tNotes);
+    memNotes->setAccessibleName("Notes");
     Bind_(memNotes, KEY_NOTE);
     auto* page = new QVBoxLayout(tNotes);
     page->setContentsMargins(10, 10, 10, 10);

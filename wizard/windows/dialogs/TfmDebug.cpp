@@ -48,7 +48,9 @@ TfmDebug::TfmDebug(AppSettings& settings, QWidget* parent)
     btnCancel = Named<QPushButton>("btnCancel", "&Cancel", this);
 
     auto* level = new QHBoxLayout;
-    level->addWidget(new QLabel("Set Debug Level:", this));
+    auto* levelLabel = new QLabel("Set Debug Level:", this);
+    levelLabel->setBuddy(cbxLevel);
+    level->addWidget(levelLabel);
     level->addWidget(cbxLevel, 1);
     QVBoxLayout* body = DialogBody(this, pHeader);
     body->addWidget(cbEnable);

@@ -47,12 +47,11 @@ TfmImportValues::TfmImportValues(CxWizardController& controller, QWidget* parent
       m_controller(controller) {
     setObjectName("fmImportValues");
     setWindowTitle("Import Values");
-    pTitle = Named<QWidget>("pTitle", this);
-    pTitle->setAttribute(Qt::WA_StyledBackground);
-    lblTitle = Named<QLabel>("lblTitle", kTitle, pTitle);
+    pTitle = TitleBand(this, kTitle, &lblTitle);
     edtFile = Named<QLineEdit>("edtFile", this);
+    edtFile->setAccessibleName("File");
     edtFile->setReadOnly(true);
-    btnBrowse = EllipsisButton("btnBrowse", this);
+    btnBrowse = EllipsisButton("btnBrowse", this, "Choose the values file");
     cbEncoding = Named<QComboBox>("cbEncoding", this);
     for (const char* encoding : kEncodings)
         cbEncoding->addItem(encoding);
@@ -65,6 +64,7 @@ TfmImportValues::TfmImportValues(CxWizardController& controller, QWidget* parent
     lblMatch = Named<QLabel>("lblMatch", "No file is chosen.", this);
     lblMatch->setWordWrap(true);
     lvUnmatched = Named<QListWidget>("lvUnmatched", this);
+    lvUnmatched->setAccessibleName("Rows that match no loaded record");
     memErrors = Named<QPlainTextEdit>("memErrors", this);
     memErrors->setReadOnly(true);
     memErrors->setPlaceholderText("The file's errors, with their lines and columns.");
@@ -84,10 +84,6 @@ TfmImportValues::TfmImportValues(CxWizardController& controller, QWidget* parent
 }
 
 void TfmImportValues::BuildLayout_() {
-    auto* band = new QHBoxLayout(pTitle);
-    band->setContentsMargins(16, 14, 16, 14);
-    band->addWidget(lblTitle);
-
     auto* file = new QHBoxLayout;
     file->setSpacing(6);
     file->addWidget(edtFile, 1);

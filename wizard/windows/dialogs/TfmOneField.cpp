@@ -31,13 +31,9 @@ TfmOneField::TfmOneField(CxWizardController& controller, QWidget* parent)
       m_controller(controller), m_pDefinition(nullptr) {
     setObjectName("fmOneField");
     setWindowTitle("Field Property");
-    pTitle = Named<QWidget>("pTitle", this);
-    pTitle->setAttribute(Qt::WA_StyledBackground);
-    lblTitle = Named<QLabel>("lblTitle", "Please specify the details of the field to be updating.",
-                             pTitle);
+    pTitle = TitleBand(this, "Please specify the details of the field to be updating.", &lblTitle);
     cbName = Named<QComboBox>("cbName", this);
     lblDesc = Named<QLabel>("lblDesc", "<Empty>", this);
-    lblTitle->setTextFormat(Qt::PlainText);
     lblDesc->setTextFormat(Qt::PlainText);
     edtType = Named<QLineEdit>("edtType", this);
     edtType->setReadOnly(true);
@@ -54,10 +50,6 @@ TfmOneField::TfmOneField(CxWizardController& controller, QWidget* parent)
 }
 
 void TfmOneField::BuildLayout_() {
-    auto* band = new QHBoxLayout(pTitle);
-    band->setContentsMargins(16, 14, 16, 14);
-    band->addWidget(lblTitle);
-
     auto* fields = new QFormLayout;
     fields->setLabelAlignment(Qt::AlignLeft);
     fields->setHorizontalSpacing(10);

@@ -59,6 +59,14 @@ void CxRecordListModel::SetAllTicked(bool ticked) {
     emit dataChanged(index(0, 0), index(rowCount() - 1, 0), {Qt::CheckStateRole});
 }
 
+void CxRecordListModel::SetTickedRows(const std::vector<int>& rows, bool ticked) {
+    for (int row : rows)
+        if (row >= 0 && static_cast<std::size_t>(row) < m_ticked.size())
+            m_ticked[static_cast<std::size_t>(row)] = ticked ? 1 : 0;
+    if (!rows.empty())
+        emit dataChanged(index(rows.front(), 0), index(rows.back(), 0), {Qt::CheckStateRole});
+}
+
 int CxRecordListModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : static_cast<int>(m_rows.size());
 }

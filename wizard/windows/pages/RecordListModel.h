@@ -32,6 +32,8 @@ public:
     // Every record of `records` (none when null), all ticked.
     void Fill(CxList* records);
     void SetAllTicked(bool ticked);
+    // Ticks or unticks the rows `rows` (in ascending order), at once.
+    void SetTickedRows(const std::vector<int>& rows, bool ticked);
     bool IsTicked(int row) const { return m_ticked[static_cast<std::size_t>(row)] != 0; }
     // The row's record, made when it is not in memory; it stays valid while
     // the list holds it.

@@ -7,6 +7,8 @@
 #include <QDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QTreeView>
@@ -17,6 +19,9 @@
 #include "wizard/controller/WizardController.h"
 #include "wizard/controller/WizardSelection.h"
 #include "wizard/controller/WizardValues.h"
+#include "wizard/windows/dialogs/TfmPreview.h"
+#include "wizard/windows/pages/RecordFilterModel.h"
+#include "wizard/windows/pages/RecordFinder.h"
 #include "wizard/windows/widgets/Controls.h"
 #include "wizard/windows/widgets/Prompts.h"
 
@@ -27,9 +32,12 @@ CxRecordPage::CxRecordPage(const tagRecordPageKind& kind, CxWizardController& co
     setObjectName(kind.szPageName);
     m_pModel = new CxRecordListModel(kind.pColumns, kind.nColumnCount, kind.text, this);
     m_pModel->SetCaptionEditable(kind.bCaptionEditable);
+    m_pShown = new CxRecordFilterModel(m_pModel, kind.pColumns, kind.nColumnCount, kind.text, this);
+    m_pFinder = new CxRecordFinder(m_pModel, m_pShown, this);
     CreateList_();
     btnSelAll = Named<QPushButton>("btnSelAll", "&Select All", this);
     btnClear = Named<QPushButton>("btnClear", "Clea&r", this);
+    btnPreview = Named<QPushButton>("btnPreview", "Pre&view...", this);
     m_pDetail = Named<QPushButton>(kind.szDetailName, "&Details", this);
     CreateMenu_();
     BuildLayout_();
@@ -37,12 +45,13 @@ CxRecordPage::CxRecordPage(const tagRecordPageKind& kind, CxWizardController& co
     connect(btnSelAll, &QPushButton::clicked, this, &CxRecordPage::btnSelAllClick);
     connect(btnClear, &QPushButton::clicked, this, &CxRecordPage::btnClearClick);
     connect(m_pDetail, &QPushButton::clicked, this, &CxRecordPage::DetailClick_);
+    connect(btnPreview, &QPushButton::clicked, this, &CxRecordPage::btnPreviewClick_);
     connect(m_pList, &QTreeView::doubleClicked, this, &CxRecordPage::DetailClick_);
 }
 
 void CxRecordPage::CreateList_() {
     m_pList = Named<QTreeView>(m_kind.szListName, this);
-    m_pList->setModel(m_pModel);
+    m_pList->setModel(m_pShown);
     m_pList->setRootIsDecorated(false);
     m_pList->setItemsExpandable(false);
     // One height for every row: drawing a long list looks at the visible rows only.
@@ -55,6 +64,9 @@ void CxRecordPage::CreateList_() {
                                                      : QAbstractItemView::NoEditTriggers);
     m_pList->header()->setStretchLastSection(false);
     m_pList->header()->setSectionsMovable(false);
+    // A click on a caption sorts; until then the rows keep the load's order.
+    m_pList->header()->setSortIndicator(-1, Qt::AscendingOrder);
+    m_pList->setSortingEnabled(true);
     m_pList->setContextMenuPolicy(Qt::CustomContextMenu);
 }
 
@@ -76,15 +88,23 @@ void CxRecordPage::BuildLayout_() {
     buttons->addWidget(btnSelAll);
     buttons->addWidget(btnClear);
     buttons->addStretch(1);
+    buttons->addWidget(btnPreview);
     buttons->addWidget(m_pDetail);
+    auto* find = new QHBoxLayout;
+    find->addWidget(m_pFinder->lblFind);
+    find->addWidget(m_pFinder->edtFind, 1);
     auto* page = new QVBoxLayout(this);
     page->setContentsMargins(8, 8, 8, 8);
     page->setSpacing(8);
+    page->addLayout(find);
     page->addWidget(m_pList, 1);
+    page->addWidget(m_pFinder->lblShown);
     page->addLayout(buttons);
+    setTabOrder(m_pFinder->edtFind, m_pList);
     setTabOrder(m_pList, btnSelAll);
     setTabOrder(btnSelAll, btnClear);
-    setTabOrder(btnClear, m_pDetail);
+    setTabOrder(btnClear, btnPreview);
+    setTabOrder(btnPreview, m_pDetail);
 }
 
 // The rows are rebuilt, all ticked, only for a new load: coming forward
@@ -123,12 +143,15 @@ void CxRecordPage::TickMatched_() {
 void CxRecordPage::FillRecordList() {
     m_nShownLoad = m_controller.GetLoadNumber();
     m_nShownValues = 0;
+    // New records show all of them, in the load's order.
+    m_pFinder->Clear();
+    m_pList->header()->setSortIndicator(-1, Qt::AscendingOrder);
+    m_pShown->sort(-1);
     m_pModel->Fill(m_kind.records(m_controller));
     // A reset forgets the columns' widths.
-    for (int column = 0; column < m_kind.nColumnCount; ++column)
-        m_pList->header()->resizeSection(column, m_kind.pColumns[column].nWidth);
-    if (m_pModel->rowCount() > 0)
-        m_pList->setCurrentIndex(m_pModel->index(0, 0));
+    FitRecordColumns(m_pList, m_kind.pColumns, m_kind.nColumnCount);
+    if (m_pShown->rowCount() > 0)
+        m_pList->setCurrentIndex(m_pShown->index(0, 0));
 }
 
 bool CxRecordPage::CollectTicked_() {
@@ -146,20 +169,31 @@ bool CxRecordPage::CollectTicked_() {
     return false;
 }
 
+// Both act on the rows shown; Next hands on every ticked row, shown or not.
 void CxRecordPage::btnSelAllClick() {
-    m_pModel->SetAllTicked(true);
+    m_pFinder->TickShown(true);
 }
 
 void CxRecordPage::btnClearClick() {
-    m_pModel->SetAllTicked(false);
+    m_pFinder->TickShown(false);
 }
 
 void CxRecordPage::DetailClick_() {
     const QModelIndexList rows = m_pList->selectionModel()->selectedRows();
     // Shown from a copy: looking at a record does not keep it in memory.
-    const void* record = rows.isEmpty() ? nullptr : m_pModel->Shown(rows.first().row());
+    const QModelIndex row = rows.isEmpty() ? QModelIndex() : m_pShown->mapToSource(rows.first());
+    const void* record = row.isValid() ? m_pModel->Shown(row.row()) : nullptr;
     if (!record)
         return;
     std::unique_ptr<QDialog> dialog(m_kind.createDetail(record, window()));
     m_showDetail(*dialog);
+}
+
+// The ticked records go to SelectedRecords as Next hands them on, and the
+// preview looks at those; Next fills it again.
+void CxRecordPage::btnPreviewClick_() {
+    if (!CollectTicked_())
+        return;
+    TfmPreview preview(m_controller, window());
+    prompts::Exec(preview);
 }

@@ -8,6 +8,8 @@
 #include "wizard/windows/pages/WizardPageWidget.h"
 
 class CxList;
+class CxRecordFilterModel;
+class CxRecordFinder;
 class QAction;
 class QDialog;
 class QMenu;
@@ -45,9 +47,14 @@ public:
     // Shows a detail dialog; modal unless a test looks at the dialog instead.
     void SetShowDetail(ShowDetailFn show) { m_showDetail = std::move(show); }
     CxRecordListModel* Model() const { return m_pModel; }
+    // The rows as the list shows them: found, sorted.
+    CxRecordFilterModel* Shown() const { return m_pShown; }
+    CxRecordFinder* Finder() const { return m_pFinder; }
 
     QPushButton* btnSelAll;
     QPushButton* btnClear;
+    // What the update would change in the ticked records, before it runs.
+    QPushButton* btnPreview;
 
 protected:
     QTreeView* List_() const { return m_pList; }
@@ -66,9 +73,12 @@ private:
     void btnSelAllClick();
     void btnClearClick();
     void DetailClick_();
+    void btnPreviewClick_();
 
     const tagRecordPageKind& m_kind;
     CxRecordListModel* m_pModel;
+    CxRecordFilterModel* m_pShown;
+    CxRecordFinder* m_pFinder;
     QTreeView* m_pList;
     QPushButton* m_pDetail;
     QMenu* m_pMenu;

@@ -1,5 +1,7 @@
 #include "TfmAddrData.h"
 
+#include <QTreeView>
+
 #include "common/lotus/exchange/CxLNAddr.h"
 #include "wizard/controller/WizardController.h"
 #include "wizard/windows/dialogs/TfmAddrDetail.h"
@@ -34,4 +36,6 @@ const tagRecordPageKind kKind = {
 TfmAddrData::TfmAddrData(CxWizardController& controller, QWidget* parent)
     : CxRecordPage(kKind, controller, parent), lvAddrData(List_()), btnAddrDetail(DetailButton_()),
       pmAddrDetail(Menu_()), pmiAddrSelAll(SelAllItem_()), pmiAddrClear(ClearItem_()),
-      pmiAddrDetail(DetailItem_()) {}
+      pmiAddrDetail(DetailItem_()) {
+    lvAddrData->setAccessibleName("Lotus Notes Contacts");
+}

@@ -1,5 +1,7 @@
 #include "TfmDateData.h"
 
+#include <QTreeView>
+
 #include "common/lotus/exchange/CxLNDate.h"
 #include "wizard/controller/WizardController.h"
 #include "wizard/windows/dialogs/TfmDateDetail.h"
@@ -35,4 +37,6 @@ const tagRecordPageKind kKind = {
 TfmDateData::TfmDateData(CxWizardController& controller, QWidget* parent)
     : CxRecordPage(kKind, controller, parent), lvDateData(List_()), btnDateDetail(DetailButton_()),
       pmDateData(Menu_()), pmiDateSelAll(SelAllItem_()), pmiDateClear(ClearItem_()),
-      pmiDateDetail(DetailItem_()) {}
+      pmiDateDetail(DetailItem_()) {
+    lvDateData->setAccessibleName("Lotus Notes Calendar");
+}

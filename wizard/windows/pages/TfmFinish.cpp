@@ -11,6 +11,8 @@
 #include "common/misc/CxList.h"
 #include "common/misc/WinUtil.h"
 #include "wizard/controller/WizardController.h"
+#include "wizard/controller/WizardRuns.h"
+#include "wizard/controller/WizardWritten.h"
 #include "wizard/controller/WizardUpdate.h"
 #include "wizard/windows/widgets/AnsiText.h"
 #include "wizard/windows/widgets/Controls.h"
@@ -20,14 +22,6 @@ namespace {
 
 uint32_t CountOf(const CxList* list) {
     return list ? list->GetCount() : 0;
-}
-
-QString UndoText(const tagLNUndoResult& r) {
-    QString text =
-        QString("The run was undone: %1 items put back, %2 left.").arg(r.nRestored).arg(r.nLeft);
-    for (const std::string& line : r.lines)
-        text += " " + QString::fromStdString(line);
-    return text;
 }
 
 } // namespace
@@ -41,6 +35,8 @@ TfmFinish::TfmFinish(CxWizardController& controller, QWidget* parent)
     lblRec = Named<QLabel>("lblRec", results);
     lblResult = Named<QLabel>("lblResult", results);
     lblResult->setWordWrap(true);
+    lblWritten = Named<QLabel>("lblWritten", results);
+    lblWritten->setWordWrap(true);
     btnLN = Named<QPushButton>("btnLN", "Open &Lotus Notes", this);
     btnAnother = Named<QPushButton>("btnAnother", "Update &More", this);
     btnUndo = Named<QPushButton>("btnUndo", "&Undo This Run", this);
@@ -58,6 +54,9 @@ TfmFinish::TfmFinish(CxWizardController& controller, QWidget* parent)
     for (const auto& r : rows) {
         grid->addWidget(new QLabel(r.first, results), row, 0, Qt::AlignTop);
         grid->addWidget(r.second, row++, 1);
+        // What a write-back that failed did change stands under the records' count.
+        if (r.second == lblRec)
+            grid->addWidget(lblWritten, row++, 1);
     }
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
@@ -87,6 +86,10 @@ bool TfmFinish::ExchangeData(bool leaving) {
     lblRec->setText(FromAnsi(texts.sRecords.c_str()));
     lblResult->setText(FromAnsi(texts.sResult.c_str()));
     const tagWizardUpdateResult* result = m_controller.GetUpdateResult();
+    const std::string written =
+        result ? DescribeConfirmedWrites(*result, "Undo This Run puts them back.") : std::string();
+    lblWritten->setText(FromAnsi(written.c_str()));
+    lblWritten->setVisible(!written.empty());
     btnUndo->setEnabled(result && !result->sRun.empty());
     return true;
 }
@@ -115,7 +118,8 @@ void TfmFinish::btnUndoClick_() {
     const std::string run = result->sRun;
     tagLNUndoResult undo;
     if (m_controller.UndoRun(run.c_str(), false, &undo)) {
-        lblResult->setText(UndoText(undo));
+        lblResult->setText(QString::fromStdString(DescribeUndo(undo, false)));
+        lblWritten->hide(); // put back: its advice is done
         btnUndo->setEnabled(false);
     } else {
         lblResult->setText("The undo failed: " + FromAnsi(m_controller.GetLoadError()));

@@ -16,6 +16,9 @@ public:
     QLabel* lblFields;
     QLabel* lblRec;
     QLabel* lblResult;
+    // Under the records' count after a write-back that failed: how many the
+    // helper did write.
+    QLabel* lblWritten;
     QPushButton* btnLN;
     QPushButton* btnAnother;
     QPushButton* btnUndo; // takes back the run just made, after asking

@@ -1,12 +1,16 @@
 #include "TfmMode.h"
 
 #include <QGroupBox>
+#include <QHBoxLayout>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
 #include "wizard/controller/WizardController.h"
 #include "wizard/controller/WizardSteps.h"
+#include "wizard/windows/dialogs/TfmEarlierRuns.h"
 #include "wizard/windows/widgets/Controls.h"
+#include "wizard/windows/widgets/Prompts.h"
 
 TfmMode::TfmMode(CxWizardController& controller, QWidget* parent)
     : CxWizardPageWidget(controller, parent) {
@@ -24,10 +28,24 @@ TfmMode::TfmMode(CxWizardController& controller, QWidget* parent)
     buttons->addWidget(rbtnTask);
     buttons->addStretch(1);
 
+    btnRuns = Named<QPushButton>("btnRuns", "Earlier &Runs...", this);
+    auto* runs = new QHBoxLayout;
+    runs->addStretch(1);
+    runs->addWidget(btnRuns);
+
     auto* page = new QVBoxLayout(this);
-    page->setContentsMargins(40, 30, 40, 40);
-    page->addWidget(gbMode);
+    page->setContentsMargins(40, 30, 40, 24);
+    page->setSpacing(12);
+    page->addWidget(gbMode, 1);
+    page->addLayout(runs);
+    setTabOrder(rbtnTask, btnRuns);
     rbtnAddr->setChecked(true);
+    connect(btnRuns, &QPushButton::clicked, this, &TfmMode::btnRunsClick_);
+}
+
+void TfmMode::btnRunsClick_() {
+    TfmEarlierRuns runs(m_controller, window());
+    prompts::Exec(runs);
 }
 
 bool TfmMode::ExchangeData(bool leaving) {

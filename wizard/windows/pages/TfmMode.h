@@ -3,6 +3,7 @@
 #include "wizard/windows/pages/WizardPageWidget.h"
 
 class QGroupBox;
+class QPushButton;
 class QRadioButton;
 
 class TfmMode : public CxWizardPageWidget {
@@ -15,4 +16,9 @@ public:
     QRadioButton* rbtnAddr;
     QRadioButton* rbtnDate;
     QRadioButton* rbtnTask;
+    // The journal's runs and their undo, whatever the kind chosen.
+    QPushButton* btnRuns;
+
+private:
+    void btnRunsClick_();
 };

@@ -3,6 +3,8 @@
 #pragma once
 #include "wizard/windows/pages/WizardPageWidget.h"
 
+struct tagWizardUpdateResult;
+
 class QLabel;
 class QProgressBar;
 class QTimer;
@@ -17,10 +19,15 @@ public:
     QLabel* lblStatus;
     QProgressBar* pbMain;
     QTimer* tmUpdate;
+    // Under the bar during the write-back: the helper's own status line.
+    QLabel* lblHelper;
 
 private:
     void tmUpdateTimer();
     void ShowProgress_(int percent);
+    // Reads the helper's status line into lblHelper.
+    void ShowHelperStatus_();
+    void WriteBack_(tagWizardUpdateResult* result);
 
     bool m_bRan = false; // since the last entry
 };

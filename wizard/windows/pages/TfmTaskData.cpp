@@ -1,5 +1,7 @@
 #include "TfmTaskData.h"
 
+#include <QTreeView>
+
 #include "common/lotus/exchange/CxLNTask.h"
 #include "wizard/controller/WizardController.h"
 #include "wizard/windows/dialogs/TfmTodoDetail.h"
@@ -35,4 +37,6 @@ const tagRecordPageKind kKind = {
 TfmTaskData::TfmTaskData(CxWizardController& controller, QWidget* parent)
     : CxRecordPage(kKind, controller, parent), lvTaskData(List_()), btnTodoDetail(DetailButton_()),
       pmiTodoData(Menu_()), pmiTodoSelAll(SelAllItem_()), pmiTodoClear(ClearItem_()),
-      pmiTodoDetail(DetailItem_()) {}
+      pmiTodoDetail(DetailItem_()) {
+    lvTaskData->setAccessibleName("Lotus Notes Tasks");
+}

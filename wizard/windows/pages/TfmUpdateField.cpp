@@ -30,6 +30,7 @@ TfmUpdateField::TfmUpdateField(CxWizardController& controller, QWidget* parent)
     : CxWizardPageWidget(controller, parent) {
     setObjectName("fmUpdateField");
     lvFields = Named<QTreeWidget>("lvFields", this);
+    lvFields->setAccessibleName("Field updates");
     lvFields->setColumnCount(2);
     lvFields->setHeaderLabels({"Field Name", "Update Details"});
     lvFields->setColumnWidth(0, 200);

@@ -2,13 +2,16 @@
 
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
 
-QPushButton* EllipsisButton(const char* name, QWidget* parent, const char* caption) {
+QPushButton* EllipsisButton(const char* name, QWidget* parent, const char* spoken,
+                            const char* caption) {
     auto* button = Named<QPushButton>(name, caption, parent);
+    button->setAccessibleName(spoken);
     button->setProperty("browse", true);
     button->setFixedWidth(34);
     return button;
@@ -23,6 +26,19 @@ QLineEdit* LimitedEdit(const char* name, int maxLength, QWidget* parent) {
 void CentreOnScreen(QWidget* window) {
     if (QScreen* screen = QGuiApplication::primaryScreen())
         window->move(screen->availableGeometry().center() - window->rect().center());
+}
+
+QWidget* TitleBand(QWidget* dialog, const QString& text, QLabel** title) {
+    auto* band = Named<QWidget>("pTitle", dialog);
+    band->setAttribute(Qt::WA_StyledBackground);
+    auto* label = Named<QLabel>("lblTitle", text, band);
+    label->setTextFormat(Qt::PlainText);
+    auto* row = new QHBoxLayout(band);
+    row->setContentsMargins(16, 14, 16, 14);
+    row->addWidget(label);
+    if (title)
+        *title = label;
+    return band;
 }
 
 QVBoxLayout* DialogBody(QWidget* dialog, QWidget* band) {

@@ -17,7 +17,9 @@
 namespace {
 
 void AddRow(QGridLayout* grid, int row, const char* caption, QLineEdit* edit, QPushButton* button) {
-    grid->addWidget(new QLabel(caption, edit->parentWidget()), row, 0);
+    auto* label = new QLabel(caption, edit->parentWidget());
+    label->setBuddy(edit);
+    grid->addWidget(label, row, 0);
     grid->addWidget(edit, row, 1);
     grid->addWidget(button, row, 2);
 }
@@ -39,9 +41,9 @@ CxLogLocationGroup::CxLogLocationGroup(const QString& intro, QWidget* parent)
     : QGroupBox(" Debug Information ", parent) {
     setObjectName("gbDebugInfo");
     edtFolder = ReadOnlyEdit("edtFolder", this);
-    btnFolder = EllipsisButton("btnFolder", this);
+    btnFolder = EllipsisButton("btnFolder", this, "Open the log folder");
     edtFile = ReadOnlyEdit("edtFile", this);
-    btnFile = EllipsisButton("btnFile", this);
+    btnFile = EllipsisButton("btnFile", this, "Open the log file");
 
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(16, 14, 16, 14);

@@ -10,8 +10,10 @@ CxProductHeader::CxProductHeader(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_StyledBackground);
     imgIcon = new CxImageLink(":/vxln/icon.svg", QSize(48, 48), this);
     imgIcon->setObjectName("imgIcon");
+    imgIcon->setAccessibleName("Corvane home page");
     imgText = new CxImageLink(":/vxln/name.svg", QSize(240, 44), this);
     imgText->setObjectName("imgText");
+    imgText->setAccessibleName("Corvane for Lotus Notes home page");
     connect(imgIcon, &CxImageLink::clicked, [] { OpenHomePage(); });
     connect(imgText, &CxImageLink::clicked, [] { OpenHomePage(); });
 
