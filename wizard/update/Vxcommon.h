@@ -95,7 +95,7 @@ public:
     CxList* GetProfileList() { return m_pProfileList; }
 
 private:
-    char m_szProfilePath[260];
+    [[maybe_unused]] char m_szProfilePath[260]; // stays empty: no profile file is named yet
     CxFile* m_pProfileFile;
     CxList* m_pProfileList; // of tagFUProfile, made with new
 };
