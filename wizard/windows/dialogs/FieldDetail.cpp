@@ -28,7 +28,7 @@
 namespace {
 
 const char kTabCaption[] = "Updating Details";
-const char kSetCaption[] = "Set the value of this field as:";
+const char kSetCaption[] = "&Set the value of this field as:";
 const char kNoEnumValue[] = "No enumeration value is selected.";
 const char kNoTemplate[] = "The template can not be empty. Please enter some content.";
 
@@ -122,15 +122,15 @@ void CxFieldDetail::CreateStringTab_() {
     tString = Named<QWidget>("tString");
     rbtnSet = Named<QRadioButton>("rbtnSet", kSetCaption, tString);
     edtSetValue = TextEdit("edtSetValue", tString);
-    rbtnAppend = Named<QRadioButton>("rbtnAppend", "Append ", tString);
+    rbtnAppend = Named<QRadioButton>("rbtnAppend", "&Append ", tString);
     edtAppendValue = TextEdit("edtAppendValue", tString);
-    rbtnInsert = Named<QRadioButton>("rbtnInsert", "Insert", tString);
+    rbtnInsert = Named<QRadioButton>("rbtnInsert", "&Insert", tString);
     edtInsertValue = TextEdit("edtInsertValue", tString);
     edtPosition = NumberBox("edtPosition", 0, tString);
-    rbtnReplace = Named<QRadioButton>("rbtnReplace", "Replace", tString);
+    rbtnReplace = Named<QRadioButton>("rbtnReplace", "&Replace", tString);
     edtReplaceSource = TextEdit("edtReplaceSource", tString);
     edtReplaceDest = TextEdit("edtReplaceDest", tString);
-    rbtnTemplate = Named<QRadioButton>("rbtnTemplate", "Set from fields:", tString);
+    rbtnTemplate = Named<QRadioButton>("rbtnTemplate", "Set from fi&elds:", tString);
     edtTemplate = TextEdit("edtTemplate", tString);
     edtTemplate->setPlaceholderText("{First Name} {Last Name}");
     cbTemplateField = Named<QComboBox>("cbTemplateField", tString);
@@ -173,7 +173,9 @@ QWidget* CxFieldDetail::AddTab_(const char* name, QWidget* value) {
     auto* column = new QVBoxLayout(tab);
     column->setContentsMargins(14, 12, 14, 12);
     column->setSpacing(8);
-    column->addWidget(new QLabel(kSetCaption, tab));
+    auto* caption = new QLabel(kSetCaption, tab);
+    caption->setBuddy(value);
+    column->addWidget(caption);
     column->addWidget(value, 0, Qt::AlignLeft);
     column->addStretch(1);
     addTab(tab, kTabCaption);
@@ -212,6 +214,8 @@ void CxFieldDetail::CreateDateTab_() {
     line->setSpacing(8);
     line->addWidget(pDate);
     line->addWidget(pTime);
+    // The caption's mnemonic leads to the date.
+    boxes->setFocusProxy(pDate);
     tDateTime = AddTab_("tDateTime", boxes);
 }
 
