@@ -28,7 +28,7 @@
 namespace {
 
 const char kTabCaption[] = "Updating Details";
-const char kSetCaption[] = "&Set the value of this field as:";
+const char kSetCaption[] = "Set the value of this field as:";
 const char kNoEnumValue[] = "No enumeration value is selected.";
 const char kNoTemplate[] = "The template can not be empty. Please enter some content.";
 
@@ -122,15 +122,15 @@ void CxFieldDetail::CreateStringTab_() {
     tString = Named<QWidget>("tString");
     rbtnSet = Named<QRadioButton>("rbtnSet", kSetCaption, tString);
     edtSetValue = TextEdit("edtSetValue", tString);
-    rbtnAppend = Named<QRadioButton>("rbtnAppend", "&Append ", tString);
+    rbtnAppend = Named<QRadioButton>("rbtnAppend", "Append ", tString);
     edtAppendValue = TextEdit("edtAppendValue", tString);
-    rbtnInsert = Named<QRadioButton>("rbtnInsert", "&Insert", tString);
+    rbtnInsert = Named<QRadioButton>("rbtnInsert", "Insert", tString);
     edtInsertValue = TextEdit("edtInsertValue", tString);
     edtPosition = NumberBox("edtPosition", 0, tString);
-    rbtnReplace = Named<QRadioButton>("rbtnReplace", "&Replace", tString);
+    rbtnReplace = Named<QRadioButton>("rbtnReplace", "Replace", tString);
     edtReplaceSource = TextEdit("edtReplaceSource", tString);
     edtReplaceDest = TextEdit("edtReplaceDest", tString);
-    rbtnTemplate = Named<QRadioButton>("rbtnTemplate", "Set from fi&elds:", tString);
+    rbtnTemplate = Named<QRadioButton>("rbtnTemplate", "Set from fields:", tString);
     edtTemplate = TextEdit("edtTemplate", tString);
     edtTemplate->setPlaceholderText("{First Name} {Last Name}");
     cbTemplateField = Named<QComboBox>("cbTemplateField", tString);

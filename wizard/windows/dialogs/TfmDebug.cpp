@@ -40,7 +40,7 @@ TfmDebug::TfmDebug(AppSettings& settings, QWidget* parent)
     setObjectName("fmDebug");
     setWindowTitle("Corvane Debug Log Options");
     pHeader = new CxProductHeader(this);
-    cbEnable = Named<QCheckBox>("cbEnable", "&Enable Debug Log", this);
+    cbEnable = Named<QCheckBox>("cbEnable", "Enable Debug Log", this);
     cbxLevel = Named<QComboBox>("cbxLevel", this);
     gbDebugInfo = new CxLogLocationGroup(QString(), this);
     btnOK = Named<QPushButton>("btnOK", "&OK", this);
@@ -48,7 +48,7 @@ TfmDebug::TfmDebug(AppSettings& settings, QWidget* parent)
     btnCancel = Named<QPushButton>("btnCancel", "&Cancel", this);
 
     auto* level = new QHBoxLayout;
-    auto* levelLabel = new QLabel("Set Debug &Level:", this);
+    auto* levelLabel = new QLabel("Set Debug Level:", this);
     levelLabel->setBuddy(cbxLevel);
     level->addWidget(levelLabel);
     level->addWidget(cbxLevel, 1);

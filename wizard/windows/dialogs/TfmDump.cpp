@@ -42,7 +42,7 @@ TfmDump::TfmDump(AppSettings& settings, QWidget* mainWindow)
     btnDebug = Named<QPushButton>("btnDebug", "&Debug Options", this);
     btnOK = Named<QPushButton>("btnOK", "&OK", this);
     btnOK->setDefault(true);
-    btnExit = Named<QPushButton>("btnExit", "&Quit Corvane", this);
+    btnExit = Named<QPushButton>("btnExit", "Quit Corvane", this);
 
     auto* contact = new QHBoxLayout;
     contact->addWidget(new QLabel("Please contact us at:", this));

@@ -54,9 +54,9 @@ void TfmOneField::BuildLayout_() {
     fields->setLabelAlignment(Qt::AlignLeft);
     fields->setHorizontalSpacing(10);
     fields->setVerticalSpacing(8);
-    fields->addRow("Field &Name:", cbName);
+    fields->addRow("Field Name:", cbName);
     fields->addRow("Description:", lblDesc);
-    fields->addRow("Field &Type:", edtType);
+    fields->addRow("Field Type:", edtType);
 
     QVBoxLayout* body = DialogBody(this, pTitle);
     body->setSpacing(12);

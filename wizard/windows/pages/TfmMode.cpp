@@ -16,9 +16,9 @@ TfmMode::TfmMode(CxWizardController& controller, QWidget* parent)
     : CxWizardPageWidget(controller, parent) {
     setObjectName("fmMode");
     gbMode = Named<QGroupBox>("gbMode", " Select Application Records to Update ", this);
-    rbtnAddr = Named<QRadioButton>("rbtnAddr", "Lotus Notes Con&tacts", gbMode);
-    rbtnDate = Named<QRadioButton>("rbtnDate", "Lotus Notes Ca&lendar", gbMode);
-    rbtnTask = Named<QRadioButton>("rbtnTask", "Lotus Notes T&asks", gbMode);
+    rbtnAddr = Named<QRadioButton>("rbtnAddr", "Lotus Notes Contacts", gbMode);
+    rbtnDate = Named<QRadioButton>("rbtnDate", "Lotus Notes Calendar", gbMode);
+    rbtnTask = Named<QRadioButton>("rbtnTask", "Lotus Notes Tasks", gbMode);
 
     auto* buttons = new QVBoxLayout(gbMode);
     buttons->setContentsMargins(40, 24, 24, 24);

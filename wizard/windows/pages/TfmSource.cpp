@@ -40,19 +40,19 @@ TfmSource::TfmSource(CxWizardController& controller, QWidget* parent)
     gbNotes->setObjectName("gbNotes");
     edtNotesPath = LimitedEdit("edtNotesPath", 255, gbNotes);
     btnNotesBrowse = EllipsisButton("btnNotesBrowse", gbNotes, "Browse for the Notes program");
-    cbAddrLocal = Named<QCheckBox>("cbAddrLocal", "Choose &Local Contacts DB (names.nsf)", gbNotes);
+    cbAddrLocal = Named<QCheckBox>("cbAddrLocal", "Choose Local Contacts DB (names.nsf)", gbNotes);
     edtLNAddrPath = LimitedEdit("edtLNAddrPath", 255, gbNotes);
     btnLNAddrBrowse = EllipsisButton("btnLNAddrBrowse", gbNotes, "Browse for the contacts database");
     edtServerName = LimitedEdit("edtServerName", 63, gbNotes);
     edtUserName = LimitedEdit("edtUserName", 63, gbNotes);
-    cbLNPassword = Named<QCheckBox>("cbLNPassword", "Pass&word Required:", gbNotes);
+    cbLNPassword = Named<QCheckBox>("cbLNPassword", "Password Required:", gbNotes);
     edtLNPassword = LimitedEdit("edtLNPassword", 63, gbNotes);
     edtLNPassword->setEchoMode(QLineEdit::Password);
     // The edits below or beside a box are named after it.
     edtLNAddrPath->setAccessibleName("Local Contacts DB");
     edtLNPassword->setAccessibleName("Password");
     cbMailDBName = Named<QCheckBox>(
-        "cbMailDBName", "Specify &Mail Database Absolute Path ([your maildb].nsf)", gbNotes);
+        "cbMailDBName", "Specify Mail Database Absolute Path ([your maildb].nsf)", gbNotes);
     edtLNDBPath = LimitedEdit("edtLNDBPath", 255, gbNotes);
     edtLNDBPath->setAccessibleName("Mail Database Absolute Path");
     edtIDFile = LimitedEdit("edtIDFile", 255, gbNotes);
@@ -80,19 +80,19 @@ void TfmSource::BuildLayout_() {
     };
     // On screen the ID file row stands above the mail database row; the
     // tab order below keeps the mail database first.
-    grid->addWidget(label("lblNotesPath", "Notes P&ath:", edtNotesPath), 0, 0);
+    grid->addWidget(label("lblNotesPath", "Notes Path:", edtNotesPath), 0, 0);
     grid->addWidget(edtNotesPath, 0, 1);
     grid->addWidget(btnNotesBrowse, 0, 2);
     grid->addWidget(cbAddrLocal, 1, 0, 1, 3);
     grid->addWidget(edtLNAddrPath, 2, 1);
     grid->addWidget(btnLNAddrBrowse, 2, 2);
-    grid->addWidget(label("lblServerName", "&Domino Server Name:", edtServerName), 3, 0);
+    grid->addWidget(label("lblServerName", "Domino Server Name:", edtServerName), 3, 0);
     grid->addWidget(edtServerName, 3, 1);
-    grid->addWidget(label("lblUserName", "Your &User Name:", edtUserName), 4, 0);
+    grid->addWidget(label("lblUserName", "Your User Name:", edtUserName), 4, 0);
     grid->addWidget(edtUserName, 4, 1);
     grid->addWidget(cbLNPassword, 5, 0);
     grid->addWidget(edtLNPassword, 5, 1);
-    grid->addWidget(label("lblIDFile", "User &ID File:", edtIDFile), 6, 0);
+    grid->addWidget(label("lblIDFile", "User ID File:", edtIDFile), 6, 0);
     grid->addWidget(edtIDFile, 6, 1);
     grid->addWidget(btnIDFileBrowse, 6, 2);
     grid->addWidget(cbMailDBName, 7, 0, 1, 3);

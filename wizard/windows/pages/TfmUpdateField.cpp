@@ -48,7 +48,7 @@ TfmUpdateField::TfmUpdateField(CxWizardController& controller, QWidget* parent)
     lvFields->setPalette(palette);
     btnAdd = Named<QPushButton>("btnAdd", "&Add", this);
     btnDel = Named<QPushButton>("btnDel", "&Delete", this);
-    btnProp = Named<QPushButton>("btnProp", "P&roperties", this);
+    btnProp = Named<QPushButton>("btnProp", "&Properties", this);
     btnImport = Named<QPushButton>("btnImport", "&Import Values...", this);
     // Saved definition lists are not offered yet.
     Label1 = Named<QLabel>("Label1", "Profiles:", this);

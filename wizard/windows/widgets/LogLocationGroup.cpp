@@ -55,8 +55,8 @@ CxLogLocationGroup::CxLogLocationGroup(const QString& intro, QWidget* parent)
         text->setWordWrap(true);
         grid->addWidget(text, row++, 0, 1, 3);
     }
-    AddRow(grid, row++, "Log &Folder:", edtFolder, btnFolder);
-    AddRow(grid, row, "Log F&ile:", edtFile, btnFile);
+    AddRow(grid, row++, "Log Folder:", edtFolder, btnFolder);
+    AddRow(grid, row, "Log File:", edtFile, btnFile);
     setTabOrder(edtFolder, btnFolder);
     setTabOrder(btnFolder, edtFile);
     setTabOrder(edtFile, btnFile);
