@@ -10,6 +10,7 @@
 #include "common/lotus/engine/CxLNRunStop.h"
 #include "common/lotus/engine/CxLNWriteBack.h"
 #include "common/lotus/exchange/CxLNBaseUtil.h"
+#include "common/lotus/exchange/CxLNStoredStatus.h"
 
 void CxLNChangeGroup::Store(NOTEHANDLE note, NOTEID id, const char* action,
                             const LNRawItems& before) {
@@ -53,8 +54,7 @@ void CxLNChangeGroup::Flush() {
 }
 
 void CxLNChangeGroup::ReportStored_() {
-    const std::string status = "Writing the changes back to Lotus Notes: " +
-                               std::to_string(m_nStored) + " documents stored so far.";
+    const std::string status = LNStoredStatusText(m_nStored, m_nTotal);
     m_pOwner->ReportStatus(status.c_str());
 }
 

@@ -15,7 +15,10 @@ class CxLNChangeGroup {
 public:
     static constexpr std::size_t kSize = 128;
 
-    CxLNChangeGroup(CxLNBaseUtil* owner, DBHANDLE db) : m_pOwner(owner), m_hDB(db) {}
+    // `total`: the documents the run is to store, for its status line; below
+    // 0 when not known.
+    CxLNChangeGroup(CxLNBaseUtil* owner, DBHANDLE db, long total = -1)
+        : m_pOwner(owner), m_hDB(db), m_nTotal(total) {}
     ~CxLNChangeGroup() { Flush(); }
     CxLNChangeGroup(const CxLNChangeGroup&) = delete;
     CxLNChangeGroup& operator=(const CxLNChangeGroup&) = delete;
@@ -49,5 +52,6 @@ private:
     CxLNBaseUtil* m_pOwner;
     DBHANDLE m_hDB;
     std::vector<tagWaiting> m_waiting;
+    long m_nTotal;
     long m_nStored = 0; // documents this group stored so far
 };

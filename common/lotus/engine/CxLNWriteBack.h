@@ -43,7 +43,8 @@ void LNWriteBackRecords(Util* util, DBHANDLE db, const tagLNWriteBackKind& kind)
     LNResetRunStop();
     bool read = true;
     {
-        CxLNChangeGroup group(util, db);
+        // The store holds only the records the write-back acts on.
+        CxLNChangeGroup group(util, db, static_cast<long>(util->GetRecStore()->Count()));
         read = util->ForEachRecord([&](const typename Util::Rec* rec) {
             if (!LNStopReason().empty())
                 return false;

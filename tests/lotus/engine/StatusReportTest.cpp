@@ -10,6 +10,7 @@
 #include "common/lotus/engine/CxLNRunStop.h"
 #include "common/lotus/exchange/CxLNBaseUtil.h"
 #include "common/lotus/exchange/CxLNStatusFile.h"
+#include "common/lotus/exchange/CxLNStoredStatus.h"
 #include "platform/ProfileFile.h"
 
 using testsupport::FileExists;
@@ -145,4 +146,30 @@ TEST_F(StatusReport, AStatusFileThatIsALinkIsNotWrittenThrough) {
     ASSERT_EQ(symlink(m_dir.File("target").c_str(), m_dir.File("Status.dat").c_str()), 0);
     m_util.ReportStatus("Opening");
     EXPECT_EQ(ReadFile(m_dir.File("target")), "precious");
+}
+
+TEST(StoredStatus, TheWriteBackLineNamesItsTotalWhenKnownAndReadsBack) {
+    const struct {
+        long stored, total;
+        const char* text;
+    } cases[] = {
+        {0, 8000, "Writing the changes back to Lotus Notes: 0 of 8000 documents stored so far."},
+        {2432, 8000, "Writing the changes back to Lotus Notes: 2432 of 8000 documents stored so far."},
+        {128, -1, "Writing the changes back to Lotus Notes: 128 documents stored so far."},
+    };
+    for (const auto& k : cases) {
+        EXPECT_EQ(LNStoredStatusText(k.stored, k.total), k.text);
+        long stored = -5, total = -5;
+        EXPECT_TRUE(LNParseStoredStatus(k.text, &stored, &total)) << k.text;
+        EXPECT_EQ(stored, k.stored);
+        EXPECT_EQ(total, k.total);
+    }
+    for (const char* other : {"", "Opening the database",
+                              "Writing the changes back to Lotus Notes: 12 of documents stored so far.",
+                              "Writing the changes back to Lotus Notes: -3 documents stored so far.",
+                              "Writing the changes back to Lotus Notes: 4 of 5 documents stored so far. x"}) {
+        long stored = -5, total = -5;
+        EXPECT_FALSE(LNParseStoredStatus(other, &stored, &total)) << other;
+        EXPECT_EQ(stored, -5);
+    }
 }

@@ -4,8 +4,10 @@
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "wizard/controller/Apputil.h"
@@ -43,6 +45,13 @@ QAccessibleInterface* MainWindowAccessible(const QString& className, QObject* ob
     if (className != QLatin1String("TfmMain") || !window)
         return nullptr;
     return new QAccessibleWidget(window, QAccessible::Window);
+}
+
+// Return, or Enter on the keypad, pressed on its own.
+bool IsEnterKey(const QKeyEvent& event) {
+    const Qt::KeyboardModifiers extra = event.modifiers() & ~Qt::KeypadModifier;
+    return (event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter) &&
+           extra == Qt::NoModifier;
 }
 
 } // namespace
@@ -135,11 +144,12 @@ void TfmMain::CreatePages() {
         m_apPages[page]->hide();
         m_controller.SetPage(static_cast<WizardPage>(page), m_apPages[page]);
     }
-    // Tab goes from the page's controls to the button bar, then the header.
+    // Tab goes from the page's controls along the button bar from left to
+    // right, then to the header's Help and round to the page again.
+    setTabOrder(btnOption, btnPrev);
     setTabOrder(btnPrev, btnNext);
     setTabOrder(btnNext, btnClose);
-    setTabOrder(btnClose, btnOption);
-    setTabOrder(btnOption, btnHelp);
+    setTabOrder(btnClose, btnHelp);
 }
 
 void TfmMain::FormDestroy() {
@@ -164,6 +174,40 @@ void TfmMain::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
+void TfmMain::keyPressEvent(QKeyEvent* event) {
+    QPushButton* button = nullptr;
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        button = btnClose;
+    } else if (IsEnterKey(*event)) {
+        // A button with the focus is pressed by Enter as by Space.
+        button = qobject_cast<QPushButton*>(focusWidget());
+        if (!button || !button->isVisible() || !button->isEnabled())
+            button = DefaultButton_();
+    }
+    if (!button) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    // Closing frees the pages, the control the key came to among them: the
+    // window closes once the key has been dealt with.
+    if (button == btnClose)
+        QTimer::singleShot(0, btnClose, &QPushButton::click);
+    else
+        button->click();
+}
+
+QPushButton* TfmMain::DefaultButton_() const {
+    if (btnNext->isEnabled())
+        return btnNext;
+    return m_controller.GetStep() == WIZARD_STEP_FINISH ? btnClose : nullptr;
+}
+
+void TfmMain::ShowDefault_() {
+    QPushButton* button = DefaultButton_();
+    btnNext->setDefault(button == btnNext);
+    btnClose->setDefault(button == btnClose);
+}
+
 void TfmMain::SetPageVisible(WizardPage page, bool visible) {
     if (page >= 0 && page < WIZARD_PAGE_COUNT && m_apPages[page])
         m_apPages[page]->setVisible(visible);
@@ -175,10 +219,12 @@ void TfmMain::EnablePrev(bool on) {
 
 void TfmMain::EnableNext(bool on) {
     btnNext->setEnabled(on);
+    ShowDefault_();
 }
 
 void TfmMain::SetCloseCaption(const char* caption) {
     btnClose->setText(FromAnsi(caption));
+    ShowDefault_();
 }
 
 void TfmMain::SetStepText(const char* text) {

@@ -42,6 +42,9 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // Enter and Esc that no control used: the window is a wizard, not a
+    // dialog, so they are given their dialog meaning here.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void FormCreate(ILNDataFactory* factory);
@@ -50,6 +53,10 @@ private:
     void FormDestroy();
     void FreePages();
     void btnOptionClick_();
+    // Next, or Finish once there is no next step; none while neither can be
+    // pressed.
+    QPushButton* DefaultButton_() const;
+    void ShowDefault_();
 
     CxWizardController m_controller;
     CxQtWaitWindow m_wait;

@@ -173,7 +173,9 @@ QWidget* CxFieldDetail::AddTab_(const char* name, QWidget* value) {
     auto* column = new QVBoxLayout(tab);
     column->setContentsMargins(14, 12, 14, 12);
     column->setSpacing(8);
-    column->addWidget(new QLabel(kSetCaption, tab));
+    auto* caption = new QLabel(kSetCaption, tab);
+    caption->setBuddy(value);
+    column->addWidget(caption);
     column->addWidget(value, 0, Qt::AlignLeft);
     column->addStretch(1);
     addTab(tab, kTabCaption);
@@ -212,6 +214,8 @@ void CxFieldDetail::CreateDateTab_() {
     line->setSpacing(8);
     line->addWidget(pDate);
     line->addWidget(pTime);
+    // The caption's mnemonic leads to the date.
+    boxes->setFocusProxy(pDate);
     tDateTime = AddTab_("tDateTime", boxes);
 }
 

@@ -95,11 +95,11 @@ void TfmImportValues::BuildLayout_() {
     form->addRow("&Encoding:", cbEncoding);
     static_cast<QLabel*>(form->labelForField(file))->setBuddy(btnBrowse);
 
-    auto* columnsLabel = new QLabel("&Columns and the fields they set:", this);
+    auto* columnsLabel = new QLabel("Co&lumns and the fields they set:", this);
     columnsLabel->setBuddy(sbColumns);
-    auto* unmatchedLabel = new QLabel("Rows that match no loaded record:", this);
+    auto* unmatchedLabel = new QLabel("&Rows that match no loaded record:", this);
     unmatchedLabel->setBuddy(lvUnmatched);
-    auto* errorsLabel = new QLabel("Errors:", this);
+    auto* errorsLabel = new QLabel("Error&s:", this);
     errorsLabel->setBuddy(memErrors);
     auto* keyForm = new QFormLayout;
     keyForm->addRow("&Key field:", cbKey);
@@ -173,7 +173,9 @@ void TfmImportValues::FillColumns_() {
         return;
     const tagValuesPlan plan = PlanValuesByName(m_file, *kind);
     for (std::size_t c = 0; c < m_file.header.cells.size(); ++c) {
-        const QString name = QString::number(c + 1) + ": " + Utf8(m_file.header.cells[c]);
+        // A label with a buddy reads '&' as a mnemonic: a file's "R&D" stays "R&D".
+        const QString name = QString::number(c + 1) + ": " +
+                             Utf8(m_file.header.cells[c]).replace('&', QLatin1String("&&"));
         auto* label = Named<QLabel>(qPrintable("lblColumn" + QString::number(c + 1)), name);
         label->setTextFormat(Qt::PlainText);
         auto* field = Named<QComboBox>(qPrintable("cbColumn" + QString::number(c + 1)));

@@ -42,7 +42,7 @@ TfmPreview::TfmPreview(CxWizardController& controller, QWidget* parent)
     btnClose = Named<QPushButton>("btnClose", "&Close", this);
     btnClose->setDefault(true);
 
-    auto* label = new QLabel("&Changes, record by record:", this);
+    auto* label = new QLabel("C&hanges, record by record:", this);
     label->setBuddy(lvPreview);
     QVBoxLayout* body = DialogBody(
         this, TitleBand(this, "What the update would change in the ticked records. Nothing is "

@@ -1,5 +1,7 @@
 #include "TfmProc.h"
 
+#include <algorithm>
+
 #include <QLabel>
 #include <QProgressBar>
 #include <QTimer>
@@ -7,6 +9,7 @@
 
 #include "common/lotus/exchange/CxLNBaseUtil.h"
 #include "common/lotus/exchange/CxLNStatusFile.h"
+#include "common/lotus/exchange/CxLNStoredStatus.h"
 #include "common/misc/CxString.h"
 #include "common/misc/WinUtil.h"
 #include "wizard/controller/WizardController.h"
@@ -117,6 +120,12 @@ void TfmProc::ShowHelperStatus_() {
     char path[CX_MAX_PATH + 64];
     CxStrFormat(path, sizeof path, "%s%s", util->GetTempFilePath(), util->GetStatusFile());
     char line[512];
-    if (LNReadStatusLine(path, line, sizeof line))
-        lblHelper->setText(FromAnsi(line));
+    if (!LNReadStatusLine(path, line, sizeof line))
+        return;
+    lblHelper->setText(FromAnsi(line));
+    // The bar follows the documents stored once the helper says how many
+    // it has to store.
+    long stored = 0, total = -1;
+    if (LNParseStoredStatus(line, &stored, &total) && total > 0)
+        ShowProgress_(static_cast<int>(std::min(stored, total) * 100 / total));
 }
