@@ -64,6 +64,7 @@ STATUS LNPUBLIC NSFNoteClose(NOTEHANDLE hNote) {
     const STATUS status = zns::FindChangeableNote(hNote, &note);
     if (status != NOERROR)
         return status;
+    note->store->Recycle(std::move(note->data));
     zns::RemoveHandle(hNote);
     return NOERROR;
 }

@@ -58,16 +58,33 @@ int64_t Statement::Integer(int column) const {
 }
 
 std::string Statement::Text(int column) const {
-    const unsigned char* text = sqlite3_column_text(m_stmt, column);
-    int length = sqlite3_column_bytes(m_stmt, column);
-    return text ? std::string(reinterpret_cast<const char*>(text), static_cast<size_t>(length))
-                : std::string();
+    std::string text;
+    TextInto(column, text);
+    return text;
 }
 
 std::vector<uint8_t> Statement::Blob(int column) const {
-    const uint8_t* bytes = static_cast<const uint8_t*>(sqlite3_column_blob(m_stmt, column));
-    int length = sqlite3_column_bytes(m_stmt, column);
-    return bytes ? std::vector<uint8_t>(bytes, bytes + length) : std::vector<uint8_t>();
+    std::vector<uint8_t> bytes;
+    BlobInto(column, bytes);
+    return bytes;
+}
+
+void Statement::TextInto(int column, std::string& text) const {
+    const char* chars = reinterpret_cast<const char*>(sqlite3_column_text(m_stmt, column));
+    const int length = sqlite3_column_bytes(m_stmt, column);
+    if (chars)
+        text.assign(chars, static_cast<size_t>(length));
+    else
+        text.clear();
+}
+
+void Statement::BlobInto(int column, std::vector<uint8_t>& bytes) const {
+    const uint8_t* data = static_cast<const uint8_t*>(sqlite3_column_blob(m_stmt, column));
+    const int length = sqlite3_column_bytes(m_stmt, column);
+    if (data)
+        bytes.assign(data, data + length);
+    else
+        bytes.clear();
 }
 
 bool Statement::IsNull(int column) const {

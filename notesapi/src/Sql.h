@@ -34,6 +34,9 @@ public:
     int64_t Integer(int column) const;
     std::string Text(int column) const;
     std::vector<uint8_t> Blob(int column) const;
+    // Into a kept buffer, whose capacity the next row reuses.
+    void TextInto(int column, std::string& text) const;
+    void BlobInto(int column, std::vector<uint8_t>& bytes) const;
     bool IsNull(int column) const;
 
 private:

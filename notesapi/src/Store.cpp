@@ -4,6 +4,7 @@
 #include "notesapi/src/Text.h"
 
 #include <cstdio>
+#include <utility>
 #include <sys/stat.h>
 
 namespace zns {
@@ -141,23 +142,29 @@ STATUS Store::NoteState(NOTEID id, int64_t& sequence) {
     return NOERROR;
 }
 
+// Fills the items `note` already holds before it adds any, keeping their
+// buffers.
 STATUS Store::ReadItems(NOTEID id, NoteData& note) {
     StatementUse st(
         m_statements.Get("SELECT ord, name, flags, value FROM items WHERE note=? ORDER BY ord"));
     st->Bind(1, static_cast<int64_t>(id));
+    note.storedRows.clear();
+    size_t count = 0;
     int rc;
     while ((rc = st->Step()) == SQLITE_ROW) {
-        Item item;
+        if (count == note.items.size())
+            note.items.emplace_back();
+        Item& item = note.items[count++];
         item.row = st->Integer(0);
         item.changed = false;
-        item.name = st->Text(1);
+        st->TextInto(1, item.name);
         item.flags = static_cast<WORD>(st->Integer(2));
-        item.value = st->Blob(3);
+        st->BlobInto(3, item.value);
         if (item.value.size() < 2)
             return ERR_NOT_NSF;
         note.storedRows.push_back(item.row);
-        note.items.push_back(std::move(item));
     }
+    note.items.resize(count);
     return SqlStatus(rc);
 }
 
@@ -211,15 +218,23 @@ STATUS Store::ReadNote(NOTEID id, NoteData& note) {
     Transaction txn(m_statements, false);
     if (txn.BeginResult() != SQLITE_OK)
         return SqlStatus(txn.BeginResult());
-    NoteData read;
+    NoteData read = std::exchange(m_spare, NoteData());
     read.id = id;
+    read.noteClass = NOTE_CLASS_DOCUMENT;
     STATUS status = NoteState(id, read.sequence);
     if (status == NOERROR)
         status = ReadItems(id, read);
     status = Finish(txn, status);
     if (status == NOERROR)
         note = std::move(read);
+    else
+        Recycle(std::move(read));
     return status;
+}
+
+void Store::Recycle(NoteData&& note) {
+    if (note.items.capacity() > m_spare.items.capacity())
+        m_spare = std::move(note);
 }
 
 STATUS Store::NewNote(WORD noteClass, NOTEID& id) {

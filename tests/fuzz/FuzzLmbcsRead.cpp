@@ -6,17 +6,14 @@
 #include <string>
 #include <vector>
 
+#include "FuzzSupport.h"
 #include "notesapi/src/Lmbcs.h"
 #include "notesapi/src/Translate.h"
 
 namespace {
 
+using fuzz::Check;
 using zns::TextForm;
-
-void Check(bool condition) {
-    if (!condition)
-        __builtin_trap();
-}
 
 } // namespace
 

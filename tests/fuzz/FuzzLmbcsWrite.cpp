@@ -6,16 +6,13 @@
 #include <string>
 #include <vector>
 
+#include "FuzzSupport.h"
 #include "notesapi/src/Translate.h"
 
 namespace {
 
+using fuzz::Check;
 using zns::TextForm;
-
-void Check(bool condition) {
-    if (!condition)
-        __builtin_trap();
-}
 
 } // namespace
 

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "FuzzSupport.h"
 #include "notesapi/notesdb/DumpFile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
@@ -19,7 +20,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
         WriteDump(out, note);
     std::istringstream again(out.str());
     std::vector<DbNote> back;
-    if (!ReadDump(again, &back, &error) || back.size() != notes.size())
-        __builtin_trap();
+    fuzz::Check(ReadDump(again, &back, &error) && back.size() == notes.size());
     return 0;
 }

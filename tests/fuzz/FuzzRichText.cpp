@@ -5,6 +5,7 @@
 #include <cstring>
 #include <vector>
 
+#include "FuzzSupport.h"
 #include "common/lotus/engine/CxLNRichText.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
@@ -13,7 +14,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     char small[16], body[8192];
     LNRichTextToText(value.data(), value.size(), small, sizeof small);
     LNRichTextToText(value.data(), value.size(), body, sizeof body);
-    if (std::strlen(small) >= sizeof small || std::strlen(body) >= sizeof body)
-        __builtin_trap();
+    fuzz::Check(std::strlen(small) < sizeof small && std::strlen(body) < sizeof body);
     return 0;
 }

@@ -9,7 +9,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     const std::string path = fuzz::WriteInput(data, size, "LNAddrStatus.dat");
     char line[256];
-    if (LNReadStatusLine(path.c_str(), line, sizeof line) && std::strlen(line) >= sizeof line)
-        __builtin_trap();
+    fuzz::Check(!LNReadStatusLine(path.c_str(), line, sizeof line) ||
+                std::strlen(line) < sizeof line);
     return 0;
 }

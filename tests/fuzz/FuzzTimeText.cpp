@@ -5,6 +5,7 @@
 #include <cstring>
 #include <vector>
 
+#include "FuzzSupport.h"
 #include "tests/notesapi/NotesApi.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
@@ -15,16 +16,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     TIMEDATE time;
     if (ConvertTextToTIMEDATE(nullptr, nullptr, &cursor, static_cast<WORD>(size), &time) != NOERROR)
         return 0;
-    if (cursor < text.data() || cursor > text.data() + size)
-        __builtin_trap();
+    fuzz::Check(cursor >= text.data() && cursor <= text.data() + size);
     char written[MAXALPHATIMEDATE];
     WORD length = 0;
-    if (ConvertTIMEDATEToText(nullptr, nullptr, &time, written, sizeof written, &length) != NOERROR)
-        __builtin_trap(); // every time it reads, it can write
+    // Every time it reads, it can write.
+    fuzz::Check(ConvertTIMEDATEToText(nullptr, nullptr, &time, written, sizeof written, &length) ==
+                NOERROR);
     char* again = written;
     TIMEDATE back;
-    if (ConvertTextToTIMEDATE(nullptr, nullptr, &again, length, &back) != NOERROR ||
-        std::memcmp(&back, &time, sizeof time) != 0)
-        __builtin_trap();
+    fuzz::Check(ConvertTextToTIMEDATE(nullptr, nullptr, &again, length, &back) == NOERROR &&
+                std::memcmp(&back, &time, sizeof time) == 0);
     return 0;
 }

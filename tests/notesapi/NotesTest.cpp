@@ -141,3 +141,51 @@ TEST_F(Notes, ANoteOutlivesTheCloseOfItsDatabase) {
     EXPECT_EQ(NSFNoteUpdate(note, 0), NOERROR);
     EXPECT_EQ(NSFNoteClose(note), NOERROR);
 }
+
+namespace {
+
+STATUS LNCALLBACK CountItem(WORD, WORD, char*, WORD, void*, DWORD, void* count) {
+    ++*static_cast<int*>(count);
+    return NOERROR;
+}
+
+int ItemCount(NOTEHANDLE note) {
+    int count = 0;
+    NSFItemScan(note, CountItem, &count);
+    return count;
+}
+
+} // namespace
+
+// Notes opened one after another reuse the buffers of those closed before:
+// none may carry over an item, a value or a stored row of another.
+TEST_F(Notes, ANoteOpenedAfterABiggerOneHoldsOnlyItsOwnItems) {
+    const std::string longText(3000, 'x');
+    const NOTEID big = StoreNote(db, [&](NOTEHANDLE note) {
+        SetName(note, longText.c_str());
+        for (const char* name : {"A", "B", "C", "D"})
+            NSFItemSetText(note, name, name, MAXWORD);
+    });
+    const NOTEID small = Store("small");
+    NOTEHANDLE note = NULLHANDLE;
+    ASSERT_EQ(NSFNoteOpen(db, big, 0, &note), NOERROR);
+    EXPECT_EQ(ItemCount(note), 5);
+    ASSERT_EQ(NSFNoteClose(note), NOERROR);
+    ASSERT_EQ(NSFNoteOpen(db, 9999, 0, &note), ERR_INVALID_NOTE);
+
+    ASSERT_EQ(NSFNoteOpen(db, small, 0, &note), NOERROR);
+    EXPECT_EQ(ItemCount(note), 1);
+    EXPECT_FALSE(NSFItemIsPresent(note, "A", 1));
+    SetName(note, "smaller");
+    ASSERT_EQ(NSFNoteUpdate(note, 0), NOERROR);
+    ASSERT_EQ(NSFNoteClose(note), NOERROR);
+
+    EXPECT_EQ(NameOf(db, small), "smaller");
+    ASSERT_EQ(NSFNoteOpen(db, big, 0, &note), NOERROR);
+    EXPECT_EQ(ItemCount(note), 5);
+    char value[8];
+    EXPECT_EQ(NSFItemGetText(note, "D", value, sizeof value), 1);
+    EXPECT_STREQ(value, "D");
+    NSFNoteClose(note);
+    EXPECT_EQ(NameOf(db, big).size(), 63u); // cut to the buffer
+}
