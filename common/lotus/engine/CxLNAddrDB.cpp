@@ -115,7 +115,7 @@ bool CxLNAddrUtil::SearchDB_() {
     Visit::SetRunning(nullptr);
     LNApi().OSMemFree(formula);
     if (status != NOERROR) {
-        LNReportStatusFailure(this, "Failed to search Lotus Notes Contacts database, error code=%d",
+        LNReportSearchFailure(this, "Failed to search Lotus Notes Contacts database, error code=%d",
                               status);
         LNApi().NSFDbClose(db);
         return false;

@@ -6,6 +6,7 @@
 #include "common/lotus/binding/CxLNApi.h"
 #include "common/lotus/engine/CxLNFailure.h"
 #include "common/lotus/engine/CxLNLoadState.h"
+#include "common/lotus/engine/CxLNRunStop.h"
 #include "common/lotus/exchange/CxLNBaseUtil.h"
 #include "common/misc/CxDebugUtil.h"
 #include "common/misc/CxString.h"
@@ -105,6 +106,11 @@ bool LNMatchedNote(const SEARCH_MATCH* match, NOTEID* id) {
         return false;
     *id = copy.ID.NoteID;
     return true;
+}
+
+void LNReportSearchFailure(CxLNBaseUtil* owner, const char* format, STATUS status) {
+    if (LNStopReason().empty())
+        LNReportStatusFailure(owner, format, status);
 }
 
 bool LNCompileFormula(CxLNBaseUtil* owner, const char* text, FORMULAHANDLE* formula) {

@@ -47,6 +47,11 @@ bool LNReadDocument(CxLNBaseUtil* owner, DBHANDLE db, NOTEID id, const tagLNItem
 // The note ID of a search match; false when it is no match.
 bool LNMatchedNote(const SEARCH_MATCH* match, NOTEID* id);
 
+// A search that did not run to its end, reported by `format` with its
+// status; unless its visit ended it because the run stopped, which was told
+// with its reason already.
+void LNReportSearchFailure(CxLNBaseUtil* owner, const char* format, STATUS status);
+
 // Compiles a selection formula; a failure logs "Can not compile search
 // filter: error code=%d" and is reported to `owner`.
 bool LNCompileFormula(CxLNBaseUtil* owner, const char* text, FORMULAHANDLE* formula);

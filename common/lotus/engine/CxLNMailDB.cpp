@@ -39,7 +39,7 @@ bool SearchDB(CxLNBaseUtil* util, const tagLNMailKind& kind, DBHANDLE db) {
     kind.pSetRunning(nullptr);
     LNApi().OSMemFree(formula);
     if (status != NOERROR)
-        LNReportStatusFailure(util, kind.szSearchFailed, status);
+        LNReportSearchFailure(util, kind.szSearchFailed, status);
     return status == NOERROR;
 }
 

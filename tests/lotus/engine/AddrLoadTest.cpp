@@ -6,6 +6,7 @@
 
 #include "common/lotus/binding/CxLNApi.h"
 #include "common/lotus/engine/CxLNAddrItems.h"
+#include "common/lotus/engine/CxLNRunStop.h"
 #include "common/misc/CxList.h"
 
 TEST_F(AddrDBTest, LoadReadsTheItemsOfPersonDocuments) {
@@ -58,6 +59,22 @@ TEST_F(AddrDBTest, LoadWithoutDatabaseNameDoesNothing) {
     m_util.SetLocalName("");
     EXPECT_FALSE(m_util.LoadFromDB());
     EXPECT_FALSE(testsupport::FileExists(m_temp.File("LNAddrStatus.dat")));
+}
+
+// The search ends because the run stopped: its status says nothing more.
+TEST_F(AddrDBTest, AStoppedLoadSaysWhyAndNotThatTheSearchFailed) {
+    AddNote([](NOTEHANDLE note) { AppendText(note, "FirstName", "One"); });
+    m_util.InitErrorReport();
+    LNStopForReport("the test stops it");
+    const bool loaded = m_util.LoadFromDB();
+    LNResetReportStop();
+    LNResetRunStop();
+
+    EXPECT_FALSE(loaded);
+    EXPECT_EQ(ErrorValue("Error.Count"), "1");
+    EXPECT_EQ(ErrorValue("Error.1"), "The load stopped before its end: the test stops it. The "
+                                     "documents not reached were left as they are.");
+    EXPECT_EQ(m_log.Text().find("Failed to search"), std::string::npos) << m_log.Text();
 }
 
 TEST(AddrItemLookup, ItemsInTableOrderMatchAtTheHint) {

@@ -54,9 +54,9 @@ TEST_F(BatchFullDisk, EveryFileThatCanNotBeWrittenFailsTheRunAndChangesNothing) 
         // A load streams its records into a file that has no name until it is whole.
         {host + ":(unnamed):2", "LNAddr.dat"},
         {host + ":LNAddr.dat.seq:1", "LNAddr.dat.seq"},
-        // The load stops at its next document; the search it ends says so.
-        {host + ":LNAddrStatus.dat:1", "Failed to search"},
-        {host + ":LNAddrStatus.dat:3", "Failed to search"},
+        // The load stops at its next document and says why.
+        {host + ":LNAddrStatus.dat:1", "The load stopped before its end: the file "},
+        {host + ":LNAddrStatus.dat:3", "LNAddrStatus.dat can not be written"},
         // Without its error report the helper ends with a failure code.
         {host + ":LNAddrErr.dat:1", "exited with code 1"},
         // The helper of the write-back (its second run) stops before its first document.
